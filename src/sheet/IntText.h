@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Numbers of the sheet are held as decimal text. These read and write them, and do the checked
+// arithmetic that keeps a huge typed or loaded value from wrapping around silently.
+namespace IntText {
+
+// Decimal with an optional sign, or hexadecimal after "$", "0x" or "0X" (sign allowed before the
+// prefix). Nothing else: no blanks, no empty text, nothing outside the signed 32-bit range.
+std::optional<int> parse(const QString &text);
+
+// parse(), or the error "'<text>' is not a valid integer value".
+int toInt(const QString &text);
+
+QString fromInt(int value);
+
+// Checked arithmetic: a result outside the signed 32-bit range raises "Integer overflow".
+int add(int a, int b);
+int subtract(int a, int b);
+int multiply(int a, int b);
+
+} // namespace IntText

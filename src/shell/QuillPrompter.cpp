@@ -1,0 +1,84 @@
+#include "shell/QuillPrompter.h"
+
+#include "shell/AppTitle.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, applicationTitle(), text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    if (buttons.testFlag(QMessageBox::No))
+        box.setEscapeButton(QMessageBox::No);
+    return box.exec();
+}
+
+} // namespace
+
+void QuillPrompter::inform(const QString &text)
+{
+    runBox(m_window, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QuillPrompter::confirm(const QString &text)
+{
+    return runBox(m_window, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+QString QuillPrompter::errorText(const QString &message)
+{
+    if (!message.isEmpty() && message.back().unicode() > u'.')
+        return message + u'.';
+    return message;
+}
+
+void QuillPrompter::showError(const QString &text)
+{
+    runBox(m_window, QMessageBox::Critical, errorText(text), QMessageBox::Ok, QMessageBox::Ok);
+}
+
+QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
+{
+    if (auto *existing = m_window->findChild<QFileDialog *>(name, Qt::FindDirectChildrenOnly))
+        return existing;
+    auto *d = new QFileDialog(m_window);
+    d->setObjectName(name);
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setOption(QFileDialog::DontConfirmOverwrite);
+    d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->setNameFilter(u"Vestrine Characters (*.qmc)"_s);
+    d->setSizeGripEnabled(true);
+    return d;
+}
+
+QString QuillPrompter::runDialog(QFileDialog *d)
+{
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty())
+        return {};
+    const QString name = d->selectedFiles().constFirst();
+    // Like the platform dialogs this program was first written for, a chosen file makes its folder
+    // the current one; the settings and layout files are looked up there afterwards.
+    QDir::setCurrent(QFileInfo(name).absolutePath());
+    d->selectFile(name);
+    return name;
+}
+
+QString QuillPrompter::openFileName()
+{
+    return runDialog(dialog(u"OpenChar"_s, false));
+}
+
+QString QuillPrompter::saveFileName()
+{
+    return runDialog(dialog(u"SaveChar"_s, true));
+}

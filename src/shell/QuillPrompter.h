@@ -1,0 +1,31 @@
+#pragma once
+
+#include "sheet/Prompter.h"
+
+class QFileDialog;
+class QWidget;
+
+// The window's side of the Prompter seam: plain and question boxes, the error box of the general
+// error handler, and the two character-file dialogs. Nothing else in the program shows a
+// QMessageBox or a QFileDialog.
+class QuillPrompter : public Prompter
+{
+public:
+    explicit QuillPrompter(QWidget *window) : m_window(window) {}
+
+    void inform(const QString &text) override;
+    bool confirm(const QString &text) override;
+    QString openFileName() override;
+    QString saveFileName() override;
+
+    // The general error handler's box: stop icon, OK, the text with a "." appended when its last
+    // character sorts after ".".
+    void showError(const QString &text);
+    static QString errorText(const QString &message);
+
+private:
+    QFileDialog *dialog(const QString &name, bool save);
+    QString runDialog(QFileDialog *dialog);
+
+    QWidget *m_window;
+};

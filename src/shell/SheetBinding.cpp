@@ -1,0 +1,97 @@
+#include "shell/SheetBinding.h"
+
+#include "sheet/CharacterSheet.h"
+#include "shell/TRadioGroup.h"
+#include "shell/cMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
+{
+    edit->setText(sheet.text(value));
+    QObject::connect(edit, &QLineEdit::textChanged, &sheet,
+                     [&sheet, value](const QString &text) { sheet.setText(value, text); });
+    QObject::connect(&sheet, &CharacterSheet::textChanged, edit,
+                     [edit, value](SheetValue changed, const QString &text) {
+                         if (changed == value && edit->text() != text)
+                             edit->setText(text);
+                     });
+}
+
+void bindComboBox(QComboBox *combo, CharacterSheet &sheet, SheetValue value)
+{
+    combo->setEditText(sheet.text(value));
+    QObject::connect(combo, &QComboBox::editTextChanged, &sheet,
+                     [&sheet, value](const QString &text) { sheet.setText(value, text); });
+    QObject::connect(&sheet, &CharacterSheet::textChanged, combo,
+                     [combo, value](SheetValue changed, const QString &text) {
+                         if (changed == value && combo->currentText() != text)
+                             combo->setEditText(text);
+                     });
+}
+
+QColor colourOf(TotalColour colour)
+{
+    switch (colour) {
+    case TotalColour::Green:
+        return QColor(0, 128, 0);
+    case TotalColour::Red:
+        return QColor(255, 0, 0);
+    case TotalColour::Menu:
+        break;
+    }
+    return QApplication::palette("QMenu").color(QPalette::Window);
+}
+
+void bindTotalColour(QLineEdit *total, CharacterSheet &sheet)
+{
+    const auto paint = [total](TotalColour colour) {
+        QPalette palette = total->palette();
+        palette.setColor(QPalette::Base, colourOf(colour));
+        total->setPalette(palette);
+    };
+    paint(sheet.totalColour());
+    QObject::connect(&sheet, &CharacterSheet::totalColourChanged, total, paint);
+}
+
+void bindCelestialControls(TMainForm *form, CharacterSheet &sheet)
+{
+    const QStringList names = {u"CelestialForcesUpSpeedButton"_s,
+                               u"CelestialForcesDownSpeedButton"_s, u"CelestialEdit"_s,
+                               u"CelestialUpSpeedButton"_s, u"CelestialDownSpeedButton"_s};
+    QObject::connect(&sheet, &CharacterSheet::celestialEnabledChanged, form,
+                     [form, names](bool enabled) {
+                         for (const QString &name : names)
+                             form->control<QWidget>(name)->setEnabled(enabled);
+                     });
+}
+
+} // namespace
+
+void bindSheet(TMainForm *form, CharacterSheet &sheet)
+{
+    for (SheetValue value : SheetNames::allValues()) {
+        const QString name = SheetNames::controlName(value);
+        if (value == SheetValue::ChoirBand || value == SheetValue::Superior)
+            bindComboBox(form->control<QComboBox>(name), sheet, value);
+        else
+            bindLineEdit(form->control<QLineEdit>(name), sheet, value);
+    }
+    for (SheetList list : SheetNames::allLists())
+        form->control<QListView>(SheetNames::controlName(list))->setModel(sheet.list(list));
+
+    auto *types = form->control<TRadioGroup>(u"CharTypeGroup"_s);
+    types->showItemIndex(sheet.typeIndex());
+    QObject::connect(&sheet, &CharacterSheet::typeIndexChanged, types,
+                     [types](int index) { types->showItemIndex(index); });
+
+    bindTotalColour(form->control<QLineEdit>(u"TotalForcesEdit"_s), sheet);
+    bindCelestialControls(form, sheet);
+}

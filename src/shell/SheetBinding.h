@@ -1,0 +1,8 @@
+#pragma once
+
+class CharacterSheet;
+class TMainForm;
+
+// Binds the sheet's controls to the model once, both ways: a rule's write shows at once, and the
+// user's typing reaches the model at once.
+void bindSheet(TMainForm *form, CharacterSheet &sheet);

@@ -1,0 +1,62 @@
+#include "shell/TUpDown.h"
+
+#include "sheet/IntText.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+TUpDown::TUpDown(int minimum, int maximum, int position, QLineEdit *buddy, QWidget *parent)
+    : QWidget(parent), m_minimum(minimum), m_maximum(maximum), m_position(position), m_buddy(buddy),
+      m_up(new QToolButton(this)), m_down(new QToolButton(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (QToolButton *b : {m_up, m_down}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoRepeat(true);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        layout->addWidget(b);
+    }
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    connect(m_up, &QToolButton::clicked, this, &TUpDown::stepUp);
+    connect(m_down, &QToolButton::clicked, this, &TUpDown::stepDown);
+    setFocusPolicy(Qt::NoFocus);
+    if (m_buddy)
+        m_buddy->setText(IntText::fromInt(m_position));
+}
+
+void TUpDown::setPosition(int position)
+{
+    m_position = std::clamp(position, m_minimum, m_maximum);
+    if (m_buddy)
+        m_buddy->setText(IntText::fromInt(m_position));
+}
+
+void TUpDown::stepUp()
+{
+    step(1);
+}
+void TUpDown::stepDown()
+{
+    step(-1);
+}
+
+void TUpDown::step(int delta)
+{
+    // A box that accepts typing may hold a number the arrows did not put there; step from it,
+    // as the platform's up-down control does with its buddy's text.
+    int from = m_position;
+    if (m_buddy) {
+        if (const auto typed = IntText::parse(m_buddy->text()))
+            from = std::clamp(*typed, m_minimum, m_maximum);
+    }
+    const int to = std::clamp(from + delta, m_minimum, m_maximum);
+    const bool moved = to != m_position;
+    setPosition(to);
+    if (moved)
+        Q_EMIT positionMoved(to);
+}

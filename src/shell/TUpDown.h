@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+// A pair of small arrows attached to the right edge of a number box. A click on an arrow steps
+// the position by one within [minimum, maximum], never wrapping, and writes the position into the
+// box. positionMoved() is raised only when an arrow actually moved the position.
+class TUpDown : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(int position READ position WRITE setPosition)
+    Q_PROPERTY(int minimum READ minimum)
+    Q_PROPERTY(int maximum READ maximum)
+
+public:
+    TUpDown(int minimum, int maximum, int position, QLineEdit *buddy, QWidget *parent = nullptr);
+
+    int position() const { return m_position; }
+    // Sets the position (clamped) and writes it into the box; raises nothing.
+    void setPosition(int position);
+    int minimum() const { return m_minimum; }
+    int maximum() const { return m_maximum; }
+    QLineEdit *buddy() const { return m_buddy; }
+
+public Q_SLOTS:
+    void stepUp();
+    void stepDown();
+
+Q_SIGNALS:
+    void positionMoved(int position);
+
+private:
+    void step(int delta);
+
+    int m_minimum;
+    int m_maximum;
+    int m_position;
+    QLineEdit *m_buddy;
+    QToolButton *m_up;
+    QToolButton *m_down;
+};

@@ -1,0 +1,122 @@
+#pragma once
+
+// The main window. How a click travels: the window's controls are built by MainLayout and bound
+// both ways to a CharacterSheet model (SheetBinding). Each control event is routed to one handler
+// below, named as the control followed by its event. A handler gathers the page's inputs into a
+// small value and calls a rule in sheet/ or resources/; the rule reads and writes the model (which
+// the controls show at once) and asks the user anything through the Prompter. Every handler runs
+// inside the general error handler, so an error raised by a rule ends the handler with an error
+// box and the event loop goes on. No game rule lives in this class.
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class CharacterSheet;
+class Prompter;
+class QuillPrompter;
+class QCheckBox;
+class QLineEdit;
+
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    CharacterSheet &sheet() const { return *m_sheet; }
+    Prompter &prompter() const;
+
+    // The descendant with exactly this object name; raises an error when there is none, so a
+    // renamed control fails loudly instead of being skipped.
+    template <class T> T *control(const QString &name) const
+    {
+        T *found = findChild<T *>(name);
+        if (!found)
+            missingControl(name);
+        return found;
+    }
+
+    // The state of the check box named caption + "CheckBox" (exact, case-sensitive); off when
+    // there is none.
+    bool checkBoxByName(const QString &caption) const;
+
+    // Runs one handler under the general error handler; false when it raised an error.
+    bool guarded(const std::function<void()> &handler);
+
+public Q_SLOTS:
+    void FormShow();
+    void FormClose();
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void Print1Click();
+    void Exit1Click();
+    void HelpTopics1Click();
+    void About1Click();
+
+    void CharTypeGroupClick();
+    void CorpUpSpeedButtonClick();
+    void CorpDownSpeedButtonClick();
+    void EtherUpSpeedButtonClick();
+    void EtherDownSpeedButtonClick();
+    void CelestialUpSpeedButtonClick();
+    void CelestialDownSpeedButtonClick();
+    void CorpForcesUpSpeedButtonClick();
+    void CorpForcesDownSpeedButtonClick();
+    void EtherForcesUpSpeedButtonClick();
+    void EtherForcesDownSpeedButtonClick();
+    void CelestialForcesUpSpeedButtonClick();
+    void CelestialForcesDownSpeedButtonClick();
+    void BonusBitBtnClick();
+    void ForcesBonusBitBtnClick();
+
+    void SongAddBitBtnClick();
+    void SkillAddBitBtnClick();
+    void VesselUpDownClick();
+    void VesselAddBitBtnClick();
+    void RolesAddBitBtnClick();
+    void ServantAddBitBtnClick();
+    void ArtifactAddBitBtnClick();
+    void DiscordAddBitBtnClick();
+    void DistinctionsBitBtnClick();
+    void ExtraChoir_BandAttunmentSpeedButtonClick();
+    void ExtraSuperiorAttunmentSpeedButtonClick();
+
+    void SongsListBoxMouseDown(Qt::MouseButton button);
+    void SkillsListBoxMouseDown(Qt::MouseButton button);
+    void VesselsListBoxMouseDown(Qt::MouseButton button);
+    void RolesListBoxMouseDown(Qt::MouseButton button);
+    void ServantsListBoxMouseDown(Qt::MouseButton button);
+    void ArtifactsListBoxMouseDown(Qt::MouseButton button);
+    void DiscordsListBoxMouseDown(Qt::MouseButton button);
+    void DistinctionsListBoxMouseDown(Qt::MouseButton button);
+    void ExtraChoir_BandAttunmentListBoxMouseDown(Qt::MouseButton button);
+    void ExtraSuperiorAttunmentListBoxMouseDown(Qt::MouseButton button);
+
+    void ResourcesPageControlChange();
+    void SongsCheckBoxClick();
+    void SkillsCheckBoxClick();
+    void VesselsCheckBoxClick();
+    void RolesCheckBoxClick();
+    void ArtifactsCheckBoxClick();
+    void ServantsCheckBoxClick();
+    void DiscordCheckBoxClick();
+    void DistinctionsCheckBoxClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    [[noreturn]] void missingControl(const QString &name) const;
+    void connectHandlers();
+    void connectClick(const QString &name, void (TMainForm::*handler)());
+    void connectMouseDown(const QString &list, void (TMainForm::*handler)(Qt::MouseButton));
+
+    CharacterSheet *m_sheet;
+    std::unique_ptr<QuillPrompter> m_prompter;
+    bool m_shown = false;
+};

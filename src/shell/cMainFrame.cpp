@@ -1,0 +1,7 @@
+// Placeholder so the program links until these handlers are written; replace this whole file.
+#include "shell/Configuration.h"
+#include "shell/MainLayout.h"
+#include "shell/cMain.h"
+
+void TMainForm::HelpTopics1Click() {}
+void TMainForm::About1Click() {}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "sheet/Prompter.h"
+
+#include <QStringList>
+#include <deque>
+
+// A scripted Prompter for rule tests: records every text shown, in order, and answers questions
+// and file dialogs from queues (No and cancelled when a queue is empty).
+class RecordingPrompter : public Prompter
+{
+public:
+    void inform(const QString &text) override { shown << text; }
+    bool confirm(const QString &text) override
+    {
+        shown << text;
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString openFileName() override { return next(openNames); }
+    QString saveFileName() override { return next(saveNames); }
+
+    QStringList shown;
+    std::deque<bool> answers;
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+
+private:
+    static QString next(std::deque<QString> &queue)
+    {
+        if (queue.empty())
+            return {};
+        QString name = queue.front();
+        queue.pop_front();
+        return name;
+    }
+};
