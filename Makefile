@@ -3,7 +3,11 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench fuzz package format
+SAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test test-fast test-sanitize bench fuzz package format
 
 all: build
 
@@ -22,8 +26,27 @@ run: build
 	@if [ -f data/qmsheet.rav ] && [ ! -f $(BUILD)/run/qmsheet.rav ]; then cp data/qmsheet.rav $(BUILD)/run/; fi
 	@cd $(BUILD)/run && ../src/quillmark
 
-test: build
+# The whole suite, then the whole suite again built with AddressSanitizer (leak detection on) and
+# UndefinedBehaviorSanitizer, stopping at the first report.
+test: test-fast test-sanitize
+
+test-fast: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	@cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON \
+		-DQUILLMARK_BENCH=OFF > /dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+	@cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@scripts/run-benchmarks $(BUILD) BENCHMARKS.md
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DQUILLMARK_FUZZ=ON -DQUILLMARK_TESTS=OFF -DQUILLMARK_BENCH=OFF > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(FUZZ_BUILD)
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
