@@ -1,0 +1,55 @@
+# Installs Quillmark as a desktop program. The program reads its settings and layout from the
+# folder it starts in and takes no arguments, so the command users run, bin/quillmark, is a
+# launcher that prepares a per-user folder and starts the program there. The program itself
+# keeps its file name "quillmark" (its window and message titles come from that name) in a
+# folder of its own under libexec.
+include(GNUInstallDirs)
+
+set(QUILLMARK_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/quillmark)
+set(QUILLMARK_DATA_DIR ${CMAKE_INSTALL_DATADIR}/quillmark)
+set(QUILLMARK_ICON_SIZES 16 22 24 32 48 64 128 256)
+
+install(TARGETS quillmark RUNTIME DESTINATION ${QUILLMARK_PROGRAM_DIR})
+
+# The launcher finds the program and the default layout relative to itself, so an installed
+# tree works wherever it is unpacked.
+file(RELATIVE_PATH QUILLMARK_PROGRAM_FROM_BIN /${CMAKE_INSTALL_BINDIR}
+     /${QUILLMARK_PROGRAM_DIR}/quillmark)
+file(RELATIVE_PATH QUILLMARK_DATA_FROM_BIN /${CMAKE_INSTALL_BINDIR} /${QUILLMARK_DATA_DIR})
+configure_file(${PROJECT_SOURCE_DIR}/scripts/quillmark-launcher.in
+               ${PROJECT_BINARY_DIR}/quillmark-launcher @ONLY)
+install(PROGRAMS ${PROJECT_BINARY_DIR}/quillmark-launcher DESTINATION ${CMAKE_INSTALL_BINDIR}
+        RENAME quillmark)
+
+install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quillmark.xml)
+
+# The default layout and the help pages, when they are there; the globs are checked again at
+# every build so that a file added later is installed without a fresh configure.
+file(GLOB QUILLMARK_LAYOUT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/qmsheet.rav)
+install(FILES ${QUILLMARK_LAYOUT} DESTINATION ${QUILLMARK_DATA_DIR})
+file(GLOB QUILLMARK_HELP CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/help/*)
+install(FILES ${QUILLMARK_HELP} DESTINATION ${QUILLMARK_DATA_DIR}/help)
+
+# The icon: the drawing itself for scalable use and a PNG rendered from it at each fixed size.
+set(QUILLMARK_ICON_SVG ${PROJECT_SOURCE_DIR}/data/images/quillmark-icon.svg)
+set(QUILLMARK_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${QUILLMARK_ICON_SVG} DESTINATION ${QUILLMARK_ICON_DIR}/scalable/apps
+        RENAME quillmark.svg)
+
+add_executable(quillmark_svg2png ${PROJECT_SOURCE_DIR}/tools/svg2png.cpp)
+target_link_libraries(quillmark_svg2png PRIVATE Qt6::Gui Qt6::Svg)
+set(QUILLMARK_ICON_PNGS)
+foreach(size IN LISTS QUILLMARK_ICON_SIZES)
+    set(png ${PROJECT_BINARY_DIR}/icons/${size}x${size}/quillmark.png)
+    add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/icons/${size}x${size}
+        COMMAND quillmark_svg2png ${QUILLMARK_ICON_SVG} ${png} ${size}
+        DEPENDS quillmark_svg2png ${QUILLMARK_ICON_SVG}
+        COMMENT "Rendering the ${size}x${size} program icon" VERBATIM)
+    list(APPEND QUILLMARK_ICON_PNGS ${png})
+    install(FILES ${png} DESTINATION ${QUILLMARK_ICON_DIR}/${size}x${size}/apps)
+endforeach()
+add_custom_target(quillmark_icons ALL DEPENDS ${QUILLMARK_ICON_PNGS})
