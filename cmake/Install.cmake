@@ -34,22 +34,24 @@ file(GLOB QUILLMARK_HELP CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/help/*)
 install(FILES ${QUILLMARK_HELP} DESTINATION ${QUILLMARK_DATA_DIR}/help)
 
 # The icon: the drawing itself for scalable use and a PNG rendered from it at each fixed size.
-set(QUILLMARK_ICON_SVG ${PROJECT_SOURCE_DIR}/data/images/quillmark-icon.svg)
-set(QUILLMARK_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-install(FILES ${QUILLMARK_ICON_SVG} DESTINATION ${QUILLMARK_ICON_DIR}/scalable/apps
-        RENAME quillmark.svg)
+file(GLOB QUILLMARK_ICON_SVG CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/images/quillmark-icon.svg)
+if(QUILLMARK_ICON_SVG)
+    set(QUILLMARK_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+    install(FILES ${QUILLMARK_ICON_SVG} DESTINATION ${QUILLMARK_ICON_DIR}/scalable/apps
+            RENAME quillmark.svg)
 
-add_executable(quillmark_svg2png ${PROJECT_SOURCE_DIR}/tools/svg2png.cpp)
-target_link_libraries(quillmark_svg2png PRIVATE Qt6::Gui Qt6::Svg)
-set(QUILLMARK_ICON_PNGS)
-foreach(size IN LISTS QUILLMARK_ICON_SIZES)
-    set(png ${PROJECT_BINARY_DIR}/icons/${size}x${size}/quillmark.png)
-    add_custom_command(OUTPUT ${png}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/icons/${size}x${size}
-        COMMAND quillmark_svg2png ${QUILLMARK_ICON_SVG} ${png} ${size}
-        DEPENDS quillmark_svg2png ${QUILLMARK_ICON_SVG}
-        COMMENT "Rendering the ${size}x${size} program icon" VERBATIM)
-    list(APPEND QUILLMARK_ICON_PNGS ${png})
-    install(FILES ${png} DESTINATION ${QUILLMARK_ICON_DIR}/${size}x${size}/apps)
-endforeach()
-add_custom_target(quillmark_icons ALL DEPENDS ${QUILLMARK_ICON_PNGS})
+    add_executable(quillmark_svg2png ${PROJECT_SOURCE_DIR}/tools/svg2png.cpp)
+    target_link_libraries(quillmark_svg2png PRIVATE Qt6::Gui Qt6::Svg)
+    set(QUILLMARK_ICON_PNGS)
+    foreach(size IN LISTS QUILLMARK_ICON_SIZES)
+        set(folder ${PROJECT_BINARY_DIR}/icons/${size}x${size})
+        add_custom_command(OUTPUT ${folder}/quillmark.png
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+            COMMAND quillmark_svg2png ${QUILLMARK_ICON_SVG} ${folder}/quillmark.png ${size}
+            DEPENDS quillmark_svg2png ${QUILLMARK_ICON_SVG}
+            COMMENT "Rendering the ${size}x${size} program icon" VERBATIM)
+        list(APPEND QUILLMARK_ICON_PNGS ${folder}/quillmark.png)
+        install(FILES ${folder}/quillmark.png DESTINATION ${QUILLMARK_ICON_DIR}/${size}x${size}/apps)
+    endforeach()
+    add_custom_target(quillmark_icons ALL DEPENDS ${QUILLMARK_ICON_PNGS})
+endif()
