@@ -1,8 +1,18 @@
-// Placeholder so the program links until these handlers are written; replace this whole file.
-#include "shell/Configuration.h"
-#include "shell/MainLayout.h"
+#include "files/FileCommands.h"
 #include "shell/cMain.h"
 
-void TMainForm::New1Click() {}
-void TMainForm::Open1Click() {}
-void TMainForm::Save1Click() {}
+void TMainForm::New1Click()
+{
+    FileCommands::newCharacter(sheet(), prompter());
+}
+
+void TMainForm::Open1Click()
+{
+    FileCommands::openCharacter(
+        sheet(), [this](const QString &caption) { return checkBoxByName(caption); }, prompter());
+}
+
+void TMainForm::Save1Click()
+{
+    FileCommands::saveCharacter(sheet(), prompter());
+}

@@ -1,0 +1,161 @@
+#include "files/FileAccess.h"
+
+#include "files/IoError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace FileAccess {
+namespace {
+
+using IoError::Use;
+
+// Opens without blocking on a pipe that has no other end, then reads and writes blocking again.
+int openUnblocked(const QByteArray &path, int flags)
+{
+    const int fd = ::open(path.constData(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0)
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// Closes the descriptor and raises the given errno's text.
+[[noreturn]] void fail(int fd, int error, Use use, const QString &name)
+{
+    ::close(fd);
+    IoError::raiseErrno(error, use, name);
+}
+
+// Writes everything, resuming after short writes; 0 or the errno of the failure.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : ENOSPC;
+        done += n;
+    }
+    return 0;
+}
+
+void writeInPlace(const QString &name, QByteArrayView bytes)
+{
+    const int fd = openUnblocked(QFile::encodeName(name), O_WRONLY | O_TRUNC);
+    if (fd < 0)
+        IoError::raiseErrno(errno, Use::Create, name);
+    if (const int error = writeAll(fd, bytes))
+        fail(fd, error, Use::Create, name);
+    if (::close(fd) != 0)
+        IoError::raiseErrno(errno, Use::Create, name);
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Writes the bytes to a new file beside `target` and returns its name; on failure removes it.
+QByteArray writeTemporary(const QString &target, const struct stat *old, QByteArrayView bytes)
+{
+    QByteArray temp = QFile::encodeName(QFileInfo(target).absolutePath()) + "/.qmsave-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        IoError::raiseErrno(errno, Use::Create, target);
+    // Only root can hand the file to another owner; anyone else saves it as their own. The owner
+    // goes first, as changing it clears the set-user and set-group bits.
+    [[maybe_unused]] const int owned = old ? ::fchown(fd, old->st_uid, old->st_gid) : 0;
+    int error = ::fchmod(fd, old ? old->st_mode & 07777 : newFileMode()) == 0 ? 0 : errno;
+    if (!error)
+        error = writeAll(fd, bytes);
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error) {
+        ::unlink(temp.constData());
+        IoError::raiseErrno(error, Use::Create, target);
+    }
+    return temp;
+}
+
+// The folder's entry for the renamed file reaches the disk too; a failure here loses nothing.
+void syncFolder(const QString &target)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+QByteArray readAll(const QString &name)
+{
+    const int fd = openUnblocked(QFile::encodeName(name), O_RDONLY);
+    if (fd < 0)
+        IoError::raiseErrno(errno, Use::Read, name);
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0)
+        fail(fd, errno, Use::Read, name);
+    if (S_ISDIR(st.st_mode))
+        fail(fd, EISDIR, Use::Read, name);
+    QByteArray bytes;
+    qsizetype size = 0;
+    bytes.resize(S_ISREG(st.st_mode) ? qsizetype(st.st_size) + 1 : 65536);
+    for (;;) {
+        if (size == bytes.size())
+            bytes.resize(size * 2);
+        const ssize_t n = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(fd, errno, Use::Read, name);
+        if (n == 0)
+            break;
+        size += n;
+    }
+    ::close(fd);
+    bytes.truncate(size);
+    return bytes;
+}
+
+void replace(const QString &name, QByteArrayView bytes)
+{
+    QString target = name;
+    struct stat old
+    {
+    };
+    const bool exists = ::stat(QFile::encodeName(name).constData(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        IoError::raiseErrno(errno, Use::Create, name);
+    if (exists && S_ISDIR(old.st_mode))
+        IoError::raiseErrno(EISDIR, Use::Create, name);
+    if (exists && !S_ISREG(old.st_mode))
+        return writeInPlace(name, bytes);
+    if (exists)
+        target = QFileInfo(name).canonicalFilePath();
+
+    const QByteArray temp = writeTemporary(target, exists ? &old : nullptr, bytes);
+    if (::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) {
+        const int error = errno;
+        ::unlink(temp.constData());
+        IoError::raiseErrno(error, Use::Create, name);
+    }
+    syncFolder(target);
+}
+
+} // namespace FileAccess

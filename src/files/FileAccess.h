@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Whole-file reads and writes for the character files. Every failure raises the text of its I/O
+// code (IoError); nothing is left half done.
+namespace FileAccess {
+
+// The whole content of the file.
+QByteArray readAll(const QString &name);
+
+// Replaces the file's content with `bytes` or, on any failure, leaves it exactly as it was. The
+// bytes go to a new file in the same folder, which is written, flushed to the disk and closed
+// before it is renamed over the target; the target's permissions and owner carry over, and a
+// symbolic link is followed so that the link stays. A target that is not a regular file (a
+// device, a pipe) has no content to keep and is written directly.
+void replace(const QString &name, QByteArrayView bytes);
+
+} // namespace FileAccess
