@@ -1,0 +1,60 @@
+#include "resources/ResourceChecks.h"
+
+#include "sheet/Prompter.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Resources {
+namespace {
+
+bool passOrTell(bool passes, Prompter &prompter, const QString &message)
+{
+    if (!passes)
+        prompter.inform(message);
+    return passes;
+}
+
+} // namespace
+
+QString notEnoughPointsMessage()
+{
+    return u"You do not have enough Character Points."_s;
+}
+
+bool nameEntered(const QString &name, const QString &placeholder, Prompter &prompter,
+                 const QString &message)
+{
+    return passOrTell(name != placeholder, prompter, message);
+}
+
+bool choiceMade(const Choice &choice, Prompter &prompter, const QString &message)
+{
+    return passOrTell(choice.index >= 0, prompter, message);
+}
+
+bool affordable(int cost, int pool, Prompter &prompter)
+{
+    return passOrTell(cost <= pool, prompter, notEnoughPointsMessage());
+}
+
+bool unique(bool duplicate, Prompter &prompter, const QString &message)
+{
+    return passOrTell(!duplicate, prompter, message);
+}
+
+bool containsKey(const QStringList &items, const QString &key)
+{
+    if (key.isEmpty())
+        return false;
+    return std::any_of(items.cbegin(), items.cend(),
+                       [&key](const QString &item) { return item.contains(key); });
+}
+
+bool containsEqual(const QStringList &items, const QString &text)
+{
+    return items.contains(text);
+}
+
+} // namespace Resources

@@ -1,0 +1,115 @@
+#include "resources/ServantsArtifactsDiscord.h"
+
+#include "resources/PointPool.h"
+#include "sheet/CharacterSheet.h"
+#include "sheet/IntText.h"
+#include "sheet/Prompter.h"
+#include "sheet/TypeGuard.h"
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace Resources {
+namespace {
+
+int artifactCost(const Choice &type, int level, int modifier)
+{
+    return IntText::add(IntText::multiply(type.index + 1, level), modifier);
+}
+
+// With no type chosen the cost cannot be worked out yet; the user hears so before any other check.
+std::optional<int> earlyArtifactCost(const ArtifactInput &input, int level, int modifier,
+                                     Prompter &prompter)
+{
+    if (input.type.index < 0) {
+        prompter.inform(u"You must select an Artifact Type."_s);
+        return std::nullopt;
+    }
+    return artifactCost(input.type, level, modifier);
+}
+
+bool artifactCostAtLeastOne(std::optional<int> cost, Prompter &prompter)
+{
+    if (cost && *cost >= 1)
+        return true;
+    prompter.inform(u"You can not modify this Artifact by this amount."_s);
+    return false;
+}
+
+} // namespace
+
+QString servantPlaceholder()
+{
+    return u"Enter Name of Servant"_s;
+}
+
+QString artifactPlaceholder()
+{
+    return u"Enter Artifact Description"_s;
+}
+
+QString discordPlaceholder()
+{
+    return u"Enter Discord Description"_s;
+}
+
+void addServant(CharacterSheet &sheet, const ServantInput &input, Prompter &prompter)
+{
+    const int points = pool(sheet);
+    const int level = IntText::toInt(input.level);
+    const int servantClass = IntText::toInt(input.servantClass);
+    const int cost = halfProductRoundedUp(level, servantClass);
+    if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
+        !affordable(cost, points, prompter) ||
+        !nameEntered(input.name, servantPlaceholder(), prompter,
+                     u"You must enter a Servant Name."_s) ||
+        !unique(containsKey(sheet.items(SheetList::Servants), input.name), prompter,
+                u"This is a duplicate Servant."_s))
+        return;
+    const QString item = input.name + u", Level:"_s + input.level + u", Class:"_s +
+                         input.servantClass + u", Cost:"_s + IntText::fromInt(cost);
+    appendAndSetPool(sheet, SheetList::Servants, item, IntText::subtract(points, cost));
+}
+
+void addArtifact(CharacterSheet &sheet, const ArtifactInput &input, Prompter &prompter)
+{
+    const int level = IntText::toInt(input.level);
+    const int modifier = IntText::toInt(input.modifier);
+    const std::optional<int> early = earlyArtifactCost(input, level, modifier, prompter);
+    if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
+        !nameEntered(input.description, artifactPlaceholder(), prompter,
+                     u"You must enter an Artifact Description."_s) ||
+        !choiceMade(input.type, prompter, u"You must first select an Artifact Type."_s) ||
+        !artifactCostAtLeastOne(early, prompter))
+        return;
+    const int points = pool(sheet);
+    const int cost = *early;
+    const QString key = input.type.text + u" Artifact of "_s + input.description;
+    if (!unique(containsKey(sheet.items(SheetList::Artifacts), key), prompter,
+                u"You already have that Artifact."_s) ||
+        !affordable(cost, points, prompter))
+        return;
+    const QString item = key + u" ,Level:"_s + input.level + u" ,Modifier:"_s + input.modifier +
+                         u" ,Cost:"_s + IntText::fromInt(cost);
+    appendAndSetPool(sheet, SheetList::Artifacts, item, IntText::subtract(points, cost));
+}
+
+void addDiscord(CharacterSheet &sheet, const DiscordInput &input, Prompter &prompter)
+{
+    if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
+        !nameEntered(input.description, discordPlaceholder(), prompter,
+                     u"You must enter a Discord Description."_s) ||
+        !choiceMade(input.type, prompter, u"You must select a Discord Type."_s))
+        return;
+    const int points = pool(sheet);
+    const int value = IntText::multiply(3, IntText::toInt(input.level));
+    const QString key = input.type.text + u" Discord of "_s + input.description;
+    if (!unique(containsKey(sheet.items(SheetList::Discords), key), prompter,
+                u"You already have that Discord."_s))
+        return;
+    const QString item = key + u" ,Level:"_s + input.level + u" ,Cost:"_s + IntText::fromInt(value);
+    appendAndSetPool(sheet, SheetList::Discords, item, IntText::add(points, value));
+}
+
+} // namespace Resources

@@ -1,0 +1,94 @@
+#include "resources/VesselsRoles.h"
+
+#include "resources/PointPool.h"
+#include "resources/ResourceChecks.h"
+#include "sheet/CharacterSheet.h"
+#include "sheet/IntText.h"
+#include "sheet/Prompter.h"
+#include "sheet/TypeGuard.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Resources {
+namespace {
+
+int bodyHits(int strength, int corporeal, int level)
+{
+    return IntText::multiply(strength, IntText::add(corporeal, level));
+}
+
+int vesselCost(int level, int charisma)
+{
+    return IntText::add(IntText::multiply(3, level), IntText::multiply(2, charisma));
+}
+
+bool costAtLeastOne(int cost, Prompter &prompter)
+{
+    if (cost >= 1)
+        return true;
+    prompter.inform(u"You can not buy this Vessel with this Charisma."_s);
+    return false;
+}
+
+} // namespace
+
+QString vesselPlaceholder()
+{
+    return u"Enter a Name for this Vessel"_s;
+}
+
+QString rolePlaceholder()
+{
+    return u"Enter a Name for this Role"_s;
+}
+
+QString vesselBodyHits(const CharacterSheet &sheet, const QString &level)
+{
+    const int strength = sheet.number(SheetValue::Strength);
+    const int corporeal = sheet.number(SheetValue::Corporeal);
+    return IntText::fromInt(bodyHits(strength, corporeal, IntText::toInt(level)));
+}
+
+void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompter,
+               const BodyHitsDisplay &showBodyHits)
+{
+    const int points = pool(sheet);
+    const int strength = sheet.number(SheetValue::Strength);
+    const int corporeal = sheet.number(SheetValue::Corporeal);
+    const int level = IntText::toInt(input.level);
+    const int charisma = IntText::toInt(input.charisma);
+    const QString hits = IntText::fromInt(bodyHits(strength, corporeal, level));
+    showBodyHits(hits);
+    const int cost = vesselCost(level, charisma);
+    if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
+        !nameEntered(input.name, vesselPlaceholder(), prompter,
+                     u"You must enter a name for this Vessel."_s) ||
+        !affordable(cost, points, prompter) ||
+        !unique(containsKey(sheet.items(SheetList::Vessels), input.name), prompter,
+                u"This is a duplicate Vessel."_s) ||
+        !costAtLeastOne(cost, prompter))
+        return;
+    const QString item = input.name + u" ,Body Hits:"_s + hits + u" ,Charisma:"_s + input.charisma +
+                         u" Level:"_s + input.level + u" Cost:"_s + IntText::fromInt(cost);
+    appendAndSetPool(sheet, SheetList::Vessels, item, IntText::subtract(points, cost));
+}
+
+void addRole(CharacterSheet &sheet, const RoleInput &input, Prompter &prompter)
+{
+    const int points = pool(sheet);
+    const int level = IntText::toInt(input.level);
+    const int status = IntText::toInt(input.status);
+    const int cost = halfProductRoundedUp(level, status);
+    if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
+        !affordable(cost, points, prompter) ||
+        !nameEntered(input.name, rolePlaceholder(), prompter,
+                     u"You must enter a name for this Role."_s) ||
+        !unique(containsKey(sheet.items(SheetList::Roles), input.name), prompter,
+                u"This is a duplicate Role."_s))
+        return;
+    const QString item = input.name + u", Level:"_s + input.level + u", Status:"_s + input.status +
+                         u", Cost:"_s + IntText::fromInt(cost);
+    appendAndSetPool(sheet, SheetList::Roles, item, IntText::subtract(points, cost));
+}
+
+} // namespace Resources
