@@ -1,16 +1,84 @@
-// Placeholder so the program links until these handlers are written; replace this whole file.
 #include "shell/Configuration.h"
-#include "shell/MainLayout.h"
+
+#include "shell/ProfileFile.h"
 #include "shell/cMain.h"
 
-void loadConfiguration(TMainForm *) {}
-void storeConfiguration(TMainForm *) {}
-void TMainForm::ResourcesPageControlChange() {}
-void TMainForm::SongsCheckBoxClick() {}
-void TMainForm::SkillsCheckBoxClick() {}
-void TMainForm::VesselsCheckBoxClick() {}
-void TMainForm::RolesCheckBoxClick() {}
-void TMainForm::ArtifactsCheckBoxClick() {}
-void TMainForm::ServantsCheckBoxClick() {}
-void TMainForm::DiscordCheckBoxClick() {}
-void TMainForm::DistinctionsCheckBoxClick() {}
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Setting
+{
+    QString section;
+    QString key;
+    QString checkBox;
+};
+
+// In the order the keys are written and read. The Discord box is stored as "Discords".
+const std::array<Setting, 16> &settings()
+{
+    static const QString types = u"Character Types"_s;
+    static const QString resources = u"Resource Types"_s;
+    static const std::array<Setting, 16> all = {{
+        {types, u"Angel"_s, u"AngelCheckBox"_s},
+        {types, u"Demon"_s, u"DemonCheckBox"_s},
+        {types, u"Outcast"_s, u"OutcastCheckBox"_s},
+        {types, u"Renegade"_s, u"RenegadeCheckBox"_s},
+        {types, u"Soldier"_s, u"SoldierCheckBox"_s},
+        {types, u"Undead"_s, u"UndeadCheckBox"_s},
+        {types, u"Remnant"_s, u"RemnantCheckBox"_s},
+        {types, u"Mundane"_s, u"MundaneCheckBox"_s},
+        {resources, u"Songs"_s, u"SongsCheckBox"_s},
+        {resources, u"Skills"_s, u"SkillsCheckBox"_s},
+        {resources, u"Vessels"_s, u"VesselsCheckBox"_s},
+        {resources, u"Roles"_s, u"RolesCheckBox"_s},
+        {resources, u"Artifacts"_s, u"ArtifactsCheckBox"_s},
+        {resources, u"Servants"_s, u"ServantsCheckBox"_s},
+        {resources, u"Discords"_s, u"DiscordCheckBox"_s},
+        {resources, u"Distinctions"_s, u"DistinctionsCheckBox"_s},
+    }};
+    return all;
+}
+
+// Formed anew each time: the current folder may change while the program runs.
+QString settingsPath()
+{
+    return QDir::currentPath() + u"/quillmark.ini"_s;
+}
+
+void createSettings(const QString &path)
+{
+    for (const Setting &s : settings())
+        ProfileFile::writeString(path, s.section, s.key, u"1"_s);
+}
+
+} // namespace
+
+void loadConfiguration(TMainForm *form)
+{
+    const QString path = settingsPath();
+    // A folder of that name is no settings file; creating one there fails with a clear error.
+    if (!QFileInfo(path).isFile()) {
+        createSettings(path);
+        return;
+    }
+    // A changed state raises the box's toggled signal, which runs its click handler at once.
+    for (const Setting &s : settings()) {
+        const bool on = ProfileFile::readBool(path, s.section, s.key, true);
+        form->control<QCheckBox>(s.checkBox)->setChecked(on);
+    }
+}
+
+void storeConfiguration(TMainForm *form)
+{
+    const QString path = settingsPath();
+    for (const Setting &s : settings()) {
+        const bool on = form->control<QCheckBox>(s.checkBox)->isChecked();
+        ProfileFile::writeString(path, s.section, s.key, on ? u"1"_s : u"0"_s);
+    }
+}

@@ -1,20 +1,84 @@
-// Placeholder so the program links until these handlers are written; replace this whole file.
-#include "shell/Configuration.h"
-#include "shell/MainLayout.h"
+#include "sheet/Bonuses.h"
+#include "sheet/CharacterTypes.h"
+#include "sheet/Forces.h"
+#include "shell/TRadioGroup.h"
+#include "shell/TUpDown.h"
 #include "shell/cMain.h"
 
-void TMainForm::CharTypeGroupClick() {}
-void TMainForm::CorpUpSpeedButtonClick() {}
-void TMainForm::CorpDownSpeedButtonClick() {}
-void TMainForm::EtherUpSpeedButtonClick() {}
-void TMainForm::EtherDownSpeedButtonClick() {}
-void TMainForm::CelestialUpSpeedButtonClick() {}
-void TMainForm::CelestialDownSpeedButtonClick() {}
-void TMainForm::CorpForcesUpSpeedButtonClick() {}
-void TMainForm::CorpForcesDownSpeedButtonClick() {}
-void TMainForm::EtherForcesUpSpeedButtonClick() {}
-void TMainForm::EtherForcesDownSpeedButtonClick() {}
-void TMainForm::CelestialForcesUpSpeedButtonClick() {}
-void TMainForm::CelestialForcesDownSpeedButtonClick() {}
-void TMainForm::BonusBitBtnClick() {}
-void TMainForm::ForcesBonusBitBtnClick() {}
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+using Forces::Realm;
+
+void TMainForm::CharTypeGroupClick()
+{
+    const int index = control<TRadioGroup>(u"CharTypeGroup"_s)->itemIndex();
+    CharacterTypes::select(
+        sheet(), index, [this](const QString &caption) { return checkBoxByName(caption); },
+        prompter());
+}
+
+void TMainForm::CorpUpSpeedButtonClick()
+{
+    Forces::moveCharacteristicUp(sheet(), Realm::Corporeal, prompter());
+}
+void TMainForm::CorpDownSpeedButtonClick()
+{
+    Forces::moveCharacteristicDown(sheet(), Realm::Corporeal, prompter());
+}
+void TMainForm::EtherUpSpeedButtonClick()
+{
+    Forces::moveCharacteristicUp(sheet(), Realm::Ethereal, prompter());
+}
+void TMainForm::EtherDownSpeedButtonClick()
+{
+    Forces::moveCharacteristicDown(sheet(), Realm::Ethereal, prompter());
+}
+void TMainForm::CelestialUpSpeedButtonClick()
+{
+    Forces::moveCharacteristicUp(sheet(), Realm::Celestial, prompter());
+}
+void TMainForm::CelestialDownSpeedButtonClick()
+{
+    Forces::moveCharacteristicDown(sheet(), Realm::Celestial, prompter());
+}
+
+void TMainForm::CorpForcesUpSpeedButtonClick()
+{
+    Forces::raise(sheet(), Realm::Corporeal, prompter());
+}
+void TMainForm::CorpForcesDownSpeedButtonClick()
+{
+    Forces::lower(sheet(), Realm::Corporeal, prompter());
+}
+void TMainForm::EtherForcesUpSpeedButtonClick()
+{
+    Forces::raise(sheet(), Realm::Ethereal, prompter());
+}
+void TMainForm::EtherForcesDownSpeedButtonClick()
+{
+    Forces::lower(sheet(), Realm::Ethereal, prompter());
+}
+void TMainForm::CelestialForcesUpSpeedButtonClick()
+{
+    Forces::raise(sheet(), Realm::Celestial, prompter());
+}
+void TMainForm::CelestialForcesDownSpeedButtonClick()
+{
+    Forces::lower(sheet(), Realm::Celestial, prompter());
+}
+
+void TMainForm::BonusBitBtnClick()
+{
+    Bonuses::applyPointBonus(sheet(), control<QLineEdit>(u"BonusEdit"_s)->text());
+}
+
+void TMainForm::ForcesBonusBitBtnClick()
+{
+    const QString amount = control<QLineEdit>(u"ForcesBonusEdit"_s)->text();
+    // The reset also replaces an amount that was typed rather than set with the arrows, so the
+    // box always shows what the next Apply would add.
+    if (Bonuses::applyForcesBonus(sheet(), amount, prompter()) ==
+        Bonuses::ForcesBonusResult::RefusedResetAmount)
+        control<TUpDown>(u"ForcesBonusUpDown"_s)->setPosition(0);
+}

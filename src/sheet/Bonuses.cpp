@@ -1,0 +1,40 @@
+#include "sheet/Bonuses.h"
+
+#include "sheet/CharacterSheet.h"
+#include "sheet/IntText.h"
+#include "sheet/Prompter.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Bonuses {
+
+void applyPointBonus(CharacterSheet &sheet, const QString &amount)
+{
+    const int points = sheet.number(SheetValue::CharacterPoints);
+    const int bonus = IntText::toInt(amount);
+    sheet.setNumber(SheetValue::CharacterPoints, IntText::add(points, bonus));
+}
+
+ForcesBonusResult applyForcesBonus(CharacterSheet &sheet, const QString &amount, Prompter &prompter)
+{
+    const int total = sheet.number(SheetValue::TotalForces);
+    const int bonus = IntText::toInt(amount);
+    const int corporeal = sheet.number(SheetValue::Corporeal);
+    const int ethereal = sheet.number(SheetValue::Ethereal);
+    const int celestial = sheet.number(SheetValue::Celestial);
+    const int newTotal = IntText::add(total, bonus);
+    const int placed = IntText::add(IntText::add(corporeal, ethereal), celestial);
+    if (placed > newTotal) {
+        prompter.inform(u"You have already allocated more Forces."_s);
+        return ForcesBonusResult::RefusedResetAmount;
+    }
+    if (newTotal > 18) {
+        prompter.inform(u"You cannot exceed a Total Forces value of 18."_s);
+        return ForcesBonusResult::Refused;
+    }
+    sheet.setTotalColour(TotalColour::Red);
+    sheet.setNumber(SheetValue::TotalForces, newTotal);
+    return ForcesBonusResult::Applied;
+}
+
+} // namespace Bonuses
