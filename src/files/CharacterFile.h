@@ -25,6 +25,7 @@ struct CharacterFile
     const QStringList &list(SheetList l) const { return lists[static_cast<int>(l)]; }
 
     static CharacterFile fromSheet(const CharacterSheet &sheet);
+    bool operator==(const CharacterFile &) const = default;
 };
 
 // The file's text: the character name, the type index, the other fifteen values, then the ten

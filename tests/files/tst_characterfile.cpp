@@ -1,0 +1,231 @@
+#include "files/CharacterFile.h"
+#include "files/SheetSamples.h"
+#include "sheet/CharacterSheet.h"
+#include "sheet/QuillError.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestCharacterFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void freshSheetIsTheGoldenFile();
+    void fullSheetIsTheGoldenFile();
+    void goldenFileReadsBackTheFullSheet();
+    void breaksInsideValuesAreWrittenAsBlanks();
+    void typeLine_data();
+    void typeLine();
+    void typeLineThatIsNoInteger_data();
+    void typeLineThatIsNoInteger();
+    void lineEnds_data();
+    void lineEnds();
+    void encodings_data();
+    void encodings();
+    void ctrlZEndsTheFile();
+    void onlyAnExactStarEndsAList();
+    void linesAfterTheTenthMarkerAreIgnored();
+    void fileEndingEarly_data();
+    void fileEndingEarly();
+};
+
+static QByteArray golden(const char *name)
+{
+    return readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/") + QLatin1StringView(name));
+}
+
+void TestCharacterFile::freshSheetIsTheGoldenFile()
+{
+    CharacterSheet sheet;
+    const QByteArray bytes = CharacterFileFormat::encode(CharacterFile::fromSheet(sheet));
+    QCOMPARE(bytes.count("\r\n"), 27);
+    QCOMPARE(bytes, golden("fresh.qmc"));
+}
+
+void TestCharacterFile::fullSheetIsTheGoldenFile()
+{
+    CharacterSheet sheet;
+    fillSheet(sheet, fullCharacter());
+    QCOMPARE(CharacterFileFormat::encode(CharacterFile::fromSheet(sheet)), golden("full.qmc"));
+}
+
+void TestCharacterFile::goldenFileReadsBackTheFullSheet()
+{
+    const CharacterFile file = CharacterFileFormat::decode(golden("full.qmc"));
+    QCOMPARE(file.texts, fullCharacter().texts);
+    QCOMPARE(file.lists, fullCharacter().lists);
+    QCOMPARE(file.typeIndex, 0);
+    QVERIFY(file.complete);
+}
+
+void TestCharacterFile::breaksInsideValuesAreWrittenAsBlanks()
+{
+    CharacterFile file;
+    file.text(SheetValue::CharacterName) = u"Two\r\nlines\rand\nmore\x1a"_s;
+    file.list(SheetList::Songs) = {u"*\n"_s};
+    const CharacterFile back = CharacterFileFormat::decode(CharacterFileFormat::encode(file));
+    QCOMPARE(back.text(SheetValue::CharacterName), u"Two  lines and more "_s);
+    QCOMPARE(back.list(SheetList::Songs), QStringList{u"* "_s});
+    QCOMPARE(back.list(SheetList::Skills), QStringList());
+    QVERIFY(back.complete);
+}
+
+void TestCharacterFile::typeLine_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("index");
+    QTest::newRow("none") << QByteArray("-1") << -1;
+    QTest::newRow("angel") << QByteArray("0") << 0;
+    QTest::newRow("mundane") << QByteArray("7") << 7;
+    QTest::newRow("8 becomes mundane") << QByteArray("8") << 7;
+    QTest::newRow("9 becomes mundane") << QByteArray("9") << 7;
+    QTest::newRow("huge becomes mundane") << QByteArray("2147483647") << 7;
+    QTest::newRow("-7 becomes none") << QByteArray("-7") << -1;
+    QTest::newRow("hexadecimal") << QByteArray("$3") << 3;
+}
+
+void TestCharacterFile::typeLine()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, index);
+    QCOMPARE(CharacterFileFormat::decode(joinLines(plainLines(line))).typeIndex, index);
+}
+
+void TestCharacterFile::typeLineThatIsNoInteger_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("word") << joinLines(plainLines("Angel"))
+                          << u"'Angel' is not a valid integer value"_s;
+    QTest::newRow("blank before digit")
+        << joinLines(plainLines(" 3")) << u"' 3' is not a valid integer value"_s;
+    QTest::newRow("empty file") << QByteArray() << u"'' is not a valid integer value"_s;
+    QTest::newRow("name only") << QByteArray("Name\r\n") << u"'' is not a valid integer value"_s;
+}
+
+void TestCharacterFile::typeLineThatIsNoInteger()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    try {
+        CharacterFileFormat::decode(bytes);
+        QFAIL("no error raised");
+    } catch (const QuillError &error) {
+        QCOMPARE(error.message(), message);
+    }
+}
+
+void TestCharacterFile::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QList<QByteArray> lines = plainLines("2");
+    QTest::newRow("CR LF") << joinLines(lines, "\r\n");
+    QTest::newRow("LF") << joinLines(lines, "\n");
+    QTest::newRow("CR") << joinLines(lines, "\r");
+    QTest::newRow("no end after the last marker") << joinLines(lines, "\n").chopped(1);
+    QByteArray mixed;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        mixed += lines[i] + QList<QByteArray>{"\r\n", "\n", "\r"}[i % 3];
+    QTest::newRow("mixed") << mixed;
+}
+
+void TestCharacterFile::lineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    const CharacterFile file = CharacterFileFormat::decode(bytes);
+    QCOMPARE(file, CharacterFileFormat::decode(joinLines(plainLines("2"))));
+    QCOMPARE(file.text(SheetValue::CharacterName), u"Name"_s);
+    QCOMPARE(file.typeIndex, 2);
+    QCOMPARE(file.text(SheetValue::SoulHits), u"13"_s);
+    QVERIFY(file.complete);
+}
+
+void TestCharacterFile::encodings_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ASCII") << QByteArray("Gabriel") << u"Gabriel"_s;
+    QTest::newRow("UTF-8") << QByteArray("Ren\xc3\xa9") << u"René"_s;
+    QTest::newRow("Windows-1252 e acute") << QByteArray("Ren\xe9") << u"René"_s;
+    QTest::newRow("Windows-1252 euro and quotes")
+        << QByteArray("\x80 \x93x\x94") << u"€ \u201cx\u201d"_s;
+    QTest::newRow("UTF-8 byte-order mark dropped")
+        << QByteArray("\xef\xbb\xbfZo\xc3\xab") << u"Zoë"_s;
+}
+
+void TestCharacterFile::encodings()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, text);
+    QList<QByteArray> lines = plainLines();
+    lines[0] = name;
+    lines[4] = "S\xe9raphim item";
+    if (name.contains("\xc3"))
+        lines[4] = "S\xc3\xa9raphim item";
+    const CharacterFile file = CharacterFileFormat::decode(joinLines(lines));
+    QCOMPARE(file.text(SheetValue::CharacterName), text);
+    QCOMPARE(file.text(SheetValue::Corporeal), u"Séraphim item"_s);
+}
+
+void TestCharacterFile::ctrlZEndsTheFile()
+{
+    QList<QByteArray> lines = plainLines();
+    lines.insert(17, "Song 1");
+    const QByteArray bytes =
+        joinLines(lines.first(18)) + "Song\x1a 2\r\n" + joinLines(lines.mid(18));
+    const CharacterFile file = CharacterFileFormat::decode(bytes);
+    QCOMPARE(file.list(SheetList::ChoirBandAttunements), (QStringList{u"Song 1"_s, u"Song"_s}));
+    QVERIFY(!file.complete);
+}
+
+void TestCharacterFile::onlyAnExactStarEndsAList()
+{
+    QList<QByteArray> lines = plainLines();
+    lines.insert(17, " *");
+    lines.insert(18, "* ");
+    lines.insert(19, "**");
+    const CharacterFile file = CharacterFileFormat::decode(joinLines(lines));
+    QCOMPARE(file.list(SheetList::ChoirBandAttunements), (QStringList{u" *"_s, u"* "_s, u"**"_s}));
+    QCOMPARE(file.list(SheetList::SuperiorAttunements), QStringList());
+    QVERIFY(file.complete);
+}
+
+void TestCharacterFile::linesAfterTheTenthMarkerAreIgnored()
+{
+    const QByteArray extra = "More\r\n*\r\n\xff\xfe garbage\r\n";
+    const CharacterFile file = CharacterFileFormat::decode(joinLines(plainLines()) + extra);
+    QCOMPARE(file, CharacterFileFormat::decode(joinLines(plainLines())));
+    QVERIFY(file.complete);
+}
+
+void TestCharacterFile::fileEndingEarly_data()
+{
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<QString>("soulHits");
+    QTest::addColumn<QStringList>("songs");
+    QTest::newRow("within the values") << 10 << QString() << QStringList();
+    QTest::newRow("after the values") << 17 << u"13"_s << QStringList();
+    QTest::newRow("within the songs") << 20 << u"13"_s << QStringList{u"Song A"_s};
+    QTest::newRow("before the last marker")
+        << 28 << u"13"_s << QStringList{u"Song A"_s, u"Song B"_s};
+}
+
+void TestCharacterFile::fileEndingEarly()
+{
+    QFETCH(int, lineCount);
+    QFETCH(QString, soulHits);
+    QFETCH(QStringList, songs);
+    QList<QByteArray> lines = plainLines();
+    lines.insert(19, "Song A");
+    lines.insert(20, "Song B");
+    const CharacterFile file = CharacterFileFormat::decode(joinLines(lines.first(lineCount)));
+    QVERIFY(!file.complete);
+    QCOMPARE(file.text(SheetValue::SoulHits), soulHits);
+    QCOMPARE(file.list(SheetList::Songs), songs);
+    QCOMPARE(file.text(SheetValue::CharacterName), u"Name"_s);
+}
+
+QTEST_GUILESS_MAIN(TestCharacterFile)
+#include "tst_characterfile.moc"
