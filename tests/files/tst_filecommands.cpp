@@ -1,0 +1,317 @@
+#include "files/FileCommands.h"
+#include "files/InChild.h"
+#include "files/SheetSamples.h"
+#include "sheet/CharacterSheet.h"
+#include "sheet/QuillError.h"
+#include "support/RecordingPrompter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString refusal = u"Current configuration does not allow this Character Type."_s;
+
+// Runs a command and returns the text of the error it raised, empty when none.
+QString errorOf(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const QuillError &error) {
+        return error.message();
+    }
+    return {};
+}
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void newCharacter_data();
+    void newCharacter();
+    void cancelledDialogs();
+    void saveThenOpenGivesBackTheSheet();
+    void saveUsesTheNameExactly();
+    void saveReplacesAndKeepsPermissions();
+    void saveKeepsASymbolicLink();
+    void typeLineRunsTheTypeChoice_data();
+    void typeLineRunsTheTypeChoice();
+    void disallowedTypeLoadsEverythingElse();
+    void fileEndingEarlyIsLoadedAndReported();
+    void failedOpenLeavesTheSheet_data();
+    void failedOpenLeavesTheSheet();
+    void unreadableFileLeavesTheSheet();
+    void failedSaveLeavesTheOldFile_data();
+    void failedSaveLeavesTheOldFile();
+    void saveIntoAFolderWithoutWritePermission();
+    void saveThatRunsOutOfSpace();
+
+private:
+    QString path(const QString &name) const { return QDir(m_dir->path()).filePath(name); }
+    QStringList entries() const
+    {
+        return QDir(m_dir->path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    CharacterTypes::CheckBoxByName allowing(bool allowed)
+    {
+        return [this, allowed](const QString &caption) {
+            m_asked << caption;
+            return allowed;
+        };
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    CharacterSheet m_sheet;
+    RecordingPrompter m_prompter;
+    QStringList m_asked;
+};
+
+void TestFileCommands::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    fillSheet(m_sheet, fullCharacter());
+    m_prompter = RecordingPrompter();
+    m_asked.clear();
+}
+
+void TestFileCommands::newCharacter_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes clears") << true;
+    QTest::newRow("No keeps") << false;
+}
+
+void TestFileCommands::newCharacter()
+{
+    QFETCH(bool, yes);
+    m_prompter.answers = {yes};
+    FileCommands::newCharacter(m_sheet, m_prompter);
+    QCOMPARE(m_prompter.shown, QStringList{u"This will clear all current work.  Are you sure?"_s});
+    CharacterSheet fresh;
+    const CharacterFile expected = CharacterFile::fromSheet(yes ? fresh : m_sheet);
+    QCOMPARE(CharacterFile::fromSheet(m_sheet), yes ? expected : fullCharacter());
+}
+
+void TestFileCommands::cancelledDialogs()
+{
+    FileCommands::openCharacter(m_sheet, allowing(true), m_prompter);
+    FileCommands::saveCharacter(m_sheet, m_prompter);
+    QCOMPARE(m_prompter.shown, (QStringList{u"You must select a character file."_s,
+                                            u"You must enter a file name."_s}));
+    QCOMPARE(CharacterFile::fromSheet(m_sheet), fullCharacter());
+    QVERIFY(m_asked.isEmpty());
+}
+
+void TestFileCommands::saveThenOpenGivesBackTheSheet()
+{
+    m_prompter.saveNames = {path(u"zoë.qmc"_s)};
+    FileCommands::saveCharacter(m_sheet, m_prompter);
+    CharacterSheet loaded;
+    loaded.setItems(SheetList::Songs, {u"left over"_s});
+    m_prompter.openNames = {path(u"zoë.qmc"_s)};
+    FileCommands::openCharacter(loaded, allowing(true), m_prompter);
+    QCOMPARE(CharacterFile::fromSheet(loaded), fullCharacter());
+    QCOMPARE(m_asked, QStringList{u"Angel"_s});
+    QVERIFY(m_prompter.shown.isEmpty());
+}
+
+void TestFileCommands::saveUsesTheNameExactly()
+{
+    FileCommands::store(m_sheet, path(u"no extension"_s));
+    QCOMPARE(entries(), QStringList{u"no extension"_s});
+}
+
+void TestFileCommands::saveReplacesAndKeepsPermissions()
+{
+    const QString name = path(u"old.qmc"_s);
+    QVERIFY(writeFile(name, "old content, longer than nothing"));
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(name, permissions));
+    FileCommands::store(m_sheet, name);
+    QCOMPARE(readFile(name), readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc")));
+    QCOMPARE(QFile::permissions(name) & 0x7077, permissions);
+    QCOMPARE(entries(), QStringList{u"old.qmc"_s});
+}
+
+void TestFileCommands::saveKeepsASymbolicLink()
+{
+    QVERIFY(writeFile(path(u"real.qmc"_s), "old"));
+    QVERIFY(QFile::link(path(u"real.qmc"_s), path(u"link.qmc"_s)));
+    FileCommands::store(m_sheet, path(u"link.qmc"_s));
+    QVERIFY(QFileInfo(path(u"link.qmc"_s)).isSymLink());
+    QCOMPARE(readFile(path(u"real.qmc"_s)),
+             readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc")));
+}
+
+void TestFileCommands::typeLineRunsTheTypeChoice_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("-1 runs nothing") << QByteArray("-1") << -1 << QStringList();
+    QTest::newRow("-7 runs nothing") << QByteArray("-7") << -1 << QStringList();
+    QTest::newRow("9 is Mundane") << QByteArray("9") << 7 << QStringList{u"Mundane"_s};
+    QTest::newRow("Soldier") << QByteArray("4") << 4 << QStringList{u"Soldier"_s};
+    QTest::newRow("Remnant") << QByteArray("6") << 6 << QStringList{u"Remnant"_s};
+}
+
+void TestFileCommands::typeLineRunsTheTypeChoice()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, index);
+    QFETCH(QStringList, asked);
+    QVERIFY(writeFile(path(u"c.qmc"_s), joinLines(plainLines(line))));
+    FileCommands::load(m_sheet, path(u"c.qmc"_s), allowing(true), m_prompter);
+    QCOMPARE(m_asked, asked);
+    QCOMPARE(m_sheet.typeIndex(), index);
+    // The stored values win over the starting values of the type.
+    QCOMPARE(m_sheet.text(SheetValue::ChoirBand), u"Choir"_s);
+    QCOMPARE(m_sheet.text(SheetValue::Corporeal), u"1"_s);
+    QCOMPARE(m_sheet.text(SheetValue::SoulHits), u"13"_s);
+    QCOMPARE(m_sheet.celestialEnabled(), index != 6);
+    QCOMPARE(m_sheet.items(SheetList::Songs), QStringList());
+    QVERIFY(m_prompter.shown.isEmpty());
+}
+
+void TestFileCommands::disallowedTypeLoadsEverythingElse()
+{
+    FileCommands::store(m_sheet, path(u"angel.qmc"_s));
+    CharacterSheet loaded;
+    FileCommands::load(loaded, path(u"angel.qmc"_s), allowing(false), m_prompter);
+    QCOMPARE(m_prompter.shown, QStringList{refusal});
+    CharacterFile expected = fullCharacter();
+    expected.typeIndex = -1;
+    QCOMPARE(CharacterFile::fromSheet(loaded), expected);
+}
+
+void TestFileCommands::fileEndingEarlyIsLoadedAndReported()
+{
+    QByteArray bytes = readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"));
+    bytes.truncate(bytes.indexOf("Item 4 first"));
+    QVERIFY(writeFile(path(u"short.qmc"_s), bytes));
+    FileCommands::load(m_sheet, path(u"short.qmc"_s), allowing(false), m_prompter);
+    QCOMPARE(m_prompter.shown, (QStringList{refusal, FileCommands::endedEarlyMessage()}));
+    QVERIFY(m_prompter.shown.last().contains(u"incomplete"_s));
+    QCOMPARE(m_sheet.text(SheetValue::CharacterName), u"Zoë Ångström"_s);
+    QCOMPARE(m_sheet.items(SheetList::Skills), fullCharacter().list(SheetList::Skills));
+    QCOMPARE(m_sheet.items(SheetList::Vessels), QStringList());
+}
+
+void TestFileCommands::failedOpenLeavesTheSheet_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << u"missing.qmc"_s << QByteArray() << u"File not found"_s;
+    QTest::newRow("missing folder") << u"nowhere/c.qmc"_s << QByteArray() << u"Invalid filename"_s;
+    QTest::newRow("a folder") << u"."_s << QByteArray() << u"File access denied"_s;
+    QTest::newRow("word as type") << u"word.qmc"_s << joinLines(plainLines("Angel"))
+                                  << u"'Angel' is not a valid integer value"_s;
+    QTest::newRow("name line only")
+        << u"empty.qmc"_s << QByteArray("Name") << u"'' is not a valid integer value"_s;
+}
+
+void TestFileCommands::failedOpenLeavesTheSheet()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    if (!content.isEmpty())
+        QVERIFY(writeFile(path(name), content));
+    m_prompter.openNames = {path(name)};
+    QCOMPARE(errorOf([&] { FileCommands::openCharacter(m_sheet, allowing(true), m_prompter); }),
+             message);
+    QCOMPARE(CharacterFile::fromSheet(m_sheet), fullCharacter());
+    QVERIFY(m_prompter.shown.isEmpty());
+}
+
+void TestFileCommands::unreadableFileLeavesTheSheet()
+{
+    QVERIFY(writeFile(path(u"locked.qmc"_s), joinLines(plainLines())));
+    QVERIFY(QFile::setPermissions(path(u"locked.qmc"_s), QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                     QFile::ExeOwner | QFile::ExeOther));
+    const QByteArray report = inChild(true, [&] {
+        const QString error = errorOf([&] {
+            FileCommands::load(m_sheet, path(u"locked.qmc"_s), allowing(true), m_prompter);
+        });
+        const bool untouched = CharacterFile::fromSheet(m_sheet) == fullCharacter();
+        return (error + (untouched ? u" | untouched"_s : u" | changed"_s)).toUtf8();
+    });
+    if (report == "cannot drop privileges")
+        QSKIP("this system does not let root become an unprivileged user");
+    QCOMPARE(report, QByteArray("File access denied | untouched"));
+}
+
+void TestFileCommands::failedSaveLeavesTheOldFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing folder") << u"nowhere/c.qmc"_s << u"Invalid filename"_s;
+    QTest::newRow("a folder") << u"folder"_s << u"File access denied"_s;
+    QTest::newRow("a full disk") << u"/dev/full"_s << u"Disk full"_s;
+    QTest::newRow("a file taken for a folder") << u"old.qmc/c.qmc"_s << u"Invalid filename"_s;
+}
+
+void TestFileCommands::failedSaveLeavesTheOldFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
+    QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
+    const QStringList before = entries();
+    m_prompter.saveNames = {path(name)};
+    QCOMPARE(errorOf([&] { FileCommands::saveCharacter(m_sheet, m_prompter); }), message);
+    QCOMPARE(entries(), before);
+    QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
+    QVERIFY(QFileInfo(path(u"folder"_s)).isDir());
+    QCOMPARE(CharacterFile::fromSheet(m_sheet), fullCharacter());
+}
+
+void TestFileCommands::saveIntoAFolderWithoutWritePermission()
+{
+    QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                     QFile::ExeOwner | QFile::ReadOther |
+                                                     QFile::ExeOther));
+    const QByteArray report = inChild(true, [&] {
+        return errorOf([&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); }).toUtf8();
+    });
+    if (report == "cannot drop privileges")
+        QSKIP("this system does not let root become an unprivileged user");
+    QCOMPARE(report, QByteArray("File access denied"));
+    QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
+    QCOMPARE(entries(), QStringList{u"old.qmc"_s});
+}
+
+void TestFileCommands::saveThatRunsOutOfSpace()
+{
+    // A file-size limit stops the write half-way for root too, as a full disk would.
+    QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
+    const QByteArray report = inChild(false, [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return QByteArray("setrlimit failed");
+        return errorOf([&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); }).toUtf8();
+    });
+    QCOMPARE(report, QByteArray("Disk full"));
+    QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
+    QCOMPARE(entries(), QStringList{u"old.qmc"_s});
+}
+
+QTEST_GUILESS_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
