@@ -1,0 +1,34 @@
+#pragma once
+
+#include "sheet/CharacterSheet.h"
+#include "sheet/QuillError.h"
+#include "support/RecordingPrompter.h"
+
+#include <functional>
+
+// A sheet with a character type and a pool, and a prompter that records what the rules show.
+struct RuleFixture
+{
+    explicit RuleFixture(int pool, bool typed = true)
+    {
+        if (typed)
+            sheet.setTypeIndex(0);
+        sheet.setNumber(SheetValue::CharacterPoints, pool);
+    }
+
+    QString pool() const { return sheet.text(SheetValue::CharacterPoints); }
+
+    CharacterSheet sheet;
+    RecordingPrompter prompter;
+};
+
+// The message of the error the action raised; empty when it raised none.
+inline QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const QuillError &error) {
+        return error.message();
+    }
+    return {};
+}
