@@ -1,6 +1,14 @@
-// Placeholder so the program links until these handlers are written; replace this whole file.
-#include "shell/Configuration.h"
-#include "shell/MainLayout.h"
 #include "shell/cMain.h"
 
-void TMainForm::Print1Click() {}
+#include "print/SheetPrintout.h"
+#include "print/report/ReportProject.h"
+#include "print/report/ReportSystem.h"
+
+#include <QDir>
+
+void TMainForm::Print1Click()
+{
+    ReportSystem system(this);
+    ReportProject project(system);
+    SheetPrintout::print(sheet(), project, prompter(), QDir::currentPath());
+}

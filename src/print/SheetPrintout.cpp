@@ -1,0 +1,87 @@
+#include "print/SheetPrintout.h"
+
+#include "print/PrintTexts.h"
+#include "print/ReportEngine.h"
+#include "sheet/Prompter.h"
+
+#include <QHash>
+
+using namespace Qt::StringLiterals;
+
+namespace SheetPrintout {
+
+namespace {
+
+const QString pageName = u"Report1.Page1"_s;
+const QString reportName = u"Report1"_s;
+const QString firstColumn = u"FirstColum"_s;
+const QString secondColumn = u"SecondColum"_s;
+
+struct Components
+{
+    ComponentHandle page;
+    QHash<QString, ComponentHandle> byName;
+};
+
+// Every component the printout fills, found and checked before anything is filled. Returns the
+// message to show when one is missing or of another kind, or an empty text.
+QString findAll(const ReportEngine &engine, const QList<PrintTexts::Field> &fields,
+                Components &found)
+{
+    found.page = engine.find(pageName);
+    if (found.page.kind != ComponentKind::Page)
+        return u"The report layout has no page \"%1\"; nothing was printed."_s.arg(pageName);
+    QList<std::pair<QString, ComponentKind>> wanted;
+    for (const PrintTexts::Field &field : fields)
+        wanted.append({field.component, ComponentKind::Text});
+    wanted.append({firstColumn, ComponentKind::Memo});
+    wanted.append({secondColumn, ComponentKind::Memo});
+    for (const auto &[name, kind] : wanted) {
+        const ComponentHandle component = engine.find(name, found.page);
+        if (!component)
+            return u"The page \"%1\" of the report layout has no component \"%2\"; nothing was "
+                   "printed."_s.arg(pageName, name);
+        if (component.kind != kind)
+            return u"The component \"%1\" of the report layout is not a %2 field; nothing was "
+                   "printed."_s.arg(name, kind == ComponentKind::Memo ? u"memo"_s : u"text"_s);
+        found.byName.insert(name, component);
+    }
+    return {};
+}
+
+struct CloseAtEnd
+{
+    ReportEngine &engine;
+    ~CloseAtEnd() { engine.close(); }
+};
+
+void fillMemo(ReportEngine &engine, ComponentHandle memo, const QStringList &lines)
+{
+    engine.setMemoText(memo, lines.value(0));
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        engine.setMemoText(memo, engine.memoText(memo) + u'\r' + lines.at(i));
+}
+
+} // namespace
+
+void print(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter,
+           const QString &currentFolder)
+{
+    const CloseAtEnd closer{engine};
+    engine.setProjectFile(PrintTexts::layoutPath(currentFolder));
+    engine.open();
+
+    const QList<PrintTexts::Field> fields = PrintTexts::textFields(sheet);
+    Components found;
+    if (const QString problem = findAll(engine, fields, found); !problem.isEmpty()) {
+        prompter.inform(problem);
+        return;
+    }
+    for (const PrintTexts::Field &field : fields)
+        engine.setText(found.byName.value(field.component), field.text);
+    fillMemo(engine, found.byName.value(firstColumn), PrintTexts::firstColumnLines(sheet));
+    fillMemo(engine, found.byName.value(secondColumn), PrintTexts::secondColumnLines(sheet));
+    engine.execute(reportName);
+}
+
+} // namespace SheetPrintout

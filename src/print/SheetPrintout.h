@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class CharacterSheet;
+class Prompter;
+class ReportEngine;
+
+// File > Print: loads the layout file from `currentFolder`, fills the page "Report1.Page1" from
+// the sheet, runs "Report1" and closes the project again, also when a step fails, so no filled
+// text survives to the next Print. A page or component that is missing or of another kind is
+// named in a message and nothing is printed. The sheet is only read.
+namespace SheetPrintout {
+
+void print(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter,
+           const QString &currentFolder);
+
+} // namespace SheetPrintout

@@ -1,0 +1,307 @@
+#include "print/report/LayoutReader.h"
+
+#include "print/report/LayoutValues.h"
+#include "sheet/QuillError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QXmlStreamReader>
+
+using namespace Qt::StringLiterals;
+
+namespace LayoutReader {
+
+namespace {
+
+const QStringList styleAttributes = {u"font"_s,  u"size"_s,  u"weight"_s, u"italic"_s,
+                                     u"color"_s, u"align"_s, u"valign"_s};
+const QStringList boxAttributes = {u"name"_s, u"x"_s, u"y"_s, u"width"_s, u"height"_s};
+
+class Reader
+{
+public:
+    Reader(QIODevice *device, const QString &path)
+        : m_xml(device), m_path(path), m_folder(QFileInfo(path).absoluteDir())
+    {
+    }
+
+    LayoutProject project();
+
+private:
+    [[noreturn]] void fail(const QString &what) const;
+    bool nextElement();
+    void endEmptyElement();
+    void checkAttributes(const QStringList &allowed) const;
+    QString required(const QString &name) const;
+    QString uniqueName(QSet<QString> &seen, const QString &what);
+
+    LayoutFont style(LayoutFont inherited) const;
+    double number(const QString &name, double fallback, double minimum, double maximum) const;
+    double length(const QString &name) const;
+    QRectF rect() const;
+
+    LayoutReport report(const LayoutFont &inherited);
+    LayoutPage page(const LayoutFont &inherited);
+    QSizeF paper() const;
+    LayoutPart part(const LayoutFont &inherited);
+    void readPartDetails(LayoutPart &part);
+
+    QXmlStreamReader m_xml;
+    QString m_path;
+    QDir m_folder;
+    double m_unit = 1; // millimetres per unit of the current page
+};
+
+void Reader::fail(const QString &what) const
+{
+    throw QuillError(u"The reporting project \"%1\" is damaged in line %2: %3"_s.arg(
+        m_path, QString::number(m_xml.lineNumber()), what));
+}
+
+// The next child element; false at the end of the current one. A syntax error fails.
+bool Reader::nextElement()
+{
+    const bool found = m_xml.readNextStartElement();
+    if (m_xml.hasError())
+        fail(m_xml.errorString());
+    return found;
+}
+
+void Reader::endEmptyElement()
+{
+    const QString element = m_xml.name().toString();
+    if (nextElement())
+        fail(u"<%1> may not hold <%2>"_s.arg(element, m_xml.name().toString()));
+}
+
+void Reader::checkAttributes(const QStringList &allowed) const
+{
+    for (const QXmlStreamAttribute &attribute : m_xml.attributes()) {
+        const QString name = attribute.name().toString();
+        if (!allowed.contains(name) && !styleAttributes.contains(name))
+            fail(u"<%1> has no attribute \"%2\""_s.arg(m_xml.name().toString(), name));
+    }
+}
+
+QString Reader::required(const QString &name) const
+{
+    if (!m_xml.attributes().hasAttribute(name))
+        fail(u"<%1> needs the attribute \"%2\""_s.arg(m_xml.name().toString(), name));
+    return m_xml.attributes().value(name).toString();
+}
+
+QString Reader::uniqueName(QSet<QString> &seen, const QString &what)
+{
+    const QString name = required(u"name"_s);
+    if (name.isEmpty() || name.contains(u'.'))
+        fail(u"the %1 name \"%2\" must not be empty or hold a \".\""_s.arg(what, name));
+    if (!LayoutValues::insertName(seen, name))
+        fail(u"there is a second %1 named \"%2\""_s.arg(what, name));
+    return name;
+}
+
+LayoutFont Reader::style(LayoutFont font) const
+{
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    const auto value = [&attributes](const QString &name) {
+        return attributes.value(name).toString();
+    };
+    if (attributes.hasAttribute(u"font"_s))
+        font.family = value(u"font"_s);
+    font.size = number(u"size"_s, font.size, 1, 500);
+    QString error;
+    if (attributes.hasAttribute(u"weight"_s))
+        font.bold = LayoutValues::weight(value(u"weight"_s), error);
+    if (attributes.hasAttribute(u"italic"_s))
+        font.italic = LayoutValues::yesNo(value(u"italic"_s), error);
+    if (attributes.hasAttribute(u"color"_s))
+        font.colour = LayoutValues::colour(value(u"color"_s), error);
+    if (attributes.hasAttribute(u"align"_s))
+        font.alignment = LayoutValues::horizontal(value(u"align"_s), error) |
+                         (font.alignment & Qt::AlignVertical_Mask);
+    if (attributes.hasAttribute(u"valign"_s))
+        font.alignment = LayoutValues::vertical(value(u"valign"_s), error) |
+                         (font.alignment & Qt::AlignHorizontal_Mask);
+    if (!error.isEmpty())
+        fail(error);
+    return font;
+}
+
+double Reader::number(const QString &name, double fallback, double minimum, double maximum) const
+{
+    if (!m_xml.attributes().hasAttribute(name))
+        return fallback;
+    const QString text = m_xml.attributes().value(name).toString();
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || value < minimum || value > maximum)
+        fail(u"\"%1\" is no valid value for \"%2\" (a number from %3 to %4)"_s.arg(
+            text, name, QString::number(minimum), QString::number(maximum)));
+    return value;
+}
+
+double Reader::length(const QString &name) const
+{
+    required(name);
+    return number(name, 0, 0, 10000) * m_unit;
+}
+
+QRectF Reader::rect() const
+{
+    return QRectF(length(u"x"_s), length(u"y"_s), length(u"width"_s), length(u"height"_s));
+}
+
+LayoutProject Reader::project()
+{
+    if (!nextElement() || m_xml.name() != u"project"_s)
+        fail(u"a report layout starts with <project>"_s);
+    checkAttributes({u"version"_s});
+    const LayoutFont font = style(LayoutFont());
+    LayoutProject project;
+    project.fileName = m_path;
+    QSet<QString> names;
+    while (nextElement()) {
+        if (m_xml.name() != u"report"_s)
+            fail(u"<project> may hold only <report>, not <%1>"_s.arg(m_xml.name().toString()));
+        const QString name = uniqueName(names, u"report"_s);
+        project.reports.append(report(font));
+        project.reports.last().name = name;
+    }
+    return project;
+}
+
+LayoutReport Reader::report(const LayoutFont &inherited)
+{
+    checkAttributes({u"name"_s});
+    const LayoutFont font = style(inherited);
+    LayoutReport report;
+    QSet<QString> names;
+    while (nextElement()) {
+        if (m_xml.name() != u"page"_s)
+            fail(u"<report> may hold only <page>, not <%1>"_s.arg(m_xml.name().toString()));
+        const QString name = uniqueName(names, u"page"_s);
+        report.pages.append(page(font));
+        report.pages.last().name = name;
+    }
+    return report;
+}
+
+QSizeF Reader::paper() const
+{
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    QSizeF size;
+    if (attributes.hasAttribute(u"paper"_s)) {
+        size = LayoutValues::paperSize(attributes.value(u"paper"_s).toString());
+        if (size.isEmpty())
+            fail(u"unknown paper \"%1\""_s.arg(attributes.value(u"paper"_s).toString()));
+    } else if (attributes.hasAttribute(u"width"_s) || attributes.hasAttribute(u"height"_s)) {
+        size = QSizeF(length(u"width"_s), length(u"height"_s));
+        if (size.isEmpty())
+            fail(u"a page needs a width and a height above 0"_s);
+    } else {
+        size = LayoutValues::paperSize(u"A4"_s);
+    }
+    const QString orientation = attributes.value(u"orientation"_s).toString();
+    if (orientation == u"landscape"_s)
+        size.transpose();
+    else if (!orientation.isEmpty() && orientation != u"portrait"_s)
+        fail(u"orientation is \"portrait\" or \"landscape\", not \"%1\""_s.arg(orientation));
+    return size;
+}
+
+LayoutPage Reader::page(const LayoutFont &inherited)
+{
+    checkAttributes({u"name"_s, u"paper"_s, u"orientation"_s, u"width"_s, u"height"_s, u"unit"_s});
+    m_unit = LayoutValues::millimetresPer(m_xml.attributes().value(u"unit"_s).toString());
+    if (m_unit <= 0)
+        fail(u"unknown unit \"%1\""_s.arg(m_xml.attributes().value(u"unit"_s).toString()));
+    LayoutPage page;
+    page.paper = paper();
+    const LayoutFont font = style(inherited);
+    QSet<QString> names;
+    while (nextElement()) {
+        LayoutPart next = part(font);
+        if (!next.name.isEmpty() && !LayoutValues::insertName(names, next.name))
+            fail(u"there is a second component named \"%1\""_s.arg(next.name));
+        page.parts.append(next);
+    }
+    return page;
+}
+
+LayoutPart Reader::part(const LayoutFont &inherited)
+{
+    const std::optional<PartKind> kind = LayoutValues::partKind(m_xml.name().toString());
+    if (!kind)
+        fail(u"unknown component <%1>"_s.arg(m_xml.name().toString()));
+    LayoutPart part;
+    part.kind = *kind;
+    LayoutFont font = inherited;
+    if (part.kind == PartKind::Memo)
+        font.alignment = (font.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
+    part.font = style(font);
+    readPartDetails(part);
+    endEmptyElement();
+    return part;
+}
+
+void Reader::readPartDetails(LayoutPart &part)
+{
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    part.name = attributes.value(u"name"_s).toString();
+    QString error;
+    switch (part.kind) {
+    case PartKind::Text:
+    case PartKind::Memo:
+    case PartKind::Label:
+        checkAttributes(boxAttributes + QStringList{u"text"_s, u"overflow"_s});
+        if (part.kind != PartKind::Label && part.name.isEmpty())
+            fail(u"a text or memo field needs a name"_s);
+        part.rect = rect();
+        part.text = attributes.value(u"text"_s).toString();
+        part.shrink = LayoutValues::shrinks(attributes.value(u"overflow"_s).toString(), error);
+        break;
+    case PartKind::Line:
+        checkAttributes({u"name"_s, u"x1"_s, u"y1"_s, u"x2"_s, u"y2"_s, u"line-width"_s});
+        part.line = QLineF(length(u"x1"_s), length(u"y1"_s), length(u"x2"_s), length(u"y2"_s));
+        part.lineWidth = number(u"line-width"_s, part.lineWidth / m_unit, 0, 100) * m_unit;
+        break;
+    case PartKind::Box:
+        checkAttributes(boxAttributes + QStringList{u"line-width"_s, u"fill"_s, u"radius"_s});
+        part.rect = rect();
+        part.lineWidth = number(u"line-width"_s, part.lineWidth / m_unit, 0, 100) * m_unit;
+        part.radius = number(u"radius"_s, 0, 0, 1000) * m_unit;
+        if (attributes.hasAttribute(u"fill"_s))
+            part.fill = LayoutValues::colour(attributes.value(u"fill"_s).toString(), error);
+        break;
+    case PartKind::Image:
+        checkAttributes(boxAttributes + QStringList{u"source"_s});
+        part.rect = rect();
+        part.image = LayoutValues::image(m_folder, required(u"source"_s), error);
+        break;
+    }
+    if (!error.isEmpty())
+        fail(error);
+}
+
+} // namespace
+
+QString missingProjectMessage(const QString &path)
+{
+    return u"The following reporting project does not exist:\r\"%1\""_s.arg(path);
+}
+
+LayoutProject read(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw QuillError(missingProjectMessage(path));
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        throw QuillError(u"The reporting project \"%1\" cannot be read: %2"_s.arg(
+            path, info.isDir() ? u"it is a folder"_s : file.errorString()));
+    return Reader(&file, path).project();
+}
+
+} // namespace LayoutReader

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "print/report/ReportLayout.h"
+
+#include <QDir>
+#include <QSet>
+#include <optional>
+
+// The attribute values of a report layout file, from text. Each reading that can fail writes a
+// message into `error` (which the reader turns into a "damaged in line N" error) and returns a
+// harmless value.
+namespace LayoutValues {
+
+// Records a name, compared without regard to case; false when it was there already.
+bool insertName(QSet<QString> &names, const QString &name);
+
+std::optional<PartKind> partKind(const QString &element);
+double millimetresPer(const QString &unit); // 0 for an unknown unit
+QSizeF paperSize(const QString &paper);     // empty for an unknown paper
+
+bool weight(const QString &text, QString &error);
+bool yesNo(const QString &text, QString &error);
+QColor colour(const QString &text, QString &error);
+Qt::Alignment horizontal(const QString &text, QString &error);
+Qt::Alignment vertical(const QString &text, QString &error);
+bool shrinks(const QString &overflow, QString &error);
+
+// An image file that lies in the layout's own folder.
+QImage image(const QDir &folder, const QString &source, QString &error);
+
+} // namespace LayoutValues

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "print/report/ReportOutput.h"
+#include "print/report/ReportPrinting.h"
+
+// Runs a report straight into a PDF file, with no window: for scripted printing.
+class PdfReportOutput : public ReportOutput
+{
+public:
+    explicit PdfReportOutput(QString fileName) : m_fileName(std::move(fileName)) {}
+
+    void run(const LayoutReport &report) override
+    {
+        ReportPrinting::writePdf(report, m_fileName);
+        ++m_runs;
+    }
+    int runs() const { return m_runs; }
+
+private:
+    QString m_fileName;
+    int m_runs = 0;
+};

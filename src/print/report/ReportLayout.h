@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QLineF>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+// A loaded report layout: a project of named reports, each of named pages, each holding parts
+// placed in millimetres from the paper's top-left corner. The text and memo parts carry the
+// texts put into them until the project is closed.
+struct LayoutFont
+{
+    QString family = QStringLiteral("DejaVu Sans");
+    double size = 10; // points
+    bool bold = false;
+    bool italic = false;
+    QColor colour = Qt::black;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+enum class PartKind
+{
+    Text,
+    Memo,
+    Label,
+    Line,
+    Box,
+    Image
+};
+
+struct LayoutPart
+{
+    PartKind kind = PartKind::Label;
+    QString name; // may be empty for the static parts
+    QRectF rect;  // mm; a line runs along `line` instead
+    QLineF line;
+    LayoutFont font;
+    QString text;       // a label's text, or the text put into a text or memo field
+    bool shrink = true; // text that does not fit is shrunk (then clipped) or only clipped
+    double lineWidth = 0.3;
+    QColor fill;       // invalid: no fill
+    double radius = 0; // rounded corners of a box
+    QImage image;
+};
+
+struct LayoutPage
+{
+    QString name;
+    QSizeF paper; // mm
+    QList<LayoutPart> parts;
+};
+
+struct LayoutReport
+{
+    QString name;
+    QList<LayoutPage> pages;
+};
+
+struct LayoutProject
+{
+    QString fileName;
+    QList<LayoutReport> reports;
+};
+
+bool sameName(const QString &a, const QString &b);

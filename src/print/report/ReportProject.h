@@ -1,0 +1,47 @@
+#pragma once
+
+#include "print/ReportEngine.h"
+#include "print/report/ReportLayout.h"
+
+#include <optional>
+
+class ReportOutput;
+
+// The report engine behind the printout: holds one loaded layout with the texts put into it and
+// hands a run report to its output.
+class ReportProject : public ReportEngine
+{
+public:
+    explicit ReportProject(ReportOutput &output) : m_output(output) {}
+
+    void setProjectFile(const QString &path) override { m_fileName = path; }
+    void open() override;
+    ComponentHandle find(const QString &name, ComponentHandle page = {}) const override;
+    void setText(ComponentHandle component, const QString &text) override;
+    QString memoText(ComponentHandle memo) const override;
+    void setMemoText(ComponentHandle memo, const QString &text) override;
+    void execute(const QString &reportName) override;
+    void close() override;
+
+    bool isOpen() const { return m_project.has_value(); }
+
+private:
+    // Where a handle points: a page (part -1) or a part on it.
+    struct Place
+    {
+        int report;
+        int page;
+        int part;
+    };
+
+    ComponentHandle handle(int index) const;
+    ComponentHandle findPage(const QString &dotted) const;
+    ComponentHandle findPart(const QString &name, int onlyPage) const;
+    const Place &fieldPlace(ComponentHandle component, bool memo) const;
+    LayoutPart &part(const Place &place);
+
+    ReportOutput &m_output;
+    QString m_fileName;
+    std::optional<LayoutProject> m_project;
+    QList<Place> m_places;
+};

@@ -1,0 +1,86 @@
+#include "print/report/ReportSetupDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <class T> T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+ReportSetupDialog::ReportSetupDialog(std::function<void()> printerSetup, QWidget *parent)
+    : QDialog(parent), m_printerSetup(std::move(printerSetup))
+{
+    setObjectName(u"ReportSetupDialog"_s);
+    setWindowTitle(u"Report Setup"_s);
+    auto *buttons = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
+                          u"SetupButtons"_s);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(destinationGroup());
+    layout->addWidget(printerGroup());
+    layout->addWidget(buttons);
+}
+
+QWidget *ReportSetupDialog::destinationGroup()
+{
+    auto *group = new QGroupBox(u"Send the report to"_s);
+    m_preview = named(new QRadioButton(u"Pre&view"_s), u"PreviewRadioButton"_s);
+    m_printer = named(new QRadioButton(u"&Printer"_s), u"PrinterRadioButton"_s);
+    m_file = named(new QRadioButton(u"PDF &file"_s), u"FileRadioButton"_s);
+    m_preview->setChecked(true);
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(m_preview);
+    layout->addWidget(m_printer);
+    layout->addWidget(m_file);
+    return group;
+}
+
+QWidget *ReportSetupDialog::printerGroup()
+{
+    auto *group = new QGroupBox(u"Printing"_s);
+    m_copies = named(new QSpinBox, u"CopiesSpinBox"_s);
+    m_copies->setRange(1, 999);
+    m_collate = named(new QCheckBox(u"&Collate"_s), u"CollateCheckBox"_s);
+    m_collate->setChecked(true);
+    m_duplex = named(new QComboBox, u"DuplexComboBox"_s);
+    m_duplex->addItem(u"One-sided"_s, QPrinter::DuplexNone);
+    m_duplex->addItem(u"Two-sided, long edge"_s, QPrinter::DuplexLongSide);
+    m_duplex->addItem(u"Two-sided, short edge"_s, QPrinter::DuplexShortSide);
+    auto *setup = named(new QPushButton(u"Printer &setup..."_s), u"PrinterSetupButton"_s);
+    connect(setup, &QPushButton::clicked, this, [this] { m_printerSetup(); });
+    auto *layout = new QFormLayout(group);
+    layout->addRow(u"C&opies:"_s, m_copies);
+    layout->addRow(QString(), m_collate);
+    layout->addRow(u"&Duplex:"_s, m_duplex);
+    layout->addRow(QString(), setup);
+    return group;
+}
+
+ReportSetupDialog::Choice ReportSetupDialog::choice() const
+{
+    Choice choice;
+    if (m_printer->isChecked())
+        choice.destination = Destination::Printer;
+    else if (m_file->isChecked())
+        choice.destination = Destination::File;
+    choice.copies = m_copies->value();
+    choice.collate = m_collate->isChecked();
+    choice.duplex = QPrinter::DuplexMode(m_duplex->currentData().toInt());
+    return choice;
+}

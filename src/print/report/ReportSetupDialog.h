@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QPrinter>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QRadioButton;
+class QSpinBox;
+
+// "Report Setup": where the report goes (preview, printer or file; the preview preselected),
+// copies, collation, duplex, and a button that opens the printer's own setup.
+class ReportSetupDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Destination
+    {
+        Preview,
+        Printer,
+        File
+    };
+    struct Choice
+    {
+        Destination destination = Destination::Preview;
+        int copies = 1;
+        bool collate = true;
+        QPrinter::DuplexMode duplex = QPrinter::DuplexNone;
+    };
+
+    ReportSetupDialog(std::function<void()> printerSetup, QWidget *parent);
+
+    Choice choice() const;
+
+private:
+    QWidget *destinationGroup();
+    QWidget *printerGroup();
+
+    std::function<void()> m_printerSetup;
+    QRadioButton *m_preview;
+    QRadioButton *m_printer;
+    QRadioButton *m_file;
+    QSpinBox *m_copies;
+    QCheckBox *m_collate;
+    QComboBox *m_duplex;
+};

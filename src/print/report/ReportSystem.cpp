@@ -1,0 +1,102 @@
+#include "print/report/ReportSystem.h"
+
+#include "print/report/ReportLayout.h"
+#include "print/report/ReportPreviewDialog.h"
+#include "print/report/ReportPrinting.h"
+#include "print/report/ReportSetupDialog.h"
+#include "print/report/ReportStatusWindow.h"
+#include "sheet/QuillError.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+using namespace Qt::StringLiterals;
+
+ReportSystem::ReportSystem(QWidget *parent) : m_parent(parent) {}
+
+ReportSystem::~ReportSystem() = default;
+
+QPrinter &ReportSystem::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setDocName(QString::fromUtf16(ReportPrinting::jobTitle));
+        m_printer->setFullPage(true);
+    }
+    return *m_printer;
+}
+
+void ReportSystem::setupPrinter()
+{
+    QPrintDialog dialog(&printer(), m_parent);
+    dialog.setObjectName(u"ReportPrintDialog"_s);
+    dialog.exec();
+}
+
+void ReportSystem::run(const LayoutReport &report)
+{
+    ReportSetupDialog setup([this] { setupPrinter(); }, m_parent);
+    if (setup.exec() != QDialog::Accepted)
+        return;
+    const ReportSetupDialog::Choice choice = setup.choice();
+    switch (choice.destination) {
+    case ReportSetupDialog::Destination::Preview:
+        preview(report);
+        break;
+    case ReportSetupDialog::Destination::Printer:
+        printer().setCopyCount(choice.copies);
+        printer().setCollateCopies(choice.collate);
+        printer().setDuplex(choice.duplex);
+        sendToPrinter(report);
+        break;
+    case ReportSetupDialog::Destination::File:
+        saveToFile(report);
+        break;
+    }
+}
+
+void ReportSystem::preview(const LayoutReport &report)
+{
+    // The preview draws on a printer of its own, so that showing it does not change the
+    // settings of the one that prints.
+    QPrinter screen(QPrinter::HighResolution);
+    screen.setFullPage(true);
+    ReportPreviewDialog dialog(report, screen, m_parent);
+    dialog.exec();
+    if (!dialog.error().isEmpty())
+        throw QuillError(dialog.error());
+    if (dialog.printRequested())
+        sendToPrinter(report);
+}
+
+void ReportSystem::sendToPrinter(const LayoutReport &report)
+{
+    ReportStatusWindow status(m_parent);
+    ReportPrinting::print(printer(), report, u"the printer \"%1\""_s.arg(printer().printerName()),
+                          [&status](const QString &text) { status.showStatus(text); });
+}
+
+QString ReportSystem::askPdfFileName()
+{
+    QFileDialog dialog(m_parent, u"Save the Report as PDF"_s);
+    dialog.setObjectName(u"ReportFileDialog"_s);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(u"PDF documents (*.pdf)"_s);
+    dialog.setDefaultSuffix(u"pdf"_s);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void ReportSystem::saveToFile(const LayoutReport &report)
+{
+    const QString fileName = askPdfFileName();
+    if (fileName.isEmpty())
+        return;
+    ReportStatusWindow status(m_parent);
+    ReportPrinting::writePdf(report, fileName,
+                             [&status](const QString &text) { status.showStatus(text); });
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "print/report/ReportOutput.h"
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// Runs a report the interactive way: "Report Setup" first, then the modal "Report Preview", the
+// printer (with "Report Status") or a PDF file whose name the user picks. The printer is looked
+// up only when it is first needed, since that can take a while.
+class ReportSystem : public ReportOutput
+{
+public:
+    explicit ReportSystem(QWidget *parent);
+    ~ReportSystem() override;
+
+    void run(const LayoutReport &report) override;
+
+private:
+    QPrinter &printer();
+    void setupPrinter();
+    void preview(const LayoutReport &report);
+    void sendToPrinter(const LayoutReport &report);
+    void saveToFile(const LayoutReport &report);
+    QString askPdfFileName();
+
+    QPointer<QWidget> m_parent;
+    std::unique_ptr<QPrinter> m_printer;
+};
