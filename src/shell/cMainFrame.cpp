@@ -1,7 +1,20 @@
-// Placeholder so the program links until these handlers are written; replace this whole file.
-#include "shell/Configuration.h"
-#include "shell/MainLayout.h"
+#include "shell/HelpWindow.h"
+#include "shell/cAbout.h"
 #include "shell/cMain.h"
 
-void TMainForm::HelpTopics1Click() {}
-void TMainForm::About1Click() {}
+using namespace Qt::StringLiterals;
+
+void TMainForm::HelpTopics1Click()
+{
+    auto *help = findChild<HelpWindow *>(u"HelpWindow"_s, Qt::FindDirectChildrenOnly);
+    if (!help)
+        help = new HelpWindow(this);
+    help->showTopic(helpContentsTopic);
+}
+
+void TMainForm::About1Click()
+{
+    // A local box: destroyed when its showing ends, also when that ends with an error.
+    TAboutForm about(this);
+    about.exec();
+}
