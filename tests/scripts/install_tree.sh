@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Installs the build into a staging folder as the package does and checks that the desktop
+# entry, the icons, the MIME type and the data are where the desktop looks for them; then
+# starts the installed launcher on a virtual display with a fresh home folder and closes the
+# window. Arguments: the program in its build folder, the source folder.
+set -euo pipefail
+program=$(readlink -f "$1")
+source_dir=$(readlink -f "$2")
+here=$(dirname "$(readlink -f "$0")")
+source "$here/lib/xsession.sh"
+
+work=$(mktemp -d)
+trap 'xsession_cleanup; rm -rf "$work"' EXIT
+
+build=$(dirname "$program")
+while [ ! -f "$build/CMakeCache.txt" ]; do
+    [ "$build" != / ] || fail "no build folder above $program"
+    build=$(dirname "$build")
+done
+root="$work/root"
+DESTDIR="$root" cmake --install "$build" --prefix /usr >"$work/install.log" ||
+    { cat "$work/install.log"; fail "cmake --install failed"; }
+share="$root/usr/share"
+
+# The command on the PATH is the launcher; the program itself lies under libexec.
+[ -x "$root/usr/bin/quillmark" ] || fail "no launcher /usr/bin/quillmark"
+head -c 2 "$root/usr/bin/quillmark" | grep -q '#!' || fail "/usr/bin/quillmark is not the launcher"
+[ -x "$root/usr/libexec/quillmark/quillmark" ] || fail "no program /usr/libexec/quillmark/quillmark"
+
+# The desktop entry: valid, its command on the PATH, its icon in the theme.
+entry="$share/applications/quillmark.desktop"
+[ -f "$entry" ] || fail "no desktop entry"
+report=$(desktop-file-validate "$entry" 2>&1) && [ -z "$report" ] || fail "$report"
+exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+[ -x "$root/usr/bin/$exec_command" ] || fail "Exec=$exec_command is not installed in /usr/bin"
+icon=$(sed -n 's/^Icon=//p' "$entry")
+[ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
+for size in 16 22 24 32 48 64 128 256; do
+    png="$share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    [ -f "$png" ] || fail "no ${size}x${size} icon"
+    [ "$(identify -format %wx%h "$png")" = "${size}x${size}" ] || fail "$png has the wrong size"
+done
+
+# The MIME type: the desktop's database, built from the installed file, maps *.qmc to it and
+# names the program's icon for it.
+mime="$work/mime"
+mkdir -p "$mime/packages"
+cp "$share/mime/packages/quillmark.xml" "$mime/packages/" || fail "no MIME type file"
+update-mime-database "$mime" >"$work/mime.log" 2>&1 ||
+    { cat "$work/mime.log"; fail "update-mime-database rejected the MIME type file"; }
+grep -q ':application/x-quillmark-character:\*\.qmc$' "$mime/globs2" || fail "*.qmc is not mapped"
+grep -qx "application/x-quillmark-character:$icon" "$mime/icons" || fail "no icon for *.qmc"
+
+# The default layout and the help pages, as far as the sources have them.
+if [ -f "$source_dir/data/qmsheet.rav" ]; then
+    cmp -s "$source_dir/data/qmsheet.rav" "$share/quillmark/qmsheet.rav" ||
+        fail "the default layout is not installed"
+fi
+if [ -d "$source_dir/data/help" ]; then
+    diff -r "$source_dir/data/help" "$share/quillmark/help" >/dev/null ||
+        fail "the help pages are not installed"
+fi
+
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR XDG_DATA_HOME
+xvfb_start
+
+# Starts the installed launcher with the given environment, checks that its main window
+# appears and that closing it ends the program well; echoes nothing.
+run_launcher() {
+    local pid id
+    env "$@" "$root/usr/bin/quillmark" 2>"$work/stderr" &
+    pid=$!
+    XSESSION_PIDS+=("$pid")
+    id=$(main_window_of "$pid") || { cat "$work/stderr" >&2; fail "no main window"; }
+    close_and_wait "$id" "$pid" || fail "the program ended with status $?"
+}
+
+# First start: the per-user folder is made, the default layout copied in, and the program runs
+# there (closing it stores its settings in its current folder).
+home="$work/home"
+mkdir -p "$home"
+run_launcher HOME="$home"
+folder="$home/.local/share/quillmark"
+[ -d "$folder" ] || fail "the launcher made no $folder"
+[ -f "$folder/quillmark.ini" ] || fail "the program did not run in $folder"
+if [ -f "$share/quillmark/qmsheet.rav" ]; then
+    cmp -s "$share/quillmark/qmsheet.rav" "$folder/qmsheet.rav" ||
+        fail "the default layout was not copied into $folder"
+fi
+
+# XDG_DATA_HOME decides the place, and a layout the player already has stays as it is.
+folder="$work/data/quillmark"
+mkdir -p "$folder"
+echo "the player's own layout" >"$folder/qmsheet.rav"
+run_launcher HOME="$home" XDG_DATA_HOME="$work/data"
+[ -f "$folder/quillmark.ini" ] || fail "the program did not run in $folder"
+[ "$(cat "$folder/qmsheet.rav")" = "the player's own layout" ] || fail "the player's layout was replaced"
+echo "PASS"

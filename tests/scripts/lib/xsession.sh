@@ -1,0 +1,104 @@
+# Shared by the scripts that run the real program on a virtual X display. Source it; it keeps
+# the processes it starts in XSESSION_PIDS and ends them on exit.
+XSESSION_LIB=$(dirname "${BASH_SOURCE[0]}")
+XSESSION_PIDS=()
+
+xsession_cleanup() {
+    local pid
+    for pid in "${XSESSION_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${XSESSION_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Polls a command until it succeeds, for at most the given number of tenths of a second.
+poll() {
+    local tenths=$1
+    shift
+    local i
+    for ((i = 0; i < tenths; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts Xvfb on a free display (it picks the number itself) at 96 dots per inch.
+xvfb_start() {
+    command -v Xvfb >/dev/null || fail "Xvfb is missing (Debian package xvfb)"
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 2560x2048x24 -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XSESSION_PIDS+=($!)
+    local number
+    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+}
+
+# Prints "ID WIDTH HEIGHT" of the largest visible window of the process. Windows may vanish
+# while they are looked at (the splash window does), so a failed look skips the window.
+largest_window_of() {
+    local pid=$1 id geometry best="" best_area=0 WIDTH HEIGHT
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+        eval "$geometry"
+        if ((WIDTH * HEIGHT > best_area)); then
+            best="$id $WIDTH $HEIGHT"
+            best_area=$((WIDTH * HEIGHT))
+        fi
+    done
+    [ -n "$best" ] && echo "$best"
+}
+
+# Waits until the program's main window is on the screen (it is wider than the splash window)
+# and prints its id.
+main_window_of() {
+    local pid=$1 id width height
+    main_window_shown() {
+        read -r id width height < <(largest_window_of "$pid") && ((width > 300))
+    }
+    poll 200 main_window_shown || return 1
+    echo "$id"
+}
+
+# Takes a screenshot of the window once two grabs in a row agree, so painting has finished.
+stable_screenshot() {
+    local id=$1 out=$2 previous
+    previous=$(mktemp --suffix=.png)
+    import -window "$id" "$previous" 2>/dev/null || return 1
+    same_as_before() {
+        import -window "$id" "$out" 2>/dev/null || return 1
+        cmp -s "$out" "$previous" && return 0
+        cp "$out" "$previous"
+        return 1
+    }
+    poll 100 same_as_before
+    local status=$?
+    rm -f "$previous"
+    return $status
+}
+
+# True once the process is gone or only waits to be reaped.
+process_ended() {
+    local state
+    state=$(ps -o stat= -p "$1") || return 0
+    [[ $state == Z* ]]
+}
+
+# Closes a window as the close button does, then waits for its process to end and returns
+# the process's exit status.
+close_and_wait() {
+    local id=$1 pid=$2
+    python3 "$XSESSION_LIB/wm_delete.py" "$id" || return 1
+    poll 100 process_ended "$pid" || fail "the program did not end when closed"
+    wait "$pid"
+}
