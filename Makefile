@@ -48,5 +48,9 @@ fuzz: deps
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(FUZZ_BUILD)
 
+# The Debian package, build/quillmark_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -16,9 +16,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the program links are found by dpkg-shlibdeps; the X11 platform plugin and
-# the SVG icon engine are loaded at run time, so no linked library names their packages.
+# dpkg-shlibdeps finds the packages of the libraries the program links. The platform plugins
+# (X11, Wayland) are loaded at run time, so no linked library names their package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 
 include(CPack)
