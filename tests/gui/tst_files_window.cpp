@@ -1,0 +1,188 @@
+#include "files/SheetSamples.h"
+#include "sheet/CharacterSheet.h"
+#include "shell/cMain.h"
+#include "support/ModalWatcher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ModalWatcher::DialogAction choose(const QString &name)
+{
+    return [name](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(files);
+        files->selectFile(name);
+        static_cast<QDialog *>(files)->accept();
+    };
+}
+
+void cancel(QWidget *dialog)
+{
+    QVERIFY(qobject_cast<QFileDialog *>(dialog));
+    qobject_cast<QFileDialog *>(dialog)->reject();
+}
+
+} // namespace
+
+class TestFilesWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void newAnswered_data();
+    void newAnswered();
+    void openCancelled();
+    void saveCancelled();
+    void saveNewOpenGivesBackTheSheet();
+    void openOfAMissingFileShowsTheErrorBox();
+    void openOfADisallowedTypeShowsTheRefusalOnce();
+
+private:
+    void trigger(const char *action)
+    {
+        m_form->control<QAction>(QLatin1StringView(action))->trigger();
+    }
+    QString path(const QString &name) const { return QDir(m_dir->path()).filePath(name); }
+    CharacterFile shown() const { return CharacterFile::fromSheet(m_form->sheet()); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TMainForm> m_form;
+    QString m_startFolder;
+};
+
+void TestFilesWindow::init()
+{
+    m_startFolder = QDir::currentPath();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    // The settings file and the dialogs' folder changes stay inside the temporary folder.
+    QDir::setCurrent(m_dir->path());
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    fillSheet(m_form->sheet(), fullCharacter());
+}
+
+void TestFilesWindow::cleanup()
+{
+    m_form.reset();
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        widget->close();
+    QDir::setCurrent(m_startFolder);
+    m_dir.reset();
+}
+
+void TestFilesWindow::newAnswered_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("Yes") << QMessageBox::Yes << true;
+    QTest::newRow("No") << QMessageBox::No << false;
+    // No button of its own: the box's escape button answers, as the Esc key does.
+    QTest::newRow("Escape") << QMessageBox::NoButton << false;
+}
+
+void TestFilesWindow::newAnswered()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, cleared);
+    m_form->sheet().setTotalColour(TotalColour::Red);
+    ModalWatcher watcher;
+    watcher.answer(answer);
+    trigger("New1");
+    QCOMPARE(watcher.texts(), QStringList{u"This will clear all current work.  Are you sure?"_s});
+    const ModalWatcher::Box &box = watcher.seen().constFirst();
+    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.defaultButton, QMessageBox::Yes);
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QVERIFY(!watcher.unexpected());
+    CharacterSheet fresh;
+    QCOMPARE(shown(), CharacterFile::fromSheet(cleared ? fresh : m_form->sheet()));
+    QCOMPARE(shown() == fullCharacter(), !cleared);
+    QCOMPARE(m_form->control<QLineEdit>(u"CharacterNameEdit"_s)->text(),
+             cleared ? u"Enter Character Name"_s : u"Zoë Ångström"_s);
+    QCOMPARE(m_form->control<QListView>(u"SongsListBox"_s)->model()->rowCount(), cleared ? 0 : 3);
+    QCOMPARE(m_form->sheet().totalColour(), TotalColour::Red);
+}
+
+void TestFilesWindow::openCancelled()
+{
+    ModalWatcher watcher;
+    watcher.onDialog(cancel);
+    trigger("Open1");
+    QCOMPARE(watcher.texts(), QStringList{u"You must select a character file."_s});
+    QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::NoIcon);
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(shown(), fullCharacter());
+}
+
+void TestFilesWindow::saveCancelled()
+{
+    const QStringList before = QDir().entryList(QDir::Files);
+    ModalWatcher watcher;
+    watcher.onDialog(cancel);
+    trigger("Save1");
+    QCOMPARE(watcher.texts(), QStringList{u"You must enter a file name."_s});
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(QDir().entryList(QDir::Files), before);
+}
+
+void TestFilesWindow::saveNewOpenGivesBackTheSheet()
+{
+    ModalWatcher watcher;
+    watcher.onDialog(choose(path(u"hero.qmc"_s)));
+    trigger("Save1");
+    QVERIFY(QFileInfo::exists(path(u"hero.qmc"_s)));
+    watcher.answer(QMessageBox::Yes);
+    trigger("New1");
+    QCOMPARE(m_form->sheet().typeIndex(), -1);
+    watcher.onDialog(choose(path(u"hero.qmc"_s)));
+    trigger("Open1");
+    QCOMPARE(watcher.texts(), QStringList{u"This will clear all current work.  Are you sure?"_s});
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(shown(), fullCharacter());
+    QCOMPARE(m_form->control<QListView>(u"DistinctionsListBox"_s)->model()->index(1, 0).data(),
+             u"  padded item 9  "_s);
+    QCOMPARE(m_form->control<QLineEdit>(u"CharacterPointsEdit"_s)->text(), u"12"_s);
+}
+
+void TestFilesWindow::openOfAMissingFileShowsTheErrorBox()
+{
+    ModalWatcher watcher;
+    watcher.onDialog(choose(path(u"missing.qmc"_s)));
+    trigger("Open1");
+    QCOMPARE(watcher.texts(), QStringList{u"File not found."_s});
+    QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
+    QCOMPARE(shown(), fullCharacter());
+}
+
+void TestFilesWindow::openOfADisallowedTypeShowsTheRefusalOnce()
+{
+    QVERIFY(writeFile(path(u"angel.qmc"_s),
+                      readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"))));
+    m_form->control<QCheckBox>(u"AngelCheckBox"_s)->setChecked(false);
+    ModalWatcher watcher;
+    watcher.onDialog(choose(path(u"angel.qmc"_s)));
+    trigger("Open1");
+    QCOMPARE(watcher.texts(),
+             QStringList{u"Current configuration does not allow this Character Type."_s});
+    CharacterFile expected = fullCharacter();
+    expected.typeIndex = -1;
+    QCOMPARE(shown(), expected);
+}
+
+QTEST_MAIN(TestFilesWindow)
+#include "tst_files_window.moc"
