@@ -1,6 +1,90 @@
-// Placeholder so the program links until these handlers are written; replace this whole file.
 #include "shell/MainLayout.h"
-#include "shell/Configuration.h"
+
+#include "shell/LayoutKit.h"
+#include "shell/LayoutParts.h"
 #include "shell/cMain.h"
 
-void buildMainWindow(TMainForm *) {}
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The window's client area below the menu bar: the page area over the status bar.
+constexpr QSize ClientArea(579, 455);
+constexpr int StatusBarHeight = 19;
+
+QWidget *addPage(QTabWidget *pages, const QString &name, const QString &tab)
+{
+    auto *page = new QWidget;
+    page->setObjectName(name);
+    pages->addTab(page, tab);
+    return page;
+}
+
+QFrame *buildPageArea(TMainForm *form)
+{
+    auto *panel = new QFrame;
+    panel->setObjectName(u"Panel1"_s);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    form->setCentralWidget(panel);
+
+    auto *pages = new QTabWidget(panel);
+    pages->setObjectName(u"MainPageControl"_s);
+    pages->setFocusPolicy(Qt::NoFocus);
+    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
+    pages->tabBar()->setAttribute(Qt::WA_Hover);
+    pages->setGeometry(1, 1, ClientArea.width() - 2, ClientArea.height() - StatusBarHeight - 2);
+    buildCharSheet(addPage(pages, u"CharSheet"_s, u"Character Generation"_s));
+    buildConfigPage(addPage(pages, u"ConfigSheet"_s, u"Configuration"_s));
+    return panel;
+}
+
+void buildStatusBar(TMainForm *form)
+{
+    auto *status = new QStatusBar;
+    status->setObjectName(u"StatusBar1"_s);
+    status->setSizeGripEnabled(false);
+    status->setFixedHeight(StatusBarHeight);
+    form->setStatusBar(status);
+}
+
+// A single fixed border with minimise and close but no maximise.
+void fixFrame(TMainForm *form)
+{
+    form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                         Qt::WindowCloseButtonHint);
+    QMenuBar *bar = form->menuBar();
+    const int menuHeight = bar->heightForWidth(ClientArea.width());
+    form->setFixedSize(ClientArea.width(),
+                       (menuHeight > 0 ? menuHeight : bar->sizeHint().height()) +
+                           ClientArea.height());
+}
+
+void centreOnScreen(TMainForm *form)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        form->move(available.center() - QPoint(form->width() / 2, form->height() / 2));
+    }
+}
+
+} // namespace
+
+void buildMainWindow(TMainForm *form)
+{
+    form->setFont(LayoutKit::windowFont());
+    form->setWindowIcon(QIcon(u":/images/quillmark-icon.svg"_s));
+    buildMenuBar(form);
+    buildPageArea(form);
+    buildStatusBar(form);
+    fixFrame(form);
+    centreOnScreen(form);
+}

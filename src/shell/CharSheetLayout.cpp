@@ -1,0 +1,199 @@
+#include "shell/LayoutKit.h"
+#include "shell/LayoutParts.h"
+#include "shell/TRadioGroup.h"
+
+#include "sheet/SheetValues.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+using namespace LayoutKit;
+
+namespace {
+
+// The upper area stands in three columns.
+constexpr int LeftX = 3;
+constexpr int MiddleX = 188;
+constexpr int RightX = 380;
+
+QLabel *makeSerifLabel(QWidget *area, const QString &text, const QRect &geometry,
+                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    QLabel *label = makeLabel(area, text, geometry, alignment);
+    label->setFont(serifLabelFont());
+    return label;
+}
+
+QComboBox *makeComboBox(QWidget *area, const QString &name, const QStringList &entries,
+                        const QString &text, const QRect &geometry)
+{
+    auto *combo = new QComboBox(area);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    // Typed text stays exactly as typed: nothing completes it and nothing adds it as an entry.
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(entries);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+    combo->setGeometry(geometry);
+    setTabStop(combo, false);
+    return combo;
+}
+
+void buildIdentityBand(QWidget *area)
+{
+    makeSerifLabel(area, u"Character Name:"_s, {LeftX, 2, 180, 17});
+    makeEdit(area, u"CharacterNameEdit"_s, u"Enter Character Name"_s, {LeftX, 20, 180, 21});
+    makeSerifLabel(area, u"Choir/Band:"_s, {MiddleX, 2, 185, 17});
+    makeComboBox(area, u"Choir_BandComboBox"_s, SheetNames::choirBandEntries(),
+                 u"Select Choir or Band"_s, {MiddleX, 20, 185, 21});
+    makeSerifLabel(area, u"Superior:"_s, {RightX, 2, 185, 17});
+    makeComboBox(area, u"SuperiorComboBox"_s, SheetNames::superiorEntries(), u"Select Superior"_s,
+                 {RightX, 20, 185, 21});
+}
+
+struct AttunementColumn
+{
+    int x;
+    QString edit;
+    QString button;
+    int buttonWidth;
+    QString label;
+    QString list;
+};
+
+void buildAttunementColumn(QWidget *area, const AttunementColumn &column)
+{
+    makeEdit(area, column.edit, u"Enter Extra Attunment"_s, {column.x, 44, 134, 21});
+    makeCaptionSpeedButton(area, column.button, u"Add"_s, u"arrow-down"_s,
+                           {column.x + 136, 43, column.buttonWidth, 22});
+    makeLabel(area, column.label, {column.x, 66, 185, 15});
+    makeListBox(area, column.list, {column.x, 81, 185, 52});
+}
+
+void buildTypeBand(QWidget *area)
+{
+    auto *types = new TRadioGroup(u" Character Type "_s, SheetNames::characterTypeNames(), 2, area);
+    types->setObjectName(u"CharTypeGroup"_s);
+    types->setGeometry(LeftX, 42, 180, 91);
+
+    buildAttunementColumn(
+        area, {MiddleX, u"ExtraChoir_BandAttunmentEdit"_s, u"ExtraChoir_BandAttunmentSpeedButton"_s,
+               49, u"Extra Choir/Band Attunments:"_s, u"ExtraChoir_BandAttunmentListBox"_s});
+    buildAttunementColumn(
+        area, {RightX, u"ExtraSuperiorAttunmentEdit"_s, u"ExtraSuperiorAttunmentSpeedButton"_s, 46,
+               u"Extra Superior Attunments:"_s, u"ExtraSuperiorAttunmentListBox"_s});
+    makeRule(area, {LeftX, 135, 563, 3});
+}
+
+// One Force with its two characteristics: the label, value box and button columns it uses.
+struct ForceColumn
+{
+    int labelX;
+    int boxX;
+    int buttonX;
+    QString label;
+    QString force;
+    QString forcesUp;
+    QString forcesDown;
+    QString upperLabel;
+    QString upper;
+    QString lowerLabel;
+    QString lower;
+    QString up;
+    QString down;
+};
+
+const ForceColumn ForceColumns[] = {
+    {8, 129, 159, u"Corporeal:"_s, u"CorporealEdit"_s, u"CorpForcesUpSpeedButton"_s,
+     u"CorpForcesDownSpeedButton"_s, u"Strength:"_s, u"StrengthEdit"_s, u"Agility:"_s,
+     u"AgilityEdit"_s, u"CorpUpSpeedButton"_s, u"CorpDownSpeedButton"_s},
+    {192, 291, 321, u"Ethereal:"_s, u"EtherealEdit"_s, u"EtherForcesUpSpeedButton"_s,
+     u"EtherForcesDownSpeedButton"_s, u"Intelligence:"_s, u"IntelligenceEdit"_s, u"Precision:"_s,
+     u"PrecisionEdit"_s, u"EtherUpSpeedButton"_s, u"EtherDownSpeedButton"_s},
+    {352, 453, 483, u"Celestial:"_s, u"CelestialEdit"_s, u"CelestialForcesUpSpeedButton"_s,
+     u"CelestialForcesDownSpeedButton"_s, u"Will:"_s, u"WillEdit"_s, u"Perception:"_s,
+     u"PerceptionEdit"_s, u"CelestialUpSpeedButton"_s, u"CelestialDownSpeedButton"_s},
+};
+
+QLineEdit *makeLargeBox(QWidget *area, const QString &name, const QRect &geometry)
+{
+    QLineEdit *box = makeValueBox(area, name, geometry);
+    box->setFont(valueBoxFont());
+    return box;
+}
+
+void buildForce(QWidget *area, const ForceColumn &column)
+{
+    QLabel *label =
+        makeLabel(area, column.label, {column.labelX, 142, column.boxX - column.labelX - 2, 38});
+    label->setFont(forceLabelFont());
+    makeLargeBox(area, column.force, {column.boxX, 142, 29, 38});
+    makeArrowButton(area, column.forcesUp, u"arrow-up"_s, {column.buttonX, 142, 25, 20});
+    makeArrowButton(area, column.forcesDown, u"arrow-down"_s, {column.buttonX, 162, 25, 20});
+}
+
+void buildCharacteristics(QWidget *area, const ForceColumn &column)
+{
+    const auto line = [&](const QString &label, const QString &box, int y) {
+        makeSerifLabel(area, label, {column.labelX, y, column.boxX - column.labelX - 3, 21},
+                       Qt::AlignRight | Qt::AlignVCenter);
+        makeValueBox(area, box, {column.boxX, y, 29, 21});
+    };
+    line(column.upperLabel, column.upper, 183);
+    line(column.lowerLabel, column.lower, 203);
+    makeArrowButton(area, column.up, u"arrow-up"_s, {column.buttonX, 183, 25, 20});
+    makeArrowButton(area, column.down, u"arrow-down"_s, {column.buttonX, 203, 25, 20});
+}
+
+void buildForcesBands(QWidget *area)
+{
+    for (const ForceColumn &column : ForceColumns) {
+        buildForce(area, column);
+        buildCharacteristics(area, column);
+    }
+    QLabel *equals = makeLabel(area, u"="_s, {510, 142, 18, 38}, Qt::AlignCenter);
+    equals->setFont(valueBoxFont());
+    makeLargeBox(area, u"TotalForcesEdit"_s, {528, 142, 37, 38});
+    makeRule(area, {LeftX, 225, 563, 3});
+}
+
+void buildPointsBand(QWidget *area)
+{
+    const auto value = [area](const QString &label, const QString &box, int labelX, int boxX) {
+        makeSerifLabel(area, label, {labelX, 232, boxX - labelX - 3, 21},
+                       Qt::AlignRight | Qt::AlignVCenter);
+        makeValueBox(area, box, {boxX, 232, 29, 21});
+    };
+    value(u"Character Points:"_s, u"CharacterPointsEdit"_s, 8, 129);
+    value(u"MindHits:"_s, u"MindHitsEdit"_s, 192, 291);
+    value(u"SoulHits:"_s, u"SoulHitsEdit"_s, 352, 453);
+}
+
+QFrame *buildResourceArea(QWidget *page)
+{
+    auto *panel = new QFrame(page);
+    panel->setObjectName(u"Panel2"_s);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
+    panel->setGeometry(0, 257, 569, 149);
+    buildResourcePages(panel)->setGeometry(2, 2, 565, 145);
+    return panel;
+}
+
+} // namespace
+
+void buildCharSheet(QWidget *page)
+{
+    QFrame *upper = makeBevel(page, {0, 0, 569, 257});
+    buildIdentityBand(upper);
+    buildTypeBand(upper);
+    buildForcesBands(upper);
+    buildPointsBand(upper);
+    buildResourceArea(page);
+}

@@ -1,0 +1,176 @@
+#include "shell/LayoutKit.h"
+
+#include "shell/TUpDown.h"
+
+#include <QAbstractItemView>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace LayoutKit {
+
+namespace {
+
+const QString SansFamily = u"MS Sans Serif"_s;
+const QString SerifFamily = u"Times New Roman"_s;
+
+// Where the named face is missing, prefer faces of about its width over the system's default
+// sans face, which is much wider and would clip the texts of the fixed-size controls.
+QFont withFallbacks(QFont font)
+{
+    if (font.family() == SansFamily)
+        font.setFamilies({SansFamily, u"Microsoft Sans Serif"_s, u"Arial"_s, u"Liberation Sans"_s});
+    else if (font.family() == SerifFamily)
+        font.setFamilies({SerifFamily, u"Liberation Serif"_s});
+    return font;
+}
+
+const QSize ImageSize(16, 16);
+
+} // namespace
+
+QFont windowFont()
+{
+    return withFallbacks(QFont(SansFamily, 8));
+}
+
+QFont boldFont(const QString &family, int pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return withFallbacks(font);
+}
+
+QFont serifLabelFont()
+{
+    return boldFont(SerifFamily, 15);
+}
+
+QFont forceLabelFont()
+{
+    return boldFont(SerifFamily, 24);
+}
+
+QFont valueBoxFont()
+{
+    return boldFont(SansFamily, 24);
+}
+
+QIcon buttonImage(const QString &baseName)
+{
+    QIcon icon;
+    icon.addFile(u":/images/%1.svg"_s.arg(baseName), ImageSize, QIcon::Normal);
+    icon.addFile(u":/images/%1-disabled.svg"_s.arg(baseName), ImageSize, QIcon::Disabled);
+    return icon;
+}
+
+void setTabStop(QWidget *control, bool tabStop)
+{
+    control->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry,
+                  Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &text,
+                    const QRect &geometry)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    setTabStop(edit, false);
+    return edit;
+}
+
+QLineEdit *makeValueBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    QLineEdit *box = makeEdit(parent, name, u"0"_s, geometry);
+    box->setReadOnly(true);
+    return box;
+}
+
+TUpDown *makeUpDown(QWidget *parent, const QString &name, int minimum, int maximum, int position,
+                    QLineEdit *buddy, const QRect &geometry)
+{
+    auto *upDown = new TUpDown(minimum, maximum, position, buddy, parent);
+    upDown->setObjectName(name);
+    upDown->setGeometry(geometry);
+    return upDown;
+}
+
+QListView *makeListBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *list = new QListView(parent);
+    list->setObjectName(name);
+    list->setGeometry(geometry);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabStop(list, false);
+    return list;
+}
+
+QToolButton *makeArrowButton(QWidget *parent, const QString &name, const QString &image,
+                             const QRect &geometry)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setIcon(buttonImage(image));
+    button->setIconSize(ImageSize);
+    setTabStop(button, false);
+    return button;
+}
+
+QAbstractButton *makeCaptionButton(QWidget *parent, const QString &name, const QString &caption,
+                                   const QString &image, const QRect &geometry)
+{
+    auto *button = new QPushButton(buttonImage(image), caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setIconSize(ImageSize);
+    // Mirrored, the button shows its image right of the caption.
+    button->setLayoutDirection(Qt::RightToLeft);
+    button->setAutoDefault(false);
+    setTabStop(button, false);
+    return button;
+}
+
+QToolButton *makeCaptionSpeedButton(QWidget *parent, const QString &name, const QString &caption,
+                                    const QString &image, const QRect &geometry)
+{
+    QToolButton *button = makeArrowButton(parent, name, image, geometry);
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setLayoutDirection(Qt::RightToLeft);
+    return button;
+}
+
+QFrame *makeBevel(QWidget *parent, const QRect &geometry)
+{
+    auto *bevel = new QFrame(parent);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(geometry);
+    return bevel;
+}
+
+QFrame *makeRule(QWidget *parent, const QRect &geometry)
+{
+    auto *rule = new QFrame(parent);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    rule->setGeometry(geometry);
+    return rule;
+}
+
+} // namespace LayoutKit

@@ -1,0 +1,58 @@
+#pragma once
+
+// Small builders shared by the main window's areas. Each makes one control with its name,
+// geometry and starting state; the window is fixed in size, so every control is placed by hand.
+
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+#include <QString>
+
+class QAbstractButton;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QToolButton;
+class QWidget;
+class TUpDown;
+
+namespace LayoutKit {
+
+// The window's default font: "MS Sans Serif" 8 pt, falling back to a face of similar width.
+QFont windowFont();
+QFont boldFont(const QString &family, int pixelSize);
+QFont serifLabelFont(); // bold "Times New Roman", 15 pixels
+QFont forceLabelFont(); // bold "Times New Roman", 24 pixels
+QFont valueBoxFont();   // bold "MS Sans Serif", 24 pixels
+
+// A button image from the resources with its greyed form for the disabled state.
+QIcon buttonImage(const QString &baseName);
+
+// Every control takes the focus only when clicked, unless it is one of the few tab stops.
+void setTabStop(QWidget *control, bool tabStop);
+
+QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &text,
+                    const QRect &geometry);
+// A read-only number box showing "0".
+QLineEdit *makeValueBox(QWidget *parent, const QString &name, const QRect &geometry);
+TUpDown *makeUpDown(QWidget *parent, const QString &name, int minimum, int maximum, int position,
+                    QLineEdit *buddy, const QRect &geometry);
+QListView *makeListBox(QWidget *parent, const QString &name, const QRect &geometry);
+
+// An image-only arrow button.
+QToolButton *makeArrowButton(QWidget *parent, const QString &name, const QString &image,
+                             const QRect &geometry);
+// A captioned button with its image right of the caption.
+QAbstractButton *makeCaptionButton(QWidget *parent, const QString &name, const QString &caption,
+                                   const QString &image, const QRect &geometry);
+QToolButton *makeCaptionSpeedButton(QWidget *parent, const QString &name, const QString &caption,
+                                    const QString &image, const QRect &geometry);
+
+// A lowered frame around an area, and a thin engraved line across one.
+QFrame *makeBevel(QWidget *parent, const QRect &geometry);
+QFrame *makeRule(QWidget *parent, const QRect &geometry);
+
+} // namespace LayoutKit
