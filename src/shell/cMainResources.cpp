@@ -38,10 +38,15 @@ int selectedRow(const TMainForm *form, const QString &list)
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+// After a delete the list has no selection until the user picks again; the view would otherwise
+// move the selection to a neighbour, and a second right press would delete that one unasked for.
 void deleteFrom(TMainForm *form, SheetList list, const QString &view, Qt::MouseButton button)
 {
+    const int before = form->sheet().itemCount(list);
     Resources::deleteResource(form->sheet(), list, {button, selectedRow(form, view)},
                               form->prompter());
+    if (form->sheet().itemCount(list) != before)
+        form->control<QAbstractItemView>(view)->selectionModel()->clear();
 }
 
 } // namespace
