@@ -1,0 +1,260 @@
+#include "print/report/LayoutReader.h"
+#include "print/report/ReportOutput.h"
+#include "print/report/ReportProject.h"
+#include "report/LayoutFiles.h"
+#include "sheet/QuillError.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class CountingOutput : public ReportOutput
+{
+public:
+    void run(const LayoutReport &report) override { runs << report.name; }
+    QStringList runs;
+};
+
+QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const QuillError &error) {
+        return error.message();
+    }
+    return {};
+}
+
+} // namespace
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void namesMatchWithoutRegardToCase_data();
+    void namesMatchWithoutRegardToCase();
+    void plainNameOnTheGivenPageFirstThenAnywhere();
+    void missingFileGivesTheExactText();
+    void damagedFileNamesTheFileAndLine_data();
+    void damagedFileNamesTheFileAndLine();
+    void folderInsteadOfAFile();
+    void lengthsInTheUnitsOfThePage_data();
+    void lengthsInTheUnitsOfThePage();
+    void textsAreKeptUntilClose();
+    void onlyTextAndMemoFieldsTakeTexts();
+    void runsOnlyAReportOfThatName();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    void openTwoPages(ReportProject &project);
+
+    QTemporaryDir m_dir;
+    CountingOutput m_output;
+};
+
+void TestLayout::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_output.runs.clear();
+}
+
+void TestLayout::openTwoPages(ReportProject &project)
+{
+    QFile file(path(u"two.rav"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"(<project>
+  <report name="Report1">
+    <page name="Page1"><text name="shared" x="1" y="1" width="5" height="5"/>
+      <label name="Banner" x="1" y="1" width="5" height="5" text="Banner"/></page>
+    <page name="Page2"><memo name="Shared" x="1" y="1" width="5" height="5"/>
+      <text name="OnlyHere" x="1" y="1" width="5" height="5"/></page>
+  </report>
+</project>)");
+    file.close();
+    project.setProjectFile(path(u"two.rav"_s));
+    project.open();
+}
+
+void TestLayout::namesMatchWithoutRegardToCase_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("page as written") << u"Report1.Page1"_s << int(ComponentKind::Page);
+    QTest::newRow("page in other case") << u"REPORT1.page2"_s << int(ComponentKind::Page);
+    QTest::newRow("text in other case") << u"SHARED"_s << int(ComponentKind::Text);
+    QTest::newRow("label") << u"banner"_s << int(ComponentKind::Other);
+    QTest::newRow("unknown page") << u"Report1.Page3"_s << int(ComponentKind::None);
+    QTest::newRow("unknown report") << u"Report2.Page1"_s << int(ComponentKind::None);
+    QTest::newRow("unknown component") << u"shared2"_s << int(ComponentKind::None);
+}
+
+void TestLayout::namesMatchWithoutRegardToCase()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    ReportProject project(m_output);
+    openTwoPages(project);
+    QCOMPARE(int(project.find(name).kind), kind);
+}
+
+void TestLayout::plainNameOnTheGivenPageFirstThenAnywhere()
+{
+    ReportProject project(m_output);
+    openTwoPages(project);
+    const ComponentHandle page1 = project.find(u"report1.page1"_s);
+    const ComponentHandle page2 = project.find(u"Report1.Page2"_s);
+    QCOMPARE(project.find(u"shared"_s, page1).kind, ComponentKind::Text);
+    QCOMPARE(project.find(u"shared"_s, page2).kind, ComponentKind::Memo);
+    QCOMPARE(project.find(u"onlyhere"_s, page1).kind, ComponentKind::Text);
+    QCOMPARE(project.find(u"shared"_s).kind, ComponentKind::Text);
+}
+
+void TestLayout::missingFileGivesTheExactText()
+{
+    ReportProject project(m_output);
+    const QString missing = path(u"qmsheet.rav"_s);
+    project.setProjectFile(missing);
+    QCOMPARE(errorOf([&] { project.open(); }),
+             u"The following reporting project does not exist:\r\""_s + missing + u'"');
+    QVERIFY(!project.isOpen());
+    QVERIFY(!project.find(u"Report1.Page1"_s));
+}
+
+void TestLayout::damagedFileNamesTheFileAndLine_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("what");
+    const QByteArray ok = R"(<text name="a" x="1" y="1" width="5" height="5"/>)";
+    QTest::newRow("tag not closed") << ok + "\n<box x=\"1\" y=\"1\" width=\"2\" height=\"2\">" << 7
+                                    << u"Opening and ending tag mismatch."_s;
+    QTest::newRow("unknown component")
+        << ok + "\n<circle/>" << 6 << u"unknown component <circle>"_s;
+    QTest::newRow("missing position")
+        << QByteArray(R"(<text name="a" x="1" width="5" height="5"/>)") << 5
+        << u"<text> needs the attribute \"y\""_s;
+    QTest::newRow("not a number")
+        << QByteArray(R"(<memo name="m" x="1" y="one" width="5" height="5"/>)") << 5
+        << u"\"one\" is no valid value for \"y\" (a number from 0 to 10000)"_s;
+    QTest::newRow("misspelt attribute")
+        << QByteArray(R"(<text name="t" x="1" y="1" widht="5" width="5" height="5"/>)") << 5
+        << u"<text> has no attribute \"widht\""_s;
+    QTest::newRow("field without a name")
+        << QByteArray(R"(<text x="1" y="1" width="5" height="5"/>)") << 5
+        << u"a text or memo field needs a name"_s;
+    QTest::newRow("same name in another case")
+        << ok + "\n" + R"(<memo name="A" x="1" y="1" width="5" height="5"/>)" << 6
+        << u"there is a second component named \"A\""_s;
+    QTest::newRow("bad colour") << QByteArray(R"(<line x1="0" y1="0" x2="1" y2="1" color="#12"/>)")
+                                << 5
+                                << u"\"#12\" is not a colour (write #rrggbb or a colour name)"_s;
+    QTest::newRow("bad alignment")
+        << QByteArray(R"(<label x="0" y="0" width="1" height="1" align="middle"/>)") << 5
+        << u"\"middle\" is not one of \"left\", \"center\", \"right\""_s;
+    QTest::newRow("image outside the folder")
+        << QByteArray(R"(<image x="0" y="0" width="1" height="1" source="../secret.png"/>)") << 5
+        << u"the image \"../secret.png\" must be a file name in the layout's own folder"_s;
+    QTest::newRow("text inside a field")
+        << QByteArray(R"(<text name="t" x="1" y="1" width="5" height="5"><b/></text>)") << 5
+        << u"<text> may not hold <b>"_s;
+}
+
+void TestLayout::damagedFileNamesTheFileAndLine()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, line);
+    QFETCH(QString, what);
+    const QString file = path(u"damaged.rav"_s);
+    QVERIFY(writeLayout(file, body));
+    ReportProject project(m_output);
+    project.setProjectFile(file);
+    QCOMPARE(errorOf([&] { project.open(); }),
+             u"The reporting project \"%1\" is damaged in line %2: %3"_s.arg(
+                 file, QString::number(line), what));
+    QVERIFY(!project.isOpen());
+}
+
+void TestLayout::folderInsteadOfAFile()
+{
+    QVERIFY(QDir(m_dir.path()).mkdir(u"qmsheet.rav"_s));
+    const QString folder = path(u"qmsheet.rav"_s);
+    QCOMPARE(errorOf([&] { LayoutReader::read(folder); }),
+             u"The reporting project \"%1\" cannot be read: it is a folder"_s.arg(folder));
+}
+
+void TestLayout::lengthsInTheUnitsOfThePage_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QSizeF>("paper");
+    QTest::addColumn<QRectF>("box");
+    const QByteArray box = R"(<box x="1" y="2" width="3" height="4"/>)";
+    QTest::newRow("A4 in mm") << QByteArray(R"(paper="a4" unit="mm")") << QSizeF(210, 297)
+                              << QRectF(1, 2, 3, 4);
+    QTest::newRow("landscape Letter in inches")
+        << QByteArray(R"(paper="Letter" orientation="landscape" unit="in")") << QSizeF(279.4, 215.9)
+        << QRectF(25.4, 50.8, 76.2, 101.6);
+    QTest::newRow("own size in cm") << QByteArray(R"(width="10" height="15" unit="cm")")
+                                    << QSizeF(100, 150) << QRectF(10, 20, 30, 40);
+}
+
+void TestLayout::lengthsInTheUnitsOfThePage()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(QSizeF, paper);
+    QFETCH(QRectF, box);
+    QFile file(path(u"units.rav"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<project><report name=\"R\"><page name=\"P\" " + page +
+               R"(><box x="1" y="2" width="3" height="4"/></page></report></project>)");
+    file.close();
+    const LayoutProject project = LayoutReader::read(file.fileName());
+    const LayoutPage &read = project.reports.at(0).pages.at(0);
+    QCOMPARE(read.paper.width(), paper.width());
+    QCOMPARE(read.paper.height(), paper.height());
+    QCOMPARE(read.parts.at(0).rect, box);
+}
+
+void TestLayout::textsAreKeptUntilClose()
+{
+    ReportProject project(m_output);
+    openTwoPages(project);
+    const ComponentHandle memo = project.find(u"Shared"_s, project.find(u"Report1.Page2"_s));
+    project.setMemoText(memo, u"one\rtwo"_s);
+    QCOMPARE(project.memoText(memo), u"one\rtwo"_s);
+    project.close();
+    QVERIFY(!project.isOpen());
+    QVERIFY(!project.find(u"Shared"_s));
+    QVERIFY_THROWS_EXCEPTION(QuillError, project.memoText(memo));
+    project.open();
+    QCOMPARE(project.memoText(project.find(u"Shared"_s, project.find(u"Report1.Page2"_s))),
+             QString());
+}
+
+void TestLayout::onlyTextAndMemoFieldsTakeTexts()
+{
+    ReportProject project(m_output);
+    openTwoPages(project);
+    QVERIFY_THROWS_EXCEPTION(QuillError, project.setText(project.find(u"Banner"_s), u"x"_s));
+    QVERIFY_THROWS_EXCEPTION(QuillError, project.setText(project.find(u"Report1.Page1"_s), u"x"_s));
+    QVERIFY_THROWS_EXCEPTION(QuillError, project.memoText(project.find(u"shared"_s)));
+    QVERIFY_THROWS_EXCEPTION(QuillError, project.setText(ComponentHandle{}, u"x"_s));
+}
+
+void TestLayout::runsOnlyAReportOfThatName()
+{
+    ReportProject project(m_output);
+    openTwoPages(project);
+    project.execute(u"Report2"_s);
+    QCOMPARE(m_output.runs, QStringList());
+    project.execute(u"report1"_s);
+    QCOMPARE(m_output.runs, QStringList{u"Report1"_s});
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"

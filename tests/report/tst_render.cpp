@@ -1,0 +1,249 @@
+#include "print/PrintTexts.h"
+#include "print/SheetPrintout.h"
+#include "print/report/LayoutReader.h"
+#include "print/report/PdfReportOutput.h"
+#include "print/report/ReportPrinting.h"
+#include "print/report/ReportProject.h"
+#include "print/report/ReportRenderer.h"
+#include "report/LayoutFiles.h"
+#include "sheet/CharacterSheet.h"
+#include "sheet/QuillError.h"
+#include "support/RecordingPrompter.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void fill(CharacterSheet &sheet)
+{
+    const QList<std::pair<SheetValue, QString>> values = {
+        {SheetValue::CharacterName, u"Zoë Ångström"_s},
+        {SheetValue::ChoirBand, u"Kyriotate"_s},
+        {SheetValue::Superior, u"Janus, Archangel of Wind"_s},
+        {SheetValue::Corporeal, u"101"_s},
+        {SheetValue::Strength, u"102"_s},
+        {SheetValue::Agility, u"103"_s},
+        {SheetValue::Ethereal, u"104"_s},
+        {SheetValue::Intelligence, u"105"_s},
+        {SheetValue::Precision, u"106"_s},
+        {SheetValue::Celestial, u"107"_s},
+        {SheetValue::Will, u"108"_s},
+        {SheetValue::Perception, u"109"_s},
+        {SheetValue::MindHits, u"110"_s},
+        {SheetValue::SoulHits, u"111"_s},
+        {SheetValue::TotalForces, u"999"_s},
+        {SheetValue::CharacterPoints, u"998"_s},
+    };
+    for (const auto &[value, text] : values)
+        sheet.setText(value, text);
+    sheet.setItems(SheetList::ChoirBandAttunements, {u"Attunement of Wind"_s});
+    sheet.setItems(SheetList::SuperiorAttunements, {u"Friend of Doors"_s});
+    sheet.setItems(SheetList::Distinctions, {u"Seneschal"_s});
+    sheet.setItems(SheetList::Songs, {u"Ethereal Song of Charm ,Level:2"_s});
+    sheet.setItems(SheetList::Skills, {u"Swimming Level:3"_s});
+    sheet.setItems(SheetList::Vessels, {u"Human ,Body Hits:12 ,Charisma:1 Level:2 Cost:8"_s});
+    sheet.setItems(SheetList::Roles, {u"Bartender, Level:2, Status:3, Cost:3"_s});
+    sheet.setItems(SheetList::Servants, {u"Hound, Level:3, Class:1, Cost:2"_s});
+    sheet.setItems(SheetList::Artifacts,
+                   {u"Celestial Artifact of Lamp ,Level:2 ,Modifier:-1 ,Cost:5"_s});
+    sheet.setItems(SheetList::Discords, {u"Corporeal Discord of Limp ,Level:2 ,Cost:6"_s});
+}
+
+// The text of a PDF file with every run of white space made one blank and ligatures ("fi")
+// written out.
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
+    if (!process.waitForFinished(20000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC)
+        .simplified();
+}
+
+LayoutPart textPart(PartKind kind, const QString &text, bool shrink)
+{
+    LayoutPart part;
+    part.kind = kind;
+    part.name = u"field"_s;
+    part.rect = QRectF(20, 20, 30, 10);
+    part.text = text;
+    part.shrink = shrink;
+    part.font.size = 14;
+    return part;
+}
+
+} // namespace
+
+class TestRender : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void defaultSheetShowsEveryFilledValue();
+    void faultyLayoutWritesNoFile();
+    void printingTwiceReadsTheLayoutAgain();
+    void textsStayInsideTheirBoxes_data();
+    void textsStayInsideTheirBoxes();
+    void statusNamesEachPage();
+    void unwritableFileIsAnError();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    void print(const CharacterSheet &sheet, RecordingPrompter &prompter, const QString &pdf);
+
+    QTemporaryDir m_dir;
+};
+
+void TestRender::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed; run scripts/install-deps");
+}
+
+void TestRender::print(const CharacterSheet &sheet, RecordingPrompter &prompter, const QString &pdf)
+{
+    PdfReportOutput output(pdf);
+    ReportProject project(output);
+    SheetPrintout::print(sheet, project, prompter, m_dir.path());
+    QVERIFY(!project.isOpen());
+}
+
+void TestRender::defaultSheetShowsEveryFilledValue()
+{
+    QFile::remove(path(u"qmsheet.rav"_s));
+    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
+                        path(u"qmsheet.rav"_s)));
+    CharacterSheet sheet;
+    fill(sheet);
+    RecordingPrompter prompter;
+    print(sheet, prompter, path(u"sheet.pdf"_s));
+    QCOMPARE(prompter.shown, QStringList());
+
+    const QString text = pdfText(path(u"sheet.pdf"_s));
+    QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
+    QStringList expected;
+    for (const PrintTexts::Field &field : PrintTexts::textFields(sheet))
+        expected << field.text;
+    for (SheetList list : SheetNames::allLists())
+        expected << sheet.items(list);
+    expected << u"** Attunments **"_s << u"** Discords **"_s;
+    for (const QString &value : std::as_const(expected))
+        QVERIFY2(text.contains(value), qPrintable(u"\"%1\" is not on the sheet"_s.arg(value)));
+    QVERIFY(!text.contains(u"999"_s));
+    QVERIFY(!text.contains(u"998"_s));
+}
+
+void TestRender::faultyLayoutWritesNoFile()
+{
+    QFile::remove(path(u"qmsheet.rav"_s));
+    QVERIFY(writeLayout(path(u"qmsheet.rav"_s), sheetFields({}, "Will")));
+    CharacterSheet sheet;
+    RecordingPrompter prompter;
+    print(sheet, prompter, path(u"faulty.pdf"_s));
+    QCOMPARE(prompter.shown,
+             QStringList{u"The page \"Report1.Page1\" of the report layout has no component "
+                         "\"Will\"; nothing was printed."_s});
+    QVERIFY(!QFile::exists(path(u"faulty.pdf"_s)));
+}
+
+void TestRender::printingTwiceReadsTheLayoutAgain()
+{
+    CharacterSheet sheet;
+    RecordingPrompter prompter;
+    QFile::remove(path(u"qmsheet.rav"_s));
+    QVERIFY(writeLayout(
+        path(u"qmsheet.rav"_s),
+        sheetFields(R"(<label x="10" y="1" width="90" height="8" text="Edition One"/>)")));
+    print(sheet, prompter, path(u"one.pdf"_s));
+    QVERIFY(writeLayout(
+        path(u"qmsheet.rav"_s),
+        sheetFields(R"(<label x="10" y="1" width="90" height="8" text="Edition Two"/>)")));
+    print(sheet, prompter, path(u"two.pdf"_s));
+    QVERIFY(pdfText(path(u"one.pdf"_s)).contains(u"Edition One"_s));
+    const QString second = pdfText(path(u"two.pdf"_s));
+    QVERIFY(second.contains(u"Edition Two"_s));
+    // The second sheet starts empty again: nothing filled the first time is left over.
+    QVERIFY(second.contains(u"Enter Character Name"_s));
+}
+
+void TestRender::textsStayInsideTheirBoxes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shrink");
+    const QString longLine = u"A name far too long for its little box, and longer still"_s;
+    const QString manyLines = u"one\rtwo\rthree\rfour\rfive\rsix\rseven\reight\rnine\rten"_s;
+    QTest::newRow("text shrunk") << int(PartKind::Text) << longLine << true;
+    QTest::newRow("text clipped") << int(PartKind::Text) << longLine << false;
+    QTest::newRow("memo shrunk") << int(PartKind::Memo) << manyLines + longLine << true;
+    QTest::newRow("memo clipped") << int(PartKind::Memo) << manyLines << false;
+}
+
+void TestRender::textsStayInsideTheirBoxes()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(bool, shrink);
+    LayoutPage page;
+    page.paper = QSizeF(70, 50);
+    page.parts << textPart(PartKind(kind), text, shrink);
+    QImage image(QSize(280, 200), QImage::Format_RGB32); // 4 pixels to the millimetre
+    image.setDotsPerMeterX(4000);
+    image.setDotsPerMeterY(4000);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ReportRenderer::renderPage(painter, page);
+    painter.end();
+
+    const QRect box(80, 80, 120, 40);
+    int inside = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == qRgb(255, 255, 255))
+                continue;
+            QVERIFY2(box.adjusted(-1, -1, 1, 1).contains(x, y),
+                     qPrintable(u"ink outside the box at %1,%2"_s.arg(x).arg(y)));
+            ++inside;
+        }
+    }
+    QVERIFY(inside > 100);
+}
+
+void TestRender::statusNamesEachPage()
+{
+    LayoutReport report;
+    report.name = u"Report1"_s;
+    report.pages.resize(2);
+    report.pages[0].paper = QSizeF(210, 297);
+    report.pages[1].paper = QSizeF(297, 210);
+    QStringList status;
+    ReportPrinting::writePdf(report, path(u"status.pdf"_s),
+                             [&status](const QString &text) { status << text; });
+    QCOMPARE(status, (QStringList{u"Generating page 1"_s, u"Printing page 1"_s,
+                                  u"Generating page 2"_s, u"Printing page 2"_s}));
+    QVERIFY(QFileInfo(path(u"status.pdf"_s)).size() > 0);
+}
+
+void TestRender::unwritableFileIsAnError()
+{
+    LayoutReport report;
+    report.pages.resize(1);
+    report.pages[0].paper = QSizeF(210, 297);
+    const QString target = path(u"no-such-folder/out.pdf"_s);
+    QVERIFY_THROWS_EXCEPTION(QuillError, ReportPrinting::writePdf(report, target));
+    QVERIFY(!QFile::exists(target));
+}
+
+QTEST_MAIN(TestRender)
+#include "tst_render.moc"
