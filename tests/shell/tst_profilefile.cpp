@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void readsOneKey();
     void storesOneKeyKeepingEveryOtherLine_data();
     void storesOneKeyKeepingEveryOtherLine();
+    void storeReadsBackAndTouchesNoOtherKey();
     void createsAMissingFileInTheOrderOfTheStores();
     void missingFileReadsAsTheDefault();
     void readsSwitches_data();
@@ -184,6 +186,28 @@ void TestProfileFile::storesOneKeyKeepingEveryOtherLine()
     QCOMPARE(readAll(path), after);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{u"settings.ini"_s});
+}
+
+void TestProfileFile::storeReadsBackAndTouchesNoOtherKey()
+{
+    // Random texts built from the pieces a settings file is made of, damaged ones included.
+    const QList<QByteArray> pieces = {"[S]", "[ s ]", "[T]", "K=1", " k = 0 ", "K2=5", "\n", "\r\n",
+                                      "\r",  " ",     ";",   "#",   "=",       "[",    "]",  "x"};
+    QRandomGenerator random(7);
+    for (int round = 0; round < 5000; ++round) {
+        QByteArray before;
+        for (int n = random.bounded(30); n > 0; --n)
+            before += pieces.at(random.bounded(int(pieces.size())));
+        const QByteArray after = ProfileText::withValue(before, "S", "K", "7");
+        const auto context = qPrintable(QString::fromLatin1(before.toPercentEncoding()));
+        QVERIFY2(ProfileText::value(after, "s", "k") == QByteArray("7"), context);
+        QVERIFY2(ProfileText::value(after, "S", "K2") == ProfileText::value(before, "S", "K2"),
+                 context);
+        QVERIFY2(ProfileText::value(after, "T", "K") == ProfileText::value(before, "T", "K"),
+                 context);
+        // Storing the same value again changes nothing.
+        QVERIFY2(ProfileText::withValue(after, "S", "K", "7") == after, context);
+    }
 }
 
 void TestProfileFile::createsAMissingFileInTheOrderOfTheStores()
