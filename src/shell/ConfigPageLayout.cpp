@@ -29,7 +29,7 @@ void addCheckBoxes(QGroupBox *group, const QStringList &captions)
     for (int i = 0; i < captions.size(); ++i) {
         auto *box = new QCheckBox(captions.at(i), group);
         box->setObjectName(captions.at(i) + u"CheckBox"_s);
-        box->setGeometry(10, 18 + 21 * i, group->width() - 16, 17);
+        box->setGeometry(10, 20 + 21 * i, group->width() - 16, 17);
         box->setChecked(true);
         setTabStop(box, captions.at(i) == u"Distinctions"_s);
     }

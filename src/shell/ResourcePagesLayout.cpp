@@ -61,8 +61,8 @@ QFrame *makePage(QTabWidget *pages, const QString &name, const QString &tab)
 
 void addEntry(QFrame *bevel, const ResourcePage &page)
 {
-    makeLabel(bevel, page.caption, {0, 6, 55, 21}, Qt::AlignRight | Qt::AlignVCenter);
-    makeEdit(bevel, page.edit, page.prompt, {56, 6, 173, 21});
+    makeLabel(bevel, page.caption, {2, 6, 55, 21}, Qt::AlignRight | Qt::AlignVCenter);
+    makeEdit(bevel, page.edit, page.prompt, {58, 6, 173, 21});
 }
 
 void addTypeGroup(QFrame *bevel, const ResourcePage &page)

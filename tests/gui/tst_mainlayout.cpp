@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -257,6 +258,10 @@ private Q_SLOTS:
     void fontsFollowTheirArea();
     void labelsShowTheirWholeText();
     void imageButtonsCarryTheirImage();
+    void numberBoxesHoldTheirWidestValue_data();
+    void numberBoxesHoldTheirWidestValue();
+    void totalBoxShowsItsColour_data();
+    void totalBoxShowsItsColour();
 
 private:
     template <class T> T *control(const QString &name) const
@@ -804,6 +809,62 @@ void TestMainLayout::imageButtonsCarryTheirImage()
             QCOMPARE(button->layoutDirection(), Qt::RightToLeft);
         }
     }
+}
+
+void TestMainLayout::numberBoxesHoldTheirWidestValue_data()
+{
+    QTest::addColumn<QString>("widest");
+    QTest::newRow("CorporealEdit") << u"6"_s;
+    QTest::newRow("TotalForcesEdit") << u"18"_s;
+    QTest::newRow("StrengthEdit") << u"12"_s;
+    QTest::newRow("MindHitsEdit") << u"72"_s;
+    QTest::newRow("CharacterPointsEdit") << u"108"_s;
+    QTest::newRow("VesselCharismaEdit") << u"-2"_s;
+    QTest::newRow("BodyHitsEdit") << u"108"_s;
+    QTest::newRow("ArtifactModifierEdit") << u"-6"_s;
+    QTest::newRow("BonusEdit") << u"-10"_s;
+    QTest::newRow("ForcesBonusEdit") << u"-9"_s;
+}
+
+void TestMainLayout::numberBoxesHoldTheirWidestValue()
+{
+    QFETCH(QString, widest);
+    const QString face = QFontInfo(m_form->font()).family();
+    if (face != u"Liberation Sans"_s && face != u"MS Sans Serif"_s && face != u"Arial"_s)
+        QSKIP("the window's font or a face of its width is not installed");
+    auto *box = control<QLineEdit>(QString::fromLatin1(QTest::currentDataTag()));
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    // A line edit keeps two pixels clear on either side of its text.
+    const int room = contents.width() - box->textMargins().left() - box->textMargins().right() - 4;
+    QVERIFY2(box->fontMetrics().horizontalAdvance(widest) <= room,
+             qPrintable(u"%1 needs %2 of %3"_s.arg(widest)
+                            .arg(box->fontMetrics().horizontalAdvance(widest))
+                            .arg(room)));
+}
+
+void TestMainLayout::totalBoxShowsItsColour_data()
+{
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QColor>("shown");
+    QTest::newRow("green") << int(TotalColour::Green) << QColor(0, 128, 0);
+    QTest::newRow("red") << int(TotalColour::Red) << QColor(255, 0, 0);
+}
+
+// The box is read-only; its background must still show the colour the rules give it.
+void TestMainLayout::totalBoxShowsItsColour()
+{
+    QFETCH(int, colour);
+    QFETCH(QColor, shown);
+    showForm();
+    m_form->sheet().setTotalColour(TotalColour(colour));
+    auto *total = control<QLineEdit>(u"TotalForcesEdit"_s);
+    const QImage image = total->grab().toImage();
+    const QPoint clear(image.width() - 6, image.height() / 2);
+    QCOMPARE(image.pixelColor(clear).rgb(), shown.rgb());
 }
 
 QTEST_MAIN(TestMainLayout)
