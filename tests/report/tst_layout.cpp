@@ -133,7 +133,7 @@ void TestLayout::damagedFileNamesTheFileAndLine_data()
     QTest::addColumn<QString>("what");
     const QByteArray ok = R"(<text name="a" x="1" y="1" width="5" height="5"/>)";
     QTest::newRow("tag not closed") << ok + "\n<box x=\"1\" y=\"1\" width=\"2\" height=\"2\">" << 7
-                                    << u"Opening and ending tag mismatch."_s;
+                                    << u"Opening and ending tag mismatch"_s;
     QTest::newRow("unknown component")
         << ok + "\n<circle/>" << 6 << u"unknown component <circle>"_s;
     QTest::newRow("missing position")
@@ -175,7 +175,7 @@ void TestLayout::damagedFileNamesTheFileAndLine()
     ReportProject project(m_output);
     project.setProjectFile(file);
     QCOMPARE(errorOf([&] { project.open(); }),
-             u"The reporting project \"%1\" is damaged in line %2: %3"_s.arg(
+             u"The reporting project \"%1\" is damaged in line %2: %3."_s.arg(
                  file, QString::number(line), what));
     QVERIFY(!project.isOpen());
 }

@@ -40,6 +40,7 @@ private:
     LayoutFont style(LayoutFont inherited) const;
     double number(const QString &name, double fallback, double minimum, double maximum) const;
     double length(const QString &name) const;
+    QPointF point(const QString &xName, const QString &yName) const;
     QRectF rect() const;
 
     LayoutReport report(const LayoutFont &inherited);
@@ -56,8 +57,10 @@ private:
 
 void Reader::fail(const QString &what) const
 {
+    // Ends with a full stop also when the cause ends with a quoted name.
+    const QString cause = what.endsWith(u'.') ? what : what + u'.';
     throw QuillError(u"The reporting project \"%1\" is damaged in line %2: %3"_s.arg(
-        m_path, QString::number(m_xml.lineNumber()), what));
+        m_path, QString::number(m_xml.lineNumber()), cause));
 }
 
 // The next child element; false at the end of the current one. A syntax error fails.
@@ -148,9 +151,19 @@ double Reader::length(const QString &name) const
     return number(name, 0, 0, 10000) * m_unit;
 }
 
+QPointF Reader::point(const QString &xName, const QString &yName) const
+{
+    const double x = length(xName);
+    return QPointF(x, length(yName));
+}
+
 QRectF Reader::rect() const
 {
-    return QRectF(length(u"x"_s), length(u"y"_s), length(u"width"_s), length(u"height"_s));
+    // One after the other, so that the first one missing is the one reported.
+    const double x = length(u"x"_s);
+    const double y = length(u"y"_s);
+    const double width = length(u"width"_s);
+    return QRectF(x, y, width, length(u"height"_s));
 }
 
 LayoutProject Reader::project()
@@ -197,7 +210,8 @@ QSizeF Reader::paper() const
         if (size.isEmpty())
             fail(u"unknown paper \"%1\""_s.arg(attributes.value(u"paper"_s).toString()));
     } else if (attributes.hasAttribute(u"width"_s) || attributes.hasAttribute(u"height"_s)) {
-        size = QSizeF(length(u"width"_s), length(u"height"_s));
+        size.setWidth(length(u"width"_s));
+        size.setHeight(length(u"height"_s));
         if (size.isEmpty())
             fail(u"a page needs a width and a height above 0"_s);
     } else {
@@ -264,7 +278,8 @@ void Reader::readPartDetails(LayoutPart &part)
         break;
     case PartKind::Line:
         checkAttributes({u"name"_s, u"x1"_s, u"y1"_s, u"x2"_s, u"y2"_s, u"line-width"_s});
-        part.line = QLineF(length(u"x1"_s), length(u"y1"_s), length(u"x2"_s), length(u"y2"_s));
+        part.line.setP1(point(u"x1"_s, u"y1"_s));
+        part.line.setP2(point(u"x2"_s, u"y2"_s));
         part.lineWidth = number(u"line-width"_s, part.lineWidth / m_unit, 0, 100) * m_unit;
         break;
     case PartKind::Box:

@@ -1,0 +1,220 @@
+#include "report/LayoutFiles.h"
+#include "sheet/CharacterSheet.h"
+#include "shell/cMain.h"
+#include "support/ModalWatcher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Answers "Report Setup" with the given destination.
+ModalWatcher::DialogAction setupTo(const QString &radioButton)
+{
+    return [radioButton](QWidget *dialog) {
+        QCOMPARE(dialog->objectName(), u"ReportSetupDialog"_s);
+        QCOMPARE(dialog->windowTitle(), u"Report Setup"_s);
+        QVERIFY(dialog->findChild<QRadioButton *>(u"PreviewRadioButton"_s)->isChecked());
+        dialog->findChild<QRadioButton *>(radioButton)->setChecked(true);
+        static_cast<QDialog *>(dialog)->accept();
+    };
+}
+
+ModalWatcher::DialogAction choose(const QString &name)
+{
+    return [name](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(files);
+        QCOMPARE(files->objectName(), u"ReportFileDialog"_s);
+        files->selectFile(name);
+        static_cast<QDialog *>(files)->accept();
+    };
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+class TestPrintWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void printLooksInTheFolderMadeCurrentByOpen();
+    void damagedLayoutShowsTheErrorBox();
+    void missingComponentShowsAPlainMessage();
+    void setupCancelledPrintsNothing();
+    void fileDestinationWritesThePdf();
+    void previewShowsThePageAtFullSize();
+
+private:
+    void trigger(const char *action)
+    {
+        m_form->control<QAction>(QString::fromLatin1(action))->trigger();
+    }
+    QString inA(const QString &name) const { return QDir(m_a.path()).filePath(name); }
+
+    QTemporaryDir m_a;
+    QTemporaryDir m_b;
+    std::unique_ptr<TMainForm> m_form;
+    QString m_startFolder;
+};
+
+void TestPrintWindow::init()
+{
+    QVERIFY(m_a.isValid() && m_b.isValid());
+    m_startFolder = QDir::currentPath();
+    QFile::remove(inA(u"qmsheet.rav"_s));
+    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
+                        inA(u"qmsheet.rav"_s)));
+    QDir::setCurrent(m_a.path());
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+}
+
+void TestPrintWindow::cleanup()
+{
+    m_form.reset();
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        widget->close();
+    QDir::setCurrent(m_startFolder);
+}
+
+void TestPrintWindow::printLooksInTheFolderMadeCurrentByOpen()
+{
+    const QString character = QDir(m_b.path()).filePath(u"hero.qmc"_s);
+    ModalWatcher watcher;
+    watcher.onDialog([&character](QWidget *dialog) {
+        qobject_cast<QFileDialog *>(dialog)->selectFile(character);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    trigger("Save1");
+    QVERIFY(QFile::exists(character));
+    QDir::setCurrent(m_a.path());
+
+    watcher.answer(QMessageBox::Yes);
+    watcher.onDialog([&character](QWidget *dialog) {
+        qobject_cast<QFileDialog *>(dialog)->selectFile(character);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    trigger("Open1");
+    QCOMPARE(QDir::currentPath(), m_b.path());
+    watcher.clear();
+
+    trigger("Print1");
+    const QString expected =
+        u"The following reporting project does not exist:\r\""_s + m_b.path() + u"/qmsheet.rav\""_s;
+    QCOMPARE(watcher.texts(), QStringList{expected});
+    QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
+    QVERIFY(!watcher.unexpected());
+}
+
+void TestPrintWindow::damagedLayoutShowsTheErrorBox()
+{
+    QFile::remove(inA(u"qmsheet.rav"_s));
+    QVERIFY(writeLayout(inA(u"qmsheet.rav"_s), "<text name=\"cname\">"));
+    ModalWatcher watcher;
+    trigger("Print1");
+    QCOMPARE(watcher.seen().size(), 1);
+    QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
+    QCOMPARE(
+        watcher.texts().constFirst(),
+        u"The reporting project \"%1\" is damaged in line 5: <text> needs the attribute \"x\"."_s
+            .arg(inA(u"qmsheet.rav"_s)));
+    QVERIFY(!watcher.unexpected());
+}
+
+void TestPrintWindow::missingComponentShowsAPlainMessage()
+{
+    QFile::remove(inA(u"qmsheet.rav"_s));
+    QVERIFY(writeLayout(inA(u"qmsheet.rav"_s), sheetFields({}, "Perception")));
+    ModalWatcher watcher;
+    trigger("Print1");
+    QCOMPARE(watcher.texts(),
+             QStringList{u"The page \"Report1.Page1\" of the report layout has no component "
+                         "\"Perception\"; nothing was printed."_s});
+    QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::NoIcon);
+    QVERIFY(!watcher.unexpected());
+}
+
+void TestPrintWindow::setupCancelledPrintsNothing()
+{
+    ModalWatcher watcher;
+    bool asked = false;
+    watcher.onDialog([&asked](QWidget *dialog) {
+        asked = dialog->objectName() == u"ReportSetupDialog"_s;
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    trigger("Print1");
+    QVERIFY(asked);
+    QCOMPARE(watcher.seen().size(), 0);
+    QVERIFY(!watcher.unexpected());
+}
+
+void TestPrintWindow::fileDestinationWritesThePdf()
+{
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed; run scripts/install-deps");
+    // The printout does not look at the configuration: a switched-off kind keeps its header.
+    m_form->control<QCheckBox>(u"SongsCheckBox"_s)->setChecked(false);
+    m_form->sheet().setText(SheetValue::CharacterName, u"Ivo Brandt"_s);
+    ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"FileRadioButton"_s));
+    watcher.onDialog(choose(inA(u"ivo"_s)));
+    trigger("Print1");
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(watcher.seen().size(), 0);
+    const QString text = pdfText(inA(u"ivo.pdf"_s));
+    QVERIFY2(text.contains(u"Ivo Brandt"_s), qPrintable(text));
+    QVERIFY(text.contains(u"** Songs **"_s));
+    QVERIFY(!m_form->findChild<QDialog *>(u"ReportStatusWindow"_s));
+}
+
+void TestPrintWindow::previewShowsThePageAtFullSize()
+{
+    ModalWatcher watcher;
+    int pages = 0;
+    qreal zoom = 0;
+    QString title;
+    watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
+    watcher.onDialog([&](QWidget *dialog) {
+        title = dialog->windowTitle();
+        auto *preview = dialog->findChild<QPrintPreviewWidget *>(u"PreviewWidget"_s);
+        QVERIFY(preview);
+        preview->updatePreview();
+        pages = preview->pageCount();
+        zoom = preview->zoomFactor();
+        QVERIFY(dialog->findChild<QPushButton *>(u"PreviewPrintButton"_s));
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    trigger("Print1");
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(title, u"Report Preview"_s);
+    QCOMPARE(pages, 1);
+    QCOMPARE(zoom, 1.0);
+}
+
+QTEST_MAIN(TestPrintWindow)
+#include "tst_printwindow.moc"
