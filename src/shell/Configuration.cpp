@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <array>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -51,10 +52,14 @@ QString settingsPath()
     return QDir::currentPath() + u"/quillmark.ini"_s;
 }
 
-void createSettings(const QString &path)
+// All sixteen keys go into the file in one replacing write, so a failed store leaves the file
+// as it was rather than partly updated.
+void storeSettings(const QString &path, const std::function<bool(const Setting &)> &isOn)
 {
+    QList<ProfileFile::Entry> entries;
     for (const Setting &s : settings())
-        ProfileFile::writeString(path, s.section, s.key, u"1"_s);
+        entries.append({s.section, s.key, isOn(s) ? u"1"_s : u"0"_s});
+    ProfileFile::writeStrings(path, entries);
 }
 
 } // namespace
@@ -64,7 +69,7 @@ void loadConfiguration(TMainForm *form)
     const QString path = settingsPath();
     // A folder of that name is no settings file; creating one there fails with a clear error.
     if (!QFileInfo(path).isFile()) {
-        createSettings(path);
+        storeSettings(path, [](const Setting &) { return true; });
         return;
     }
     // A changed state raises the box's toggled signal, which runs its click handler at once.
@@ -76,9 +81,7 @@ void loadConfiguration(TMainForm *form)
 
 void storeConfiguration(TMainForm *form)
 {
-    const QString path = settingsPath();
-    for (const Setting &s : settings()) {
-        const bool on = form->control<QCheckBox>(s.checkBox)->isChecked();
-        ProfileFile::writeString(path, s.section, s.key, on ? u"1"_s : u"0"_s);
-    }
+    storeSettings(settingsPath(), [form](const Setting &s) {
+        return form->control<QCheckBox>(s.checkBox)->isChecked();
+    });
 }

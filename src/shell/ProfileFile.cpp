@@ -61,6 +61,11 @@ bool readBool(const QString &path, const QString &section, const QString &key, b
 void writeString(const QString &path, const QString &section, const QString &key,
                  const QString &value)
 {
+    writeStrings(path, {{section, key, value}});
+}
+
+void writeStrings(const QString &path, const QList<Entry> &entries)
+{
     QByteArray content;
     if (QFileInfo::exists(path)) {
         // A file that exists but cannot be read is not overwritten: its other lines would be lost.
@@ -69,8 +74,10 @@ void writeString(const QString &path, const QString &section, const QString &key
             unableToWrite(path);
         content = *existing;
     }
-    replaceContent(path,
-                   ProfileText::withValue(content, section.toUtf8(), key.toUtf8(), value.toUtf8()));
+    for (const Entry &e : entries)
+        content =
+            ProfileText::withValue(content, e.section.toUtf8(), e.key.toUtf8(), e.value.toUtf8());
+    replaceContent(path, content);
 }
 
 } // namespace ProfileFile

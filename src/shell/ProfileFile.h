@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // One key of one section of an INI-style settings file, read or written on its own. A write
@@ -21,5 +22,16 @@ bool readBool(const QString &path, const QString &section, const QString &key, b
 // when the file cannot be written.
 void writeString(const QString &path, const QString &section, const QString &key,
                  const QString &value);
+
+struct Entry
+{
+    QString section;
+    QString key;
+    QString value;
+};
+
+// Stores the entries one after the other, as that many writeString() calls would, but replaces
+// the file once: either all of them are stored or, on an error, none.
+void writeStrings(const QString &path, const QList<Entry> &entries);
 
 } // namespace ProfileFile

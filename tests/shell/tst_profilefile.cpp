@@ -221,6 +221,14 @@ void TestProfileFile::createsAMissingFileInTheOrderOfTheStores()
     QCOMPARE(readAll(path), "[Character Types]\nAngel=1\nDemon=1\n\n"
                             "[Resource Types]\nSongs=1\nDiscords=0\n"_ba);
     QCOMPARE(ProfileFile::readString(path, u"resource types"_s, u"DISCORDS"_s, u"d"_s), u"0"_s);
+
+    // One write of the same entries gives the same file.
+    const QString once = dir.filePath(u"once.ini"_s);
+    ProfileFile::writeStrings(once, {{u"Character Types"_s, u"Angel"_s, u"1"_s},
+                                     {u"Character Types"_s, u"Demon"_s, u"1"_s},
+                                     {u"Resource Types"_s, u"Songs"_s, u"1"_s},
+                                     {u"Resource Types"_s, u"Discords"_s, u"0"_s}});
+    QCOMPARE(readAll(once), readAll(path));
 }
 
 void TestProfileFile::missingFileReadsAsTheDefault()
