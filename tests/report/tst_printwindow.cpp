@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void setupCancelledPrintsNothing();
     void fileDestinationWritesThePdf();
     void previewShowsThePageAtFullSize();
+    void printerWithoutAnyPrinterSaysSo();
 
 private:
     void trigger(const char *action)
@@ -214,6 +216,19 @@ void TestPrintWindow::previewShowsThePageAtFullSize()
     QCOMPARE(title, u"Report Preview"_s);
     QCOMPARE(pages, 1);
     QCOMPARE(zoom, 1.0);
+}
+
+void TestPrintWindow::printerWithoutAnyPrinterSaysSo()
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("this machine has a printer");
+    ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"PrinterRadioButton"_s));
+    trigger("Print1");
+    QCOMPARE(watcher.texts(),
+             QStringList{u"There is no printer to print on; choose one under \"Printer setup\" or "
+                         "send the report to a PDF file."_s});
+    QVERIFY(!watcher.unexpected());
 }
 
 QTEST_MAIN(TestPrintWindow)

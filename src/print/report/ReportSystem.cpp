@@ -72,6 +72,9 @@ void ReportSystem::preview(const LayoutReport &report)
 
 void ReportSystem::sendToPrinter(const LayoutReport &report)
 {
+    if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty())
+        throw QuillError(u"There is no printer to print on; choose one under \"Printer setup\" "
+                         "or send the report to a PDF file"_s);
     ReportStatusWindow status(m_parent);
     ReportPrinting::print(printer(), report, u"the printer \"%1\""_s.arg(printer().printerName()),
                           [&status](const QString &text) { status.showStatus(text); });
