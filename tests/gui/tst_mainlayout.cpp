@@ -276,6 +276,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_startFolder;
     std::unique_ptr<TMainForm> m_form;
+    QByteArray m_builtFor;
 };
 
 void TestMainLayout::initTestCase()
@@ -289,17 +290,25 @@ void TestMainLayout::initTestCase()
 
 void TestMainLayout::cleanupTestCase()
 {
+    m_form.reset();
     QDir::setCurrent(m_startFolder);
 }
 
+// One fresh window per test function; the rows of a function only read it or each touch a
+// control of their own, so they share it.
 void TestMainLayout::init()
 {
-    m_form = std::make_unique<TMainForm>();
+    const QByteArray function = QTest::currentTestFunction();
+    if (!m_form || function != m_builtFor) {
+        m_form = std::make_unique<TMainForm>();
+        m_builtFor = function;
+    }
 }
 
 void TestMainLayout::cleanup()
 {
-    m_form.reset();
+    if (QTest::currentTestFailed())
+        m_form.reset();
 }
 
 void TestMainLayout::showForm()
