@@ -58,8 +58,8 @@ void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompt
     const int level = IntText::toInt(input.level);
     const int charisma = IntText::toInt(input.charisma);
     const QString hits = IntText::fromInt(bodyHits(strength, corporeal, level));
-    showBodyHits(hits);
     const int cost = vesselCost(level, charisma);
+    showBodyHits(hits);
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(input.name, vesselPlaceholder(), prompter,
                      u"You must enter a name for this Vessel."_s) ||

@@ -113,10 +113,16 @@ void TestVesselsRoles::unreadableVesselNumbersChangeNothing_data()
 {
     QTest::addColumn<QString>("strength");
     QTest::addColumn<QString>("pool");
+    QTest::addColumn<QString>("level");
     QTest::addColumn<QString>("error");
-    QTest::newRow("strength") << u"x"_s << u"10"_s << u"'x' is not a valid integer value"_s;
-    QTest::newRow("pool") << u"3"_s << u"ten"_s << u"'ten' is not a valid integer value"_s;
-    QTest::newRow("body hits beyond 32 bits") << u"900000000"_s << u"10"_s << u"Integer overflow"_s;
+    QTest::newRow("strength") << u"x"_s << u"10"_s << u"1"_s
+                              << u"'x' is not a valid integer value"_s;
+    QTest::newRow("pool") << u"3"_s << u"ten"_s << u"1"_s
+                          << u"'ten' is not a valid integer value"_s;
+    QTest::newRow("body hits beyond 32 bits")
+        << u"900000000"_s << u"10"_s << u"1"_s << u"Integer overflow"_s;
+    QTest::newRow("cost beyond 32 bits")
+        << u"0"_s << u"10"_s << u"900000000"_s << u"Integer overflow"_s;
 }
 
 // Read before the type guard, so a sheet without a type raises the error, shows no Body Hits
@@ -125,12 +131,13 @@ void TestVesselsRoles::unreadableVesselNumbersChangeNothing()
 {
     QFETCH(QString, strength);
     QFETCH(QString, pool);
+    QFETCH(QString, level);
     RuleFixture f(0, false);
     giveBody(f.sheet, strength);
     f.sheet.setText(SheetValue::CharacterPoints, pool);
     bool shown = false;
     QTEST(errorOf([&] {
-              Resources::addVessel(f.sheet, {u"Human"_s, u"1"_s, u"0"_s}, f.prompter,
+              Resources::addVessel(f.sheet, {u"Human"_s, level, u"0"_s}, f.prompter,
                                    [&shown](const QString &) { shown = true; });
           }),
           "error");
