@@ -3,15 +3,17 @@
 #include <QFile>
 #include <QString>
 
-// Writes a layout file for a test; the page of `body` is Report1.Page1 on A4 in millimetres.
-inline bool writeLayout(const QString &path, const QByteArray &body)
+// Writes a layout file for a test; the page of `body` is Report1.Page1, on A4 in millimetres
+// unless `page` says otherwise.
+inline bool writeLayout(const QString &path, const QByteArray &body,
+                        const QByteArray &page = "paper=\"A4\" unit=\"mm\"")
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray text = "<?xml version=\"1.0\"?>\n<project>\n<report name=\"Report1\">\n"
-                            "<page name=\"Page1\" paper=\"A4\" unit=\"mm\">\n" +
-                            body + "\n</page>\n</report>\n</project>\n";
+                            "<page name=\"Page1\" " +
+                            page + ">\n" + body + "\n</page>\n</report>\n</project>\n";
     return file.write(text) == text.size();
 }
 

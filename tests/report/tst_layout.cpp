@@ -131,38 +131,47 @@ void TestLayout::damagedFileNamesTheFileAndLine_data()
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("what");
+    QTest::addColumn<QByteArray>("page");
+    const QByteArray a4 = R"(paper="A4" unit="mm")";
     const QByteArray ok = R"(<text name="a" x="1" y="1" width="5" height="5"/>)";
     QTest::newRow("tag not closed") << ok + "\n<box x=\"1\" y=\"1\" width=\"2\" height=\"2\">" << 7
-                                    << u"Opening and ending tag mismatch"_s;
+                                    << u"Opening and ending tag mismatch"_s << a4;
     QTest::newRow("unknown component")
-        << ok + "\n<circle/>" << 6 << u"unknown component <circle>"_s;
+        << ok + "\n<circle/>" << 6 << u"unknown component <circle>"_s << a4;
     QTest::newRow("missing position")
         << QByteArray(R"(<text name="a" x="1" width="5" height="5"/>)") << 5
-        << u"<text> needs the attribute \"y\""_s;
+        << u"<text> needs the attribute \"y\""_s << a4;
     QTest::newRow("not a number")
         << QByteArray(R"(<memo name="m" x="1" y="one" width="5" height="5"/>)") << 5
-        << u"\"one\" is no valid value for \"y\" (a number from 0 to 10000)"_s;
+        << u"\"one\" is no valid value for \"y\" (a number from 0 to 10000)"_s << a4;
     QTest::newRow("misspelt attribute")
         << QByteArray(R"(<text name="t" x="1" y="1" widht="5" width="5" height="5"/>)") << 5
-        << u"<text> has no attribute \"widht\""_s;
+        << u"<text> has no attribute \"widht\""_s << a4;
     QTest::newRow("field without a name")
         << QByteArray(R"(<text x="1" y="1" width="5" height="5"/>)") << 5
-        << u"a text or memo field needs a name"_s;
+        << u"a text or memo field needs a name"_s << a4;
     QTest::newRow("same name in another case")
         << ok + "\n" + R"(<memo name="A" x="1" y="1" width="5" height="5"/>)" << 6
-        << u"there is a second component named \"A\""_s;
+        << u"there is a second component named \"A\""_s << a4;
     QTest::newRow("bad colour") << QByteArray(R"(<line x1="0" y1="0" x2="1" y2="1" color="#12"/>)")
                                 << 5
-                                << u"\"#12\" is not a colour (write #rrggbb or a colour name)"_s;
+                                << u"\"#12\" is not a colour (write #rrggbb or a colour name)"_s
+                                << a4;
     QTest::newRow("bad alignment")
         << QByteArray(R"(<label x="0" y="0" width="1" height="1" align="middle"/>)") << 5
-        << u"\"middle\" is not one of \"left\", \"center\", \"right\""_s;
+        << u"\"middle\" is not one of \"left\", \"center\", \"right\""_s << a4;
     QTest::newRow("image outside the folder")
         << QByteArray(R"(<image x="0" y="0" width="1" height="1" source="../secret.png"/>)") << 5
-        << u"the image \"../secret.png\" must be a file name in the layout's own folder"_s;
+        << u"the image \"../secret.png\" must be a file name in the layout's own folder"_s << a4;
     QTest::newRow("text inside a field")
         << QByteArray(R"(<text name="t" x="1" y="1" width="5" height="5"><b/></text>)") << 5
-        << u"<text> may not hold <b>"_s;
+        << u"<text> may not hold <b>"_s << a4;
+    QTest::newRow("paper too large") << ok << 4 << u"a page may be at most 2000 mm wide and high"_s
+                                     << QByteArray(R"(width="201" height="10" unit="cm")");
+    QTest::newRow("unknown unit") << ok << 4 << u"unknown unit \"px\""_s
+                                  << QByteArray(R"(unit="px")");
+    QTest::newRow("unknown paper")
+        << ok << 4 << u"unknown paper \"A9\""_s << QByteArray(R"(paper="A9")");
 }
 
 void TestLayout::damagedFileNamesTheFileAndLine()
@@ -170,8 +179,9 @@ void TestLayout::damagedFileNamesTheFileAndLine()
     QFETCH(QByteArray, body);
     QFETCH(int, line);
     QFETCH(QString, what);
+    QFETCH(QByteArray, page);
     const QString file = path(u"damaged.rav"_s);
-    QVERIFY(writeLayout(file, body));
+    QVERIFY(writeLayout(file, body, page));
     ReportProject project(m_output);
     project.setProjectFile(file);
     QCOMPARE(errorOf([&] { project.open(); }),

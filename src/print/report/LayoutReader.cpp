@@ -17,6 +17,7 @@ namespace {
 
 const QStringList styleAttributes = {u"font"_s,  u"size"_s,  u"weight"_s, u"italic"_s,
                                      u"color"_s, u"align"_s, u"valign"_s};
+const double maximumPaper = 2000; // mm
 const QStringList boxAttributes = {u"name"_s, u"x"_s, u"y"_s, u"width"_s, u"height"_s};
 
 class Reader
@@ -217,6 +218,8 @@ QSizeF Reader::paper() const
     } else {
         size = LayoutValues::paperSize(u"A4"_s);
     }
+    if (size.width() > maximumPaper || size.height() > maximumPaper)
+        fail(u"a page may be at most %1 mm wide and high"_s.arg(maximumPaper));
     const QString orientation = attributes.value(u"orientation"_s).toString();
     if (orientation == u"landscape"_s)
         size.transpose();

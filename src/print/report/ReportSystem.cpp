@@ -39,15 +39,12 @@ void ReportSystem::run(const LayoutReport &report)
     ReportSetupDialog setup([this] { setupPrinter(); }, m_parent);
     if (setup.exec() != QDialog::Accepted)
         return;
-    const ReportSetupDialog::Choice choice = setup.choice();
-    switch (choice.destination) {
+    m_choice = setup.choice();
+    switch (m_choice.destination) {
     case ReportSetupDialog::Destination::Preview:
         preview(report);
         break;
     case ReportSetupDialog::Destination::Printer:
-        printer().setCopyCount(choice.copies);
-        printer().setCollateCopies(choice.collate);
-        printer().setDuplex(choice.duplex);
         sendToPrinter(report);
         break;
     case ReportSetupDialog::Destination::File:
@@ -75,6 +72,9 @@ void ReportSystem::sendToPrinter(const LayoutReport &report)
     if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty())
         throw QuillError(u"There is no printer to print on; choose one under \"Printer setup\" "
                          "or send the report to a PDF file"_s);
+    printer().setCopyCount(m_choice.copies);
+    printer().setCollateCopies(m_choice.collate);
+    printer().setDuplex(m_choice.duplex);
     ReportStatusWindow status(m_parent);
     ReportPrinting::print(printer(), report, u"the printer \"%1\""_s.arg(printer().printerName()),
                           [&status](const QString &text) { status.showStatus(text); });

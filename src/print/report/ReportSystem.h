@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/report/ReportOutput.h"
+#include "print/report/ReportSetupDialog.h"
 
 #include <QPointer>
 #include <QString>
@@ -30,4 +31,5 @@ private:
 
     QPointer<QWidget> m_parent;
     std::unique_ptr<QPrinter> m_printer;
+    ReportSetupDialog::Choice m_choice;
 };
