@@ -61,11 +61,13 @@ void fixFrame(TMainForm *form)
     form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                          Qt::WindowCloseButtonHint);
+    // The menu bar keeps the height its font gives it now, so the client area below it stays
+    // exactly as large whatever the style does later.
     QMenuBar *bar = form->menuBar();
-    const int menuHeight = bar->heightForWidth(ClientArea.width());
-    form->setFixedSize(ClientArea.width(),
-                       (menuHeight > 0 ? menuHeight : bar->sizeHint().height()) +
-                           ClientArea.height());
+    const int forWidth = bar->heightForWidth(ClientArea.width());
+    const int menuHeight = forWidth > 0 ? forWidth : bar->sizeHint().height();
+    bar->setFixedHeight(menuHeight);
+    form->setFixedSize(ClientArea.width(), menuHeight + ClientArea.height());
 }
 
 void centreOnScreen(TMainForm *form)
