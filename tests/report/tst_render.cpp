@@ -94,6 +94,8 @@ private Q_SLOTS:
     void printingTwiceReadsTheLayoutAgain();
     void textsStayInsideTheirBoxes_data();
     void textsStayInsideTheirBoxes();
+    void memoShrinksUntilEveryLineShows_data();
+    void memoShrinksUntilEveryLineShows();
     void statusNamesEachPage();
     void unwritableFileIsAnError();
 
@@ -218,6 +220,48 @@ void TestRender::textsStayInsideTheirBoxes()
         }
     }
     QVERIFY(inside > 100);
+}
+
+void TestRender::memoShrinksUntilEveryLineShows_data()
+{
+    QTest::addColumn<bool>("shrink");
+    QTest::addColumn<bool>("allShown");
+    QTest::newRow("shrink") << true << true;
+    QTest::newRow("clip") << false << false;
+}
+
+// Twelve short lines in a box that holds about eight at the memo's size: shrunk, every line shows
+// as a band of ink of its own; clipped, the last ones are cut off.
+void TestRender::memoShrinksUntilEveryLineShows()
+{
+    QFETCH(bool, shrink);
+    QFETCH(bool, allShown);
+    QStringList lines;
+    for (int i = 1; i <= 12; ++i)
+        lines << u"Line %1"_s.arg(i);
+    LayoutPage page;
+    page.paper = QSizeF(60, 60);
+    page.parts << textPart(PartKind::Memo, lines.join(u'\r'), shrink);
+    page.parts.last().rect = QRectF(5, 5, 50, 40);
+    QImage image(QSize(480, 480), QImage::Format_RGB32); // 8 pixels to the millimetre
+    image.setDotsPerMeterX(8000);
+    image.setDotsPerMeterY(8000);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ReportRenderer::renderPage(painter, page);
+    painter.end();
+
+    int bands = 0;
+    bool inInk = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x)
+            ink = image.pixel(x, y) != qRgb(255, 255, 255);
+        bands += ink && !inInk;
+        inInk = ink;
+    }
+    QCOMPARE(bands == 12, allShown);
+    QVERIFY(bands >= 7);
 }
 
 void TestRender::statusNamesEachPage()
