@@ -168,6 +168,10 @@ void TestLayout::damagedFileNamesTheFileAndLine_data()
         << u"<text> may not hold <b>"_s << a4;
     QTest::newRow("paper too large") << ok << 4 << u"a page may be at most 2000 mm wide and high"_s
                                      << QByteArray(R"(width="201" height="10" unit="cm")");
+    QTest::newRow("report without a page")
+        << QByteArray("</page></report>\n<report name=\"Empty\"></report>\n"
+                      "<report name=\"Report3\"><page name=\"P\">")
+        << 6 << u"a report needs at least one page"_s << a4;
     QTest::newRow("unknown unit") << ok << 4 << u"unknown unit \"px\""_s
                                   << QByteArray(R"(unit="px")");
     QTest::newRow("unknown paper")

@@ -199,6 +199,8 @@ LayoutReport Reader::report(const LayoutFont &inherited)
         report.pages.append(page(font));
         report.pages.last().name = name;
     }
+    if (report.pages.isEmpty())
+        fail(u"a report needs at least one page"_s);
     return report;
 }
 

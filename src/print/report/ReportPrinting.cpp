@@ -8,6 +8,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -53,10 +54,23 @@ void print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
 
 void writePdf(const LayoutReport &report, const QString &fileName, const StatusReport &status)
 {
-    QPdfWriter writer(fileName);
-    writer.setTitle(QString::fromUtf16(jobTitle));
-    writer.setCreator(u"Quillmark"_s);
-    print(writer, report, u"the file \"%1\""_s.arg(fileName), status);
+    // Written beside the target and put in its place only when complete, so that a failed
+    // write never leaves a broken file where a good one was.
+    if (report.pages.isEmpty())
+        return;
+    const QString what = u"the file \"%1\""_s.arg(fileName);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw QuillError(u"The report cannot be written to %1: %2"_s.arg(what, file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(QString::fromUtf16(jobTitle));
+        writer.setCreator(u"Quillmark"_s);
+        print(writer, report, what, status);
+    }
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
+        throw QuillError(
+            u"The report could not be finished on %1: %2"_s.arg(what, file.errorString()));
 }
 
 } // namespace ReportPrinting
