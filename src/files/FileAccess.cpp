@@ -146,6 +146,9 @@ void replace(const QString &name, QByteArrayView bytes)
         IoError::raiseErrno(EISDIR, Use::Create, name);
     if (exists && !S_ISREG(old.st_mode))
         return writeInPlace(name, bytes);
+    // The rename would replace a file that its owner made read-only.
+    if (exists && ::access(QFile::encodeName(name).constData(), W_OK) != 0)
+        IoError::raiseErrno(errno, Use::Create, name);
     if (exists)
         target = QFileInfo(name).canonicalFilePath();
 

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void failedSaveLeavesTheOldFile();
     void saveIntoAFolderWithoutWritePermission();
     void saveThatRunsOutOfSpace();
+    void saveOverAReadOnlyFile();
 
 private:
     QString path(const QString &name) const { return QDir(m_dir->path()).filePath(name); }
@@ -309,6 +310,22 @@ void TestFileCommands::saveThatRunsOutOfSpace()
         return errorOf([&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); }).toUtf8();
     });
     QCOMPARE(report, QByteArray("Disk full"));
+    QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
+    QCOMPARE(entries(), QStringList{u"old.qmc"_s});
+}
+
+void TestFileCommands::saveOverAReadOnlyFile()
+{
+    // The folder is open to all; only the file's own permission can refuse the save.
+    QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
+    QVERIFY(QFile::setPermissions(path(u"old.qmc"_s), QFile::ReadOwner | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+    const QByteArray report = inChild(true, [&] {
+        return errorOf([&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); }).toUtf8();
+    });
+    if (report == "cannot drop privileges")
+        QSKIP("this system does not let root become an unprivileged user");
+    QCOMPARE(report, QByteArray("File access denied"));
     QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
     QCOMPARE(entries(), QStringList{u"old.qmc"_s});
 }
