@@ -49,6 +49,7 @@ private Q_SLOTS:
     void saveCancelled();
     void saveNewOpenGivesBackTheSheet();
     void openOfAMissingFileShowsTheErrorBox();
+    void eachDialogOffersItsOwnLastName();
     void openOfADisallowedTypeShowsTheRefusalOnce();
 
 private:
@@ -157,6 +158,28 @@ void TestFilesWindow::saveNewOpenGivesBackTheSheet()
     QCOMPARE(m_form->control<QListView>(u"DistinctionsListBox"_s)->model()->index(1, 0).data(),
              u"  padded item 9  "_s);
     QCOMPARE(m_form->control<QLineEdit>(u"CharacterPointsEdit"_s)->text(), u"12"_s);
+}
+
+void TestFilesWindow::eachDialogOffersItsOwnLastName()
+{
+    QStringList offered;
+    const auto record = [&offered](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(files);
+        const bool named = files->selectedFiles().value(0).endsWith(u"/saved.qmc"_s);
+        offered << files->objectName() + (named ? u" saved.qmc"_s : u" nothing"_s);
+        files->reject();
+    };
+    ModalWatcher watcher;
+    watcher.onDialog(choose(path(u"saved.qmc"_s)));
+    trigger("Save1");
+    watcher.onDialog(record);
+    trigger("Save1");
+    watcher.onDialog(record);
+    trigger("Open1");
+    QCOMPARE(offered, (QStringList{u"SaveChar saved.qmc"_s, u"OpenChar nothing"_s}));
+    QCOMPARE(watcher.texts(), (QStringList{u"You must enter a file name."_s,
+                                           u"You must select a character file."_s}));
 }
 
 void TestFilesWindow::openOfAMissingFileShowsTheErrorBox()
