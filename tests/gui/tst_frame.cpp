@@ -118,6 +118,7 @@ private Q_SLOTS:
 
     void exitEndsTheRunWithoutTheClosePath();
     void closingTakesTheClosePath();
+    void closingEndsTheRunWhileHelpIsOpen();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -401,6 +402,17 @@ void FrameTest::closingTakesTheClosePath()
     QVERIFY(form.close());
     QCOMPARE(counter.closes, 1);
     QVERIFY(fileContents(u"quillmark.ini"_s).contains("Songs=0"));
+}
+
+void FrameTest::closingEndsTheRunWhileHelpIsOpen()
+{
+    TMainForm form;
+    form.show();
+    form.control<QAction>(u"HelpTopics1"_s)->trigger();
+    QTimer::singleShot(0, &form, &QWidget::close);
+    // Ends a run that the help window would otherwise keep going, so the test cannot hang.
+    QTimer::singleShot(5000, &form, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(FrameTest)
