@@ -22,12 +22,11 @@ QString topicPage(int context)
 
 QString missingHelpText(int context)
 {
-    QString file = applicationHelpFile();
-    if (file.isEmpty())
-        file = u"the program"_s;
-    return u"The help for %1 could not be found (topic %2). The program itself is not affected: "
-           "close this window and carry on."_s.arg(file)
-               .arg(context);
+    QString which = u"topic %1"_s.arg(context);
+    if (const QString file = applicationHelpFile(); !file.isEmpty())
+        which = u"%1, %2"_s.arg(file, which);
+    return u"The help page you asked for (%1) could not be found. Quillmark itself is not "
+           "affected: close this window and carry on with your work."_s.arg(which);
 }
 
 } // namespace

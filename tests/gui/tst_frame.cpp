@@ -303,10 +303,14 @@ void FrameTest::helpLinksReachExistingPages()
 
 void FrameTest::helpWithoutItsPageSaysSo()
 {
+    setApplicationHelpFile(u"Quillgen.hlp"_s);
     HelpWindow help(nullptr);
     help.showTopic(4242);
+    setApplicationHelpFile({});
     QVERIFY(help.isVisible());
-    QVERIFY(help.browser()->toPlainText().contains(u"could not be found"_s));
+    const QString text = help.browser()->toPlainText();
+    QVERIFY2(text.contains(u"could not be found"_s), qPrintable(text));
+    QVERIFY2(text.contains(u"Quillgen.hlp, topic 4242"_s), qPrintable(text));
 }
 
 void FrameTest::titleRule_data()
