@@ -7,6 +7,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -43,5 +44,6 @@ ReportPreviewDialog::ReportPreviewDialog(const LayoutReport &report, QPrinter &p
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(preview);
     layout->addWidget(buttons);
-    resize(900, 1000);
+    const QSize room = screen()->availableSize() * 0.9;
+    resize(std::min(900, room.width()), std::min(1000, room.height()));
 }
