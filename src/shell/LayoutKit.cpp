@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -64,9 +65,15 @@ QFont valueBoxFont()
 
 QIcon buttonImage(const QString &baseName)
 {
+    // Two dozen buttons share four images. Adding a file to an icon reads the whole image, so
+    // each is read once and its icon shared, which also lets the buttons share its drawn forms.
+    static QHash<QString, QIcon> images;
+    if (const auto found = images.constFind(baseName); found != images.cend())
+        return *found;
     QIcon icon;
     icon.addFile(u":/images/%1.svg"_s.arg(baseName), ImageSize, QIcon::Normal);
     icon.addFile(u":/images/%1-disabled.svg"_s.arg(baseName), ImageSize, QIcon::Disabled);
+    images.insert(baseName, icon);
     return icon;
 }
 
