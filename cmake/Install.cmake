@@ -51,7 +51,8 @@ if(QUILLMARK_ICON_SVG)
             DEPENDS quillmark_svg2png ${QUILLMARK_ICON_SVG}
             COMMENT "Rendering the ${size}x${size} program icon" VERBATIM)
         list(APPEND QUILLMARK_ICON_PNGS ${folder}/quillmark.png)
-        install(FILES ${folder}/quillmark.png DESTINATION ${QUILLMARK_ICON_DIR}/${size}x${size}/apps)
+        install(FILES ${folder}/quillmark.png
+                DESTINATION ${QUILLMARK_ICON_DIR}/${size}x${size}/apps)
     endforeach()
     add_custom_target(quillmark_icons ALL DEPENDS ${QUILLMARK_ICON_PNGS})
 endif()
