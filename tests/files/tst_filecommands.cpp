@@ -9,8 +9,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -221,6 +223,8 @@ void TestFileCommands::failedOpenLeavesTheSheet_data()
     QTest::newRow("a folder") << u"."_s << QByteArray() << u"File access denied"_s;
     QTest::newRow("word as type") << u"word.qmc"_s << joinLines(plainLines("Angel"))
                                   << u"'Angel' is not a valid integer value"_s;
+    QTest::newRow("a pipe nobody writes to")
+        << u"pipe"_s << QByteArray() << u"'' is not a valid integer value"_s;
     QTest::newRow("name line only")
         << u"empty.qmc"_s << QByteArray("Name") << u"'' is not a valid integer value"_s;
 }
@@ -232,6 +236,8 @@ void TestFileCommands::failedOpenLeavesTheSheet()
     QFETCH(QString, message);
     if (!content.isEmpty())
         QVERIFY(writeFile(path(name), content));
+    if (name == u"pipe"_s)
+        QCOMPARE(::mkfifo(QFile::encodeName(path(name)).constData(), 0600), 0);
     m_prompter.openNames = {path(name)};
     QCOMPARE(errorOf([&] { FileCommands::openCharacter(m_sheet, allowing(true), m_prompter); }),
              message);
@@ -264,6 +270,7 @@ void TestFileCommands::failedSaveLeavesTheOldFile_data()
     QTest::newRow("missing folder") << u"nowhere/c.qmc"_s << u"Invalid filename"_s;
     QTest::newRow("a folder") << u"folder"_s << u"File access denied"_s;
     QTest::newRow("a full disk") << u"/dev/full"_s << u"Disk full"_s;
+    QTest::newRow("a pipe nobody reads") << u"pipe"_s << u"I/O error %1"_s.arg(ENXIO);
     QTest::newRow("a file taken for a folder") << u"old.qmc/c.qmc"_s << u"Invalid filename"_s;
 }
 
@@ -273,6 +280,7 @@ void TestFileCommands::failedSaveLeavesTheOldFile()
     QFETCH(QString, message);
     QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
     QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
+    QCOMPARE(::mkfifo(QFile::encodeName(path(u"pipe"_s)).constData(), 0600), 0);
     const QStringList before = entries();
     m_prompter.saveNames = {path(name)};
     QCOMPARE(errorOf([&] { FileCommands::saveCharacter(m_sheet, m_prompter); }), message);
