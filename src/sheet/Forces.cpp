@@ -6,6 +6,8 @@
 #include "sheet/TypeGuard.h"
 
 #include <optional>
+#include <tuple>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -99,6 +101,12 @@ void writeForce(CharacterSheet &sheet, Realm realm, int force)
         sheet.setNumber(*v.hits, hits);
 }
 
+// Green when the three Forces add up to the total, red otherwise.
+void setTotalColour(CharacterSheet &sheet, int placedForces, int total)
+{
+    sheet.setTotalColour(placedForces == total ? TotalColour::Green : TotalColour::Red);
+}
+
 QString totalRefusal(Realm realm)
 {
     return realm == Realm::Corporeal ? u"You can not exceed your total forces."_s
@@ -147,11 +155,6 @@ void lower(CharacterSheet &sheet, Realm realm, Prompter &prompter)
         prompter.inform(u"You may not go below 1 force."_s);
     }
     setTotalColour(sheet, s.placed, s.total);
-}
-
-void setTotalColour(CharacterSheet &sheet, int placedForces, int total)
-{
-    sheet.setTotalColour(placedForces == total ? TotalColour::Green : TotalColour::Red);
 }
 
 } // namespace Forces

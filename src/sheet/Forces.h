@@ -25,7 +25,4 @@ void moveCharacteristicDown(CharacterSheet &sheet, Realm realm, Prompter &prompt
 void raise(CharacterSheet &sheet, Realm realm, Prompter &prompter);
 void lower(CharacterSheet &sheet, Realm realm, Prompter &prompter);
 
-// Green when the three Forces add up to the total, red otherwise.
-void setTotalColour(CharacterSheet &sheet, int placedForces, int total);
-
 } // namespace Forces
