@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void fileDestinationWritesThePdf();
     void previewShowsThePageAtFullSize();
     void printerWithoutAnyPrinterSaysSo();
+    void printerSetupOpensThePrintDialog();
 
 private:
     void trigger(const char *action)
@@ -229,6 +231,28 @@ void TestPrintWindow::printerWithoutAnyPrinterSaysSo()
              QStringList{u"There is no printer to print on; choose one under \"Printer setup\" or "
                          "send the report to a PDF file."_s});
     QVERIFY(!watcher.unexpected());
+}
+
+void TestPrintWindow::printerSetupOpensThePrintDialog()
+{
+    ModalWatcher watcher;
+    QString opened;
+    watcher.onDialog([&opened](QWidget *setup) {
+        // The watcher does not look again while this runs, so a timer of its own closes the
+        // printer's dialog.
+        QTimer::singleShot(0, setup, [&opened] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            opened = dialog ? dialog->objectName() : QString();
+            if (dialog)
+                dialog->reject();
+        });
+        setup->findChild<QPushButton *>(u"PrinterSetupButton"_s)->click();
+        static_cast<QDialog *>(setup)->reject();
+    });
+    trigger("Print1");
+    QCOMPARE(opened, u"ReportPrintDialog"_s);
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(watcher.seen().size(), 0);
 }
 
 QTEST_MAIN(TestPrintWindow)
