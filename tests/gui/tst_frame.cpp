@@ -185,7 +185,10 @@ void FrameTest::splashShowsThePictureAtItsSize()
 
 void FrameTest::aboutBoxLayout()
 {
-    TAboutForm about;
+    QWidget owner; // away from the centre: the box still stands in the middle of the screen
+    owner.setGeometry(10, 10, 200, 100);
+    owner.show();
+    TAboutForm about(&owner);
     QCOMPARE(about.windowTitle(), u"About Quillmark"_s);
     QCOMPARE(about.size(), QSize(368, 208));
     const Qt::WindowFlags flags = about.windowFlags();
@@ -209,9 +212,15 @@ void FrameTest::aboutBoxLayout()
         if (child != ok)
             QCOMPARE(child->focusPolicy(), Qt::NoFocus);
 
+    QCOMPARE(about.frameGeometry().center(),
+             QGuiApplication::primaryScreen()->availableGeometry().center());
     about.show();
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QCOMPARE(QApplication::focusWidget(), ok);
+    // Showing it keeps it there, up to the platform's frame, rather than over its owner.
+    const QPoint offCentre = about.frameGeometry().center() -
+                             QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 8);
 }
 
 void FrameTest::aboutOkClosesTheBox()
