@@ -22,7 +22,7 @@ template <class T> T *named(T *widget, const QString &name)
 
 } // namespace
 
-ReportSetupDialog::ReportSetupDialog(std::function<void()> printerSetup, QWidget *parent)
+ReportSetupDialog::ReportSetupDialog(PrinterSetup printerSetup, QWidget *parent)
     : QDialog(parent), m_printerSetup(std::move(printerSetup))
 {
     setObjectName(u"ReportSetupDialog"_s);
@@ -63,13 +63,23 @@ QWidget *ReportSetupDialog::printerGroup()
     m_duplex->addItem(u"Two-sided, long edge"_s, QPrinter::DuplexLongSide);
     m_duplex->addItem(u"Two-sided, short edge"_s, QPrinter::DuplexShortSide);
     auto *setup = named(new QPushButton(u"Printer &setup..."_s), u"PrinterSetupButton"_s);
-    connect(setup, &QPushButton::clicked, this, [this] { m_printerSetup(); });
+    connect(setup, &QPushButton::clicked, this, &ReportSetupDialog::runPrinterSetup);
     auto *layout = new QFormLayout(group);
     layout->addRow(u"C&opies:"_s, m_copies);
     layout->addRow(QString(), m_collate);
     layout->addRow(u"&Duplex:"_s, m_duplex);
     layout->addRow(QString(), setup);
     return group;
+}
+
+void ReportSetupDialog::runPrinterSetup()
+{
+    const std::optional<Choice> chosen = m_printerSetup();
+    if (!chosen)
+        return;
+    m_copies->setValue(chosen->copies);
+    m_collate->setChecked(chosen->collate);
+    m_duplex->setCurrentIndex(std::max(0, m_duplex->findData(chosen->duplex)));
 }
 
 ReportSetupDialog::Choice ReportSetupDialog::choice() const

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPrinter>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -30,7 +31,11 @@ public:
         QPrinter::DuplexMode duplex = QPrinter::DuplexNone;
     };
 
-    ReportSetupDialog(std::function<void()> printerSetup, QWidget *parent);
+    // Opens the printer's own setup; returns the copies, collation and duplex chosen there, or
+    // nothing when it was cancelled.
+    using PrinterSetup = std::function<std::optional<Choice>()>;
+
+    ReportSetupDialog(PrinterSetup printerSetup, QWidget *parent);
 
     Choice choice() const;
 
@@ -38,7 +43,9 @@ private:
     QWidget *destinationGroup();
     QWidget *printerGroup();
 
-    std::function<void()> m_printerSetup;
+    void runPrinterSetup();
+
+    PrinterSetup m_printerSetup;
     QRadioButton *m_preview;
     QRadioButton *m_printer;
     QRadioButton *m_file;

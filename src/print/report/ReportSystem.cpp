@@ -27,16 +27,22 @@ QPrinter &ReportSystem::printer()
     return *m_printer;
 }
 
-void ReportSystem::setupPrinter()
+std::optional<ReportSetupDialog::Choice> ReportSystem::setupPrinter()
 {
     QPrintDialog dialog(&printer(), m_parent);
     dialog.setObjectName(u"ReportPrintDialog"_s);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    ReportSetupDialog::Choice chosen;
+    chosen.copies = printer().copyCount();
+    chosen.collate = printer().collateCopies();
+    chosen.duplex = printer().duplex();
+    return chosen;
 }
 
 void ReportSystem::run(const LayoutReport &report)
 {
-    ReportSetupDialog setup([this] { setupPrinter(); }, m_parent);
+    ReportSetupDialog setup([this] { return setupPrinter(); }, m_parent);
     if (setup.exec() != QDialog::Accepted)
         return;
     m_choice = setup.choice();

@@ -23,7 +23,7 @@ public:
 
 private:
     QPrinter &printer();
-    void setupPrinter();
+    std::optional<ReportSetupDialog::Choice> setupPrinter();
     void preview(const LayoutReport &report);
     void sendToPrinter(const LayoutReport &report);
     void saveToFile(const LayoutReport &report);
