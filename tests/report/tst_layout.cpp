@@ -144,6 +144,9 @@ void TestLayout::damagedFileNamesTheFileAndLine_data()
     QTest::newRow("not a number")
         << QByteArray(R"(<memo name="m" x="1" y="one" width="5" height="5"/>)") << 5
         << u"\"one\" is no valid value for \"y\" (a number from 0 to 10000)"_s << a4;
+    QTest::newRow("not a number at all")
+        << QByteArray(R"(<memo name="m" x="1" y="1" width="nan" height="5"/>)") << 5
+        << u"\"nan\" is no valid value for \"width\" (a number from 0 to 10000)"_s << a4;
     QTest::newRow("misspelt attribute")
         << QByteArray(R"(<text name="t" x="1" y="1" widht="5" width="5" height="5"/>)") << 5
         << u"<text> has no attribute \"widht\""_s << a4;

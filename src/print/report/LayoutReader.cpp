@@ -140,7 +140,7 @@ double Reader::number(const QString &name, double fallback, double minimum, doub
     const QString text = m_xml.attributes().value(name).toString();
     bool ok = false;
     const double value = text.toDouble(&ok);
-    if (!ok || value < minimum || value > maximum)
+    if (!ok || !(value >= minimum && value <= maximum)) // also refuses "nan"
         fail(u"\"%1\" is no valid value for \"%2\" (a number from %3 to %4)"_s.arg(
             text, name, QString::number(minimum), QString::number(maximum)));
     return value;
