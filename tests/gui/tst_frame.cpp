@@ -228,7 +228,8 @@ void FrameTest::aboutOkClosesTheBox()
     TAboutForm about;
     QTimer::singleShot(0, &about,
                        [&about] { about.findChild<QAbstractButton *>(u"BitBtn1"_s)->click(); });
-    about.exec();
+    QTimer::singleShot(5000, &about, &QDialog::reject); // a box that Ok did not close
+    QCOMPARE(about.exec(), int(QDialog::Accepted));
     QVERIFY(!about.isVisible());
 }
 
@@ -399,6 +400,7 @@ void FrameTest::exitEndsTheRunWithoutTheClosePath()
     form.control<QCheckBox>(u"SongsCheckBox"_s)->setChecked(false);
 
     QTimer::singleShot(0, &form, [&form] { form.control<QAction>(u"Exit1"_s)->trigger(); });
+    QTimer::singleShot(5000, &form, [] { QCoreApplication::exit(1); }); // Exit did nothing
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(counter.closes, 0);
     QVERIFY(form.isVisible());
