@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -48,10 +49,28 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window), m_browser(n
     setWindowTitle(u"Quillmark Help"_s);
     resize(620, 520);
     m_browser->setObjectName(u"HelpBrowser"_s);
-    m_browser->setOpenLinks(true);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildNavigation());
     layout->addWidget(m_browser);
+}
+
+// Contents, Back and Forward, as in any help viewer.
+QWidget *HelpWindow::buildNavigation()
+{
+    auto *bar = new QToolBar;
+    QAction *contents = bar->addAction(u"&Contents"_s, m_browser, &QTextBrowser::home);
+    contents->setObjectName(u"HelpContents"_s);
+    QAction *back = bar->addAction(u"&Back"_s, m_browser, &QTextBrowser::backward);
+    back->setObjectName(u"HelpBack"_s);
+    back->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    QAction *forward = bar->addAction(u"&Forward"_s, m_browser, &QTextBrowser::forward);
+    forward->setObjectName(u"HelpForward"_s);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    return bar;
 }
 
 void HelpWindow::showTopic(int context)

@@ -27,5 +27,7 @@ public:
     QTextBrowser *browser() const { return m_browser; }
 
 private:
+    QWidget *buildNavigation();
+
     QTextBrowser *m_browser;
 };

@@ -106,6 +106,7 @@ private Q_SLOTS:
     void aboutOpenedTwiceGivesTwoModalBoxes();
 
     void helpTopicsShowsTheContentsAndReusesItsWindow();
+    void helpWindowGoesBackAndForward();
     void helpLinksReachExistingPages_data();
     void helpLinksReachExistingPages();
     void helpWithoutItsPageSaysSo();
@@ -288,6 +289,30 @@ void FrameTest::helpTopicsShowsTheContentsAndReusesItsWindow()
     QVERIFY2(help->browser()->toPlainText().contains(u"Contents"_s),
              "a second Help Topics shows the contents page again");
     QVERIFY(!help->browser()->toPlainText().contains(u"does not remember a file name"_s));
+}
+
+void FrameTest::helpWindowGoesBackAndForward()
+{
+    HelpWindow help(nullptr);
+    help.showTopic(helpContentsTopic);
+    const auto action = [&help](const char *name) {
+        return help.findChild<QAction *>(QLatin1StringView(name));
+    };
+    const auto showing = [&help](const QString &text) {
+        return help.browser()->toPlainText().contains(text);
+    };
+    QVERIFY(!action("HelpBack")->isEnabled());
+    help.browser()->setSource(QUrl(u"files.html"_s));
+    QVERIFY(showing(u"does not remember a file name"_s));
+    QVERIFY(action("HelpBack")->isEnabled());
+    action("HelpBack")->trigger();
+    QVERIFY(showing(u"Good to know"_s));
+    QVERIFY(action("HelpForward")->isEnabled());
+    action("HelpForward")->trigger();
+    QVERIFY(showing(u"does not remember a file name"_s));
+    help.browser()->setSource(QUrl(u"printing.html"_s));
+    action("HelpContents")->trigger();
+    QVERIFY(showing(u"Good to know"_s));
 }
 
 void FrameTest::helpLinksReachExistingPages_data()
