@@ -46,10 +46,13 @@ const std::array<Setting, 16> &settings()
     return all;
 }
 
-// Formed anew each time: the current folder may change while the program runs.
+// Formed anew each time: the current folder may change while the program runs. Once the current
+// folder has been removed its path is empty; the bare name then fails to be written, with its
+// error, where the path formed from it would have been the root folder's.
 QString settingsPath()
 {
-    return QDir::currentPath() + u"/quillmark.ini"_s;
+    const QString folder = QDir::currentPath();
+    return folder.isEmpty() ? u"quillmark.ini"_s : folder + u"/quillmark.ini"_s;
 }
 
 // All sixteen keys go into the file in one replacing write, so a failed store leaves the file

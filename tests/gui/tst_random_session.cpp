@@ -4,6 +4,7 @@
 // Character Point pool by exactly what it bought or gave back, and every Save followed by Open
 // must give back the same sheet. Set QUILLMARK_SESSION_SEED to replay a failure and
 // QUILLMARK_SESSION_STEPS to run longer or shorter.
+#include "gui/FileDialogAnswers.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 #include "shell/TRadioGroup.h"
@@ -530,21 +531,8 @@ void TestRandomSession::newCharacter()
 void TestRandomSession::saveAndOpen()
 {
     const QString name = m_dir->filePath(u"session-%1.qmc"_s.arg(m_saves));
-    const auto choose = [name](QWidget *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        QVERIFY(files);
-        // Typed as a user would. selectFile() leaves the name box alone while it has the focus,
-        // and a file still selected in the list from the last time would win over the typed
-        // name when the box has not got the focus (which varies on the offscreen platform).
-        for (auto *view : files->findChildren<QAbstractItemView *>())
-            view->clearSelection();
-        auto *typed = files->findChild<QLineEdit *>(u"fileNameEdit"_s);
-        QVERIFY(typed);
-        typed->setText(name);
-        static_cast<QDialog *>(files)->accept();
-    };
     const Snapshot before = Snapshot::of(m_form->sheet());
-    m_watcher->onDialog(choose);
+    m_watcher->onDialog(typeFileName(name));
     control<QAction>(u"Save1"_s)->trigger();
     QVERIFY2(m_watcher->seen().isEmpty(), qPrintable(describe(u"Save"_s)));
     checkBoxes(u"Save"_s);
@@ -554,7 +542,7 @@ void TestRandomSession::saveAndOpen()
     m_watcher->answer(QMessageBox::Yes);
     control<QAction>(u"New1"_s)->trigger();
     m_watcher->clear();
-    m_watcher->onDialog(choose);
+    m_watcher->onDialog(typeFileName(name));
     control<QAction>(u"Open1"_s)->trigger();
     QVERIFY2(m_watcher->seen().isEmpty(), qPrintable(describe(u"Open"_s)));
     checkBoxes(u"Open"_s);

@@ -1,0 +1,163 @@
+// The settings file when it cannot be written: at start and at close the error box names the
+// file, the window keeps running, and a settings file already there keeps its content. Closing
+// stays refused while the cause lasts; File > Exit still leaves.
+#include "shell/cMain.h"
+#include "support/ModalWatcher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString rootSettings = u"/quillmark.ini"_s;
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class TestFaultsSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startInAFolderThatWasRemoved();
+    void closeAfterTheCurrentFolderWasRemoved();
+    void closeOnAFullDiskKeepsTheOldFile();
+
+private:
+    // Runs File > Exit from inside the event loop and returns the loop's exit code.
+    int exitThroughTheMenu();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TMainForm> m_form;
+    QString m_startFolder;
+};
+
+void TestFaultsSettings::initTestCase()
+{
+    // A settings file written into the root folder would be the fault these tests look for.
+    if (QFile::exists(rootSettings))
+        QSKIP("a settings file stands in the root folder already");
+}
+
+void TestFaultsSettings::init()
+{
+    m_startFolder = QDir::currentPath();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkdir(u"work"_s));
+    QVERIFY(QDir::setCurrent(m_dir->filePath(u"work"_s)));
+}
+
+void TestFaultsSettings::cleanup()
+{
+    m_form.reset();
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        widget->close();
+    QDir::setCurrent(m_startFolder);
+    m_dir.reset();
+    if (QFile::exists(rootSettings)) {
+        QFile::remove(rootSettings);
+        QFAIL("the settings were written into the root folder");
+    }
+}
+
+int TestFaultsSettings::exitThroughTheMenu()
+{
+    QTimer::singleShot(0, m_form.get(),
+                       [this] { m_form->control<QAction>(u"Exit1"_s)->trigger(); });
+    return QCoreApplication::exec();
+}
+
+void TestFaultsSettings::startInAFolderThatWasRemoved()
+{
+    QVERIFY(QDir(m_dir->path()).rmdir(u"work"_s));
+    ModalWatcher watcher;
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    QTRY_COMPARE(watcher.seen().size(), 1);
+    const ModalWatcher::Box box = watcher.seen().constFirst();
+    QVERIFY2(box.text.startsWith(u"Unable to write to "_s), qPrintable(box.text));
+    QVERIFY2(box.text.endsWith(u"quillmark.ini."_s), qPrintable(box.text));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QVERIFY(m_form->isVisible());
+    QVERIFY(m_form->control<QCheckBox>(u"AngelCheckBox"_s)->isChecked());
+    QVERIFY(m_form->control<QCheckBox>(u"DistinctionsCheckBox"_s)->isChecked());
+    QVERIFY(!QFile::exists(rootSettings));
+}
+
+void TestFaultsSettings::closeAfterTheCurrentFolderWasRemoved()
+{
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    QVERIFY(QFile::exists(m_dir->filePath(u"work/quillmark.ini"_s)));
+    QVERIFY(QDir(m_dir->filePath(u"work"_s)).removeRecursively());
+
+    ModalWatcher watcher;
+    QVERIFY(!m_form->close());
+    QVERIFY(m_form->isVisible());
+    QVERIFY(!m_form->close());
+    QCOMPARE(watcher.seen().size(), 2);
+    for (const ModalWatcher::Box &box : watcher.seen()) {
+        QVERIFY2(box.text.startsWith(u"Unable to write to "_s), qPrintable(box.text));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+    }
+    QVERIFY(!watcher.unexpected());
+    QVERIFY(!QFile::exists(rootSettings));
+    QCOMPARE(exitThroughTheMenu(), 0);
+}
+
+void TestFaultsSettings::closeOnAFullDiskKeepsTheOldFile()
+{
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    const QString path = QDir::current().filePath(u"quillmark.ini"_s);
+    const QByteArray before = contentOf(path);
+    QVERIFY(before.size() > 20);
+    m_form->control<QCheckBox>(u"SongsCheckBox"_s)->click();
+
+    // A file-size limit makes the write fail half way for root too, as a full disk would.
+    ModalWatcher watcher;
+    bool closed = true;
+    {
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const rlimit small{10, saved.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        closed = m_form->close();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldSignal);
+    }
+    QVERIFY(!closed);
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(watcher.texts(), QStringList{u"Unable to write to %1."_s.arg(path)});
+    QCOMPARE(contentOf(path), before);
+    QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"quillmark.ini"_s});
+
+    // With room again the close stores the changed box.
+    QVERIFY(m_form->close());
+    QVERIFY(contentOf(path).contains("Songs=0"));
+}
+
+QTEST_MAIN(TestFaultsSettings)
+#include "tst_faults_settings.moc"
