@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The real program on a virtual X display saves its fresh sheet through the real File > Save
-# dialog, typed at the keyboard, and the file is byte for byte the character file of a fresh
-# sheet; File > Open of that file then shows no box.
+# The real program on a virtual X display, driven at the keyboard through the File menu and its
+# real dialogs: File > Save of the fresh sheet writes exactly the character file of a fresh sheet;
+# File > Open of a full character file and File > Save again give back that file byte for byte.
 # Arguments: the program, the source folder.
 set -euo pipefail
 program=$(readlink -f "$1")
