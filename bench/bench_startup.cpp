@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -22,6 +23,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -30,6 +32,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QElapsedTimer sinceMain;
+
+// Reports how long after main() the run reached a point, in milliseconds.
+void mark(const char *point)
+{
+    std::printf("%s=%.3f\n", point, double(sinceMain.nsecsElapsed()) / 1e6);
+}
 
 // Ends the run once the first frame of the window is complete: the paint pass that delivers
 // the first paint event runs to its end before the posted exit is taken.
@@ -41,9 +49,8 @@ protected:
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             QTimer::singleShot(0, qApp, [] {
-                std::printf("first_frame_ms=%.3f\ncpu_ms=%.3f\n",
-                            double(sinceMain.nsecsElapsed()) / 1e6,
-                            1000.0 * double(std::clock()) / CLOCKS_PER_SEC);
+                mark("frame");
+                std::printf("cpu=%.3f\n", 1000.0 * double(std::clock()) / CLOCKS_PER_SEC);
                 QCoreApplication::exit(0);
             });
         }
@@ -67,6 +74,7 @@ void addMenuAndText(QMainWindow *window)
 int runChild(int argc, char **argv, const QString &kind, QSize size)
 {
     QApplication app(argc, argv);
+    mark("application");
     std::unique_ptr<QMainWindow> window;
     if (kind == u"main"_s) {
         window = std::make_unique<TMainForm>();
@@ -76,18 +84,19 @@ int runChild(int argc, char **argv, const QString &kind, QSize size)
             addMenuAndText(window.get());
         window->setFixedSize(size);
     }
+    mark("built");
     FirstPaintExit filter;
     window->installEventFilter(&filter);
     window->show();
+    mark("shown");
     std::printf("size=%dx%d\n", window->width(), window->height());
     return app.exec();
 }
 
 struct Run
 {
-    double wallMs = 0;       // process start to exit, seen from outside
-    double firstFrameMs = 0; // main() to the first complete frame, seen from inside
-    double cpuMs = 0;        // processor time of the process up to that frame
+    double wallMs = 0;               // process start to exit, seen from outside
+    QHash<QByteArray, double> marks; // points reached inside, ms after main(); cpu: processor time
     QSize size;
 };
 
@@ -112,13 +121,12 @@ Run runOnce(const QString &kind, QSize size, const QString &folder)
     Run run;
     run.wallMs = double(wall.nsecsElapsed()) / 1e6;
     for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("first_frame_ms="))
-            run.firstFrameMs = line.mid(15).toDouble();
-        if (line.startsWith("cpu_ms="))
-            run.cpuMs = line.mid(7).toDouble();
+        const qsizetype equals = line.indexOf('=');
         if (line.startsWith("size=")) {
             const QList<QByteArray> wh = line.mid(5).split('x');
             run.size = QSize(wh.value(0).toInt(), wh.value(1).toInt());
+        } else if (equals > 0) {
+            run.marks.insert(line.left(equals), line.mid(equals + 1).toDouble());
         }
     }
     return run;
@@ -132,23 +140,31 @@ double median(std::vector<double> values)
 
 struct Series
 {
-    std::vector<double> wall, frame, cpu;
+    std::vector<double> wall;
+    std::map<QByteArray, std::vector<double>> marks;
 
     void add(const Run &run)
     {
         wall.push_back(run.wallMs);
-        frame.push_back(run.firstFrameMs);
-        cpu.push_back(run.cpuMs);
+        for (auto it = run.marks.cbegin(); it != run.marks.cend(); ++it)
+            marks[it.key()].push_back(it.value());
     }
+    double at(const char *point) const { return median(marks.at(point)); }
     void print(const char *name) const
     {
-        std::printf("  %-22s %10.1f ms %14.1f ms %16.1f ms\n", name, median(wall), median(frame),
-                    median(cpu));
+        std::printf("  %-22s %10.1f ms %14.1f ms %16.1f ms\n", name, median(wall), at("frame"),
+                    at("cpu"));
     }
     void printRatio(const char *name, const Series &base) const
     {
         std::printf("  %-22s %13.2f %17.2f %19.2f\n", name, median(wall) / median(base.wall),
-                    median(frame) / median(base.frame), median(cpu) / median(base.cpu));
+                    at("frame") / base.at("frame"), at("cpu") / base.at("cpu"));
+    }
+    void printPhases(const char *name) const
+    {
+        std::printf("  %s, ms after main(): application %.1f, window built %.1f, shown %.1f, "
+                    "first frame %.1f\n",
+                    name, at("application"), at("built"), at("shown"), at("frame"));
     }
 };
 
@@ -179,6 +195,8 @@ int runBenchmark(int argc, char **argv, int runs)
     text.print("menu bar and one label");
     main.printRatio("ratio to bare", bare);
     main.printRatio("ratio to menu and label", text);
+    main.printPhases("TMainForm");
+    bare.printPhases("bare QMainWindow");
     std::printf("  (target: TMainForm at most 1.5 times the bare window)\n");
     return 0;
 }
