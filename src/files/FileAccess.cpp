@@ -106,9 +106,7 @@ QByteArray readAll(const QString &name)
     const int fd = openUnblocked(QFile::encodeName(name), O_RDONLY);
     if (fd < 0)
         IoError::raiseErrno(errno, Use::Read, name);
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (::fstat(fd, &st) != 0)
         fail(fd, errno, Use::Read, name);
     if (S_ISDIR(st.st_mode))
@@ -135,10 +133,7 @@ QByteArray readAll(const QString &name)
 
 void replace(const QString &name, QByteArrayView bytes)
 {
-    QString target = name;
-    struct stat old
-    {
-    };
+    struct stat old = {};
     const bool exists = ::stat(QFile::encodeName(name).constData(), &old) == 0;
     if (!exists && errno != ENOENT)
         IoError::raiseErrno(errno, Use::Create, name);
@@ -149,9 +144,8 @@ void replace(const QString &name, QByteArrayView bytes)
     // The rename would replace a file that its owner made read-only.
     if (exists && ::access(QFile::encodeName(name).constData(), W_OK) != 0)
         IoError::raiseErrno(errno, Use::Create, name);
-    if (exists)
-        target = QFileInfo(name).canonicalFilePath();
 
+    const QString target = exists ? QFileInfo(name).canonicalFilePath() : name;
     const QByteArray temp = writeTemporary(target, exists ? &old : nullptr, bytes);
     if (::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) {
         const int error = errno;
