@@ -2,6 +2,8 @@
 
 #include "shell/AppTitle.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -63,7 +65,12 @@ QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
 
 QString QuillPrompter::runDialog(QFileDialog *d)
 {
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty())
+    const int result = d->exec();
+    // Return pressed while the name's completion list shows accepts the dialog but leaves the
+    // list on the screen.
+    for (QCompleter *completer : d->findChildren<QCompleter *>())
+        completer->popup()->hide();
+    if (result != QDialog::Accepted || d->selectedFiles().isEmpty())
         return {};
     const QString name = d->selectedFiles().constFirst();
     // Like the platform dialogs this program was first written for, a chosen file makes its folder
