@@ -19,7 +19,8 @@ QString decodeText(QByteArrayView bytes)
     if (!utf8.hasError())
         return text;
     QStringDecoder windows1252("windows-1252");
-    return windows1252(bytes);
+    // A Qt built without its codec library knows only Latin-1, which differs in 0x80 to 0x9F.
+    return windows1252.isValid() ? QString(windows1252(bytes)) : QString::fromLatin1(bytes);
 }
 
 // Hands out the lines of a text one at a time; CR LF, CR and LF each end a line.
