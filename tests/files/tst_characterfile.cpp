@@ -144,29 +144,38 @@ void TestCharacterFile::lineEnds()
 
 void TestCharacterFile::encodings_data()
 {
+    // The whole file decides: one byte that is not UTF-8 makes every line Windows-1252.
     QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("ASCII") << QByteArray("Gabriel") << u"Gabriel"_s;
-    QTest::newRow("UTF-8") << QByteArray("Ren\xc3\xa9") << u"René"_s;
-    QTest::newRow("Windows-1252 e acute") << QByteArray("Ren\xe9") << u"René"_s;
+    QTest::addColumn<QByteArray>("choir");
+    QTest::addColumn<QString>("nameText");
+    QTest::addColumn<QString>("choirText");
+    QTest::newRow("ASCII") << QByteArray("Gabriel") << QByteArray("Ofanim") << u"Gabriel"_s
+                           << u"Ofanim"_s;
+    QTest::newRow("UTF-8") << QByteArray("Ren\xc3\xa9") << QByteArray("S\xc3\xa9raphim")
+                           << u"René"_s << u"Séraphim"_s;
+    QTest::newRow("Windows-1252 e acute")
+        << QByteArray("Ren\xe9") << QByteArray("S\xe9raphim") << u"René"_s << u"Séraphim"_s;
     QTest::newRow("Windows-1252 euro and quotes")
-        << QByteArray("\x80 \x93x\x94") << u"€ \u201cx\u201d"_s;
+        << QByteArray("\x80 \x93x\x94") << QByteArray("Ofanim") << u"€ \u201cx\u201d"_s
+        << u"Ofanim"_s;
+    QTest::newRow("UTF-8 text with one Windows-1252 byte")
+        << QByteArray("Ren\xc3\xa9") << QByteArray("S\xe9raphim") << u"RenÃ©"_s << u"Séraphim"_s;
     QTest::newRow("UTF-8 byte-order mark dropped")
-        << QByteArray("\xef\xbb\xbfZo\xc3\xab") << u"Zoë"_s;
+        << QByteArray("\xef\xbb\xbfZo\xc3\xab") << QByteArray("Ofanim") << u"Zoë"_s << u"Ofanim"_s;
 }
 
 void TestCharacterFile::encodings()
 {
     QFETCH(QByteArray, name);
-    QFETCH(QString, text);
+    QFETCH(QByteArray, choir);
+    QFETCH(QString, nameText);
+    QFETCH(QString, choirText);
     QList<QByteArray> lines = plainLines();
     lines[0] = name;
-    lines[4] = "S\xe9raphim item";
-    if (name.contains("\xc3"))
-        lines[4] = "S\xc3\xa9raphim item";
+    lines[2] = choir;
     const CharacterFile file = CharacterFileFormat::decode(joinLines(lines));
-    QCOMPARE(file.text(SheetValue::CharacterName), text);
-    QCOMPARE(file.text(SheetValue::Corporeal), u"Séraphim item"_s);
+    QCOMPARE(file.text(SheetValue::CharacterName), nameText);
+    QCOMPARE(file.text(SheetValue::ChoirBand), choirText);
 }
 
 void TestCharacterFile::ctrlZEndsTheFile()
