@@ -69,11 +69,6 @@ QString message(int error, Use use, const QString &name)
     return code ? text(code) : u"I/O error %1"_s.arg(error);
 }
 
-void raise(int code)
-{
-    throw QuillError(text(code));
-}
-
 void raiseErrno(int error, Use use, const QString &name)
 {
     throw QuillError(message(error, use, name));

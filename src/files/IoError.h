@@ -36,8 +36,6 @@ int codeOf(int error, Use use, const QString &name);
 // does not name (an errno that happens to equal a code must not borrow that code's text).
 QString message(int error, Use use, const QString &name);
 
-// Raises the text for `code`.
-[[noreturn]] void raise(int code);
 // Raises message() for an errno value.
 [[noreturn]] void raiseErrno(int error, Use use, const QString &name);
 
