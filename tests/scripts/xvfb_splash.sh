@@ -14,7 +14,7 @@ trap 'xsession_cleanup; rm -rf "$work"' EXIT
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
 xvfb_start
 
-shot="$PWD/xvfb-splash.png"
+shot="$(dirname "$(dirname "$program")")/xvfb-splash.png" # the build folder
 rm -f "$shot"
 (cd "$work" && QT_QPA_PLATFORM=xcb timeout 120 gdb -batch -nx \
     -ex 'set breakpoint pending on' -ex 'break TMainForm::TMainForm' -ex run \

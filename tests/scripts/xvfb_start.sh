@@ -19,7 +19,7 @@ pid=$!
 XSESSION_PIDS+=("$pid")
 
 id=$(main_window_of "$pid") || fail "the main window did not appear within 20 seconds"
-shot="$PWD/xvfb-start.png"
+shot="$(dirname "$(dirname "$program")")/xvfb-start.png" # the build folder
 stable_screenshot "$id" "$shot" || fail "the window did not settle for a screenshot in 10 seconds"
 echo "screenshot: $shot ($(identify -format %wx%h "$shot"))"
 
