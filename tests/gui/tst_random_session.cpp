@@ -32,10 +32,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int defaultSteps = 600;
+constexpr int defaultSteps = 1500;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr int defaultSteps = 600;
+constexpr int defaultSteps = 1500;
 #else
 constexpr int defaultSteps = 3000;
 #endif
