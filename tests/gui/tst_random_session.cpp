@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHash>
@@ -233,6 +234,7 @@ private:
     QString describe(const QString &action) const;
 
     void chooseType();
+    void toggleTypeBox();
     void clickForceButton();
     void applyBonus();
     void typeSheetText();
@@ -299,6 +301,8 @@ void TestRandomSession::randomSessionKeepsTheSheetSound()
             applyBonus(), action = u"bonus"_s;
         else if (roll < 30)
             typeSheetText(), action = u"sheet text"_s;
+        else if (roll < 32)
+            toggleTypeBox(), action = u"type check box"_s;
         else if (roll < 55)
             changeEntry(kind), action = u"entry of "_s + kind.nameEdit;
         else if (roll < 80)
@@ -351,12 +355,32 @@ void TestRandomSession::chooseType()
 {
     auto *group = control<TRadioGroup>(u"CharTypeGroup"_s);
     const int index = int(m_random.bounded(group->count()));
+    const int before = m_form->sheet().typeIndex();
+    const bool allowed = m_form->checkBoxByName(SheetNames::characterTypeNames().at(index));
     if (m_random.bounded(2))
         group->button(index)->click();
     else
         group->setItemIndex(index);
+    const QList<ModalWatcher::Box> boxes = m_watcher->seen();
     checkBoxes(u"type %1"_s.arg(index));
-    QCOMPARE(m_form->sheet().typeIndex(), index);
+    if (index == before || allowed) {
+        QVERIFY2(boxes.isEmpty(), qPrintable(u"type %1"_s.arg(index)));
+        QCOMPARE(m_form->sheet().typeIndex(), index);
+        return;
+    }
+    // A type switched off in the configuration is refused with one plain message.
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.constFirst().icon, QMessageBox::NoIcon);
+    QCOMPARE(m_form->sheet().typeIndex(), -1);
+    QCOMPARE(m_form->sheet().text(SheetValue::TotalForces), u"0"_s);
+}
+
+void TestRandomSession::toggleTypeBox()
+{
+    const QStringList &types = SheetNames::characterTypeNames();
+    const QString type = types.at(int(m_random.bounded(int(types.size()))));
+    control<QCheckBox>(type + u"CheckBox"_s)->click();
+    checkBoxes(type + u"CheckBox"_s);
 }
 
 void TestRandomSession::clickForceButton()
@@ -544,11 +568,19 @@ void TestRandomSession::saveAndOpen()
     m_watcher->clear();
     m_watcher->onDialog(typeFileName(name));
     control<QAction>(u"Open1"_s)->trigger();
-    QVERIFY2(m_watcher->seen().isEmpty(), qPrintable(describe(u"Open"_s)));
+    // A stored type that the configuration now switches off is refused with one plain message;
+    // the stored values are read all the same.
+    const bool typeAllowed =
+        before.typeIndex < 0 ||
+        m_form->checkBoxByName(SheetNames::characterTypeNames().at(before.typeIndex));
+    const QList<ModalWatcher::Box> boxes = m_watcher->seen();
     checkBoxes(u"Open"_s);
+    QCOMPARE(boxes.size(), typeAllowed ? 0 : 1);
+    if (!typeAllowed)
+        QCOMPARE(boxes.constFirst().icon, QMessageBox::NoIcon);
     const Snapshot after = Snapshot::of(m_form->sheet());
     QCOMPARE(after.texts, before.texts);
-    QCOMPARE(after.typeIndex, before.typeIndex);
+    QCOMPARE(after.typeIndex, typeAllowed ? before.typeIndex : -1);
     QCOMPARE(after.lists, before.lists);
     ++m_saves;
 }
