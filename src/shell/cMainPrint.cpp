@@ -6,9 +6,14 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 void TMainForm::Print1Click()
 {
     ReportSystem system(this);
     ReportProject project(system);
-    SheetPrintout::print(sheet(), project, prompter(), QDir::currentPath());
+    // A current folder that has been removed has an empty path; "." then finds no layout there,
+    // where the empty path would have sent the look-up to the root folder.
+    const QString folder = QDir::currentPath();
+    SheetPrintout::print(sheet(), project, prompter(), folder.isEmpty() ? u"."_s : folder);
 }

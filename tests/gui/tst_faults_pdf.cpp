@@ -67,6 +67,7 @@ private Q_SLOTS:
     void unwritablePdfShowsTheError_data();
     void unwritablePdfShowsTheError();
     void pdfThatRunsOutOfSpaceKeepsTheOldFile();
+    void printAfterTheCurrentFolderWasRemoved();
 
 private:
     QString path(const QString &name) const { return QDir(m_dir->path()).filePath(name); }
@@ -178,6 +179,20 @@ void TestFaultsPdf::pdfThatRunsOutOfSpaceKeepsTheOldFile()
     QVERIFY(m_form->isVisible());
     QCOMPARE(readFile(path(u"old.pdf"_s)), QByteArray("%PDF old\n"));
     QCOMPARE(entries(), before);
+}
+
+void TestFaultsPdf::printAfterTheCurrentFolderWasRemoved()
+{
+    // The layout is looked up in the current folder, never in the root folder instead.
+    QVERIFY(QDir(m_dir->path()).removeRecursively());
+    ModalWatcher watcher;
+    m_form->control<QAction>(u"Print1"_s)->trigger();
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(watcher.seen().size(), 1);
+    const QString text = watcher.seen().constFirst().text;
+    QVERIFY2(text.contains(u"qmsheet.rav"_s), qPrintable(text));
+    QVERIFY2(!text.contains(u"\"/qmsheet.rav"_s), qPrintable(text));
+    QVERIFY(m_form->isVisible());
 }
 
 QTEST_MAIN(TestFaultsPdf)
