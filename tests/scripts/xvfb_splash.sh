@@ -20,6 +20,9 @@ rm -f "$shot"
     -ex 'set breakpoint pending on' -ex 'break TMainForm::TMainForm' -ex run \
     -ex "shell import -window root '$shot'" -ex kill --args "$program") >"$work/gdb.log" 2>&1 ||
     true
+if grep -q 'ptrace: Operation not permitted' "$work/gdb.log"; then
+    fail "gdb may not trace the program here (ptrace is not permitted)"
+fi
 grep -q 'Breakpoint 1, TMainForm::TMainForm' "$work/gdb.log" ||
     { cat "$work/gdb.log" >&2; fail "the program never began to build its main window"; }
 [ -f "$shot" ] || fail "no screenshot was taken while the main window was being built"
