@@ -31,6 +31,13 @@ const QTemporaryDir &folder()
 
 } // namespace
 
+// The font library keeps its caches for the life of the process, as the test suite's leak
+// suppressions also say.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
