@@ -283,8 +283,8 @@ void TestRandomSession::cleanup()
 
 void TestRandomSession::randomSessionKeepsTheSheetSound()
 {
-    const quint32 seed = quint32(environmentNumber(
-        "QUILLMARK_SESSION_SEED", int(QRandomGenerator::global()->bounded(1 << 30))));
+    // A fixed seed keeps every run of the suite alike; set the variable to explore other sessions.
+    const quint32 seed = quint32(environmentNumber("QUILLMARK_SESSION_SEED", 20261207));
     const int steps = environmentNumber("QUILLMARK_SESSION_STEPS", defaultSteps);
     qInfo("random session: seed %u, %d steps (replay with QUILLMARK_SESSION_SEED=%u)", seed, steps,
           seed);
