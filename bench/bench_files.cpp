@@ -1,5 +1,6 @@
 // Times Open (read, apply, shown in the window's lists) and Save of character files with 1,000,
 // 10,000 and 100,000 items, against a plain read of the same file split into lines.
+#include "BenchSupport.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
 #include "sheet/CharacterSheet.h"
@@ -18,32 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Nothing in a timed run may ask the user anything.
-class SilentPrompter : public Prompter
-{
-public:
-    void inform(const QString &text) override
-    {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-    bool confirm(const QString &) override { return true; }
-    QString openFileName() override { return {}; }
-    QString saveFileName() override { return {}; }
-};
-
-double medianMs(int runs, const std::function<void()> &run)
-{
-    std::vector<qint64> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed());
-    }
-    std::sort(times.begin(), times.end());
-    return double(times[times.size() / 2]) / 1e6;
-}
 
 void fill(CharacterSheet &sheet, int items)
 {

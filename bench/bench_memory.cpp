@@ -8,6 +8,7 @@
 //   bench_memory [--runs N]                   the benchmark
 //   bench_memory --child bare|empty|large     one measurement (used by the benchmark itself)
 
+#include "BenchSupport.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
 #include "sheet/CharacterSheet.h"
@@ -29,19 +30,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int largeItems = 100000;
-
-// Nothing in a measured run may ask the user anything.
-class SilentPrompter : public Prompter
-{
-public:
-    void inform(const QString &text) override
-    {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-    bool confirm(const QString &) override { return true; }
-    QString openFileName() override { return {}; }
-    QString saveFileName() override { return {}; }
-};
 
 // A field of /proc/self/status in KiB.
 long statusKiB(const char *field)

@@ -2,6 +2,7 @@
 // items, with the list shown in the main window, against the duplicate search alone. Also counts
 // the list model's resets during the Adds and Deletes (there must be none) and, for comparison,
 // times rebuilding the whole model for the same append.
+#include "BenchSupport.h"
 #include "resources/DeleteSequence.h"
 #include "resources/ResourceChecks.h"
 #include "resources/VesselsRoles.h"
@@ -23,32 +24,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Nothing in a timed run may be refused; every question is answered Yes.
-class SilentPrompter : public Prompter
+// The view's share of the work is timed too.
+double medianWithViewMs(int runs, const std::function<void()> &setUp,
+                        const std::function<void()> &run)
 {
-public:
-    void inform(const QString &text) override
-    {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-    bool confirm(const QString &) override { return true; }
-    QString openFileName() override { return {}; }
-    QString saveFileName() override { return {}; }
-};
-
-double medianMs(int runs, const std::function<void()> &setUp, const std::function<void()> &run)
-{
-    std::vector<qint64> times;
-    for (int i = 0; i < runs; ++i) {
-        setUp();
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        QCoreApplication::processEvents(); // the view's share of the work
-        times.push_back(timer.nsecsElapsed());
-    }
-    std::sort(times.begin(), times.end());
-    return double(times[times.size() / 2]) / 1e6;
+    return medianMs(
+        runs,
+        [&] {
+            run();
+            QCoreApplication::processEvents();
+        },
+        setUp);
 }
 
 QStringList roles(int count)
@@ -86,7 +72,7 @@ void measure(TMainForm &form, int count)
     const auto counting =
         QObject::connect(model, &QAbstractItemModel::modelReset, &form, [&resets] { ++resets; });
     // A name that occurs in no item, so the search reads every item.
-    const double add = medianMs(
+    const double add = medianWithViewMs(
         runs,
         [&] {
             restore();
@@ -99,7 +85,7 @@ void measure(TMainForm &form, int count)
     if (sheet.itemCount(SheetList::Roles) != count + 1)
         qFatal("the Add did not append");
 
-    const double remove = medianMs(
+    const double remove = medianWithViewMs(
         runs,
         [&] {
             restore();
@@ -115,12 +101,12 @@ void measure(TMainForm &form, int count)
         qFatal("the Delete did not remove");
 
     bool found = true;
-    const double search =
-        medianMs(runs, restore, [&] { found = Resources::containsKey(start, u"Newcomer"_s); });
+    const double search = medianMs(
+        runs, [&] { found = Resources::containsKey(start, u"Newcomer"_s); }, restore);
     if (found)
         qFatal("the search found a name that is not there");
     const QStringList grown = start + QStringList{u"Newcomer, Level:2, Status:3, Cost:3"_s};
-    const double rebuild = medianMs(runs, restore, [&] { model->setStringList(grown); });
+    const double rebuild = medianWithViewMs(runs, restore, [&] { model->setStringList(grown); });
 
     std::printf("%6d items: Add %.3f ms, Delete %.3f ms (model resets %d and %d); baseline: "
                 "the duplicate search alone %.3f ms; for comparison, rebuilding the model for "

@@ -1,5 +1,6 @@
 // Times loading and storing the sixteen configuration keys of the settings file through the real
 // window, against the floor of one read and one safe replacing write of the same file.
+#include "BenchSupport.h"
 #include "shell/Configuration.h"
 #include "shell/cMain.h"
 
@@ -17,19 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-double medianMs(int runs, const std::function<void()> &run)
-{
-    std::vector<qint64> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed());
-    }
-    std::sort(times.begin(), times.end());
-    return double(times[times.size() / 2]) / 1e6;
-}
 
 QByteArray readOnce(const QString &path)
 {
