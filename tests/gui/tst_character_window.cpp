@@ -2,6 +2,7 @@
 #include "shell/TUpDown.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -56,17 +57,13 @@ private:
         return get<QLineEdit>(u"TotalForcesEdit"_s)->palette().color(QPalette::Base);
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
-    QString m_startFolder;
 };
 
 void TestCharacterWindow::init()
 {
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QDir::setCurrent(m_dir->path());
+    QVERIFY(m_folder.enter());
     m_form = std::make_unique<TMainForm>();
     m_form->show();
 }
@@ -74,10 +71,7 @@ void TestCharacterWindow::init()
 void TestCharacterWindow::cleanup()
 {
     m_form.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    QDir::setCurrent(m_startFolder);
-    m_dir.reset();
+    m_folder.leave();
 }
 
 void TestCharacterWindow::typeClickShowsTheStartingValues()

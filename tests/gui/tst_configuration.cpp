@@ -1,5 +1,6 @@
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,26 +79,19 @@ private:
     QTabWidget *resources() const { return m_form->control<QTabWidget>(u"ResourcesPageControl"_s); }
     QStringList pagesShowingControls() const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
-    QString m_startFolder;
 };
 
 void TestConfiguration::init()
 {
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QDir::setCurrent(m_dir->path());
+    QVERIFY(m_folder.enter());
 }
 
 void TestConfiguration::cleanup()
 {
     m_form.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    QDir::setCurrent(m_startFolder);
-    m_dir.reset();
+    m_folder.leave();
 }
 
 void TestConfiguration::writeSettings(const QByteArray &text) const
@@ -255,7 +249,7 @@ void TestConfiguration::closeWritesIntoTheCurrentFolder()
     QFile first(firstPath);
     QVERIFY(first.open(QIODevice::ReadOnly));
     QCOMPARE(first.readAll(), atStart);
-    QDir::setCurrent(m_dir->path());
+    QDir::setCurrent(m_folder.path());
 }
 
 void TestConfiguration::exitLeavesTheFileAsItWas()

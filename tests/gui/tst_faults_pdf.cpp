@@ -5,6 +5,7 @@
 #include "gui/FileDialogAnswers.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -70,30 +71,27 @@ private Q_SLOTS:
     void printAfterTheCurrentFolderWasRemoved();
 
 private:
-    QString path(const QString &name) const { return QDir(m_dir->path()).filePath(name); }
+    QString path(const QString &name) const { return QDir(m_folder.path()).filePath(name); }
     QStringList entries() const
     {
-        return QDir(m_dir->path())
+        return QDir(m_folder.path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     // Prints into `name` and returns the boxes shown.
     QList<ModalWatcher::Box> printTo(const QString &name, const std::function<void()> &meanwhile);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
-    QString m_startFolder;
 };
 
 void TestFaultsPdf::init()
 {
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
+    QVERIFY(m_folder.enter());
     QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
                         path(u"qmsheet.rav"_s)));
-    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
+    QVERIFY(QDir(m_folder.path()).mkdir(u"folder"_s));
     QVERIFY(writeFile(path(u"old.pdf"_s), "%PDF old\n"));
-    QDir::setCurrent(m_dir->path());
+    QDir::setCurrent(m_folder.path());
     m_form = std::make_unique<TMainForm>();
     m_form->show();
 }
@@ -101,10 +99,7 @@ void TestFaultsPdf::init()
 void TestFaultsPdf::cleanup()
 {
     m_form.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    QDir::setCurrent(m_startFolder);
-    m_dir.reset();
+    m_folder.leave();
 }
 
 QList<ModalWatcher::Box> TestFaultsPdf::printTo(const QString &name,
@@ -132,7 +127,7 @@ void TestFaultsPdf::unwritablePdfShowsTheError()
 {
     QFETCH(QString, name);
     QFETCH(bool, removeFolderFirst);
-    name = QDir(m_dir->path()).absoluteFilePath(name);
+    name = QDir(m_folder.path()).absoluteFilePath(name);
     if (name.startsWith(u"/sys/"_s) && !refusesEveryone(u"/sys"_s))
         QSKIP("/sys does not refuse new files with EACCES here");
     QStringList before = entries();
@@ -184,7 +179,7 @@ void TestFaultsPdf::pdfThatRunsOutOfSpaceKeepsTheOldFile()
 void TestFaultsPdf::printAfterTheCurrentFolderWasRemoved()
 {
     // The layout is looked up in the current folder, never in the root folder instead.
-    QVERIFY(QDir(m_dir->path()).removeRecursively());
+    QVERIFY(QDir(m_folder.path()).removeRecursively());
     ModalWatcher watcher;
     m_form->control<QAction>(u"Print1"_s)->trigger();
     QVERIFY(!watcher.unexpected());

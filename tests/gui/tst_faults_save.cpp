@@ -7,6 +7,7 @@
 #include "sheet/CharacterSheet.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,40 +79,33 @@ private Q_SLOTS:
     void saveWhereEvenRootMayNotWrite();
 
 private:
-    QString path(const QString &name) const { return QDir(m_dir->path()).filePath(name); }
+    QString path(const QString &name) const { return QDir(m_folder.path()).filePath(name); }
     QStringList entries() const
     {
-        return QDir(m_dir->path())
+        return QDir(m_folder.path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     // Runs Save with the dialog action and returns the one box it showed.
     ModalWatcher::Box saveShowingOneBox(const ModalWatcher::DialogAction &dialog);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
-    QString m_startFolder;
 };
 
 void TestFaultsSave::init()
 {
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QDir::setCurrent(m_dir->path());
+    QVERIFY(m_folder.enter());
     m_form = std::make_unique<TMainForm>();
     m_form->show();
     fillSheet(m_form->sheet(), fullCharacter());
     QVERIFY(writeFile(path(u"old.qmc"_s), "old content\r\n"));
-    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
+    QVERIFY(QDir(m_folder.path()).mkdir(u"folder"_s));
 }
 
 void TestFaultsSave::cleanup()
 {
     m_form.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    QDir::setCurrent(m_startFolder);
-    m_dir.reset();
+    m_folder.leave();
 }
 
 ModalWatcher::Box TestFaultsSave::saveShowingOneBox(const ModalWatcher::DialogAction &dialog)

@@ -3,6 +3,7 @@
 // stays refused while the cause lasts; File > Exit still leaves.
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,9 +47,8 @@ private:
     // Runs File > Exit from inside the event loop and returns the loop's exit code.
     int exitThroughTheMenu();
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
-    QString m_startFolder;
 };
 
 void TestFaultsSettings::initTestCase()
@@ -60,20 +60,15 @@ void TestFaultsSettings::initTestCase()
 
 void TestFaultsSettings::init()
 {
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QVERIFY(QDir(m_dir->path()).mkdir(u"work"_s));
-    QVERIFY(QDir::setCurrent(m_dir->filePath(u"work"_s)));
+    QVERIFY(m_folder.enter());
+    QVERIFY(QDir(m_folder.path()).mkdir(u"work"_s));
+    QVERIFY(QDir::setCurrent(m_folder.filePath(u"work"_s)));
 }
 
 void TestFaultsSettings::cleanup()
 {
     m_form.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    QDir::setCurrent(m_startFolder);
-    m_dir.reset();
+    m_folder.leave();
     if (QFile::exists(rootSettings)) {
         QFile::remove(rootSettings);
         QFAIL("the settings were written into the root folder");
@@ -89,7 +84,7 @@ int TestFaultsSettings::exitThroughTheMenu()
 
 void TestFaultsSettings::startInAFolderThatWasRemoved()
 {
-    QVERIFY(QDir(m_dir->path()).rmdir(u"work"_s));
+    QVERIFY(QDir(m_folder.path()).rmdir(u"work"_s));
     ModalWatcher watcher;
     m_form = std::make_unique<TMainForm>();
     m_form->show();
@@ -108,8 +103,8 @@ void TestFaultsSettings::closeAfterTheCurrentFolderWasRemoved()
 {
     m_form = std::make_unique<TMainForm>();
     m_form->show();
-    QVERIFY(QFile::exists(m_dir->filePath(u"work/quillmark.ini"_s)));
-    QVERIFY(QDir(m_dir->filePath(u"work"_s)).removeRecursively());
+    QVERIFY(QFile::exists(m_folder.filePath(u"work/quillmark.ini"_s)));
+    QVERIFY(QDir(m_folder.filePath(u"work"_s)).removeRecursively());
 
     ModalWatcher watcher;
     QVERIFY(!m_form->close());

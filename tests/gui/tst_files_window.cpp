@@ -2,6 +2,7 @@
 #include "sheet/CharacterSheet.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,21 +58,17 @@ private:
     {
         m_form->control<QAction>(QLatin1StringView(action))->trigger();
     }
-    QString path(const QString &name) const { return QDir(m_dir->path()).filePath(name); }
+    QString path(const QString &name) const { return QDir(m_folder.path()).filePath(name); }
     CharacterFile shown() const { return CharacterFile::fromSheet(m_form->sheet()); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
-    QString m_startFolder;
 };
 
 void TestFilesWindow::init()
 {
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
     // The settings file and the dialogs' folder changes stay inside the temporary folder.
-    QDir::setCurrent(m_dir->path());
+    QVERIFY(m_folder.enter());
     m_form = std::make_unique<TMainForm>();
     m_form->show();
     fillSheet(m_form->sheet(), fullCharacter());
@@ -80,10 +77,7 @@ void TestFilesWindow::init()
 void TestFilesWindow::cleanup()
 {
     m_form.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    QDir::setCurrent(m_startFolder);
-    m_dir.reset();
+    m_folder.leave();
 }
 
 void TestFilesWindow::newAnswered_data()

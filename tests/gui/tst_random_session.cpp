@@ -11,6 +11,7 @@
 #include "shell/TUpDown.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -247,10 +248,9 @@ private:
     void checkBoxes(const QString &action);
     void checkSheet(const QString &action);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
     std::unique_ptr<ModalWatcher> m_watcher;
-    QString m_startFolder;
     QRandomGenerator m_random;
     // What each bought item cost, by list and item text, so that a delete can be checked.
     QHash<QString, long long> m_paid;
@@ -262,10 +262,7 @@ private:
 
 void TestRandomSession::init()
 {
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QDir::setCurrent(m_dir->path());
+    QVERIFY(m_folder.enter());
     m_form = std::make_unique<TMainForm>();
     m_form->show();
     m_watcher = std::make_unique<ModalWatcher>();
@@ -275,10 +272,7 @@ void TestRandomSession::cleanup()
 {
     m_watcher.reset();
     m_form.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    QDir::setCurrent(m_startFolder);
-    m_dir.reset();
+    m_folder.leave();
 }
 
 void TestRandomSession::randomSessionKeepsTheSheetSound()
@@ -554,7 +548,7 @@ void TestRandomSession::newCharacter()
 
 void TestRandomSession::saveAndOpen()
 {
-    const QString name = m_dir->filePath(u"session-%1.qmc"_s.arg(m_saves));
+    const QString name = m_folder.filePath(u"session-%1.qmc"_s.arg(m_saves));
     const Snapshot before = Snapshot::of(m_form->sheet());
     m_watcher->onDialog(typeFileName(name));
     control<QAction>(u"Save1"_s)->trigger();

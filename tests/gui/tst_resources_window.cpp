@@ -3,6 +3,7 @@
 #include "shell/TUpDown.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -64,17 +65,14 @@ private:
     void pressOnRow(QListView *list, int row, Qt::MouseButton button) const;
     void startCharacter(int pool);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
-    QString m_startFolder;
 };
 
 void TestResourcesWindow::init()
 {
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QDir::setCurrent(m_dir->path()); // the settings file stays in the temporary folder
+    QVERIFY(m_folder.enter());
+    QDir::setCurrent(m_folder.path()); // the settings file stays in the temporary folder
     m_form = std::make_unique<TMainForm>();
     m_form->show();
 }
@@ -82,10 +80,7 @@ void TestResourcesWindow::init()
 void TestResourcesWindow::cleanup()
 {
     m_form.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    QDir::setCurrent(m_startFolder);
-    m_dir.reset();
+    m_folder.leave();
 }
 
 // A type is chosen (recorded only; its starting values do not matter here) and the pool is set.
