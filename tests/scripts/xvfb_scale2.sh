@@ -22,7 +22,8 @@ shoot() {
         2>"$work/stderr$scale" &
     pid=$!
     XSESSION_PIDS+=("$pid")
-    id=$(main_window_of "$pid") || fail "no main window at scale $scale"
+    id=$(main_window_of "$pid") ||
+        { cat "$work/stderr$scale" >&2; fail "no main window at scale $scale"; }
     eval "$(xdotool getwindowgeometry --shell "$id")"
     stable_screenshot "$id" "$work/shot$scale.png" || fail "no steady screenshot at scale $scale"
     close_and_wait "$id" "$pid" || fail "the program ended with status $? at scale $scale"
