@@ -7,7 +7,7 @@ SAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test test-fast test-sanitize bench fuzz package format
+.PHONY: all deps configure build run test test-fast test-sanitize bench fuzz package format format-check
 
 all: build
 
@@ -26,9 +26,10 @@ run: build
 	@if [ -f data/qmsheet.rav ] && [ ! -f $(BUILD)/run/qmsheet.rav ]; then cp data/qmsheet.rav $(BUILD)/run/; fi
 	@cd $(BUILD)/run && ../src/quillmark
 
-# The whole suite, then the whole suite again built with AddressSanitizer (leak detection on) and
-# UndefinedBehaviorSanitizer, stopping at the first report.
-test: test-fast test-sanitize
+# The format check, the whole suite, then the whole suite again built with AddressSanitizer (leak
+# detection on) and UndefinedBehaviorSanitizer, stopping at the first report. The format check
+# looks at the sources, not at a build, so it runs once, first, and fails within seconds.
+test: format-check test-fast test-sanitize
 
 test-fast: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -52,5 +53,12 @@ fuzz: deps
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
-format:
-	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+# clang-format's layout differs between its versions; this is the one the sources are kept in.
+CLANG_FORMAT ?= clang-format-14
+export CLANG_FORMAT
+
+format: deps
+	@git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r $(CLANG_FORMAT) -i
+
+format-check: deps
+	@scripts/check-format
