@@ -1,8 +1,8 @@
 // The whole Print of a filled sheet into a PDF file: load the layout, fill it, render and write.
 // Prints the median of several runs. Usage: bench_print [layout file] [runs] [keep PDF as]
 #include "print/SheetPrintout.h"
+#include "print/report/LayoutReportEngine.h"
 #include "print/report/PdfReportOutput.h"
-#include "print/report/ReportProject.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/Prompter.h"
 
@@ -94,8 +94,8 @@ int main(int argc, char **argv)
     for (int i = 0; i < std::max(1, runs); ++i) {
         QElapsedTimer timer;
         timer.start();
-        ReportProject project(output);
-        SheetPrintout::print(sheet, project, prompter, folder.path());
+        LayoutReportEngine engine(output);
+        SheetPrintout::print(sheet, engine, prompter, folder.path());
         times << timer.nsecsElapsed() / 1e6;
     }
     if (output.runs() != times.size()) {

@@ -1,8 +1,8 @@
 #include "shell/cMain.h"
 
 #include "print/SheetPrintout.h"
-#include "print/report/ReportProject.h"
-#include "print/report/ReportSystem.h"
+#include "print/report/LayoutReportEngine.h"
+#include "print/report/WindowReportOutput.h"
 
 #include <QDir>
 
@@ -10,10 +10,10 @@ using namespace Qt::StringLiterals;
 
 void TMainForm::Print1Click()
 {
-    ReportSystem system(this);
-    ReportProject project(system);
+    WindowReportOutput output(this);
+    LayoutReportEngine engine(output);
     // A current folder that has been removed has an empty path; "." then finds no layout there,
     // where the empty path would have sent the look-up to the root folder.
     const QString folder = QDir::currentPath();
-    SheetPrintout::print(sheet(), project, prompter(), folder.isEmpty() ? u"."_s : folder);
+    SheetPrintout::print(sheet(), engine, prompter(), folder.isEmpty() ? u"."_s : folder);
 }

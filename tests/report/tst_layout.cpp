@@ -1,6 +1,6 @@
 #include "print/report/LayoutReader.h"
+#include "print/report/LayoutReportEngine.h"
 #include "print/report/ReportOutput.h"
-#include "print/report/ReportProject.h"
 #include "report/LayoutFiles.h"
 #include "sheet/QuillError.h"
 
@@ -52,7 +52,7 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    void openTwoPages(ReportProject &project);
+    void openTwoPages(LayoutReportEngine &project);
 
     QTemporaryDir m_dir;
     CountingOutput m_output;
@@ -64,7 +64,7 @@ void TestLayout::init()
     m_output.runs.clear();
 }
 
-void TestLayout::openTwoPages(ReportProject &project)
+void TestLayout::openTwoPages(LayoutReportEngine &project)
 {
     QFile file(path(u"two.rav"_s));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -98,14 +98,14 @@ void TestLayout::namesMatchWithoutRegardToCase()
 {
     QFETCH(QString, name);
     QFETCH(int, kind);
-    ReportProject project(m_output);
+    LayoutReportEngine project(m_output);
     openTwoPages(project);
     QCOMPARE(int(project.find(name).kind), kind);
 }
 
 void TestLayout::plainNameOnTheGivenPageFirstThenAnywhere()
 {
-    ReportProject project(m_output);
+    LayoutReportEngine project(m_output);
     openTwoPages(project);
     const ComponentHandle page1 = project.find(u"report1.page1"_s);
     const ComponentHandle page2 = project.find(u"Report1.Page2"_s);
@@ -117,7 +117,7 @@ void TestLayout::plainNameOnTheGivenPageFirstThenAnywhere()
 
 void TestLayout::missingFileGivesTheExactText()
 {
-    ReportProject project(m_output);
+    LayoutReportEngine project(m_output);
     const QString missing = path(u"qmsheet.rav"_s);
     project.setProjectFile(missing);
     QCOMPARE(errorOf([&] { project.open(); }),
@@ -189,7 +189,7 @@ void TestLayout::damagedFileNamesTheFileAndLine()
     QFETCH(QByteArray, page);
     const QString file = path(u"damaged.rav"_s);
     QVERIFY(writeLayout(file, body, page));
-    ReportProject project(m_output);
+    LayoutReportEngine project(m_output);
     project.setProjectFile(file);
     QCOMPARE(errorOf([&] { project.open(); }),
              u"The reporting project \"%1\" is damaged in line %2: %3."_s.arg(
@@ -239,7 +239,7 @@ void TestLayout::lengthsInTheUnitsOfThePage()
 
 void TestLayout::textsAreKeptUntilClose()
 {
-    ReportProject project(m_output);
+    LayoutReportEngine project(m_output);
     openTwoPages(project);
     const ComponentHandle memo = project.find(u"Shared"_s, project.find(u"Report1.Page2"_s));
     project.setMemoText(memo, u"one\rtwo"_s);
@@ -255,7 +255,7 @@ void TestLayout::textsAreKeptUntilClose()
 
 void TestLayout::onlyTextAndMemoFieldsTakeTexts()
 {
-    ReportProject project(m_output);
+    LayoutReportEngine project(m_output);
     openTwoPages(project);
     QVERIFY_THROWS_EXCEPTION(QuillError, project.setText(project.find(u"Banner"_s), u"x"_s));
     QVERIFY_THROWS_EXCEPTION(QuillError, project.setText(project.find(u"Report1.Page1"_s), u"x"_s));
@@ -265,7 +265,7 @@ void TestLayout::onlyTextAndMemoFieldsTakeTexts()
 
 void TestLayout::runsOnlyAReportOfThatName()
 {
-    ReportProject project(m_output);
+    LayoutReportEngine project(m_output);
     openTwoPages(project);
     project.execute(u"Report2"_s);
     QCOMPARE(m_output.runs, QStringList());

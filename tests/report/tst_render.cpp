@@ -1,9 +1,9 @@
 #include "print/PrintTexts.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReader.h"
+#include "print/report/LayoutReportEngine.h"
 #include "print/report/PdfReportOutput.h"
 #include "print/report/ReportPrinting.h"
-#include "print/report/ReportProject.h"
 #include "print/report/ReportRenderer.h"
 #include "report/LayoutFiles.h"
 #include "sheet/CharacterSheet.h"
@@ -116,7 +116,7 @@ void TestRender::initTestCase()
 void TestRender::print(const CharacterSheet &sheet, RecordingPrompter &prompter, const QString &pdf)
 {
     PdfReportOutput output(pdf);
-    ReportProject project(output);
+    LayoutReportEngine project(output);
     SheetPrintout::print(sheet, project, prompter, m_dir.path());
     QVERIFY(!project.isOpen());
 }

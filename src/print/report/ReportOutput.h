@@ -2,8 +2,8 @@
 
 struct LayoutReport;
 
-// Where a run report goes: the interactive setup, preview and printer windows, or straight into
-// a PDF file.
+// Where a report run by the LayoutReportEngine goes: the interactive setup, preview and printer
+// windows (WindowReportOutput), or straight into a PDF file (PdfReportOutput).
 class ReportOutput
 {
 public:

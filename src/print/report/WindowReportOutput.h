@@ -10,14 +10,15 @@
 class QPrinter;
 class QWidget;
 
-// Runs a report the interactive way: "Report Setup" first, then the modal "Report Preview", the
-// printer (with "Report Status") or a PDF file whose name the user picks. The printer is looked
-// up only when it is first needed, since that can take a while.
-class ReportSystem : public ReportOutput
+// The ReportOutput of the window (its report system): runs a report the interactive way: "Report
+// Setup" first, then the modal "Report Preview", the printer (with "Report Status") or a PDF file
+// whose name the user picks. The printer is looked up only when it is first needed, since that can
+// take a while.
+class WindowReportOutput : public ReportOutput
 {
 public:
-    explicit ReportSystem(QWidget *parent);
-    ~ReportSystem() override;
+    explicit WindowReportOutput(QWidget *parent);
+    ~WindowReportOutput() override;
 
     void run(const LayoutReport &report) override;
 

@@ -7,12 +7,12 @@
 
 class ReportOutput;
 
-// The report engine behind the printout: holds one loaded layout with the texts put into it and
-// hands a run report to its output.
-class ReportProject : public ReportEngine
+// The report engine behind the printout (the window's report project): holds one loaded layout
+// with the texts put into it and hands a run report to a ReportOutput.
+class LayoutReportEngine : public ReportEngine
 {
 public:
-    explicit ReportProject(ReportOutput &output) : m_output(output) {}
+    explicit LayoutReportEngine(ReportOutput &output) : m_output(output) {}
 
     void setProjectFile(const QString &path) override { m_fileName = path; }
     void open() override;

@@ -1,4 +1,4 @@
-#include "print/report/ReportProject.h"
+#include "print/report/LayoutReportEngine.h"
 
 #include "print/report/LayoutReader.h"
 #include "print/report/ReportOutput.h"
@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-void ReportProject::open()
+void LayoutReportEngine::open()
 {
     close();
     m_project = LayoutReader::read(m_fileName);
@@ -20,7 +20,7 @@ void ReportProject::open()
     }
 }
 
-ComponentHandle ReportProject::handle(int index) const
+ComponentHandle LayoutReportEngine::handle(int index) const
 {
     const Place &place = m_places.at(index);
     if (place.part < 0)
@@ -35,7 +35,7 @@ ComponentHandle ReportProject::handle(int index) const
     }
 }
 
-ComponentHandle ReportProject::findPage(const QString &dotted) const
+ComponentHandle LayoutReportEngine::findPage(const QString &dotted) const
 {
     const QString reportName = dotted.section(u'.', 0, 0);
     const QString pageName = dotted.section(u'.', 1);
@@ -50,7 +50,7 @@ ComponentHandle ReportProject::findPage(const QString &dotted) const
 }
 
 // A part of this name on the page whose place index is `onlyPage`, or anywhere when it is -1.
-ComponentHandle ReportProject::findPart(const QString &name, int onlyPage) const
+ComponentHandle LayoutReportEngine::findPart(const QString &name, int onlyPage) const
 {
     const Place *page = onlyPage >= 0 ? &m_places.at(onlyPage) : nullptr;
     for (int i = 0; i < m_places.size(); ++i) {
@@ -65,7 +65,7 @@ ComponentHandle ReportProject::findPart(const QString &name, int onlyPage) const
     return {};
 }
 
-ComponentHandle ReportProject::find(const QString &name, ComponentHandle page) const
+ComponentHandle LayoutReportEngine::find(const QString &name, ComponentHandle page) const
 {
     if (!m_project)
         return {};
@@ -80,7 +80,8 @@ ComponentHandle ReportProject::find(const QString &name, ComponentHandle page) c
     return findPart(name, -1);
 }
 
-const ReportProject::Place &ReportProject::fieldPlace(ComponentHandle component, bool memo) const
+const LayoutReportEngine::Place &LayoutReportEngine::fieldPlace(ComponentHandle component,
+                                                                bool memo) const
 {
     const bool known = m_project && component.id >= 0 && component.id < m_places.size();
     const ComponentKind kind = known ? handle(component.id).kind : ComponentKind::None;
@@ -91,28 +92,28 @@ const ReportProject::Place &ReportProject::fieldPlace(ComponentHandle component,
     return m_places.at(component.id);
 }
 
-LayoutPart &ReportProject::part(const Place &place)
+LayoutPart &LayoutReportEngine::part(const Place &place)
 {
     return m_project->reports[place.report].pages[place.page].parts[place.part];
 }
 
-void ReportProject::setText(ComponentHandle component, const QString &text)
+void LayoutReportEngine::setText(ComponentHandle component, const QString &text)
 {
     part(fieldPlace(component, false)).text = text;
 }
 
-QString ReportProject::memoText(ComponentHandle memo) const
+QString LayoutReportEngine::memoText(ComponentHandle memo) const
 {
     const Place &place = fieldPlace(memo, true);
     return m_project->reports.at(place.report).pages.at(place.page).parts.at(place.part).text;
 }
 
-void ReportProject::setMemoText(ComponentHandle memo, const QString &text)
+void LayoutReportEngine::setMemoText(ComponentHandle memo, const QString &text)
 {
     part(fieldPlace(memo, true)).text = text;
 }
 
-void ReportProject::execute(const QString &reportName)
+void LayoutReportEngine::execute(const QString &reportName)
 {
     if (!m_project)
         return;
@@ -124,7 +125,7 @@ void ReportProject::execute(const QString &reportName)
     }
 }
 
-void ReportProject::close()
+void LayoutReportEngine::close()
 {
     m_project.reset();
     m_places.clear();

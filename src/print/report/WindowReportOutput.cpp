@@ -1,4 +1,4 @@
-#include "print/report/ReportSystem.h"
+#include "print/report/WindowReportOutput.h"
 
 #include "print/report/ReportLayout.h"
 #include "print/report/ReportPreviewDialog.h"
@@ -13,11 +13,11 @@
 
 using namespace Qt::StringLiterals;
 
-ReportSystem::ReportSystem(QWidget *parent) : m_parent(parent) {}
+WindowReportOutput::WindowReportOutput(QWidget *parent) : m_parent(parent) {}
 
-ReportSystem::~ReportSystem() = default;
+WindowReportOutput::~WindowReportOutput() = default;
 
-QPrinter &ReportSystem::printer()
+QPrinter &WindowReportOutput::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -27,7 +27,7 @@ QPrinter &ReportSystem::printer()
     return *m_printer;
 }
 
-std::optional<ReportSetupDialog::Choice> ReportSystem::setupPrinter()
+std::optional<ReportSetupDialog::Choice> WindowReportOutput::setupPrinter()
 {
     QPrintDialog dialog(&printer(), m_parent);
     dialog.setObjectName(u"ReportPrintDialog"_s);
@@ -40,7 +40,7 @@ std::optional<ReportSetupDialog::Choice> ReportSystem::setupPrinter()
     return chosen;
 }
 
-void ReportSystem::run(const LayoutReport &report)
+void WindowReportOutput::run(const LayoutReport &report)
 {
     ReportSetupDialog setup([this] { return setupPrinter(); }, m_parent);
     if (setup.exec() != QDialog::Accepted)
@@ -59,7 +59,7 @@ void ReportSystem::run(const LayoutReport &report)
     }
 }
 
-void ReportSystem::preview(const LayoutReport &report)
+void WindowReportOutput::preview(const LayoutReport &report)
 {
     // The preview draws on a printer of its own, so that showing it does not change the
     // settings of the one that prints.
@@ -73,7 +73,7 @@ void ReportSystem::preview(const LayoutReport &report)
         sendToPrinter(report);
 }
 
-void ReportSystem::sendToPrinter(const LayoutReport &report)
+void WindowReportOutput::sendToPrinter(const LayoutReport &report)
 {
     if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty())
         throw QuillError(u"There is no printer to print on; choose one under \"Printer setup\" "
@@ -86,7 +86,7 @@ void ReportSystem::sendToPrinter(const LayoutReport &report)
                           [&status](const QString &text) { status.showStatus(text); });
 }
 
-QString ReportSystem::askPdfFileName()
+QString WindowReportOutput::askPdfFileName()
 {
     QFileDialog dialog(m_parent, u"Save the Report as PDF"_s);
     dialog.setObjectName(u"ReportFileDialog"_s);
@@ -100,7 +100,7 @@ QString ReportSystem::askPdfFileName()
     return dialog.selectedFiles().constFirst();
 }
 
-void ReportSystem::saveToFile(const LayoutReport &report)
+void WindowReportOutput::saveToFile(const LayoutReport &report)
 {
     const QString fileName = askPdfFileName();
     if (fileName.isEmpty())
