@@ -22,6 +22,7 @@ public:
     bool confirm(const QString &) override { return true; }
     QString openFileName() override { return {}; }
     QString saveFileName() override { return {}; }
+    QString pdfFileName() override { return {}; }
 };
 
 // The median, in milliseconds, of `runs` timed calls of run(); setUp() runs untimed before each.

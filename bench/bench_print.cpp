@@ -1,5 +1,6 @@
 // The whole Print of a filled sheet into a PDF file: load the layout, fill it, render and write.
 // Prints the median of several runs. Usage: bench_print [layout file] [runs] [keep PDF as]
+#include "BenchSupport.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/PdfReportOutput.h"
@@ -17,15 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class SilentPrompter : public Prompter
-{
-public:
-    void inform(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool confirm(const QString &) override { return false; }
-    QString openFileName() override { return {}; }
-    QString saveFileName() override { return {}; }
-};
 
 void fill(CharacterSheet &sheet)
 {

@@ -16,4 +16,6 @@ public:
     // The open and save dialogs; an empty name means the dialog was cancelled.
     virtual QString openFileName() = 0;
     virtual QString saveFileName() = 0;
+    // The name of the PDF file to write a report to; empty when the dialog was cancelled.
+    virtual QString pdfFileName() = 0;
 };

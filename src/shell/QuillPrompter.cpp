@@ -89,3 +89,19 @@ QString QuillPrompter::saveFileName()
 {
     return runDialog(dialog(u"SaveChar"_s, true));
 }
+
+// Unlike the character-file dialogs, this one leaves the current folder alone: the layout file
+// is still looked up where it was.
+QString QuillPrompter::pdfFileName()
+{
+    QFileDialog d(m_window, u"Save the Report as PDF"_s);
+    d.setObjectName(u"ReportFileDialog"_s);
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setNameFilter(u"PDF documents (*.pdf)"_s);
+    d.setDefaultSuffix(u"pdf"_s);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return {};
+    return d.selectedFiles().constFirst();
+}

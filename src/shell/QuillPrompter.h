@@ -6,8 +6,8 @@ class QFileDialog;
 class QWidget;
 
 // The window's side of the Prompter seam: plain and question boxes, the error box of the general
-// error handler, and the two character-file dialogs. Nothing else in the program shows a
-// QMessageBox or a QFileDialog.
+// error handler, the two character-file dialogs and the report's PDF file dialog. Nothing else in
+// the program shows a QMessageBox or a QFileDialog.
 class QuillPrompter : public Prompter
 {
 public:
@@ -17,6 +17,7 @@ public:
     bool confirm(const QString &text) override;
     QString openFileName() override;
     QString saveFileName() override;
+    QString pdfFileName() override;
 
     // The general error handler's box: stop icon, OK, the text with a "." appended when its last
     // character sorts after ".".

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 void TMainForm::Print1Click()
 {
-    WindowReportOutput output(this);
+    WindowReportOutput output(this, prompter());
     LayoutReportEngine engine(output);
     // A current folder that has been removed has an empty path; "." then finds no layout there,
     // where the empty path would have sent the look-up to the root folder.

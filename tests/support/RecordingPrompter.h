@@ -22,11 +22,13 @@ public:
     }
     QString openFileName() override { return next(openNames); }
     QString saveFileName() override { return next(saveNames); }
+    QString pdfFileName() override { return next(pdfNames); }
 
     QStringList shown;
     std::deque<bool> answers;
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
+    std::deque<QString> pdfNames;
 
 private:
     static QString next(std::deque<QString> &queue)

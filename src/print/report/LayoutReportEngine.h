@@ -23,8 +23,6 @@ public:
     void execute(const QString &reportName) override;
     void close() override;
 
-    bool isOpen() const { return m_project.has_value(); }
-
 private:
     // Where a handle points: a page (part -1) or a part on it.
     struct Place

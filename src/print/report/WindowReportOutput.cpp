@@ -5,15 +5,18 @@
 #include "print/report/ReportPrinting.h"
 #include "print/report/ReportSetupDialog.h"
 #include "print/report/ReportStatusWindow.h"
+#include "sheet/Prompter.h"
 #include "sheet/QuillError.h"
 
-#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
 using namespace Qt::StringLiterals;
 
-WindowReportOutput::WindowReportOutput(QWidget *parent) : m_parent(parent) {}
+WindowReportOutput::WindowReportOutput(QWidget *parent, Prompter &prompter)
+    : m_parent(parent), m_prompter(prompter)
+{
+}
 
 WindowReportOutput::~WindowReportOutput() = default;
 
@@ -86,23 +89,9 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report)
                           [&status](const QString &text) { status.showStatus(text); });
 }
 
-QString WindowReportOutput::askPdfFileName()
-{
-    QFileDialog dialog(m_parent, u"Save the Report as PDF"_s);
-    dialog.setObjectName(u"ReportFileDialog"_s);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(u"PDF documents (*.pdf)"_s);
-    dialog.setDefaultSuffix(u"pdf"_s);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
 void WindowReportOutput::saveToFile(const LayoutReport &report)
 {
-    const QString fileName = askPdfFileName();
+    const QString fileName = m_prompter.pdfFileName();
     if (fileName.isEmpty())
         return;
     ReportStatusWindow status(m_parent);

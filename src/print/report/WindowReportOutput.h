@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class Prompter;
 class QPrinter;
 class QWidget;
 
@@ -17,7 +18,7 @@ class QWidget;
 class WindowReportOutput : public ReportOutput
 {
 public:
-    explicit WindowReportOutput(QWidget *parent);
+    WindowReportOutput(QWidget *parent, Prompter &prompter);
     ~WindowReportOutput() override;
 
     void run(const LayoutReport &report) override;
@@ -28,9 +29,9 @@ private:
     void preview(const LayoutReport &report);
     void sendToPrinter(const LayoutReport &report);
     void saveToFile(const LayoutReport &report);
-    QString askPdfFileName();
 
     QPointer<QWidget> m_parent;
+    Prompter &m_prompter;
     std::unique_ptr<QPrinter> m_printer;
     ReportSetupDialog::Choice m_choice;
 };
