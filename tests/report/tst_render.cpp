@@ -69,14 +69,35 @@ QString pdfText(const QString &pdf)
         .simplified();
 }
 
-LayoutPart textPart(PartKind kind, const QString &text, bool shrink)
+// The text of each page of a PDF file, in the order it was drawn.
+QStringList pdfPages(const QString &pdf)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-raw"_s, u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
+    if (!process.waitForFinished(20000) || process.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.constLast().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+QStringList numbered(const QString &what, int count)
+{
+    QStringList items;
+    for (int i = 1; i <= count; ++i)
+        items << u"%1 %2 Level:3"_s.arg(what).arg(i, 3, 10, QChar(u'0'));
+    return items;
+}
+
+LayoutPart textPart(PartKind kind, const QString &text, Overflow overflow)
 {
     LayoutPart part;
     part.kind = kind;
     part.name = u"field"_s;
     part.rect = QRectF(20, 20, 30, 10);
     part.text = text;
-    part.shrink = shrink;
+    part.overflow = overflow;
     part.font.size = 14;
     return part;
 }
@@ -97,6 +118,8 @@ private Q_SLOTS:
     void memoShrinksUntilEveryLineShows_data();
     void memoShrinksUntilEveryLineShows();
     void statusNamesEachPage();
+    void longColumnsContinueOnPagesThatRepeatTheDesign();
+    void cancelledRunLeavesNoFile();
     void unwritableFileIsAnError();
 
 private:
@@ -183,23 +206,25 @@ void TestRender::textsStayInsideTheirBoxes_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("shrink");
+    QTest::addColumn<Overflow>("overflow");
     const QString longLine = u"A name far too long for its little box, and longer still"_s;
     const QString manyLines = u"one\rtwo\rthree\rfour\rfive\rsix\rseven\reight\rnine\rten"_s;
-    QTest::newRow("text shrunk") << int(PartKind::Text) << longLine << true;
-    QTest::newRow("text clipped") << int(PartKind::Text) << longLine << false;
-    QTest::newRow("memo shrunk") << int(PartKind::Memo) << manyLines + longLine << true;
-    QTest::newRow("memo clipped") << int(PartKind::Memo) << manyLines << false;
+    QTest::newRow("text shrunk") << int(PartKind::Text) << longLine << Overflow::Shrink;
+    QTest::newRow("text clipped") << int(PartKind::Text) << longLine << Overflow::Clip;
+    QTest::newRow("memo shrunk") << int(PartKind::Memo) << manyLines + longLine << Overflow::Shrink;
+    QTest::newRow("memo clipped") << int(PartKind::Memo) << manyLines << Overflow::Clip;
+    QTest::newRow("memo continued")
+        << int(PartKind::Memo) << manyLines + longLine << Overflow::Continue;
 }
 
 void TestRender::textsStayInsideTheirBoxes()
 {
     QFETCH(int, kind);
     QFETCH(QString, text);
-    QFETCH(bool, shrink);
+    QFETCH(Overflow, overflow);
     LayoutPage page;
     page.paper = QSizeF(70, 50);
-    page.parts << textPart(PartKind(kind), text, shrink);
+    page.parts << textPart(PartKind(kind), text, overflow);
     QImage image(QSize(280, 200), QImage::Format_RGB32); // 4 pixels to the millimetre
     image.setDotsPerMeterX(4000);
     image.setDotsPerMeterY(4000);
@@ -224,24 +249,24 @@ void TestRender::textsStayInsideTheirBoxes()
 
 void TestRender::memoShrinksUntilEveryLineShows_data()
 {
-    QTest::addColumn<bool>("shrink");
+    QTest::addColumn<Overflow>("overflow");
     QTest::addColumn<bool>("allShown");
-    QTest::newRow("shrink") << true << true;
-    QTest::newRow("clip") << false << false;
+    QTest::newRow("shrink") << Overflow::Shrink << true;
+    QTest::newRow("clip") << Overflow::Clip << false;
 }
 
 // Twelve short lines in a box that holds about eight at the memo's size: shrunk, every line shows
 // as a band of ink of its own; clipped, the last ones are cut off.
 void TestRender::memoShrinksUntilEveryLineShows()
 {
-    QFETCH(bool, shrink);
+    QFETCH(Overflow, overflow);
     QFETCH(bool, allShown);
     QStringList lines;
     for (int i = 1; i <= 12; ++i)
         lines << u"Line %1"_s.arg(i);
     LayoutPage page;
     page.paper = QSizeF(60, 60);
-    page.parts << textPart(PartKind::Memo, lines.join(u'\r'), shrink);
+    page.parts << textPart(PartKind::Memo, lines.join(u'\r'), overflow);
     page.parts.last().rect = QRectF(5, 5, 50, 40);
     QImage image(QSize(480, 480), QImage::Format_RGB32); // 8 pixels to the millimetre
     image.setDotsPerMeterX(8000);
@@ -273,9 +298,12 @@ void TestRender::statusNamesEachPage()
     report.pages[1].paper = QSizeF(297, 210);
     QStringList status;
     ReportPrinting::writePdf(report, path(u"status.pdf"_s),
-                             [&status](const QString &text) { status << text; });
-    QCOMPARE(status, (QStringList{u"Generating page 1"_s, u"Printing page 1"_s,
-                                  u"Generating page 2"_s, u"Printing page 2"_s}));
+                             [&status](const QString &text, int page, int pages) {
+                                 status << u"%1 (%2/%3)"_s.arg(text).arg(page).arg(pages);
+                                 return true;
+                             });
+    QCOMPARE(status, (QStringList{u"Generating page 1 (1/2)"_s, u"Printing page 1 (1/2)"_s,
+                                  u"Generating page 2 (2/2)"_s, u"Printing page 2 (2/2)"_s}));
     QVERIFY(QFileInfo(path(u"status.pdf"_s)).size() > 0);
 }
 
@@ -287,6 +315,71 @@ void TestRender::unwritableFileIsAnError()
     const QString target = path(u"no-such-folder/out.pdf"_s);
     QVERIFY_THROWS_EXCEPTION(QuillError, ReportPrinting::writePdf(report, target));
     QVERIFY(!QFile::exists(target));
+}
+
+// 100 Skills, 60 Songs and 40 Distinctions in the default layout: every item once, in order, and
+// every continuation page carries the design, the name and its page number.
+void TestRender::longColumnsContinueOnPagesThatRepeatTheDesign()
+{
+    QFile::remove(path(u"qmsheet.rav"_s));
+    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
+                        path(u"qmsheet.rav"_s)));
+    CharacterSheet sheet;
+    sheet.setText(SheetValue::CharacterName, u"Long Lister"_s);
+    sheet.setItems(SheetList::Distinctions, numbered(u"Distinction"_s, 40));
+    sheet.setItems(SheetList::Songs, numbered(u"Song"_s, 60));
+    sheet.setItems(SheetList::Skills, numbered(u"Skill"_s, 100));
+    sheet.setItems(SheetList::Vessels, numbered(u"Vessel"_s, 70));
+    RecordingPrompter prompter;
+    print(sheet, prompter, path(u"long.pdf"_s));
+    QCOMPARE(prompter.shown, QStringList());
+
+    const QStringList pages = pdfPages(path(u"long.pdf"_s));
+    QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+    const QString all = pages.join(u' ');
+    for (const QStringList &column :
+         {numbered(u"Distinction"_s, 40) + numbered(u"Song"_s, 60) + numbered(u"Skill"_s, 100),
+          numbered(u"Vessel"_s, 70)}) {
+        qsizetype at = 0;
+        for (const QString &item : column) {
+            QCOMPARE(all.count(item), 1);
+            const qsizetype found = all.indexOf(item);
+            QVERIFY2(found > at, qPrintable(item + u" is out of order"_s));
+            at = found;
+        }
+    }
+    for (int i = 0; i < pages.size(); ++i) {
+        const QString &page = pages.at(i);
+        QVERIFY2(page.contains(u"VESTRINE"_s) && page.contains(u"Long Lister"_s) &&
+                     page.contains(u"Vessels, Roles, Servants, Artifacts, Discords"_s),
+                 qPrintable(page));
+        QVERIFY(page.contains(u"Page %1 of %2"_s.arg(i + 1).arg(pages.size())));
+    }
+    QVERIFY(pages.constLast().contains(u"Skill 100 Level:3"_s));
+}
+
+void TestRender::cancelledRunLeavesNoFile()
+{
+    LayoutReport report;
+    report.pages.resize(3);
+    for (LayoutPage &page : report.pages)
+        page.paper = QSizeF(210, 297);
+    const QString target = path(u"cancelled.pdf"_s);
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("older") == 5);
+    old.close();
+    QStringList status;
+    const bool done =
+        ReportPrinting::writePdf(report, target, [&status](const QString &text, int, int) {
+            status << text;
+            return status.size() < 3;
+        });
+    QVERIFY(!done);
+    QCOMPARE(status,
+             (QStringList{u"Generating page 1"_s, u"Printing page 1"_s, u"Generating page 2"_s}));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("older"));
+    QCOMPARE(QDir(m_dir.path()).entryList({u"cancelled*"_s}), QStringList{u"cancelled.pdf"_s});
 }
 
 QTEST_MAIN(TestRender)

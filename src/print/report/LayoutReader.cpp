@@ -279,7 +279,8 @@ void Reader::readPartDetails(LayoutPart &part)
             fail(u"a text or memo field needs a name"_s);
         part.rect = rect();
         part.text = attributes.value(u"text"_s).toString();
-        part.shrink = LayoutValues::shrinks(attributes.value(u"overflow"_s).toString(), error);
+        part.overflow =
+            LayoutValues::overflow(attributes.value(u"overflow"_s).toString(), part.kind, error);
         break;
     case PartKind::Line:
         checkAttributes({u"name"_s, u"x1"_s, u"y1"_s, u"x2"_s, u"y2"_s, u"line-width"_s});

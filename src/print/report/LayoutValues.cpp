@@ -115,11 +115,16 @@ Qt::Alignment vertical(const QString &text, QString &error)
         error);
 }
 
-bool shrinks(const QString &overflow, QString &error)
+Overflow overflow(const QString &text, PartKind kind, QString &error)
 {
-    if (overflow.isEmpty())
-        return true;
-    return choose<bool>(overflow, {{u"shrink"_s, true}, {u"clip"_s, false}}, error);
+    const bool memo = kind == PartKind::Memo;
+    if (text.isEmpty())
+        return memo ? Overflow::Continue : Overflow::Shrink;
+    QList<std::pair<QString, Overflow>> choices = {{u"shrink"_s, Overflow::Shrink},
+                                                   {u"clip"_s, Overflow::Clip}};
+    if (memo)
+        choices.append({u"continue"_s, Overflow::Continue});
+    return choose<Overflow>(text, choices, error);
 }
 
 QImage image(const QDir &folder, const QString &source, QString &error)

@@ -23,7 +23,8 @@ bool yesNo(const QString &text, QString &error);
 QColor colour(const QString &text, QString &error);
 Qt::Alignment horizontal(const QString &text, QString &error);
 Qt::Alignment vertical(const QString &text, QString &error);
-bool shrinks(const QString &overflow, QString &error);
+// Memos continue by default; text fields and labels shrink.
+Overflow overflow(const QString &text, PartKind kind, QString &error);
 
 // An image file that lies in the layout's own folder.
 QImage image(const QDir &folder, const QString &source, QString &error);

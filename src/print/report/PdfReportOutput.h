@@ -11,8 +11,8 @@ public:
 
     void run(const LayoutReport &report) override
     {
-        ReportPrinting::writePdf(report, m_fileName);
-        ++m_runs;
+        if (ReportPrinting::writePdf(report, m_fileName))
+            ++m_runs;
     }
     int runs() const { return m_runs; }
 

@@ -21,6 +21,15 @@ struct LayoutFont
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
+// What a text does that does not fit its box: drawn smaller (down to a readable size) and then cut
+// off, only cut off, or (memos only) continued from the top of the box on further pages.
+enum class Overflow
+{
+    Shrink,
+    Clip,
+    Continue
+};
+
 enum class PartKind
 {
     Text,
@@ -38,8 +47,8 @@ struct LayoutPart
     QRectF rect;  // mm; a line runs along `line` instead
     QLineF line;
     LayoutFont font;
-    QString text;       // a label's text, or the text put into a text or memo field
-    bool shrink = true; // text that does not fit is shrunk (then clipped) or only clipped
+    QString text; // a label's text, or the text put into a text or memo field
+    Overflow overflow = Overflow::Shrink;
     double lineWidth = 0.3;
     QColor fill;       // invalid: no fill
     double radius = 0; // rounded corners of a box

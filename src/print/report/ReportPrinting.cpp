@@ -1,6 +1,7 @@
 #include "print/report/ReportPrinting.h"
 
 #include "print/report/ReportLayout.h"
+#include "print/report/ReportPages.h"
 #include "print/report/ReportRenderer.h"
 #include "sheet/QuillError.h"
 
@@ -8,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -26,38 +28,52 @@ QPageLayout pageLayout(const LayoutPage &page)
 
 } // namespace
 
-void print(QPagedPaintDevice &device, const LayoutReport &report, const QString &what,
+bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString &what,
            const StatusReport &status)
 {
     if (report.pages.isEmpty())
-        return;
-    const auto tell = [&status](const QString &text, qsizetype page) {
-        if (status)
-            status(text.arg(page));
+        return true;
+    const std::vector<PageFlow> flows = ReportPages::layOut(report, &device);
+    const int pages = ReportPages::pageCount(flows);
+    const auto goOn = [&status, pages](const QString &text, int page) {
+        return !status || status(text.arg(page), page, pages);
     };
-    device.setPageLayout(pageLayout(report.pages.constFirst()));
+    device.setPageLayout(pageLayout(*flows.front().page));
     QPainter painter;
     if (!painter.begin(&device))
         throw QuillError(u"The report cannot be written to %1"_s.arg(what));
-    for (qsizetype i = 0; i < report.pages.size(); ++i) {
-        if (i > 0) {
-            device.setPageLayout(pageLayout(report.pages.at(i)));
-            device.newPage();
+    int number = 0;
+    bool cancelled = false;
+    for (const PageFlow &flow : flows) {
+        for (int print = 0; print < flow.prints && !cancelled; ++print) {
+            if (number > 0) {
+                device.setPageLayout(pageLayout(*flow.page));
+                device.newPage();
+            }
+            ++number;
+            cancelled = !goOn(u"Generating page %1"_s, number);
+            if (!cancelled)
+                ReportRenderer::renderPage(painter, flow, print, {number, pages});
+            cancelled = cancelled || !goOn(u"Printing page %1"_s, number);
         }
-        tell(u"Generating page %1"_s, i + 1);
-        ReportRenderer::renderPage(painter, report.pages.at(i));
-        tell(u"Printing page %1"_s, i + 1);
+    }
+    if (cancelled) {
+        if (auto *printer = dynamic_cast<QPrinter *>(&device))
+            printer->abort();
+        painter.end();
+        return false;
     }
     if (!painter.end())
         throw QuillError(u"The report could not be finished on %1"_s.arg(what));
+    return true;
 }
 
-void writePdf(const LayoutReport &report, const QString &fileName, const StatusReport &status)
+bool writePdf(const LayoutReport &report, const QString &fileName, const StatusReport &status)
 {
     // Written beside the target and put in its place only when complete, so that a failed
     // write never leaves a broken file where a good one was.
     if (report.pages.isEmpty())
-        return;
+        return true;
     const QString what = u"the file \"%1\""_s.arg(fileName);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
@@ -66,11 +82,15 @@ void writePdf(const LayoutReport &report, const QString &fileName, const StatusR
         QPdfWriter writer(&file);
         writer.setTitle(QString::fromUtf16(jobTitle));
         writer.setCreator(u"Quillmark"_s);
-        print(writer, report, what, status);
+        if (!print(writer, report, what, status)) {
+            file.cancelWriting();
+            return false;
+        }
     }
     if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
         throw QuillError(
             u"The report could not be finished on %1: %2"_s.arg(what, file.errorString()));
+    return true;
 }
 
 } // namespace ReportPrinting

@@ -11,14 +11,18 @@ namespace ReportPrinting {
 
 inline constexpr const char16_t *jobTitle = u"ReportPrinter Report";
 
-// Receives "Generating page N" and "Printing page N" as the pages go.
-using StatusReport = std::function<void(const QString &status)>;
+// Receives "Generating page N" and "Printing page N" as the pages go, with the page's number and
+// the report's page count; answers false to cancel the run.
+using StatusReport = std::function<bool(const QString &status, int page, int pages)>;
 
-// Raises QuillError when the device cannot be written to; `what` names it in that message.
-void print(QPagedPaintDevice &device, const LayoutReport &report, const QString &what,
+// Every page of the report, continuation pages included. Returns false when the run was
+// cancelled (a printer's job is then aborted). Raises QuillError when the device cannot be
+// written to (`what` names it in that message) or the report would take too many pages.
+bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString &what,
            const StatusReport &status = {});
 
-// Writes the report into a PDF file, without any window.
-void writePdf(const LayoutReport &report, const QString &fileName, const StatusReport &status = {});
+// Writes the report into a PDF file, without any window. A cancelled or failed run leaves no
+// file behind and an older file of that name as it was; returns false when cancelled.
+bool writePdf(const LayoutReport &report, const QString &fileName, const StatusReport &status = {});
 
 } // namespace ReportPrinting

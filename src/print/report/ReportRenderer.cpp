@@ -1,6 +1,7 @@
 #include "print/report/ReportRenderer.h"
 
 #include "print/report/ReportLayout.h"
+#include "print/report/ReportPages.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -34,13 +35,14 @@ QFont fontOf(const LayoutFont &font, double size)
     return qfont;
 }
 
-QString shownText(const LayoutPart &part)
+// Only a label's own text holds page numbers; a filled field shows its text as it was put in.
+QString shownText(const LayoutPart &part, PageNumber number)
 {
-    if (part.kind != PartKind::Memo)
+    if (part.kind != PartKind::Label || !part.text.contains(u'{'))
         return part.text;
     QString text = part.text;
-    text.replace(u"\r\n"_s, u"\n"_s);
-    text.replace(u'\r', u'\n');
+    text.replace(u"{pages}"_s, QString::number(number.pages));
+    text.replace(u"{page}"_s, QString::number(number.page));
     return text;
 }
 
@@ -50,17 +52,17 @@ bool fits(QPainter &painter, const QRectF &box, int flags, const QString &text)
     return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
 }
 
-void drawText(QPainter &painter, const LayoutPart &part, const QRectF &box)
+void drawText(QPainter &painter, const LayoutPart &part, const QRectF &box, PageNumber number)
 {
-    const QString text = shownText(part);
+    const QString text = shownText(part, number);
     if (text.isEmpty())
         return;
-    const int flags = int(part.font.alignment) |
-                      (part.kind == PartKind::Memo ? Qt::TextWordWrap : Qt::TextSingleLine);
+    const int flags = int(part.font.alignment) | Qt::TextSingleLine;
     double size = part.font.size;
     const double smallest = std::min(size, std::max(4.0, size * 0.4));
+    const bool shrink = part.overflow != Overflow::Clip;
     painter.setFont(fontOf(part.font, size));
-    while (part.shrink && size > smallest && !fits(painter, box, flags, text)) {
+    while (shrink && size > smallest && !fits(painter, box, flags, text)) {
         size = std::max(smallest, size * 0.92);
         painter.setFont(fontOf(part.font, size));
     }
@@ -100,13 +102,14 @@ void drawImage(QPainter &painter, const LayoutPart &part, const QRectF &box)
     painter.drawImage(target, part.image);
 }
 
-void drawPart(QPainter &painter, const LayoutPart &part, const Scale &scale)
+void drawPart(QPainter &painter, const LayoutPart &part, const Scale &scale, PageNumber number)
 {
     switch (part.kind) {
-    case PartKind::Text:
     case PartKind::Memo:
+        break; // drawn by its MemoFlow
+    case PartKind::Text:
     case PartKind::Label:
-        drawText(painter, part, scale.rect(part.rect));
+        drawText(painter, part, scale.rect(part.rect), number);
         break;
     case PartKind::Line:
         painter.save();
@@ -125,14 +128,29 @@ void drawPart(QPainter &painter, const LayoutPart &part, const Scale &scale)
 
 } // namespace
 
-void renderPage(QPainter &painter, const LayoutPage &page)
+void renderPage(QPainter &painter, const PageFlow &flow, int print, PageNumber number)
 {
     const QPaintDevice *device = painter.device();
     const Scale scale{device->logicalDpiX() / 25.4, device->logicalDpiY() / 25.4};
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    for (const LayoutPart &part : page.parts)
-        drawPart(painter, part, scale);
+    auto memo = flow.memos.begin();
+    const QList<LayoutPart> &parts = flow.page->parts;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (memo != flow.memos.end() && memo->partIndex() == i) {
+            // A memo that does not continue is the same on every print.
+            memo->draw(painter, parts.at(i).overflow == Overflow::Continue ? print : 0);
+            ++memo;
+        } else {
+            drawPart(painter, parts.at(i), scale, number);
+        }
+    }
+}
+
+void renderPage(QPainter &painter, const LayoutPage &page)
+{
+    renderPage(painter, ReportPages::layOut(page, painter.device(), ReportPages::maximumPages), 0,
+               {});
 }
 
 } // namespace ReportRenderer

@@ -1,25 +1,37 @@
 #include "print/report/ReportStatusWindow.h"
 
-#include <QCoreApplication>
 #include <QLabel>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-ReportStatusWindow::ReportStatusWindow(QWidget *parent) : QDialog(parent), m_label(new QLabel(this))
+ReportStatusWindow::ReportStatusWindow(QWidget *parent) : QProgressDialog(parent)
 {
     setObjectName(u"ReportStatusWindow"_s);
     setWindowTitle(u"Report Status"_s);
-    m_label->setObjectName(u"StatusLabel"_s);
-    m_label->setMinimumWidth(240);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_label);
+    auto *label = new QLabel(this);
+    label->setObjectName(u"StatusLabel"_s);
+    label->setMinimumWidth(240);
+    setLabel(label);
+    setCancelButtonText(u"Cancel"_s);
+    setWindowModality(Qt::ApplicationModal);
+    setAutoReset(false);
+    setAutoClose(false);
+    setMinimumDuration(500);
 }
 
-void ReportStatusWindow::showStatus(const QString &text)
+bool ReportStatusWindow::showStatus(const QString &text, int page, int pages)
 {
-    m_label->setText(text);
-    if (!isVisible())
-        show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (maximum() != pages)
+        setRange(0, pages);
+    setLabelText(text);
+    // Once shown, this also lets the window paint and take the click on Cancel.
+    setValue(page);
+    return !wasCanceled();
+}
+
+ReportPrinting::StatusReport statusIn(ReportStatusWindow &window)
+{
+    return [&window](const QString &text, int page, int pages) {
+        return window.showStatus(text, page, pages);
+    };
 }

@@ -1,20 +1,22 @@
 #pragma once
 
-#include <QDialog>
+#include "print/report/ReportPrinting.h"
 
-class QLabel;
+#include <QProgressDialog>
 
-// "Report Status": shows how far a running report has come. It is shown, not modal; while it
-// updates, only painting is processed, so nothing else can start meanwhile.
-class ReportStatusWindow : public QDialog
+// "Report Status": the page a running report has come to, out of how many, with a Cancel button.
+// It shows itself only once the run looks like taking more than half a second; while it shows it
+// is modal, so the user can cancel the run but start nothing else meanwhile.
+class ReportStatusWindow : public QProgressDialog
 {
     Q_OBJECT
 
 public:
     explicit ReportStatusWindow(QWidget *parent);
 
-    void showStatus(const QString &text);
-
-private:
-    QLabel *m_label;
+    // False once the user has cancelled the run.
+    bool showStatus(const QString &text, int page, int pages);
 };
+
+// A run's status, shown in `window`.
+ReportPrinting::StatusReport statusIn(ReportStatusWindow &window);

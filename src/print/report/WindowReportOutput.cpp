@@ -86,7 +86,7 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report)
     printer().setDuplex(m_choice.duplex);
     ReportStatusWindow status(m_parent);
     ReportPrinting::print(printer(), report, u"the printer \"%1\""_s.arg(printer().printerName()),
-                          [&status](const QString &text) { status.showStatus(text); });
+                          statusIn(status));
 }
 
 void WindowReportOutput::saveToFile(const LayoutReport &report)
@@ -95,6 +95,5 @@ void WindowReportOutput::saveToFile(const LayoutReport &report)
     if (fileName.isEmpty())
         return;
     ReportStatusWindow status(m_parent);
-    ReportPrinting::writePdf(report, fileName,
-                             [&status](const QString &text) { status.showStatus(text); });
+    ReportPrinting::writePdf(report, fileName, statusIn(status));
 }
