@@ -1,6 +1,13 @@
-// The whole Print of a filled sheet into a PDF file: load the layout, fill it, render and write.
-// Prints the median of several runs. Usage: bench_print [layout file] [runs] [keep PDF as]
+// The whole Print of a character into a PDF file: load the layout, fill it, render and write.
+// First a filled sheet of one page, then characters of 1,000, 10,000 and 100,000 items against
+// Open of the same character file, then the memory during Print against the memory after Open
+// (each size in a fresh process; the benchmark starts itself as the child).
+//
+//   bench_print [layout file] [runs] [keep PDF as]
+//   bench_print --memory N [layout file]      one memory measurement (used by the benchmark)
 #include "BenchSupport.h"
+#include "files/CharacterFile.h"
+#include "files/FileCommands.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/PdfReportOutput.h"
@@ -11,9 +18,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +72,143 @@ QString defaultLayout()
     return QFile::exists(nearBuild) ? nearBuild : u"data/qmsheet.rav"_s;
 }
 
+// A character whose ten lists hold `items` items together, as a character file.
+QString writeCharacter(const QString &folder, int items)
+{
+    CharacterFile file;
+    for (SheetValue value : SheetNames::allValues())
+        file.text(value) = SheetNames::startText(value);
+    file.text(SheetValue::CharacterName) = u"Benchmark Character"_s;
+    for (SheetList l : SheetNames::allLists())
+        for (int i = 0; i < items / SheetListCount; ++i)
+            file.list(l) << u"Ethereal Song of Motion %1 ,Level:%2"_s.arg(i).arg(i % 6 + 1);
+    const QString name = folder + u"/bench.qmc"_s;
+    QFile out(name);
+    const QByteArray bytes = CharacterFileFormat::encode(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(name));
+    return name;
+}
+
+void open(CharacterSheet &sheet, const QString &file, int items)
+{
+    SilentPrompter prompter;
+    FileCommands::load(
+        sheet, file, [](const QString &) { return true; }, prompter);
+    if (sheet.itemCount(SheetList::Songs) != items / SheetListCount)
+        qFatal("the character was not opened");
+}
+
+int pagesOf(const QString &pdf)
+{
+    QProcess info;
+    info.start(u"pdfinfo"_s, {pdf});
+    info.waitForFinished(60000);
+    for (const QByteArray &line : info.readAllStandardOutput().split('\n'))
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+// The process's CPU time: less disturbed than the wall clock by other work on a shared machine.
+double cpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+QString thousands(int n)
+{
+    return QLocale(QLocale::English).toString(n);
+}
+
+void printSeries(const QString &folder)
+{
+    for (int items : {1000, 10000, 100000}) {
+        const QString file = writeCharacter(folder, items);
+        const int runs = items >= 100000 ? 5 : items >= 10000 ? 9 : 15;
+        CharacterSheet sheet;
+        const double opened = medianMs(runs, [&] { open(sheet, file, items); });
+        const QString pdf = folder + u"/series.pdf"_s;
+        PdfReportOutput output(pdf);
+        SilentPrompter prompter;
+        QList<double> cpu;
+        const double printed = medianMs(runs, [&] {
+            const double start = cpuMs();
+            LayoutReportEngine engine(output);
+            SheetPrintout::print(sheet, engine, prompter, folder);
+            cpu << cpuMs() - start;
+        });
+        std::sort(cpu.begin(), cpu.end());
+        std::printf("print to PDF, %s items: median %.1f ms\n", qPrintable(thousands(items)),
+                    printed);
+        std::printf("    %d pages; CPU time median %.1f ms; baseline Open of the same file: median "
+                    "%.1f ms\n",
+                    pagesOf(pdf), cpu.at(cpu.size() / 2), opened);
+        std::fflush(stdout);
+    }
+}
+
+long statusKiB(const char *field)
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/status");
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLong();
+    qFatal("no %s in /proc/self/status", field);
+}
+
+// Opens a character of `items` items, then prints it; reports the resident memory after Open and
+// the peak during Print (the peak is reset after Open).
+int memoryChild(int items, const QString &layout)
+{
+    QTemporaryDir folder;
+    if (!QFile::copy(layout, folder.filePath(u"qmsheet.rav"_s)))
+        qFatal("cannot copy the layout");
+    CharacterSheet sheet;
+    open(sheet, writeCharacter(folder.path(), items), items);
+    const long afterOpen = statusKiB("VmRSS:");
+    QFile reset(u"/proc/self/clear_refs"_s);
+    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
+        qFatal("cannot reset the peak memory");
+    reset.close();
+    PdfReportOutput output(folder.filePath(u"memory.pdf"_s));
+    SilentPrompter prompter;
+    LayoutReportEngine engine(output);
+    SheetPrintout::print(sheet, engine, prompter, folder.path());
+    std::printf("%ld %ld\n", afterOpen, statusKiB("VmHWM:"));
+    return 0;
+}
+
+void memorySeries(const QString &layout)
+{
+    for (int items : {1000, 10000, 100000}) {
+        QList<double> open;
+        QList<double> print;
+        for (int run = 0; run < 3; ++run) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {u"--memory"_s, QString::number(items), layout});
+            if (!child.waitForFinished(600000) || child.exitCode() != 0)
+                qFatal("the memory child failed");
+            const QList<QByteArray> kib = child.readAllStandardOutput().trimmed().split(' ');
+            open << kib.value(0).toDouble() / 1024;
+            print << kib.value(1).toDouble() / 1024;
+        }
+        std::sort(open.begin(), open.end());
+        std::sort(print.begin(), print.end());
+        std::printf("memory, %s items: after Open median %.1f MiB, peak during Print median %.1f "
+                    "MiB (%.2f times; target at most 2)\n",
+                    qPrintable(thousands(items)), open.at(1), print.at(1),
+                    print.at(1) / open.at(1));
+        std::fflush(stdout);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -68,7 +216,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    if (args.size() > 2 && args.at(1) == u"--memory"_s)
+        return memoryChild(args.at(2).toInt(), args.size() > 3 ? args.at(3) : defaultLayout());
     const QString layout = args.size() > 1 ? args.at(1) : defaultLayout();
     const int runs = args.size() > 2 ? args.at(2).toInt() : 21;
 
@@ -104,5 +254,8 @@ int main(int argc, char **argv)
         first);
     if (args.size() > 3)
         QFile::copy(pdf, args.at(3));
+    std::fflush(stdout);
+    printSeries(folder.path());
+    memorySeries(QFileInfo(layout).absoluteFilePath());
     return 0;
 }

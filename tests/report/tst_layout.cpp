@@ -162,6 +162,12 @@ void TestLayout::damagedFileNamesTheFileAndLine_data()
     QTest::newRow("bad alignment")
         << QByteArray(R"(<label x="0" y="0" width="1" height="1" align="middle"/>)") << 5
         << u"\"middle\" is not one of \"left\", \"center\", \"right\""_s << a4;
+    QTest::newRow("a text field cannot continue")
+        << QByteArray(R"(<text name="t" x="0" y="0" width="1" height="1" overflow="continue"/>)")
+        << 5 << u"\"continue\" is not one of \"shrink\", \"clip\""_s << a4;
+    QTest::newRow("unknown overflow of a memo")
+        << QByteArray(R"(<memo name="m" x="0" y="0" width="1" height="1" overflow="wrap"/>)") << 5
+        << u"\"wrap\" is not one of \"shrink\", \"clip\", \"continue\""_s << a4;
     QTest::newRow("image outside the folder")
         << QByteArray(R"(<image x="0" y="0" width="1" height="1" source="../secret.png"/>)") << 5
         << u"the image \"../secret.png\" must be a file name in the layout's own folder"_s << a4;

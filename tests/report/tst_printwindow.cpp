@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -46,6 +47,14 @@ ModalWatcher::DialogAction choose(const QString &name)
     };
 }
 
+QStringList numbered(int count)
+{
+    QStringList items;
+    for (int i = 1; i <= count; ++i)
+        items << u"Skill %1 Level:2"_s.arg(i);
+    return items;
+}
+
 QString pdfText(const QString &pdf)
 {
     QProcess process;
@@ -70,6 +79,8 @@ private Q_SLOTS:
     void setupCancelledPrintsNothing();
     void fileDestinationWritesThePdf();
     void previewShowsThePageAtFullSize();
+    void previewPagesThroughEveryPage();
+    void cancelInTheStatusWindowLeavesNoFile();
     void printerWithoutAnyPrinterSaysSo();
     void printerSetupOpensThePrintDialog();
 
@@ -218,6 +229,52 @@ void TestPrintWindow::previewShowsThePageAtFullSize()
     QCOMPARE(title, u"Report Preview"_s);
     QCOMPARE(pages, 1);
     QCOMPARE(zoom, 1.0);
+}
+
+void TestPrintWindow::previewPagesThroughEveryPage()
+{
+    m_form->sheet().setItems(SheetList::Skills, numbered(150));
+    ModalWatcher watcher;
+    QStringList where;
+    int pages = 0;
+    watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
+    watcher.onDialog([&](QWidget *dialog) {
+        auto *preview = dialog->findChild<QPrintPreviewWidget *>(u"PreviewWidget"_s);
+        auto *next = dialog->findChild<QPushButton *>(u"NextPageButton"_s);
+        auto *label = dialog->findChild<QLabel *>(u"PageLabel"_s);
+        QVERIFY(preview && next && label);
+        pages = preview->pageCount();
+        where << label->text();
+        next->click();
+        where << label->text();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    trigger("Print1");
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(pages, 4);
+    QCOMPARE(where, (QStringList{u"Page 1 of 4"_s, u"Page 2 of 4"_s}));
+}
+
+// A long run shows "Report Status"; its Cancel stops the run and no PDF file is left.
+void TestPrintWindow::cancelInTheStatusWindowLeavesNoFile()
+{
+    m_form->sheet().setItems(SheetList::Skills, numbered(20000));
+    ModalWatcher watcher;
+    QString status;
+    watcher.onDialog(setupTo(u"FileRadioButton"_s));
+    watcher.onDialog(choose(inA(u"long.pdf"_s)));
+    watcher.onDialog([&status](QWidget *dialog) {
+        QCOMPARE(dialog->objectName(), u"ReportStatusWindow"_s);
+        QCOMPARE(dialog->windowTitle(), u"Report Status"_s);
+        status = dialog->findChild<QLabel *>(u"StatusLabel"_s)->text();
+        dialog->findChild<QPushButton *>()->click();
+    });
+    trigger("Print1");
+    QVERIFY(!watcher.unexpected());
+    QVERIFY2(status.startsWith(u"Generating page "_s) || status.startsWith(u"Printing page "_s),
+             qPrintable(status));
+    QVERIFY(!QFile::exists(inA(u"long.pdf"_s)));
+    QCOMPARE(QDir(m_a.path()).entryList({u"long*"_s}), QStringList());
 }
 
 void TestPrintWindow::printerWithoutAnyPrinterSaysSo()

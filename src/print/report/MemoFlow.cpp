@@ -75,6 +75,7 @@ void MemoFlow::setSize(double size)
     const QFontMetricsF metrics(m_font, m_device);
     m_leading = std::max(0.0, metrics.leading());
     m_emptyLine = metrics.height();
+    m_metrics = std::make_shared<QFontMetricsF>(metrics);
 }
 
 void MemoFlow::layOut(QTextLayout &layout) const
@@ -86,22 +87,34 @@ void MemoFlow::layOut(QTextLayout &layout) const
     layout.endLayout();
 }
 
+// Calls `line` with the height and number of each line of the paragraph. A paragraph as narrow as
+// the box is one line, measured without a layout of its own.
+void MemoFlow::forEachLine(qsizetype paragraph, const std::function<void(double, int)> &line) const
+{
+    const QStringView text = m_paragraphs.at(paragraph);
+    if (text.isEmpty() || singleLine(text)) {
+        line(advance(m_emptyLine), 0);
+        return;
+    }
+    QTextLayout layout(text.toString(), m_font, m_device);
+    layOut(layout);
+    for (int l = 0; l < layout.lineCount(); ++l)
+        line(advance(layout.lineAt(l).height()), l);
+}
+
+bool MemoFlow::singleLine(QStringView text) const
+{
+    return m_metrics->horizontalAdvance(text.toString()) <= m_box.width();
+}
+
 // Whether the whole text fits the box at this size; stops measuring at the box's bottom.
 bool MemoFlow::fits(double size)
 {
     setSize(size);
     const double room = m_box.height() + 0.5;
     double used = 0;
-    for (qsizetype p = 0; p < m_paragraphs.size() && used <= room; ++p) {
-        if (m_paragraphs.at(p).isEmpty()) {
-            used += advance(m_emptyLine);
-            continue;
-        }
-        QTextLayout layout(m_paragraphs.at(p).toString(), m_font, m_device);
-        layOut(layout);
-        for (int l = 0; l < layout.lineCount() && used <= room; ++l)
-            used += advance(layout.lineAt(l).height());
-    }
+    for (qsizetype p = 0; p < m_paragraphs.size() && used <= room; ++p)
+        forEachLine(p, [&used](double height, int) { used += height; });
     return used <= room;
 }
 
@@ -120,16 +133,8 @@ void MemoFlow::breakIntoShares(int maximumShares)
         }
         used += height;
     };
-    for (qsizetype p = 0; p < m_paragraphs.size(); ++p) {
-        if (m_paragraphs.at(p).isEmpty()) {
-            place(advance(m_emptyLine), {p, 0});
-            continue;
-        }
-        QTextLayout layout(m_paragraphs.at(p).toString(), m_font, m_device);
-        layOut(layout);
-        for (int l = 0; l < layout.lineCount(); ++l)
-            place(advance(layout.lineAt(l).height()), {p, l});
-    }
+    for (qsizetype p = 0; p < m_paragraphs.size(); ++p)
+        forEachLine(p, [&place, p](double height, int line) { place(height, {p, line}); });
 }
 
 // Whether `position` lies before the end of `share`.
@@ -162,13 +167,14 @@ void MemoFlow::draw(QPainter &painter, int share) const
             y += advance(m_emptyLine);
             continue;
         }
-        auto layout = std::make_shared<QTextLayout>(m_paragraphs.at(at.paragraph).toString(),
-                                                    m_font, m_device);
+        const QStringView text = m_paragraphs.at(at.paragraph);
+        const bool single = singleLine(text);
+        auto layout = std::make_shared<QTextLayout>(text.toString(), m_font, m_device);
         layOut(*layout);
         for (; at.line < layout->lineCount() && before(at, share) && y < m_box.height();
              ++at.line) {
             placed.push_back({layout, at.line, y});
-            y += advance(layout->lineAt(at.line).height());
+            y += advance(single ? m_emptyLine : layout->lineAt(at.line).height());
         }
     }
     double offset = 0;

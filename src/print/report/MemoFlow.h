@@ -7,7 +7,10 @@
 #include <QRectF>
 #include <QStringView>
 #include <QTextOption>
+#include <functional>
+#include <memory>
 
+class QFontMetricsF;
 class QPainter;
 class QPaintDevice;
 class QTextLayout;
@@ -48,6 +51,8 @@ private:
     void setSize(double size);
     void breakIntoShares(int maximumShares);
     void layOut(QTextLayout &layout) const;
+    void forEachLine(qsizetype paragraph, const std::function<void(double, int)> &line) const;
+    bool singleLine(QStringView text) const;
     double advance(double lineHeight) const { return lineHeight + m_leading; }
     bool before(MemoPosition position, int share) const;
 
@@ -60,6 +65,7 @@ private:
     QTextOption m_option;
     double m_leading = 0;
     double m_emptyLine = 0;
+    std::shared_ptr<QFontMetricsF> m_metrics;
     QList<QStringView> m_paragraphs;
     QList<MemoPosition> m_starts{MemoPosition()};
 };

@@ -2,6 +2,7 @@
 
 #include "print/report/MemoFlow.h"
 
+#include <QHash>
 #include <vector>
 
 struct LayoutPage;
@@ -16,6 +17,8 @@ struct PageFlow
     const LayoutPage *page = nullptr;
     std::vector<MemoFlow> memos;
     int prints = 1;
+    // The size each text field and label was drawn at, kept from the first print for the others.
+    mutable QHash<qsizetype, double> fittedSizes;
 };
 
 namespace ReportPages {

@@ -40,10 +40,14 @@ QHBoxLayout *ReportPreviewDialog::pager(QPrintPreviewWidget *preview)
         previous->setEnabled(page > 1);
         next->setEnabled(page < preview->pageCount());
     };
-    connect(previous, &QPushButton::clicked, preview,
-            [=] { preview->setCurrentPage(preview->currentPage() - 1); });
-    connect(next, &QPushButton::clicked, preview,
-            [=] { preview->setCurrentPage(preview->currentPage() + 1); });
+    connect(previous, &QPushButton::clicked, preview, [=] {
+        preview->setCurrentPage(preview->currentPage() - 1);
+        update();
+    });
+    connect(next, &QPushButton::clicked, preview, [=] {
+        preview->setCurrentPage(preview->currentPage() + 1);
+        update();
+    });
     connect(preview, &QPrintPreviewWidget::previewChanged, where, update);
     auto *row = new QHBoxLayout;
     row->addWidget(previous);

@@ -46,8 +46,11 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
     bool cancelled = false;
     for (const PageFlow &flow : flows) {
         for (int print = 0; print < flow.prints && !cancelled; ++print) {
+            // A page's continuations are on paper of its own size, so only a new page of
+            // the layout sets the paper.
             if (number > 0) {
-                device.setPageLayout(pageLayout(*flow.page));
+                if (print == 0)
+                    device.setPageLayout(pageLayout(*flow.page));
                 device.newPage();
             }
             ++number;

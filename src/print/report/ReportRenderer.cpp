@@ -52,19 +52,33 @@ bool fits(QPainter &painter, const QRectF &box, int flags, const QString &text)
     return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
 }
 
-void drawText(QPainter &painter, const LayoutPart &part, const QRectF &box, PageNumber number)
+double fittedSize(QPainter &painter, const LayoutPart &part, const QRectF &box, int flags,
+                  const QString &text)
+{
+    double size = part.font.size;
+    const double smallest = std::min(size, std::max(4.0, size * 0.4));
+    painter.setFont(fontOf(part.font, size));
+    while (part.overflow != Overflow::Clip && size > smallest && !fits(painter, box, flags, text)) {
+        size = std::max(smallest, size * 0.92);
+        painter.setFont(fontOf(part.font, size));
+    }
+    return size;
+}
+
+// `fitted` keeps the size found for a text that is the same on every print of the page.
+void drawText(QPainter &painter, const LayoutPart &part, const QRectF &box, PageNumber number,
+              double *fitted)
 {
     const QString text = shownText(part, number);
     if (text.isEmpty())
         return;
     const int flags = int(part.font.alignment) | Qt::TextSingleLine;
-    double size = part.font.size;
-    const double smallest = std::min(size, std::max(4.0, size * 0.4));
-    const bool shrink = part.overflow != Overflow::Clip;
-    painter.setFont(fontOf(part.font, size));
-    while (shrink && size > smallest && !fits(painter, box, flags, text)) {
-        size = std::max(smallest, size * 0.92);
-        painter.setFont(fontOf(part.font, size));
+    if (fitted && *fitted > 0) {
+        painter.setFont(fontOf(part.font, *fitted));
+    } else {
+        const double size = fittedSize(painter, part, box, flags, text);
+        if (fitted)
+            *fitted = size;
     }
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
@@ -102,14 +116,16 @@ void drawImage(QPainter &painter, const LayoutPart &part, const QRectF &box)
     painter.drawImage(target, part.image);
 }
 
-void drawPart(QPainter &painter, const LayoutPart &part, const Scale &scale, PageNumber number)
+void drawPart(QPainter &painter, const LayoutPart &part, const Scale &scale, PageNumber number,
+              double *fitted)
 {
     switch (part.kind) {
     case PartKind::Memo:
         break; // drawn by its MemoFlow
     case PartKind::Text:
     case PartKind::Label:
-        drawText(painter, part, scale.rect(part.rect), number);
+        drawText(painter, part, scale.rect(part.rect), number,
+                 part.text.contains(u'{') && part.kind == PartKind::Label ? nullptr : fitted);
         break;
     case PartKind::Line:
         painter.save();
@@ -142,7 +158,7 @@ void renderPage(QPainter &painter, const PageFlow &flow, int print, PageNumber n
             memo->draw(painter, parts.at(i).overflow == Overflow::Continue ? print : 0);
             ++memo;
         } else {
-            drawPart(painter, parts.at(i), scale, number);
+            drawPart(painter, parts.at(i), scale, number, &flow.fittedSizes[i]);
         }
     }
 }
