@@ -4,9 +4,16 @@
 // the window system's set-up are all counted. Runs on the offscreen platform unless
 // QT_QPA_PLATFORM says otherwise.
 //
-//   bench_startup [--runs N]          the benchmark
-//   bench_startup --child main|bare|text   one run (used by the benchmark itself)
+// Wall time on a shared machine is noisy, so when valgrind is installed the benchmark also
+// counts the instructions each kind of window executes up to its first frame (callgrind), and
+// compares the main window with the same window built the plain way (StartupWindows.h).
+//
+//   bench_startup [--runs N] [--counted-runs N]   the benchmark (--counted-runs 0: no callgrind)
+//   bench_startup --child KIND [--exit-at-frame]  one run (used by the benchmark itself);
+//       KIND is main, bare, text, obvious or lean
+//   bench_startup --child KIND --grab STEM        pictures of the window's pages, STEM-N.png
 
+#include "StartupWindows.h"
 #include "shell/cMain.h"
 
 #include <QApplication>
@@ -17,7 +24,10 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -25,6 +35,7 @@
 #include <ctime>
 #include <map>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -41,16 +52,25 @@ void mark(const char *point)
 
 // Ends the run once the first frame of the window is complete: the paint pass that delivers
 // the first paint event runs to its end before the posted exit is taken.
+// With exitAtFrame the process ends there at once, so that an instruction count stops at the
+// first frame and leaves the window's destruction out.
 class FirstPaintExit : public QObject
 {
+public:
+    explicit FirstPaintExit(bool exitAtFrame) : m_exitAtFrame(exitAtFrame) {}
+
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            QTimer::singleShot(0, qApp, [] {
+            QTimer::singleShot(0, qApp, [this] {
                 mark("frame");
                 std::printf("cpu=%.3f\n", 1000.0 * double(std::clock()) / CLOCKS_PER_SEC);
+                if (m_exitAtFrame) {
+                    std::fflush(stdout);
+                    _exit(0);
+                }
                 QCoreApplication::exit(0);
             });
         }
@@ -58,6 +78,7 @@ protected:
     }
 
 private:
+    bool m_exitAtFrame;
     bool m_seen = false;
 };
 
@@ -71,13 +92,37 @@ void addMenuAndText(QMainWindow *window)
     window->statusBar();
 }
 
-int runChild(int argc, char **argv, const QString &kind, QSize size)
+// Saves a picture of the window with every page of every page control in front in turn, as
+// STEM-1.png, STEM-2.png ..., so that two builds of the window can be compared by eye.
+void grabPages(QMainWindow *window, const QString &stem)
+{
+    int shot = 0;
+    const auto save = [&] {
+        const QString file = u"%1-%2.png"_s.arg(stem).arg(++shot);
+        if (!window->grab().save(file))
+            qFatal("cannot write %s", qPrintable(file));
+    };
+    for (QTabWidget *pages : window->findChildren<QTabWidget *>()) {
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            save();
+        }
+        pages->setCurrentIndex(0);
+    }
+}
+
+int runChild(int argc, char **argv, const QString &kind, QSize size, bool exitAtFrame,
+             const QString &grabStem)
 {
     QApplication app(argc, argv);
     mark("application");
     std::unique_ptr<QMainWindow> window;
     if (kind == u"main"_s) {
         window = std::make_unique<TMainForm>();
+    } else if (kind == u"obvious"_s) {
+        window.reset(buildStartupWindow(StartupWindowKind::Obvious));
+    } else if (kind == u"lean"_s) {
+        window.reset(buildStartupWindow(StartupWindowKind::Lean));
     } else {
         window = std::make_unique<QMainWindow>();
         if (kind == u"text"_s)
@@ -85,7 +130,13 @@ int runChild(int argc, char **argv, const QString &kind, QSize size)
         window->setFixedSize(size);
     }
     mark("built");
-    FirstPaintExit filter;
+    if (!grabStem.isEmpty()) {
+        window->show();
+        QCoreApplication::processEvents();
+        grabPages(window.get(), grabStem);
+        return 0;
+    }
+    FirstPaintExit filter(exitAtFrame);
     window->installEventFilter(&filter);
     window->show();
     mark("shown");
@@ -100,24 +151,39 @@ struct Run
     QSize size;
 };
 
-Run runOnce(const QString &kind, QSize size, const QString &folder)
+QStringList childArguments(const QString &kind, QSize size)
 {
-    QProcess child;
-    child.setWorkingDirectory(folder); // the main window stores its settings file there
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList args{u"--child"_s, kind};
+    if (size.isValid())
+        args << u"--size"_s << u"%1x%2"_s.arg(size.width()).arg(size.height());
+    return args;
+}
+
+// Starts a child in the benchmark's folder (the main window stores its settings file there) and
+// waits for its normal end.
+void runChildProcess(QProcess &child, const QString &program, const QStringList &args,
+                     const QString &folder, const QString &kind)
+{
+    child.setWorkingDirectory(folder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!environment.contains(u"XDG_RUNTIME_DIR"_s))
         environment.insert(u"XDG_RUNTIME_DIR"_s, folder); // private to this user, as it must be
     child.setProcessEnvironment(environment);
-    QStringList args{u"--child"_s, kind};
-    if (size.isValid())
-        args << u"--size"_s << u"%1x%2"_s.arg(size.width()).arg(size.height());
+    child.start(program, args);
+    if (!child.waitForFinished(300000) || child.exitStatus() != QProcess::NormalExit ||
+        child.exitCode() != 0)
+        qFatal("the %s child failed: %s", qPrintable(kind),
+               child.readAllStandardError().right(2000).constData());
+}
+
+Run runOnce(const QString &kind, QSize size, const QString &folder)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer wall;
     wall.start();
-    child.start(QCoreApplication::applicationFilePath(), args);
-    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit ||
-        child.exitCode() != 0)
-        qFatal("the %s child failed", qPrintable(kind));
+    runChildProcess(child, QCoreApplication::applicationFilePath(), childArguments(kind, size),
+                    folder, kind);
     Run run;
     run.wallMs = double(wall.nsecsElapsed()) / 1e6;
     for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
@@ -168,7 +234,66 @@ struct Series
     }
 };
 
-int runBenchmark(int argc, char **argv, int runs)
+// Instructions that one child executes from its start to its first frame, as callgrind counts
+// them: the count does not depend on the machine's load.
+double countInstructions(const QString &valgrind, const QString &kind, QSize size,
+                         const QString &folder)
+{
+    QProcess child;
+    QStringList args{u"--tool=callgrind"_s, u"--callgrind-out-file=/dev/null"_s,
+                     QCoreApplication::applicationFilePath()};
+    args << childArguments(kind, size) << u"--exit-at-frame"_s;
+    runChildProcess(child, valgrind, args, folder, kind);
+    static const QRegularExpression collected(u"Collected : (\\d+)"_s);
+    const QRegularExpressionMatch match =
+        collected.match(QString::fromLocal8Bit(child.readAllStandardError()));
+    if (!match.hasMatch())
+        qFatal("callgrind gave no count for the %s child", qPrintable(kind));
+    return match.captured(1).toDouble();
+}
+
+void reportInstructions(int runs, QSize size, const QString &folder)
+{
+    const QString valgrind = QStandardPaths::findExecutable(u"valgrind"_s);
+    if (runs <= 0 || valgrind.isEmpty()) {
+        std::printf("instruction counts skipped: %s\n",
+                    runs <= 0 ? "--counted-runs 0" : "valgrind is not installed");
+        return;
+    }
+    struct Kind
+    {
+        QString name;
+        const char *title;
+        std::vector<double> counts;
+    };
+    Kind kinds[] = {{u"main"_s, "TMainForm", {}},
+                    {u"obvious"_s, "obvious build", {}},
+                    {u"lean"_s, "lean build", {}},
+                    {u"text"_s, "menu bar and one label", {}},
+                    {u"bare"_s, "bare QMainWindow", {}}};
+    for (int i = 0; i < runs; ++i) {
+        for (Kind &kind : kinds) {
+            const bool sized = kind.name == u"bare"_s || kind.name == u"text"_s;
+            kind.counts.push_back(
+                countInstructions(valgrind, kind.name, sized ? size : QSize(), folder));
+        }
+    }
+    const double obvious = median(kinds[1].counts);
+    const double bare = median(kinds[4].counts);
+    std::printf("\ninstructions from process start to the first frame (callgrind), medians of %d "
+                "runs each:\n",
+                runs);
+    std::printf("  %-22s %12s %17s %14s\n", "", "millions", "ratio to obvious", "ratio to bare");
+    for (const Kind &kind : kinds) {
+        const double count = median(kind.counts);
+        std::printf("  %-22s %12.1f %17.3f %14.2f\n", kind.title, count / 1e6, count / obvious,
+                    count / bare);
+    }
+    std::printf("  (target: TMainForm at most the obvious build, which builds the same controls "
+                "with fonts by name and SVG images)\n");
+}
+
+int runBenchmark(int argc, char **argv, int runs, int countedRuns)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
@@ -198,6 +323,7 @@ int runBenchmark(int argc, char **argv, int runs)
     main.printPhases("TMainForm");
     bare.printPhases("bare QMainWindow");
     std::printf("  (target: TMainForm at most 1.5 times the bare window)\n");
+    reportInstructions(countedRuns, size, folder.path());
     return 0;
 }
 
@@ -218,12 +344,20 @@ int main(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
-    const QCommandLineOption child(u"child"_s, u"One run: main, bare or text."_s, u"kind"_s);
+    const QCommandLineOption child(u"child"_s, u"One run: main, bare, text, obvious or lean."_s,
+                                   u"kind"_s);
     const QCommandLineOption size(u"size"_s, u"The bare window's size, WxH."_s, u"size"_s);
-    const QCommandLineOption runs(u"runs"_s, u"Runs of each kind."_s, u"n"_s, u"15"_s);
-    parser.addOptions({child, size, runs});
+    const QCommandLineOption runs(u"runs"_s, u"Timed runs of each kind."_s, u"n"_s, u"15"_s);
+    const QCommandLineOption countedRuns(u"counted-runs"_s, u"Runs of each kind under callgrind."_s,
+                                         u"n"_s, u"3"_s);
+    const QCommandLineOption exitAtFrame(u"exit-at-frame"_s, u"End the run at its first frame."_s);
+    const QCommandLineOption grab(u"grab"_s, u"Save pictures of every page as STEM-N.png."_s,
+                                  u"stem"_s);
+    parser.addOptions({child, size, runs, countedRuns, exitAtFrame, grab});
     parser.parse(arguments);
     if (!parser.isSet(child))
-        return runBenchmark(argc, argv, std::max(1, parser.value(runs).toInt()));
-    return runChild(argc, argv, parser.value(child), parseSize(parser.value(size)));
+        return runBenchmark(argc, argv, std::max(1, parser.value(runs).toInt()),
+                            parser.value(countedRuns).toInt());
+    return runChild(argc, argv, parser.value(child), parseSize(parser.value(size)),
+                    parser.isSet(exitAtFrame), parser.value(grab));
 }
