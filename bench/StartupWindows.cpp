@@ -57,10 +57,18 @@ QLineEdit *edit(QWidget *parent, const QString &text, QRect at, const QFont *fon
     return item;
 }
 
-QToolButton *arrow(QWidget *parent, const QString &image, QRect at, const QString &caption = {})
+// Each image is read once and its icon shared by every button that shows it.
+struct Images
+{
+    QIcon up = svgImage(u"arrow-up"_s);
+    QIcon down = svgImage(u"arrow-down"_s);
+    QIcon right = svgImage(u"arrow-right"_s);
+};
+
+QToolButton *arrow(QWidget *parent, const QIcon &image, QRect at, const QString &caption = {})
 {
     auto *button = new QToolButton(parent);
-    button->setIcon(svgImage(image));
+    button->setIcon(image);
     button->setGeometry(at);
     if (!caption.isEmpty()) {
         button->setText(caption);
@@ -70,9 +78,9 @@ QToolButton *arrow(QWidget *parent, const QString &image, QRect at, const QStrin
     return button;
 }
 
-QPushButton *captionButton(QWidget *parent, const QString &caption, const QString &image, QRect at)
+QPushButton *captionButton(QWidget *parent, const QString &caption, const QIcon &image, QRect at)
 {
-    auto *button = new QPushButton(svgImage(image), caption, parent);
+    auto *button = new QPushButton(image, caption, parent);
     button->setLayoutDirection(Qt::RightToLeft);
     button->setGeometry(at);
     return button;
@@ -108,7 +116,7 @@ QFrame *frame(QWidget *parent, QFrame::Shape shape, QRect at)
 const QStringList Types = SheetNames::characterTypeNames();
 const QStringList Realms = {u"Corporeal"_s, u"Ethereal"_s, u"Celestial"_s};
 
-void buildUpperArea(QWidget *area)
+void buildUpperArea(QWidget *area, const Images &images)
 {
     const QFont serif = namedFont(u"Times New Roman"_s, 15, true);
     const QFont force = namedFont(u"Times New Roman"_s, 24, true);
@@ -123,7 +131,7 @@ void buildUpperArea(QWidget *area)
     (new TRadioGroup(u" Character Type "_s, Types, 2, area))->setGeometry(3, 42, 180, 91);
     for (int x : {columns[1], columns[2]}) {
         edit(area, u"Enter Extra Attunment"_s, {x, 44, 134, 21});
-        arrow(area, u"arrow-down"_s, {x + 136, 43, 48, 22}, u"Add"_s);
+        arrow(area, images.down, {x + 136, 43, 48, 22}, u"Add"_s);
         label(area, u"Extra Attunments:"_s, {x, 66, 185, 15});
         listBox(area, {x, 81, 185, 52});
     }
@@ -137,9 +145,9 @@ void buildUpperArea(QWidget *area)
         label(area, Realms.at(i) + u":"_s, {labelX[i], 142, 110, 38}, &force);
         edit(area, u"0"_s, {boxX[i], 142, 29, 38}, &large)->setReadOnly(true);
         for (int y : {142, 183})
-            arrow(area, u"arrow-up"_s, {boxX[i] + 30, y, 25, 20});
+            arrow(area, images.up, {boxX[i] + 30, y, 25, 20});
         for (int y : {162, 203})
-            arrow(area, u"arrow-down"_s, {boxX[i] + 30, y, 25, 20});
+            arrow(area, images.down, {boxX[i] + 30, y, 25, 20});
         for (int line = 0; line < 2; ++line) {
             label(area, characteristics.at(2 * i + line), {labelX[i], 183 + 20 * line, 110, 21},
                   &serif);
@@ -155,7 +163,8 @@ void buildUpperArea(QWidget *area)
 
 // One resource page: caption and entry, an optional type group, up to two number lines, the Add
 // button and the list.
-void buildResourcePage(QWidget *page, const QString &caption, bool typeGroup, int numbers)
+void buildResourcePage(QWidget *page, const QString &caption, bool typeGroup, int numbers,
+                       const QIcon &add)
 {
     auto *bevel = new QFrame(page);
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -171,11 +180,11 @@ void buildResourcePage(QWidget *page, const QString &caption, bool typeGroup, in
         QLineEdit *box = edit(bevel, {}, {183, 31 + 26 * i, 31, 21});
         (new TUpDown(1, 6, 1, box, bevel))->setGeometry(214, 31 + 26 * i, 15, 21);
     }
-    captionButton(bevel, u"Add"_s, u"arrow-right"_s, {153, 84, 75, 25});
+    captionButton(bevel, u"Add"_s, add, {153, 84, 75, 25});
     listBox(bevel, {234, 6, 315, 104});
 }
 
-void buildResourcePages(QTabWidget *pages, bool onlyFirst)
+void buildResourcePages(QTabWidget *pages, bool onlyFirst, const QIcon &add)
 {
     struct Kind
     {
@@ -190,7 +199,7 @@ void buildResourcePages(QTabWidget *pages, bool onlyFirst)
     for (const Kind &kind : kinds) {
         auto *page = new QWidget;
         if (!onlyFirst || pages->count() == 0)
-            buildResourcePage(page, kind.tab, kind.typeGroup, kind.numbers);
+            buildResourcePage(page, kind.tab, kind.typeGroup, kind.numbers, add);
         pages->addTab(page, kind.tab);
     }
 }
@@ -211,12 +220,13 @@ void buildConfigPage(QWidget *page)
         }
         x += 150;
     }
+    const QIcon apply = svgImage(u"paper-pen"_s);
     for (int y : {195, 255}) {
         auto *group = new QGroupBox(u"Bonus"_s, bevel);
         group->setGeometry(6, y, 140, 56);
         QLineEdit *box = edit(group, u"0"_s, {10, 22, 22, 21});
         (new TUpDown(-10, 10, 0, box, group))->setGeometry(32, 22, 15, 21);
-        captionButton(group, u"Apply"_s, u"paper-pen"_s, {56, 20, 75, 25});
+        captionButton(group, u"Apply"_s, apply, {56, 20, 75, 25});
     }
 }
 
@@ -248,12 +258,13 @@ QMainWindow *buildStartupWindow(StartupWindowKind kind)
     window->setCentralWidget(panel);
     auto *pages = new QTabWidget(panel);
     pages->setGeometry(1, 1, 577, 434);
+    const Images images;
     auto *sheet = new QWidget;
-    buildUpperArea(frame(sheet, QFrame::Box, {0, 0, 569, 257}));
+    buildUpperArea(frame(sheet, QFrame::Box, {0, 0, 569, 257}), images);
     auto *lower = frame(sheet, QFrame::Panel, {0, 257, 569, 149});
     auto *resources = new QTabWidget(lower);
     resources->setGeometry(2, 2, 565, 145);
-    buildResourcePages(resources, lean);
+    buildResourcePages(resources, lean, images.right);
     pages->addTab(sheet, u"Character Generation"_s);
     auto *config = new QWidget;
     if (!lean)
