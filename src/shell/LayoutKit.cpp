@@ -3,6 +3,7 @@
 #include "shell/TUpDown.h"
 
 #include <QAbstractItemView>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
@@ -20,14 +21,32 @@ namespace {
 const QString SansFamily = u"MS Sans Serif"_s;
 const QString SerifFamily = u"Times New Roman"_s;
 
+// The first of the families that is installed, looked up once: a font naming a family that is
+// installed is found at once, while one naming missing families makes the font database search
+// for a substitute every time a font is resolved. Where none is installed the whole list is
+// given, to let the font database do its best.
+QStringList installedFamily(const QStringList &preferred)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : preferred) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return {family};
+    }
+    return preferred;
+}
+
 // Where the named face is missing, prefer faces of about its width over the system's default
 // sans face, which is much wider and would clip the texts of the fixed-size controls.
 QFont withFallbacks(QFont font)
 {
-    if (font.family() == SansFamily)
-        font.setFamilies({SansFamily, u"Microsoft Sans Serif"_s, u"Arial"_s, u"Liberation Sans"_s});
-    else if (font.family() == SerifFamily)
-        font.setFamilies({SerifFamily, u"Liberation Serif"_s});
+    if (font.family() == SansFamily) {
+        static const QStringList sans = installedFamily(
+            {SansFamily, u"Microsoft Sans Serif"_s, u"Arial"_s, u"Liberation Sans"_s});
+        font.setFamilies(sans);
+    } else if (font.family() == SerifFamily) {
+        static const QStringList serif = installedFamily({SerifFamily, u"Liberation Serif"_s});
+        font.setFamilies(serif);
+    }
     return font;
 }
 
