@@ -40,8 +40,6 @@ if(QUILLMARK_ICON_SVG)
     install(FILES ${QUILLMARK_ICON_SVG} DESTINATION ${QUILLMARK_ICON_DIR}/scalable/apps
             RENAME quillmark.svg)
 
-    add_executable(quillmark_svg2png ${PROJECT_SOURCE_DIR}/tools/svg2png.cpp)
-    target_link_libraries(quillmark_svg2png PRIVATE Qt6::Gui Qt6::Svg quillmark_build_settings)
     set(QUILLMARK_ICON_PNGS)
     foreach(size IN LISTS QUILLMARK_ICON_SIZES)
         set(folder ${PROJECT_BINARY_DIR}/icons/${size}x${size})

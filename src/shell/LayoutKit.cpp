@@ -5,7 +5,9 @@
 #include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -21,8 +23,8 @@ namespace {
 const QString SansFamily = u"MS Sans Serif"_s;
 const QString SerifFamily = u"Times New Roman"_s;
 
-// The first of the families that is installed, looked up once: a font naming a family that is
-// installed is found at once, while one naming missing families makes the font database search
+// The first of the families that is installed, looked up once: a font that names an installed
+// family is found at once, while each missing family it names costs the font database a search
 // for a substitute every time a font is resolved. Where none is installed the whole list is
 // given, to let the font database do its best.
 QStringList installedFamily(const QStringList &preferred)
@@ -82,16 +84,32 @@ QFont valueBoxFont()
     return boldFont(SansFamily, 24);
 }
 
+QImage readPng(const QString &path)
+{
+    // Named as PNG, the reader takes Qt's own PNG reader at once; left to find the format
+    // itself, it loads every image format plugin installed to ask each of them first.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+void addPng(QIcon &icon, const QString &baseName, QIcon::Mode mode)
+{
+    icon.addPixmap(QPixmap::fromImage(readPng(u":/images/%1.png"_s.arg(baseName))), mode);
+    if (qApp->devicePixelRatio() > 1.0)
+        icon.addPixmap(QPixmap::fromImage(readPng(u":/images/%1@2x.png"_s.arg(baseName))), mode);
+}
+
 QIcon buttonImage(const QString &baseName)
 {
-    // Two dozen buttons share four images. Adding a file to an icon reads the whole image, so
-    // each is read once and its icon shared, which also lets the buttons share its drawn forms.
+    // Two dozen buttons share four images, so each is read once and its icon shared, which
+    // also lets the buttons share its drawn forms.
     static QHash<QString, QIcon> images;
     if (const auto found = images.constFind(baseName); found != images.cend())
         return *found;
     QIcon icon;
-    icon.addFile(u":/images/%1.svg"_s.arg(baseName), ImageSize, QIcon::Normal);
-    icon.addFile(u":/images/%1-disabled.svg"_s.arg(baseName), ImageSize, QIcon::Disabled);
+    addPng(icon, baseName, QIcon::Normal);
+    addPng(icon, baseName + u"-disabled"_s, QIcon::Disabled);
     images.insert(baseName, icon);
     return icon;
 }

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
@@ -70,6 +71,16 @@ void fixFrame(TMainForm *form)
     form->setFixedSize(ClientArea.width(), menuHeight + ClientArea.height());
 }
 
+// The program's icon at the sizes window systems ask for, rendered from its drawing at build time.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(
+            QPixmap::fromImage(LayoutKit::readPng(u":/images/quillmark-icon-%1.png"_s.arg(size))));
+    return icon;
+}
+
 void centreOnScreen(TMainForm *form)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -83,7 +94,7 @@ void centreOnScreen(TMainForm *form)
 void buildMainWindow(TMainForm *form)
 {
     form->setFont(LayoutKit::windowFont());
-    form->setWindowIcon(QIcon(u":/images/quillmark-icon.svg"_s));
+    form->setWindowIcon(programIcon());
     buildMenuBar(form);
     buildPageArea(form);
     buildStatusBar(form);

@@ -1,13 +1,14 @@
 #include "shell/ProgramPicture.h"
 
+#include "shell/LayoutKit.h"
+
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
 
 ProgramPicture::ProgramPicture(QWidget *parent)
-    : QWidget(parent), m_picture(u":/images/quillmark-picture.svg"_s)
+    : QWidget(parent), m_picture(LayoutKit::readPng(u":/images/quillmark-picture.png"_s))
 {
-    m_picture.setAspectRatioMode(Qt::IgnoreAspectRatio);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -16,6 +17,14 @@ void ProgramPicture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     // Without its picture the window still looks deliberate rather than broken.
     painter.fillRect(rect(), QColor(0x24, 0x1a, 0x4a));
-    if (m_picture.isValid())
-        m_picture.render(&painter, QRectF(rect()));
+    if (m_picture.isNull())
+        return;
+    const qreal scale = devicePixelRatioF();
+    const QSize pixels = size() * scale;
+    if (m_shown.size() != pixels) {
+        m_shown = QPixmap::fromImage(
+            m_picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_shown.setDevicePixelRatio(scale);
+    }
+    painter.drawPixmap(0, 0, m_shown);
 }

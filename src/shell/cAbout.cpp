@@ -1,5 +1,6 @@
 #include "shell/cAbout.h"
 
+#include "shell/LayoutKit.h"
 #include "shell/ProgramPicture.h"
 
 #include <QFrame>
@@ -103,7 +104,9 @@ void TAboutForm::buildOkButton(QWidget *bevel)
 {
     auto *ok = new QPushButton(u"Ok"_s, bevel);
     ok->setObjectName(u"BitBtn1"_s);
-    ok->setIcon(QIcon(u":/images/check.svg"_s));
+    QIcon check;
+    LayoutKit::addPng(check, u"check"_s);
+    ok->setIcon(check);
     // Right to left puts the glyph after the caption.
     ok->setLayoutDirection(Qt::RightToLeft);
     ok->setGeometry((bevelWidth - 249) / 2, 177, 249, 25);
