@@ -3,6 +3,7 @@
 
 #include "shell/AppTitle.h"
 #include "shell/HelpWindow.h"
+#include "shell/LayoutKit.h"
 #include "shell/QuillPrompter.h"
 #include "shell/cAbout.h"
 #include "shell/cMain.h"
@@ -99,6 +100,9 @@ private Q_SLOTS:
 
     void artworkIsInTheResources_data();
     void artworkIsInTheResources();
+    void renderedArtworkHasItsSize_data();
+    void renderedArtworkHasItsSize();
+    void missingArtworkReadsAsNothing();
     void splashShowsThePictureAtItsSize();
 
     void aboutBoxLayout();
@@ -167,6 +171,41 @@ void FrameTest::artworkIsInTheResources()
     QFETCH(QString, path);
     QVERIFY2(QFile::exists(path), qPrintable(path));
     QVERIFY(QSvgRenderer(path).isValid());
+}
+
+void FrameTest::renderedArtworkHasItsSize_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("arrow-up") << u":/images/arrow-up.png"_s << QSize(16, 16);
+    QTest::newRow("arrow-up-disabled@2x")
+        << u":/images/arrow-up-disabled@2x.png"_s << QSize(32, 32);
+    QTest::newRow("paper-pen-disabled") << u":/images/paper-pen-disabled.png"_s << QSize(16, 16);
+    QTest::newRow("check@2x") << u":/images/check@2x.png"_s << QSize(32, 32);
+    QTest::newRow("icon 16") << u":/images/quillmark-icon-16.png"_s << QSize(16, 16);
+    QTest::newRow("icon 64") << u":/images/quillmark-icon-64.png"_s << QSize(64, 64);
+    QTest::newRow("picture") << u":/images/quillmark-picture.png"_s << QSize(224, 692);
+}
+
+void FrameTest::renderedArtworkHasItsSize()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    const QImage image = LayoutKit::readPng(path);
+    QCOMPARE(image.size(), size);
+    // Drawn on a transparent ground: a corner of a button image shows the button through it.
+    if (size.width() <= 32 && !path.contains(u"icon"_s))
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+}
+
+void FrameTest::missingArtworkReadsAsNothing()
+{
+    QVERIFY(LayoutKit::readPng(u":/images/no-such-image.png"_s).isNull());
+    // An SVG is not read as PNG.
+    QVERIFY(LayoutKit::readPng(u":/images/arrow-up.svg"_s).isNull());
+    QIcon icon;
+    LayoutKit::addPng(icon, u"no-such-image"_s);
+    QVERIFY(icon.isNull());
 }
 
 void FrameTest::splashShowsThePictureAtItsSize()
