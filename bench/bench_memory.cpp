@@ -78,8 +78,9 @@ int runChild(int argc, char **argv, const QString &kind, const QString &file, QS
         if (kind == u"large"_s) {
             auto *form = static_cast<TMainForm *>(window.get());
             SilentPrompter prompter;
-            FileCommands::load(
-                form->sheet(), file, [](const QString &) { return true; }, prompter);
+            CharacterTypes::AllowedTypes allowAll{};
+            allowAll.fill(true);
+            FileCommands::load(form->sheet(), file, allowAll, prompter);
             if (form->sheet().itemCount(SheetList::Songs) != largeItems / SheetListCount)
                 qFatal("the large character was not opened");
         }

@@ -13,12 +13,12 @@ namespace {
 // The stored type runs the type choice, with its starting values and its refusal, before the
 // stored numbers overwrite those values.
 void apply(CharacterSheet &sheet, const CharacterFile &file,
-           const CharacterTypes::CheckBoxByName &checkBoxByName, Prompter &prompter)
+           const CharacterTypes::AllowedTypes &allowed, Prompter &prompter)
 {
     sheet.reset();
     sheet.setText(SheetValue::CharacterName, file.text(SheetValue::CharacterName));
     if (file.typeIndex >= 0)
-        CharacterTypes::select(sheet, file.typeIndex, checkBoxByName, prompter);
+        CharacterTypes::select(sheet, file.typeIndex, allowed, prompter);
     for (SheetValue v : SheetNames::allValues()) {
         if (v != SheetValue::CharacterName)
             sheet.setText(v, file.text(v));
@@ -56,13 +56,13 @@ void newCharacter(CharacterSheet &sheet, Prompter &prompter)
         sheet.reset();
 }
 
-void openCharacter(CharacterSheet &sheet, const CharacterTypes::CheckBoxByName &checkBoxByName,
+void openCharacter(CharacterSheet &sheet, const CharacterTypes::AllowedTypes &allowed,
                    Prompter &prompter)
 {
     const QString name = prompter.openFileName();
     if (name.isEmpty())
         return prompter.inform(noFileToOpenMessage());
-    load(sheet, name, checkBoxByName, prompter);
+    load(sheet, name, allowed, prompter);
 }
 
 void saveCharacter(const CharacterSheet &sheet, Prompter &prompter)
@@ -73,11 +73,11 @@ void saveCharacter(const CharacterSheet &sheet, Prompter &prompter)
     store(sheet, name);
 }
 
-void load(CharacterSheet &sheet, const QString &name,
-          const CharacterTypes::CheckBoxByName &checkBoxByName, Prompter &prompter)
+void load(CharacterSheet &sheet, const QString &name, const CharacterTypes::AllowedTypes &allowed,
+          Prompter &prompter)
 {
     const CharacterFile file = CharacterFileFormat::decode(FileAccess::readAll(name));
-    apply(sheet, file, checkBoxByName, prompter);
+    apply(sheet, file, allowed, prompter);
     if (!file.complete)
         prompter.inform(endedEarlyMessage());
 }

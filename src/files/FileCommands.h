@@ -17,13 +17,13 @@ QString noFileNameMessage();
 QString endedEarlyMessage();
 
 void newCharacter(CharacterSheet &sheet, Prompter &prompter);
-void openCharacter(CharacterSheet &sheet, const CharacterTypes::CheckBoxByName &checkBoxByName,
+void openCharacter(CharacterSheet &sheet, const CharacterTypes::AllowedTypes &allowed,
                    Prompter &prompter);
 void saveCharacter(const CharacterSheet &sheet, Prompter &prompter);
 
 // Open and Save once the name is known.
-void load(CharacterSheet &sheet, const QString &name,
-          const CharacterTypes::CheckBoxByName &checkBoxByName, Prompter &prompter);
+void load(CharacterSheet &sheet, const QString &name, const CharacterTypes::AllowedTypes &allowed,
+          Prompter &prompter);
 void store(const CharacterSheet &sheet, const QString &name);
 
 } // namespace FileCommands

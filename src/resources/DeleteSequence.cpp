@@ -3,19 +3,17 @@
 #include "resources/DistinctionsAttunements.h"
 #include "resources/PointPool.h"
 #include "resources/ResourceChecks.h"
+#include "resources/ResourceKinds.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 #include "sheet/Prompter.h"
 
-#include <functional>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace Resources {
 namespace {
-
-using Refund = std::function<int(const QString &item)>;
 
 // The row to delete once the user said Yes, or nothing when the sequence ends here.
 std::optional<int> confirmedRow(const CharacterSheet &sheet, SheetList list,
@@ -32,41 +30,19 @@ std::optional<int> confirmedRow(const CharacterSheet &sheet, SheetList list,
     return input.selectedRow;
 }
 
-void deleteRefunding(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
-                     Prompter &prompter, const Refund &refund)
+int attunementCost(SheetList list)
 {
-    const auto row = confirmedRow(sheet, list, input, prompter, true);
-    if (!row)
-        return;
+    return list == SheetList::ChoirBandAttunements ? ChoirBandAttunementCost
+                                                   : SuperiorAttunementCost;
+}
+
+// Gives back what the confirmed item cost, then removes it.
+void refundAndRemove(CharacterSheet &sheet, SheetList list, int row, bool fixedCost)
+{
     const int points = pool(sheet);
-    const int refunded = refund(sheet.items(list).at(*row));
+    const int refunded = fixedCost ? attunementCost(list) : recordedCost(sheet.items(list).at(row));
     sheet.setNumber(SheetValue::CharacterPoints, IntText::add(points, refunded));
-    sheet.removeItem(list, *row);
-}
-
-// A Discord gave points when it was taken, so deleting it takes them back.
-void deleteDiscord(CharacterSheet &sheet, const DeleteInput &input, Prompter &prompter)
-{
-    const auto row = confirmedRow(sheet, SheetList::Discords, input, prompter, true);
-    if (!row)
-        return;
-    const int points = pool(sheet);
-    const int value = recordedCost(sheet.items(SheetList::Discords).at(*row));
-    if (!affordable(value, points, prompter))
-        return;
-    sheet.setNumber(SheetValue::CharacterPoints, IntText::subtract(points, value));
-    sheet.removeItem(SheetList::Discords, *row);
-}
-
-void deleteDistinction(CharacterSheet &sheet, const DeleteInput &input, Prompter &prompter)
-{
-    if (const auto row = confirmedRow(sheet, SheetList::Distinctions, input, prompter, false))
-        sheet.removeItem(SheetList::Distinctions, *row);
-}
-
-Refund fixed(int cost)
-{
-    return [cost](const QString &) { return cost; };
+    sheet.removeItem(list, row);
 }
 
 } // namespace
@@ -81,26 +57,46 @@ QString nothingSelectedMessage()
     return u"Nothing Selected for Delete."_s;
 }
 
+void deleteRefundingRecordedCost(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                                 Prompter &prompter)
+{
+    if (const auto row = confirmedRow(sheet, list, input, prompter, true))
+        refundAndRemove(sheet, list, *row, false);
+}
+
+void deleteRefundingFixedCost(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                              Prompter &prompter)
+{
+    if (const auto row = confirmedRow(sheet, list, input, prompter, true))
+        refundAndRemove(sheet, list, *row, true);
+}
+
+// A Discord gave points when it was taken, so deleting it takes them back.
+void deleteDiscord(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                   Prompter &prompter)
+{
+    const auto row = confirmedRow(sheet, list, input, prompter, true);
+    if (!row)
+        return;
+    const int points = pool(sheet);
+    const int value = recordedCost(sheet.items(list).at(*row));
+    if (!affordable(value, points, prompter))
+        return;
+    sheet.setNumber(SheetValue::CharacterPoints, IntText::subtract(points, value));
+    sheet.removeItem(list, *row);
+}
+
+void deleteDistinction(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                       Prompter &prompter)
+{
+    if (const auto row = confirmedRow(sheet, list, input, prompter, false))
+        sheet.removeItem(list, *row);
+}
+
 void deleteResource(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
                     Prompter &prompter)
 {
-    switch (list) {
-    case SheetList::Distinctions:
-        return deleteDistinction(sheet, input, prompter);
-    case SheetList::Discords:
-        return deleteDiscord(sheet, input, prompter);
-    case SheetList::ChoirBandAttunements:
-        return deleteRefunding(sheet, list, input, prompter, fixed(ChoirBandAttunementCost));
-    case SheetList::SuperiorAttunements:
-        return deleteRefunding(sheet, list, input, prompter, fixed(SuperiorAttunementCost));
-    case SheetList::Songs:
-    case SheetList::Skills:
-    case SheetList::Vessels:
-    case SheetList::Roles:
-    case SheetList::Servants:
-    case SheetList::Artifacts:
-        return deleteRefunding(sheet, list, input, prompter, recordedCost);
-    }
+    resourceKind(list).deleteRule(sheet, list, input, prompter);
 }
 
 } // namespace Resources

@@ -28,4 +28,16 @@ QString nothingSelectedMessage();
 void deleteResource(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
                     Prompter &prompter);
 
+// The four ways a delete ends, one per group of kinds; each kind's description names its own.
+using DeleteRule = void (*)(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                            Prompter &prompter);
+void deleteRefundingRecordedCost(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                                 Prompter &prompter);
+void deleteRefundingFixedCost(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                              Prompter &prompter);
+void deleteDiscord(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                   Prompter &prompter);
+void deleteDistinction(CharacterSheet &sheet, SheetList list, const DeleteInput &input,
+                       Prompter &prompter);
+
 } // namespace Resources

@@ -49,8 +49,7 @@ QString vesselBodyHits(const CharacterSheet &sheet, const QString &level)
     return IntText::fromInt(bodyHits(strength, corporeal, IntText::toInt(level)));
 }
 
-void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompter,
-               const BodyHitsDisplay &showBodyHits)
+void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompter)
 {
     const int points = pool(sheet);
     const int strength = sheet.number(SheetValue::Strength);
@@ -59,7 +58,7 @@ void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompt
     const int charisma = IntText::toInt(input.charisma);
     const QString hits = IntText::fromInt(bodyHits(strength, corporeal, level));
     const int cost = vesselCost(level, charisma);
-    showBodyHits(hits);
+    sheet.setBodyHits(hits);
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(input.name, vesselPlaceholder(), prompter,
                      u"You must enter a name for this Vessel."_s) ||

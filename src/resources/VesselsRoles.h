@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class CharacterSheet;
 class Prompter;
@@ -30,13 +29,9 @@ QString rolePlaceholder();
 // Strength × (Corporeal Forces + level), as text for the Body Hits box.
 QString vesselBodyHits(const CharacterSheet &sheet, const QString &level);
 
-// Receives the Body Hits text that the Add works out before any of its checks.
-using BodyHitsDisplay = std::function<void(const QString &bodyHits)>;
-
-// Reads its numbers and shows the Body Hits first; guards: character type, name, points,
+// Reads its numbers and writes the sheet's Body Hits first; guards: character type, name, points,
 // duplicate, cost at least 1.
-void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompter,
-               const BodyHitsDisplay &showBodyHits);
+void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompter);
 // Reads its numbers first; guards: character type, points, name, duplicate.
 void addRole(CharacterSheet &sheet, const RoleInput &input, Prompter &prompter);
 

@@ -15,10 +15,10 @@ void applyPointBonus(CharacterSheet &sheet, const QString &amount)
     sheet.setNumber(SheetValue::CharacterPoints, IntText::add(points, bonus));
 }
 
-ForcesBonusResult applyForcesBonus(CharacterSheet &sheet, const QString &amount, Prompter &prompter)
+ForcesBonusResult applyForcesBonus(CharacterSheet &sheet, Prompter &prompter)
 {
     const int total = sheet.number(SheetValue::TotalForces);
-    const int bonus = IntText::toInt(amount);
+    const int bonus = IntText::toInt(sheet.forcesBonus());
     const int corporeal = sheet.number(SheetValue::Corporeal);
     const int ethereal = sheet.number(SheetValue::Ethereal);
     const int celestial = sheet.number(SheetValue::Celestial);
@@ -26,6 +26,7 @@ ForcesBonusResult applyForcesBonus(CharacterSheet &sheet, const QString &amount,
     const int placed = IntText::add(IntText::add(corporeal, ethereal), celestial);
     if (placed > newTotal) {
         prompter.inform(u"You have already allocated more Forces."_s);
+        sheet.setForcesBonus(IntText::fromInt(0));
         return ForcesBonusResult::RefusedResetAmount;
     }
     if (newTotal > 18) {

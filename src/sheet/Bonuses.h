@@ -18,14 +18,13 @@ enum class ForcesBonusResult
     Applied,
     // Refused; the amount stays as the user left it.
     Refused,
-    // Refused because the Forces already placed would exceed the new total; the caller sets the
-    // amount back to 0.
+    // Refused because the Forces already placed would exceed the new total; the sheet's amount
+    // is set back to "0".
     RefusedResetAmount,
 };
 
-// Adds the amount to the total Forces, as long as the total stays at least the Forces already
-// placed and at most 18; an applied bonus turns the total red.
-ForcesBonusResult applyForcesBonus(CharacterSheet &sheet, const QString &amount,
-                                   Prompter &prompter);
+// Adds the sheet's forces bonus amount to the total Forces, as long as the total stays at least
+// the Forces already placed and at most 18; an applied bonus turns the total red.
+ForcesBonusResult applyForcesBonus(CharacterSheet &sheet, Prompter &prompter);
 
 } // namespace Bonuses

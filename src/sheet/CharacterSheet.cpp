@@ -2,7 +2,8 @@
 
 #include "sheet/IntText.h"
 
-CharacterSheet::CharacterSheet(QObject *parent) : QObject(parent)
+CharacterSheet::CharacterSheet(QObject *parent)
+    : QObject(parent), m_bodyHits(IntText::fromInt(0)), m_forcesBonus(IntText::fromInt(0))
 {
     for (SheetValue v : SheetNames::allValues())
         m_texts[static_cast<int>(v)] = SheetNames::startText(v);
@@ -89,6 +90,22 @@ void CharacterSheet::setCelestialEnabled(bool enabled)
         return;
     m_celestialEnabled = enabled;
     Q_EMIT celestialEnabledChanged(enabled);
+}
+
+void CharacterSheet::setBodyHits(const QString &hits)
+{
+    if (m_bodyHits == hits)
+        return;
+    m_bodyHits = hits;
+    Q_EMIT bodyHitsChanged(hits);
+}
+
+void CharacterSheet::setForcesBonus(const QString &amount)
+{
+    if (m_forcesBonus == amount)
+        return;
+    m_forcesBonus = amount;
+    Q_EMIT forcesBonusChanged(amount);
 }
 
 void CharacterSheet::reset()

@@ -43,6 +43,14 @@ public:
     bool celestialEnabled() const { return m_celestialEnabled; }
     void setCelestialEnabled(bool enabled);
 
+    // Two boxes beside the sheet that rules write: the Body Hits shown on the Vessels page, and
+    // the forces bonus amount, which a refused bonus sets back to "0". A character file stores
+    // neither, and New and Open leave both as they are.
+    QString bodyHits() const { return m_bodyHits; }
+    void setBodyHits(const QString &hits);
+    QString forcesBonus() const { return m_forcesBonus; }
+    void setForcesBonus(const QString &amount);
+
     // New and Open: every value back to its starting text, no type, all lists empty, in the
     // order of the reset table. The colour and the Celestial state stay as they are.
     void reset();
@@ -52,6 +60,8 @@ Q_SIGNALS:
     void typeIndexChanged(int index);
     void totalColourChanged(TotalColour colour);
     void celestialEnabledChanged(bool enabled);
+    void bodyHitsChanged(const QString &hits);
+    void forcesBonusChanged(const QString &amount);
 
 private:
     std::array<QString, SheetValueCount> m_texts;
@@ -59,4 +69,6 @@ private:
     int m_typeIndex = -1;
     TotalColour m_totalColour = TotalColour::Menu;
     bool m_celestialEnabled = true;
+    QString m_bodyHits;
+    QString m_forcesBonus;
 };

@@ -70,15 +70,14 @@ void writeTypeTraits(CharacterSheet &sheet, int index)
 
 } // namespace
 
-void select(CharacterSheet &sheet, int index, const CheckBoxByName &checkBoxByName,
-            Prompter &prompter)
+void select(CharacterSheet &sheet, int index, const AllowedTypes &allowed, Prompter &prompter)
 {
     if (index < 0 || index >= int(startingForces.size()))
         return;
     // Recorded first, so that a refusal always clears what the group shows, even when no type
     // had been chosen before.
     sheet.setTypeIndex(index);
-    if (!checkBoxByName(SheetNames::characterTypeNames().at(index))) {
+    if (!allowed[index]) {
         refuse(sheet, prompter);
         return;
     }

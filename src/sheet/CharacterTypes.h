@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <functional>
+#include <array>
 
 class CharacterSheet;
 class Prompter;
@@ -11,12 +11,12 @@ class Prompter;
 // Soldier and Undead) Choir or Band are written over the sheet.
 namespace CharacterTypes {
 
-// Tells whether the configuration check box named caption + "CheckBox" is ticked.
-using CheckBoxByName = std::function<bool(const QString &caption)>;
+// Which of the eight types the configuration offers, by type index: the state of the check box
+// named after the type at the moment of the choice.
+using AllowedTypes = std::array<bool, 8>;
 
 // Runs the choice of type `index` (0 to 7) exactly as a click on that item does: records the
 // index, or refuses it (message, index back to -1, total "0").
-void select(CharacterSheet &sheet, int index, const CheckBoxByName &checkBoxByName,
-            Prompter &prompter);
+void select(CharacterSheet &sheet, int index, const AllowedTypes &allowed, Prompter &prompter);
 
 } // namespace CharacterTypes

@@ -1,5 +1,7 @@
+#include "resources/ResourceKinds.h"
 #include "shell/LayoutKit.h"
 #include "shell/LayoutParts.h"
+#include "shell/ResourceWidgets.h"
 #include "shell/TRadioGroup.h"
 
 #include "sheet/SheetValues.h"
@@ -8,7 +10,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QTabWidget>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace LayoutKit;
@@ -48,46 +52,42 @@ QComboBox *makeComboBox(QWidget *area, const QString &name, const QStringList &e
 void buildIdentityBand(QWidget *area)
 {
     makeSerifLabel(area, u"Character Name:"_s, {LeftX, 2, 180, 17});
-    makeEdit(area, u"CharacterNameEdit"_s, u"Enter Character Name"_s, {LeftX, 20, 180, 21});
+    makeEdit(area, SheetNames::controlName(SheetValue::CharacterName),
+             SheetNames::startText(SheetValue::CharacterName), {LeftX, 20, 180, 21});
     makeSerifLabel(area, u"Choir/Band:"_s, {MiddleX, 2, 185, 17});
-    makeComboBox(area, u"Choir_BandComboBox"_s, SheetNames::choirBandEntries(),
-                 u"Select Choir or Band"_s, {MiddleX, 20, 185, 21});
+    makeComboBox(area, SheetNames::controlName(SheetValue::ChoirBand),
+                 SheetNames::choirBandEntries(), SheetNames::startText(SheetValue::ChoirBand),
+                 {MiddleX, 20, 185, 21});
     makeSerifLabel(area, u"Superior:"_s, {RightX, 2, 185, 17});
-    makeComboBox(area, u"SuperiorComboBox"_s, SheetNames::superiorEntries(), u"Select Superior"_s,
-                 {RightX, 20, 185, 21});
+    makeComboBox(area, SheetNames::controlName(SheetValue::Superior), SheetNames::superiorEntries(),
+                 SheetNames::startText(SheetValue::Superior), {RightX, 20, 185, 21});
 }
 
-struct AttunementColumn
+// An attunement kind's edit with its Add button, and its label over its list, in one column.
+void buildAttunementColumn(QWidget *area, SheetList list, int x, int buttonWidth,
+                           EntryWidgets &widgets)
 {
-    int x;
-    QString edit;
-    QString button;
-    int buttonWidth;
-    QString label;
-    QString list;
-};
-
-void buildAttunementColumn(QWidget *area, const AttunementColumn &column)
-{
-    makeEdit(area, column.edit, u"Enter Extra Attunment"_s, {column.x, 44, 134, 21});
-    makeCaptionSpeedButton(area, column.button, u"Add"_s, u"arrow-down"_s,
-                           {column.x + 136, 43, column.buttonWidth, 22});
-    makeLabel(area, column.label, {column.x, 66, 185, 15});
-    makeListBox(area, column.list, {column.x, 81, 185, 52});
+    const Resources::ResourceKind &kind = Resources::resourceKind(list);
+    widgets.edit = makeEdit(area, kind.edit.name, kind.prompt, {x, 44, 134, 21});
+    widgets.edit->setAccessibleName(kind.edit.spoken);
+    widgets.add = makeCaptionSpeedButton(area, kind.add.name, kind.addCaption, u"arrow-down"_s,
+                                         {x + 136, 43, buttonWidth, 22});
+    widgets.add->setAccessibleName(kind.add.spoken);
+    makeLabel(area, kind.caption, {x, 66, 185, 15});
+    widgets.list = makeListBox(area, SheetNames::controlName(list), {x, 81, 185, 52});
+    widgets.list->setAccessibleName(kind.listSpoken);
 }
 
-void buildTypeBand(QWidget *area)
+void buildTypeBand(QWidget *area, ResourceWidgets &resources)
 {
     auto *types = new TRadioGroup(u" Character Type "_s, SheetNames::characterTypeNames(), 2, area);
     types->setObjectName(u"CharTypeGroup"_s);
     types->setGeometry(LeftX, 42, 180, 91);
 
-    buildAttunementColumn(
-        area, {MiddleX, u"ExtraChoir_BandAttunmentEdit"_s, u"ExtraChoir_BandAttunmentSpeedButton"_s,
-               49, u"Extra Choir/Band Attunments:"_s, u"ExtraChoir_BandAttunmentListBox"_s});
-    buildAttunementColumn(
-        area, {RightX, u"ExtraSuperiorAttunmentEdit"_s, u"ExtraSuperiorAttunmentSpeedButton"_s, 46,
-               u"Extra Superior Attunments:"_s, u"ExtraSuperiorAttunmentListBox"_s});
+    buildAttunementColumn(area, SheetList::ChoirBandAttunements, MiddleX, 49,
+                          resources[SheetList::ChoirBandAttunements]);
+    buildAttunementColumn(area, SheetList::SuperiorAttunements, RightX, 46,
+                          resources[SheetList::SuperiorAttunements]);
     makeRule(area, {LeftX, 135, 563, 3});
 }
 
@@ -175,25 +175,25 @@ void buildPointsBand(QWidget *area)
     value(u"SoulHits:"_s, u"SoulHitsEdit"_s, 352, 453);
 }
 
-QFrame *buildResourceArea(QWidget *page)
+QFrame *buildResourceArea(QWidget *page, ResourceWidgets &resources)
 {
     auto *panel = new QFrame(page);
     panel->setObjectName(u"Panel2"_s);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
     panel->setGeometry(0, 257, 569, 149);
-    buildResourcePages(panel)->setGeometry(2, 2, 565, 145);
+    buildResourcePages(panel, resources)->setGeometry(2, 2, 565, 145);
     return panel;
 }
 
 } // namespace
 
-void buildCharSheet(QWidget *page)
+void buildCharSheet(QWidget *page, ResourceWidgets &resources)
 {
     QFrame *upper = makeBevel(page, {0, 0, 569, 257});
     buildIdentityBand(upper);
-    buildTypeBand(upper);
+    buildTypeBand(upper, resources);
     buildForcesBands(upper);
     buildPointsBand(upper);
-    buildResourceArea(page);
+    buildResourceArea(page, resources);
 }

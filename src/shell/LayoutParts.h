@@ -5,11 +5,12 @@
 class QTabWidget;
 class QWidget;
 class TMainForm;
+struct ResourceWidgets;
 
 void buildMenuBar(TMainForm *form);
 // The "Character Generation" page: the upper area with its five bands and, below it, the resource
-// pages.
-void buildCharSheet(QWidget *page);
+// pages. Both fill in the controls of the resource kinds they hold.
+void buildCharSheet(QWidget *page, ResourceWidgets &resources);
 // The eight resource pages inside Panel2.
-QTabWidget *buildResourcePages(QWidget *panel);
+QTabWidget *buildResourcePages(QWidget *panel, ResourceWidgets &resources);
 void buildConfigPage(QWidget *page);

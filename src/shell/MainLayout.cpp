@@ -29,7 +29,7 @@ QWidget *addPage(QTabWidget *pages, const QString &name, const QString &tab)
     return page;
 }
 
-QFrame *buildPageArea(TMainForm *form)
+QFrame *buildPageArea(TMainForm *form, ResourceWidgets &resources)
 {
     auto *panel = new QFrame;
     panel->setObjectName(u"Panel1"_s);
@@ -42,7 +42,7 @@ QFrame *buildPageArea(TMainForm *form)
     pages->tabBar()->setFocusPolicy(Qt::NoFocus);
     pages->tabBar()->setAttribute(Qt::WA_Hover);
     pages->setGeometry(1, 1, ClientArea.width() - 2, ClientArea.height() - StatusBarHeight - 2);
-    buildCharSheet(addPage(pages, u"CharSheet"_s, u"Character Generation"_s));
+    buildCharSheet(addPage(pages, u"CharSheet"_s, u"Character Generation"_s), resources);
     buildConfigPage(addPage(pages, u"ConfigSheet"_s, u"Configuration"_s));
     return panel;
 }
@@ -91,12 +91,12 @@ void centreOnScreen(TMainForm *form)
 
 } // namespace
 
-void buildMainWindow(TMainForm *form)
+void buildMainWindow(TMainForm *form, ResourceWidgets &resources)
 {
     form->setFont(LayoutKit::windowFont());
     form->setWindowIcon(programIcon());
     buildMenuBar(form);
-    buildPageArea(form);
+    buildPageArea(form, resources);
     buildStatusBar(form);
     fixFrame(form);
     centreOnScreen(form);

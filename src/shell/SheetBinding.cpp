@@ -1,7 +1,10 @@
 #include "shell/SheetBinding.h"
 
 #include "sheet/CharacterSheet.h"
+#include "sheet/IntText.h"
+#include "shell/ResourceWidgets.h"
 #include "shell/TRadioGroup.h"
+#include "shell/TUpDown.h"
 #include "shell/cMain.h"
 
 #include <QApplication>
@@ -73,9 +76,33 @@ void bindCelestialControls(TMainForm *form, CharacterSheet &sheet)
                      });
 }
 
+// The Body Hits box is read-only: only the model writes it.
+void bindBodyHits(QLineEdit *box, CharacterSheet &sheet)
+{
+    box->setText(sheet.bodyHits());
+    QObject::connect(&sheet, &CharacterSheet::bodyHitsChanged, box, &QLineEdit::setText);
+}
+
+// The amount box takes typing and its arrows; a number the model writes goes through the arrows'
+// position, so the arrows step on from there.
+void bindForcesBonus(QLineEdit *edit, TUpDown *upDown, CharacterSheet &sheet)
+{
+    sheet.setForcesBonus(edit->text());
+    QObject::connect(edit, &QLineEdit::textChanged, &sheet, &CharacterSheet::setForcesBonus);
+    QObject::connect(&sheet, &CharacterSheet::forcesBonusChanged, upDown,
+                     [edit, upDown](const QString &amount) {
+                         if (edit->text() == amount)
+                             return;
+                         if (const auto number = IntText::parse(amount))
+                             upDown->setPosition(*number);
+                         else
+                             edit->setText(amount);
+                     });
+}
+
 } // namespace
 
-void bindSheet(TMainForm *form, CharacterSheet &sheet)
+void bindSheet(TMainForm *form, CharacterSheet &sheet, const ResourceWidgets &resources)
 {
     for (SheetValue value : SheetNames::allValues()) {
         const QString name = SheetNames::controlName(value);
@@ -85,7 +112,7 @@ void bindSheet(TMainForm *form, CharacterSheet &sheet)
             bindLineEdit(form->control<QLineEdit>(name), sheet, value);
     }
     for (SheetList list : SheetNames::allLists()) {
-        auto *view = form->control<QListView>(SheetNames::controlName(list));
+        QListView *view = resources[list].list;
         view->setModel(sheet.list(list));
         // Every item is one line in one font, so the first item's size stands for all: a list
         // of 100,000 opened items then shows without measuring each one.
@@ -99,4 +126,7 @@ void bindSheet(TMainForm *form, CharacterSheet &sheet)
 
     bindTotalColour(form->control<QLineEdit>(u"TotalForcesEdit"_s), sheet);
     bindCelestialControls(form, sheet);
+    bindBodyHits(resources[SheetList::Vessels].shownValue, sheet);
+    bindForcesBonus(form->control<QLineEdit>(u"ForcesBonusEdit"_s),
+                    form->control<TUpDown>(u"ForcesBonusUpDown"_s), sheet);
 }

@@ -1,5 +1,6 @@
 #include "shell/cMain.h"
 
+#include "resources/ResourceKinds.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/QuillError.h"
 #include "shell/Configuration.h"
@@ -15,8 +16,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QListView>
 #include <QMouseEvent>
+#include <QTabBar>
 #include <QTabWidget>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -24,8 +28,8 @@ TMainForm::TMainForm(QWidget *parent)
     : QMainWindow(parent), m_sheet(new CharacterSheet(this)),
       m_prompter(std::make_unique<QuillPrompter>(this))
 {
-    buildMainWindow(this);
-    bindSheet(this, *m_sheet);
+    buildMainWindow(this, m_resources);
+    bindSheet(this, *m_sheet, m_resources);
     connectHandlers();
 }
 
@@ -77,105 +81,121 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TMainForm::connectClick(const QString &name, void (TMainForm::*handler)())
+template <class Sender, class Signal>
+void TMainForm::route(Sender *sender, Signal signal, void (TMainForm::*handler)())
 {
-    connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this,
+    connect(sender, signal, this,
             [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
 }
 
-void TMainForm::connectMouseDown(const QString &list, void (TMainForm::*handler)(Qt::MouseButton))
+void TMainForm::routeMouseDown(SheetList list, void (TMainForm::*handler)(Qt::MouseButton))
 {
-    QWidget *viewport = control<QAbstractItemView>(list)->viewport();
-    viewport->installEventFilter(new MouseDownFilter(
-        [this, handler](Qt::MouseButton button) {
-            guarded([this, handler, button] { (this->*handler)(button); });
-        },
-        viewport));
+    QWidget *viewport = m_resources[list].list->viewport();
+    const auto run = [this, handler](Qt::MouseButton button) {
+        guarded([this, handler, button] { (this->*handler)(button); });
+    };
+    viewport->installEventFilter(new MouseDownFilter(run, viewport));
 }
 
 void TMainForm::connectHandlers()
 {
-    const auto action = [this](const QString &name, void (TMainForm::*handler)()) {
-        connect(control<QAction>(name), &QAction::triggered, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    connectMenu();
+    connectCharacterButtons();
+    connectResourceKinds();
+    connectPageChange();
+}
+
+void TMainForm::connectMenu()
+{
+    const std::pair<QString, void (TMainForm::*)()> items[] = {
+        {u"New1"_s, &TMainForm::New1Click},     {u"Open1"_s, &TMainForm::Open1Click},
+        {u"Save1"_s, &TMainForm::Save1Click},   {u"Print1"_s, &TMainForm::Print1Click},
+        {u"Exit1"_s, &TMainForm::Exit1Click},   {u"HelpTopics1"_s, &TMainForm::HelpTopics1Click},
+        {u"About1"_s, &TMainForm::About1Click},
     };
-    action(u"New1"_s, &TMainForm::New1Click);
-    action(u"Open1"_s, &TMainForm::Open1Click);
-    action(u"Save1"_s, &TMainForm::Save1Click);
-    action(u"Print1"_s, &TMainForm::Print1Click);
-    action(u"Exit1"_s, &TMainForm::Exit1Click);
-    action(u"HelpTopics1"_s, &TMainForm::HelpTopics1Click);
-    action(u"About1"_s, &TMainForm::About1Click);
+    for (const auto &[name, handler] : items)
+        route(control<QAction>(name), &QAction::triggered, handler);
+}
 
-    connect(control<TRadioGroup>(u"CharTypeGroup"_s), &TRadioGroup::clicked, this,
-            [this] { guarded([this] { CharTypeGroupClick(); }); });
-
-    connectClick(u"CorpUpSpeedButton"_s, &TMainForm::CorpUpSpeedButtonClick);
-    connectClick(u"CorpDownSpeedButton"_s, &TMainForm::CorpDownSpeedButtonClick);
-    connectClick(u"EtherUpSpeedButton"_s, &TMainForm::EtherUpSpeedButtonClick);
-    connectClick(u"EtherDownSpeedButton"_s, &TMainForm::EtherDownSpeedButtonClick);
-    connectClick(u"CelestialUpSpeedButton"_s, &TMainForm::CelestialUpSpeedButtonClick);
-    connectClick(u"CelestialDownSpeedButton"_s, &TMainForm::CelestialDownSpeedButtonClick);
-    connectClick(u"CorpForcesUpSpeedButton"_s, &TMainForm::CorpForcesUpSpeedButtonClick);
-    connectClick(u"CorpForcesDownSpeedButton"_s, &TMainForm::CorpForcesDownSpeedButtonClick);
-    connectClick(u"EtherForcesUpSpeedButton"_s, &TMainForm::EtherForcesUpSpeedButtonClick);
-    connectClick(u"EtherForcesDownSpeedButton"_s, &TMainForm::EtherForcesDownSpeedButtonClick);
-    connectClick(u"CelestialForcesUpSpeedButton"_s, &TMainForm::CelestialForcesUpSpeedButtonClick);
-    connectClick(u"CelestialForcesDownSpeedButton"_s,
-                 &TMainForm::CelestialForcesDownSpeedButtonClick);
-    connectClick(u"BonusBitBtn"_s, &TMainForm::BonusBitBtnClick);
-    connectClick(u"ForcesBonusBitBtn"_s, &TMainForm::ForcesBonusBitBtnClick);
-
-    connectClick(u"SongAddBitBtn"_s, &TMainForm::SongAddBitBtnClick);
-    connectClick(u"SkillAddBitBtn"_s, &TMainForm::SkillAddBitBtnClick);
-    connectClick(u"VesselAddBitBtn"_s, &TMainForm::VesselAddBitBtnClick);
-    connectClick(u"RolesAddBitBtn"_s, &TMainForm::RolesAddBitBtnClick);
-    connectClick(u"ServantAddBitBtn"_s, &TMainForm::ServantAddBitBtnClick);
-    connectClick(u"ArtifactAddBitBtn"_s, &TMainForm::ArtifactAddBitBtnClick);
-    connectClick(u"DiscordAddBitBtn"_s, &TMainForm::DiscordAddBitBtnClick);
-    connectClick(u"DistinctionsBitBtn"_s, &TMainForm::DistinctionsBitBtnClick);
-    connectClick(u"ExtraChoir_BandAttunmentSpeedButton"_s,
-                 &TMainForm::ExtraChoir_BandAttunmentSpeedButtonClick);
-    connectClick(u"ExtraSuperiorAttunmentSpeedButton"_s,
-                 &TMainForm::ExtraSuperiorAttunmentSpeedButtonClick);
-    connect(control<TUpDown>(u"VesselUpDown"_s), &TUpDown::positionMoved, this,
-            [this] { guarded([this] { VesselUpDownClick(); }); });
-
-    connectMouseDown(u"SongsListBox"_s, &TMainForm::SongsListBoxMouseDown);
-    connectMouseDown(u"SkillsListBox"_s, &TMainForm::SkillsListBoxMouseDown);
-    connectMouseDown(u"VesselsListBox"_s, &TMainForm::VesselsListBoxMouseDown);
-    connectMouseDown(u"RolesListBox"_s, &TMainForm::RolesListBoxMouseDown);
-    connectMouseDown(u"ServantsListBox"_s, &TMainForm::ServantsListBoxMouseDown);
-    connectMouseDown(u"ArtifactsListBox"_s, &TMainForm::ArtifactsListBoxMouseDown);
-    connectMouseDown(u"DiscordsListBox"_s, &TMainForm::DiscordsListBoxMouseDown);
-    connectMouseDown(u"DistinctionsListBox"_s, &TMainForm::DistinctionsListBoxMouseDown);
-    connectMouseDown(u"ExtraChoir_BandAttunmentListBox"_s,
-                     &TMainForm::ExtraChoir_BandAttunmentListBoxMouseDown);
-    connectMouseDown(u"ExtraSuperiorAttunmentListBox"_s,
-                     &TMainForm::ExtraSuperiorAttunmentListBoxMouseDown);
-
-    // The user's choice of another tab; a change made by the program raises nothing.
-    connect(control<QTabWidget>(u"ResourcesPageControl"_s)->tabBar(), &QTabBar::tabBarClicked, this,
-            [this](int index) {
-                auto *pages = control<QTabWidget>(u"ResourcesPageControl"_s);
-                if (index < 0 || index == pages->currentIndex())
-                    return;
-                pages->setCurrentIndex(index);
-                guarded([this] { ResourcesPageControlChange(); });
-            });
-
-    const auto checkBox = [this](const QString &name, void (TMainForm::*handler)()) {
-        connect(control<QCheckBox>(name), &QCheckBox::toggled, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+void TMainForm::connectCharacterButtons()
+{
+    route(control<TRadioGroup>(u"CharTypeGroup"_s), &TRadioGroup::clicked,
+          &TMainForm::CharTypeGroupClick);
+    const std::pair<QString, void (TMainForm::*)()> buttons[] = {
+        {u"CorpUpSpeedButton"_s, &TMainForm::CorpUpSpeedButtonClick},
+        {u"CorpDownSpeedButton"_s, &TMainForm::CorpDownSpeedButtonClick},
+        {u"EtherUpSpeedButton"_s, &TMainForm::EtherUpSpeedButtonClick},
+        {u"EtherDownSpeedButton"_s, &TMainForm::EtherDownSpeedButtonClick},
+        {u"CelestialUpSpeedButton"_s, &TMainForm::CelestialUpSpeedButtonClick},
+        {u"CelestialDownSpeedButton"_s, &TMainForm::CelestialDownSpeedButtonClick},
+        {u"CorpForcesUpSpeedButton"_s, &TMainForm::CorpForcesUpSpeedButtonClick},
+        {u"CorpForcesDownSpeedButton"_s, &TMainForm::CorpForcesDownSpeedButtonClick},
+        {u"EtherForcesUpSpeedButton"_s, &TMainForm::EtherForcesUpSpeedButtonClick},
+        {u"EtherForcesDownSpeedButton"_s, &TMainForm::EtherForcesDownSpeedButtonClick},
+        {u"CelestialForcesUpSpeedButton"_s, &TMainForm::CelestialForcesUpSpeedButtonClick},
+        {u"CelestialForcesDownSpeedButton"_s, &TMainForm::CelestialForcesDownSpeedButtonClick},
+        {u"BonusBitBtn"_s, &TMainForm::BonusBitBtnClick},
+        {u"ForcesBonusBitBtn"_s, &TMainForm::ForcesBonusBitBtnClick},
     };
-    checkBox(u"SongsCheckBox"_s, &TMainForm::SongsCheckBoxClick);
-    checkBox(u"SkillsCheckBox"_s, &TMainForm::SkillsCheckBoxClick);
-    checkBox(u"VesselsCheckBox"_s, &TMainForm::VesselsCheckBoxClick);
-    checkBox(u"RolesCheckBox"_s, &TMainForm::RolesCheckBoxClick);
-    checkBox(u"ArtifactsCheckBox"_s, &TMainForm::ArtifactsCheckBoxClick);
-    checkBox(u"ServantsCheckBox"_s, &TMainForm::ServantsCheckBoxClick);
-    checkBox(u"DiscordCheckBox"_s, &TMainForm::DiscordCheckBoxClick);
-    checkBox(u"DistinctionsCheckBox"_s, &TMainForm::DistinctionsCheckBoxClick);
+    for (const auto &[name, handler] : buttons)
+        route(control<QAbstractButton>(name), &QAbstractButton::clicked, handler);
+}
+
+// Each kind's Add button, its list's right-button press and, for the kinds with a page, the
+// configuration check box named after the page's tab.
+void TMainForm::connectResourceKinds()
+{
+    struct KindHandlers
+    {
+        SheetList list;
+        void (TMainForm::*add)();
+        void (TMainForm::*mouseDown)(Qt::MouseButton);
+        void (TMainForm::*checkBox)();
+    };
+    const KindHandlers kinds[] = {
+        {SheetList::Songs, &TMainForm::SongAddBitBtnClick, &TMainForm::SongsListBoxMouseDown,
+         &TMainForm::SongsCheckBoxClick},
+        {SheetList::Skills, &TMainForm::SkillAddBitBtnClick, &TMainForm::SkillsListBoxMouseDown,
+         &TMainForm::SkillsCheckBoxClick},
+        {SheetList::Vessels, &TMainForm::VesselAddBitBtnClick, &TMainForm::VesselsListBoxMouseDown,
+         &TMainForm::VesselsCheckBoxClick},
+        {SheetList::Roles, &TMainForm::RolesAddBitBtnClick, &TMainForm::RolesListBoxMouseDown,
+         &TMainForm::RolesCheckBoxClick},
+        {SheetList::Servants, &TMainForm::ServantAddBitBtnClick,
+         &TMainForm::ServantsListBoxMouseDown, &TMainForm::ServantsCheckBoxClick},
+        {SheetList::Artifacts, &TMainForm::ArtifactAddBitBtnClick,
+         &TMainForm::ArtifactsListBoxMouseDown, &TMainForm::ArtifactsCheckBoxClick},
+        {SheetList::Discords, &TMainForm::DiscordAddBitBtnClick,
+         &TMainForm::DiscordsListBoxMouseDown, &TMainForm::DiscordCheckBoxClick},
+        {SheetList::Distinctions, &TMainForm::DistinctionsBitBtnClick,
+         &TMainForm::DistinctionsListBoxMouseDown, &TMainForm::DistinctionsCheckBoxClick},
+        {SheetList::ChoirBandAttunements, &TMainForm::ExtraChoir_BandAttunmentSpeedButtonClick,
+         &TMainForm::ExtraChoir_BandAttunmentListBoxMouseDown, nullptr},
+        {SheetList::SuperiorAttunements, &TMainForm::ExtraSuperiorAttunmentSpeedButtonClick,
+         &TMainForm::ExtraSuperiorAttunmentListBoxMouseDown, nullptr},
+    };
+    for (const KindHandlers &k : kinds) {
+        route(m_resources[k.list].add, &QAbstractButton::clicked, k.add);
+        routeMouseDown(k.list, k.mouseDown);
+        if (k.checkBox) {
+            const QString tab = Resources::resourceKind(k.list).tab;
+            route(control<QCheckBox>(tab + u"CheckBox"_s), &QCheckBox::toggled, k.checkBox);
+        }
+    }
+    route(m_resources[SheetList::Vessels].upDowns.at(0), &TUpDown::positionMoved,
+          &TMainForm::VesselUpDownClick);
+}
+
+// The user's choice of another tab; a change made by the program raises nothing.
+void TMainForm::connectPageChange()
+{
+    auto *pages = control<QTabWidget>(u"ResourcesPageControl"_s);
+    connect(pages->tabBar(), &QTabBar::tabBarClicked, this, [this, pages](int index) {
+        if (index < 0 || index == pages->currentIndex())
+            return;
+        pages->setCurrentIndex(index);
+        guarded([this] { ResourcesPageControlChange(); });
+    });
 }
 
 void TMainForm::FormShow()

@@ -8,6 +8,9 @@
 // inside the general error handler, so an error raised by a rule ends the handler with an error
 // box and the event loop goes on. No game rule lives in this class.
 
+#include "sheet/CharacterTypes.h"
+#include "shell/ResourceWidgets.h"
+
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -42,9 +45,6 @@ public:
     // The state of the check box named caption + "CheckBox" (exact, case-sensitive); off when
     // there is none.
     bool checkBoxByName(const QString &caption) const;
-
-    // Runs one handler under the general error handler; false when it raised an error.
-    bool guarded(const std::function<void()> &handler);
 
 public Q_SLOTS:
     void FormShow();
@@ -112,11 +112,28 @@ protected:
 
 private:
     [[noreturn]] void missingControl(const QString &name) const;
+    // Runs one handler under the general error handler; false when it raised an error.
+    bool guarded(const std::function<void()> &handler);
+    // Runs the handler under the general error handler each time the sender raises the signal.
+    template <class Sender, class Signal>
+    void route(Sender *sender, Signal signal, void (TMainForm::*handler)());
+    void routeMouseDown(SheetList list, void (TMainForm::*handler)(Qt::MouseButton));
     void connectHandlers();
-    void connectClick(const QString &name, void (TMainForm::*handler)());
-    void connectMouseDown(const QString &list, void (TMainForm::*handler)(Qt::MouseButton));
+    void connectMenu();
+    void connectCharacterButtons();
+    void connectResourceKinds();
+    void connectPageChange();
+
+    // A resource kind's Add and Delete, with the kind's own controls.
+    void addFrom(SheetList list);
+    void deleteFrom(SheetList list, Qt::MouseButton button);
+    // Shows or empties a resource page as its configuration check box says.
+    void followCheckBox(SheetList list);
+    // The configuration's offer of the eight character types now.
+    CharacterTypes::AllowedTypes allowedTypes() const;
 
     CharacterSheet *m_sheet;
     std::unique_ptr<QuillPrompter> m_prompter;
+    ResourceWidgets m_resources;
     bool m_shown = false;
 };

@@ -1,8 +1,8 @@
 #include "sheet/Bonuses.h"
 #include "sheet/CharacterTypes.h"
 #include "sheet/Forces.h"
+#include "sheet/SheetValues.h"
 #include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
 #include "shell/cMain.h"
 
 #include <QLineEdit>
@@ -13,9 +13,7 @@ using Forces::Realm;
 void TMainForm::CharTypeGroupClick()
 {
     const int index = control<TRadioGroup>(u"CharTypeGroup"_s)->itemIndex();
-    CharacterTypes::select(
-        sheet(), index, [this](const QString &caption) { return checkBoxByName(caption); },
-        prompter());
+    CharacterTypes::select(sheet(), index, allowedTypes(), prompter());
 }
 
 void TMainForm::CorpUpSpeedButtonClick()
@@ -75,10 +73,13 @@ void TMainForm::BonusBitBtnClick()
 
 void TMainForm::ForcesBonusBitBtnClick()
 {
-    const QString amount = control<QLineEdit>(u"ForcesBonusEdit"_s)->text();
-    // The reset also replaces an amount that was typed rather than set with the arrows, so the
-    // box always shows what the next Apply would add.
-    if (Bonuses::applyForcesBonus(sheet(), amount, prompter()) ==
-        Bonuses::ForcesBonusResult::RefusedResetAmount)
-        control<TUpDown>(u"ForcesBonusUpDown"_s)->setPosition(0);
+    Bonuses::applyForcesBonus(sheet(), prompter());
+}
+
+CharacterTypes::AllowedTypes TMainForm::allowedTypes() const
+{
+    CharacterTypes::AllowedTypes allowed{};
+    for (std::size_t i = 0; i < allowed.size(); ++i)
+        allowed[i] = checkBoxByName(SheetNames::characterTypeNames().at(int(i)));
+    return allowed;
 }

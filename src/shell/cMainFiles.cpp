@@ -8,8 +8,7 @@ void TMainForm::New1Click()
 
 void TMainForm::Open1Click()
 {
-    FileCommands::openCharacter(
-        sheet(), [this](const QString &caption) { return checkBoxByName(caption); }, prompter());
+    FileCommands::openCharacter(sheet(), allowedTypes(), prompter());
 }
 
 void TMainForm::Save1Click()

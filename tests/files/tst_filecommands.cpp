@@ -67,12 +67,19 @@ private:
         return QDir(m_dir->path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-    CharacterTypes::CheckBoxByName allowing(bool allowed)
+    static CharacterTypes::AllowedTypes allowing(bool allowed)
     {
-        return [this, allowed](const QString &caption) {
-            m_asked << caption;
-            return allowed;
-        };
+        CharacterTypes::AllowedTypes types{};
+        types.fill(allowed);
+        return types;
+    }
+    // The names of the types whose choice ran on the sheet, in order.
+    void recordChoices(CharacterSheet &sheet)
+    {
+        connect(&sheet, &CharacterSheet::typeIndexChanged, this, [this](int index) {
+            if (index >= 0)
+                m_asked << SheetNames::characterTypeNames().at(index);
+        });
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -88,6 +95,8 @@ void TestFileCommands::init()
     fillSheet(m_sheet, fullCharacter());
     m_prompter = RecordingPrompter();
     m_asked.clear();
+    disconnect(&m_sheet, nullptr, this, nullptr);
+    recordChoices(m_sheet);
 }
 
 void TestFileCommands::newCharacter_data()
@@ -124,6 +133,7 @@ void TestFileCommands::saveThenOpenGivesBackTheSheet()
     FileCommands::saveCharacter(m_sheet, m_prompter);
     CharacterSheet loaded;
     loaded.setItems(SheetList::Songs, {u"left over"_s});
+    recordChoices(loaded);
     m_prompter.openNames = {path(u"zoë.qmc"_s)};
     FileCommands::openCharacter(loaded, allowing(true), m_prompter);
     QCOMPARE(CharacterFile::fromSheet(loaded), fullCharacter());

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void rightPressWithoutSelection_data();
     void rightPressWithoutSelection();
     void leftPressSelectsAndNeverAsks();
+    void controlsCarrySpokenNames_data();
+    void controlsCarrySpokenNames();
 
 private:
     template <class T> T *control(const QString &name) const { return m_form->control<T>(name); }
@@ -310,6 +312,29 @@ void TestResourcesWindow::leftPressSelectsAndNeverAsks()
     watcher.answer(QMessageBox::Yes);
     pressOnRow(list, 0, Qt::RightButton);
     QCOMPARE(watcher.texts(), (QStringList{askDelete, nothingSelected}));
+}
+
+void TestResourcesWindow::controlsCarrySpokenNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("name edit") << u"SongEdit"_s << u"Song name"_s;
+    QTest::newRow("type group") << u"ArtifactTypeRadioGroup"_s << u"Artifact type"_s;
+    QTest::newRow("second number box") << u"ServantClassEdit"_s << u"Servant class"_s;
+    QTest::newRow("its arrows") << u"RoleStatusUpDown"_s << u"Role status arrows"_s;
+    QTest::newRow("shown value") << u"BodyHitsEdit"_s << u"Body Hits"_s;
+    QTest::newRow("page Add") << u"DistinctionsBitBtn"_s << u"Add Distinction"_s;
+    QTest::newRow("page list") << u"DiscordsListBox"_s << u"Discords"_s;
+    QTest::newRow("attunement Add")
+        << u"ExtraSuperiorAttunmentSpeedButton"_s << u"Add Superior attunement"_s;
+    QTest::newRow("attunement list")
+        << u"ExtraChoir_BandAttunmentListBox"_s << u"Extra Choir/Band attunements"_s;
+}
+
+void TestResourcesWindow::controlsCarrySpokenNames()
+{
+    QFETCH(QString, control);
+    QTEST(this->control<QWidget>(control)->accessibleName(), "spoken");
 }
 
 QTEST_MAIN(TestResourcesWindow)

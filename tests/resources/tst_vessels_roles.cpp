@@ -101,8 +101,9 @@ void TestVesselsRoles::addVessel()
     RuleFixture f(pool, typed);
     giveBody(f.sheet);
     f.sheet.setItems(SheetList::Vessels, existing);
-    Resources::addVessel(f.sheet, {name, level, charisma}, f.prompter,
-                         [&f](const QString &hits) { f.prompter.shown << u"Body Hits "_s + hits; });
+    QObject::connect(&f.sheet, &CharacterSheet::bodyHitsChanged, &f.sheet,
+                     [&f](const QString &hits) { f.prompter.shown << u"Body Hits "_s + hits; });
+    Resources::addVessel(f.sheet, {name, level, charisma}, f.prompter);
     QTEST(f.prompter.shown, "shown");
     QCOMPARE(f.sheet.items(SheetList::Vessels),
              item.isEmpty() ? existing : existing + QStringList{item});
@@ -135,13 +136,11 @@ void TestVesselsRoles::unreadableVesselNumbersChangeNothing()
     RuleFixture f(0, false);
     giveBody(f.sheet, strength);
     f.sheet.setText(SheetValue::CharacterPoints, pool);
-    bool shown = false;
     QTEST(errorOf([&] {
-              Resources::addVessel(f.sheet, {u"Human"_s, level, u"0"_s}, f.prompter,
-                                   [&shown](const QString &) { shown = true; });
+              Resources::addVessel(f.sheet, {u"Human"_s, level, u"0"_s}, f.prompter);
           }),
           "error");
-    QVERIFY(!shown);
+    QCOMPARE(f.sheet.bodyHits(), u"0"_s);
     QVERIFY(f.prompter.shown.isEmpty());
     QCOMPARE(f.pool(), pool);
     QCOMPARE(f.sheet.itemCount(SheetList::Vessels), 0);
@@ -220,15 +219,14 @@ void TestVesselsRoles::deleteThenAddLeavesThePool()
 {
     RuleFixture f(40);
     giveBody(f.sheet);
-    const auto noHits = [](const QString &) {};
-    Resources::addVessel(f.sheet, {u"Giant"_s, u"6"_s, u"3"_s}, f.prompter, noHits);
+    Resources::addVessel(f.sheet, {u"Giant"_s, u"6"_s, u"3"_s}, f.prompter);
     Resources::addRole(f.sheet, {u"Night Nurse"_s, u"5"_s, u"5"_s}, f.prompter);
     QCOMPARE(f.pool(), u"3"_s);
     f.prompter.answers = {true, true};
     Resources::deleteResource(f.sheet, SheetList::Vessels, {Qt::RightButton, 0}, f.prompter);
     Resources::deleteResource(f.sheet, SheetList::Roles, {Qt::RightButton, 0}, f.prompter);
     QCOMPARE(f.pool(), u"40"_s);
-    Resources::addVessel(f.sheet, {u"Giant"_s, u"6"_s, u"3"_s}, f.prompter, noHits);
+    Resources::addVessel(f.sheet, {u"Giant"_s, u"6"_s, u"3"_s}, f.prompter);
     Resources::addRole(f.sheet, {u"Night Nurse"_s, u"5"_s, u"5"_s}, f.prompter);
     QCOMPARE(f.pool(), u"3"_s);
     QCOMPARE(f.sheet.itemCount(SheetList::Vessels), 1);

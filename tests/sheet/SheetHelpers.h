@@ -27,12 +27,18 @@ inline QStringList texts(const CharacterSheet &sheet)
     return all;
 }
 
+inline CharacterTypes::AllowedTypes allowingAll()
+{
+    CharacterTypes::AllowedTypes all{};
+    all.fill(true);
+    return all;
+}
+
 // The type choice with every configuration box ticked.
 inline void choose(CharacterSheet &sheet, int index)
 {
     RecordingPrompter prompter;
-    CharacterTypes::select(
-        sheet, index, [](const QString &) { return true; }, prompter);
+    CharacterTypes::select(sheet, index, allowingAll(), prompter);
 }
 
 } // namespace SheetHelpers

@@ -10,6 +10,17 @@ using namespace Qt::StringLiterals;
 using namespace SheetHelpers;
 using Bonuses::ForcesBonusResult;
 
+namespace {
+
+// The amount as the user left it in its box, then Apply.
+ForcesBonusResult applyForcesBonus(CharacterSheet &sheet, const QString &amount, Prompter &prompter)
+{
+    sheet.setForcesBonus(amount);
+    return Bonuses::applyForcesBonus(sheet, prompter);
+}
+
+} // namespace
+
 class TestBonuses : public QObject
 {
     Q_OBJECT
@@ -93,10 +104,13 @@ void TestBonuses::forcesBonus()
     expected[int(SheetValue::TotalForces)] = QString::number(total);
     RecordingPrompter prompter;
 
-    QCOMPARE(Bonuses::applyForcesBonus(sheet, amount, prompter), result);
+    QCOMPARE(applyForcesBonus(sheet, amount, prompter), result);
     QCOMPARE(prompter.shown, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(texts(sheet), expected);
     QCOMPARE(sheet.totalColour(), colour);
+    // Only the refusal below the placed Forces sets the amount back to 0.
+    QCOMPARE(sheet.forcesBonus(),
+             result == ForcesBonusResult::RefusedResetAmount ? u"0"_s : amount);
 }
 
 void TestBonuses::forcesBonusAddsAgainOnEveryApply()
@@ -104,8 +118,8 @@ void TestBonuses::forcesBonusAddsAgainOnEveryApply()
     CharacterSheet sheet;
     choose(sheet, 0);
     RecordingPrompter prompter;
-    QCOMPARE(Bonuses::applyForcesBonus(sheet, u"9"_s, prompter), ForcesBonusResult::Applied);
-    QCOMPARE(Bonuses::applyForcesBonus(sheet, u"9"_s, prompter), ForcesBonusResult::Refused);
+    QCOMPARE(applyForcesBonus(sheet, u"9"_s, prompter), ForcesBonusResult::Applied);
+    QCOMPARE(applyForcesBonus(sheet, u"9"_s, prompter), ForcesBonusResult::Refused);
     QCOMPARE(prompter.shown, QStringList{u"You cannot exceed a Total Forces value of 18."_s});
     QCOMPARE(sheet.number(SheetValue::TotalForces), 18);
     QCOMPARE(sheet.number(SheetValue::CharacterPoints), 36);
@@ -120,8 +134,7 @@ void TestBonuses::placedForcesAreTestedBeforeTheLimit()
                        {SheetValue::Celestial, 10},
                        {SheetValue::TotalForces, 9}});
     RecordingPrompter prompter;
-    QCOMPARE(Bonuses::applyForcesBonus(sheet, u"10"_s, prompter),
-             ForcesBonusResult::RefusedResetAmount);
+    QCOMPARE(applyForcesBonus(sheet, u"10"_s, prompter), ForcesBonusResult::RefusedResetAmount);
     QCOMPARE(prompter.shown, QStringList{u"You have already allocated more Forces."_s});
     QCOMPARE(sheet.number(SheetValue::TotalForces), 9);
 }
@@ -157,7 +170,7 @@ void TestBonuses::badAmountChangesNothing()
     RecordingPrompter prompter;
     try {
         if (forces)
-            Bonuses::applyForcesBonus(sheet, amount, prompter);
+            applyForcesBonus(sheet, amount, prompter);
         else
             Bonuses::applyPointBonus(sheet, amount);
         QFAIL("no error raised");

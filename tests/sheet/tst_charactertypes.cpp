@@ -124,8 +124,7 @@ void TestCharacterTypes::remnantDisablesCelestialUntilAnotherType()
 
     // A refused choice leaves the Celestial controls as the Remnant left them.
     RecordingPrompter prompter;
-    CharacterTypes::select(
-        sheet, 0, [](const QString &) { return false; }, prompter);
+    CharacterTypes::select(sheet, 0, {}, prompter);
     QVERIFY(!sheet.celestialEnabled());
 
     choose(sheet, 7);
@@ -133,21 +132,25 @@ void TestCharacterTypes::remnantDisablesCelestialUntilAnotherType()
     QCOMPARE(sheet.number(SheetValue::Celestial), 1);
 }
 
+// Only the chosen type's own entry of the configuration decides, for each of the eight.
 void TestCharacterTypes::looksUpTheBoxNamedAfterTheType()
 {
     for (int index = 0; index < 8; ++index) {
         CharacterSheet sheet;
         RecordingPrompter prompter;
-        QStringList asked;
-        CharacterTypes::select(
-            sheet, index,
-            [&asked](const QString &caption) {
-                asked << caption;
-                return true;
-            },
-            prompter);
-        QCOMPARE(asked, QStringList{SheetNames::characterTypeNames().at(index)});
+        CharacterTypes::AllowedTypes onlyThis{};
+        onlyThis[index] = true;
+        CharacterTypes::select(sheet, index, onlyThis, prompter);
         QVERIFY(prompter.shown.isEmpty());
+        QCOMPARE(sheet.typeIndex(), index);
+
+        CharacterTypes::AllowedTypes allButThis = allowingAll();
+        allButThis[index] = false;
+        CharacterTypes::select(sheet, (index + 1) % 8, allButThis, prompter);
+        QVERIFY(prompter.shown.isEmpty());
+        CharacterTypes::select(sheet, index, allButThis, prompter);
+        QCOMPARE(prompter.shown,
+                 QStringList{u"Current configuration does not allow this Character Type."_s});
     }
 }
 
@@ -160,8 +163,9 @@ void TestCharacterTypes::refusalClearsTheChoiceAndTheTotalOnly()
     QStringList before = texts(sheet);
 
     RecordingPrompter prompter;
-    CharacterTypes::select(
-        sheet, 1, [](const QString &caption) { return caption != u"Demon"_s; }, prompter);
+    CharacterTypes::AllowedTypes allButDemon = allowingAll();
+    allButDemon[1] = false;
+    CharacterTypes::select(sheet, 1, allButDemon, prompter);
 
     QCOMPARE(prompter.shown,
              QStringList{u"Current configuration does not allow this Character Type."_s});
@@ -179,8 +183,7 @@ void TestCharacterTypes::firstRefusalStillClearsTheShownItem()
     CharacterSheet sheet;
     QSignalSpy spy(&sheet, &CharacterSheet::typeIndexChanged);
     RecordingPrompter prompter;
-    CharacterTypes::select(
-        sheet, 3, [](const QString &) { return false; }, prompter);
+    CharacterTypes::select(sheet, 3, {}, prompter);
     QCOMPARE(sheet.typeIndex(), -1);
     QVERIFY(!spy.isEmpty());
     QCOMPARE(spy.last().at(0).toInt(), -1);

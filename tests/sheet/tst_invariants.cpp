@@ -99,8 +99,9 @@ private:
         const int index = m_random.bounded(8);
         const bool allowed = m_random.bounded(8) != 0;
         const int oldIndex = m_sheet.typeIndex();
-        CharacterTypes::select(
-            m_sheet, index, [allowed](const QString &) { return allowed; }, m_prompter);
+        CharacterTypes::AllowedTypes offered{};
+        offered.fill(allowed);
+        CharacterTypes::select(m_sheet, index, offered, m_prompter);
         if (allowed) {
             m_points = 4 * m_sheet.number(SheetValue::TotalForces);
             m_colour = placed(m_sheet) == m_sheet.number(SheetValue::TotalForces)
@@ -123,8 +124,8 @@ private:
     QString forcesBonus()
     {
         const int amount = m_random.bounded(-9, 10);
-        if (Bonuses::applyForcesBonus(m_sheet, QString::number(amount), m_prompter) ==
-            Bonuses::ForcesBonusResult::Applied)
+        m_sheet.setForcesBonus(QString::number(amount));
+        if (Bonuses::applyForcesBonus(m_sheet, m_prompter) == Bonuses::ForcesBonusResult::Applied)
             m_colour = TotalColour::Red;
         return u"forces bonus %1"_s.arg(amount);
     }

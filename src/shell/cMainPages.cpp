@@ -1,0 +1,56 @@
+// Which resource pages show their contents. A page's controls all stand on one frame; hiding that
+// frame empties the page while its tab stays in the row and can still be selected. The tab widget
+// shows only the current page, so an emptied page never shows another's controls.
+#include "shell/cMain.h"
+
+#include "resources/ResourceKinds.h"
+
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+void TMainForm::followCheckBox(SheetList list)
+{
+    m_resources[list].contents->setVisible(checkBoxByName(Resources::resourceKind(list).tab));
+}
+
+void TMainForm::ResourcesPageControlChange()
+{
+    const auto *pages = control<QTabWidget>(u"ResourcesPageControl"_s);
+    const int index = pages->currentIndex();
+    const bool shown = checkBoxByName(pages->tabText(index));
+    m_resources[Resources::resourcePageOrder().at(index)].contents->setVisible(shown);
+}
+
+void TMainForm::SongsCheckBoxClick()
+{
+    followCheckBox(SheetList::Songs);
+}
+void TMainForm::SkillsCheckBoxClick()
+{
+    followCheckBox(SheetList::Skills);
+}
+void TMainForm::VesselsCheckBoxClick()
+{
+    followCheckBox(SheetList::Vessels);
+}
+void TMainForm::RolesCheckBoxClick()
+{
+    followCheckBox(SheetList::Roles);
+}
+void TMainForm::ArtifactsCheckBoxClick()
+{
+    followCheckBox(SheetList::Artifacts);
+}
+void TMainForm::ServantsCheckBoxClick()
+{
+    followCheckBox(SheetList::Servants);
+}
+void TMainForm::DiscordCheckBoxClick()
+{
+    followCheckBox(SheetList::Discords);
+}
+void TMainForm::DistinctionsCheckBoxClick()
+{
+    followCheckBox(SheetList::Distinctions);
+}
