@@ -1,12 +1,19 @@
 #pragma once
 
-// The main window. How a click travels: the window's controls are built by MainLayout and bound
-// both ways to a CharacterSheet model (SheetBinding). Each control event is routed to one handler
-// below, named as the control followed by its event. A handler gathers the page's inputs into a
-// small value and calls a rule in sheet/ or resources/; the rule reads and writes the model (which
-// the controls show at once) and asks the user anything through the Prompter. Every handler runs
-// inside the general error handler, so an error raised by a rule ends the handler with an error
-// box and the event loop goes on. No game rule lives in this class.
+// The main window. How a click travels:
+// 1. MainLayout builds every control. The resource pages and the two attunement columns are built
+//    from each kind's description (resources/ResourceKinds), which names the controls, holds the
+//    prompts and ranges, and points at the kind's Add and Delete rules; the builders hand back a
+//    typed struct of each kind's widgets (ResourceWidgets).
+// 2. SheetBinding binds the controls to the CharacterSheet model both ways, so the model always
+//    holds what the user sees and a rule's write shows at once.
+// 3. connectHandlers routes each control's event to one handler slot below, named as the control
+//    followed by its event, always through the general error handler (guarded).
+// 4. A handler gathers its inputs from the typed widgets into a small value (a resource Entry, the
+//    configuration's AllowedTypes) and calls a rule in sheet/ or resources/. The rule reads and
+//    writes only the model and asks the user anything only through the Prompter.
+// An error raised by a rule ends the handler with an error box and the event loop goes on. No game
+// rule lives in this class.
 
 #include "sheet/CharacterTypes.h"
 #include "shell/ResourceWidgets.h"
