@@ -3,6 +3,7 @@
 #include "files/SheetSamples.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/QuillError.h"
+#include "support/ErrorOf.h"
 #include "support/RecordingPrompter.h"
 
 #include <QDir>
@@ -19,17 +20,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString refusal = u"Current configuration does not allow this Character Type."_s;
-
-// Runs a command and returns the text of the error it raised, empty when none.
-QString errorOf(const std::function<void()> &command)
-{
-    try {
-        command();
-    } catch (const QuillError &error) {
-        return error.message();
-    }
-    return {};
-}
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
 #include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,7 +23,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -126,26 +126,18 @@ private Q_SLOTS:
     void closingEndsTheRunWhileHelpIsOpen();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString m_startFolder;
+    TemporaryCurrentFolder m_folder;
 };
 
 void FrameTest::init()
 {
     // The window reads and writes its settings file in the current folder.
-    m_startFolder = QDir::currentPath();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    QVERIFY(QDir::setCurrent(m_folder->path()));
+    QVERIFY(m_folder.enter());
 }
 
 void FrameTest::cleanup()
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            window->close();
-    QDir::setCurrent(m_startFolder);
-    m_folder.reset();
+    m_folder.leave();
 }
 
 void FrameTest::artworkIsInTheResources_data()

@@ -6,6 +6,7 @@
 #include "shell/TRadioGroup.h"
 #include "shell/TUpDown.h"
 #include "shell/cMain.h"
+#include "support/TemporaryCurrentFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,7 +26,6 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -152,8 +152,9 @@ const QList<Named> &namedControls()
                            u"DiscordLevelUpDown"_s, u"BonusUpDown"_s, u"ForcesBonusUpDown"_s});
         add(Kind::GroupBox, {u"AvailableCharTypesGroupBox"_s, u"AvailableResourceTypesGroupBox"_s,
                              u"BonusGroupBox"_s, u"GroupBox1"_s});
-        for (const QString &caption : SheetNames::characterTypeNames())
-            list.append({caption + u"CheckBox"_s, Kind::CheckBox});
+        add(Kind::CheckBox, {u"AngelCheckBox"_s, u"DemonCheckBox"_s, u"OutcastCheckBox"_s,
+                             u"RenegadeCheckBox"_s, u"SoldierCheckBox"_s, u"UndeadCheckBox"_s,
+                             u"RemnantCheckBox"_s, u"MundaneCheckBox"_s});
         add(Kind::CheckBox, {u"SongsCheckBox"_s, u"SkillsCheckBox"_s, u"VesselsCheckBox"_s,
                              u"RolesCheckBox"_s, u"ArtifactsCheckBox"_s, u"ServantsCheckBox"_s,
                              u"DiscordCheckBox"_s, u"DistinctionsCheckBox"_s});
@@ -275,8 +276,7 @@ private:
     }
     void showForm();
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_startFolder;
+    TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
     QByteArray m_builtFor;
 };
@@ -284,16 +284,13 @@ private:
 void TestMainLayout::initTestCase()
 {
     // Showing the window reads and creates the settings file in the current folder.
-    m_startFolder = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QDir::setCurrent(m_dir->path());
+    QVERIFY(m_folder.enter());
 }
 
 void TestMainLayout::cleanupTestCase()
 {
     m_form.reset();
-    QDir::setCurrent(m_startFolder);
+    m_folder.leave();
 }
 
 // One fresh window per test function; the rows of a function only read it or each touch a
@@ -345,10 +342,12 @@ void TestMainLayout::editsStartAsDescribed_data()
     row(u"CharacterNameEdit"_s, u"Enter Character Name"_s, false);
     row(u"ExtraChoir_BandAttunmentEdit"_s, u"Enter Extra Attunment"_s, false);
     row(u"ExtraSuperiorAttunmentEdit"_s, u"Enter Extra Attunment"_s, false);
-    for (SheetValue value : SheetNames::allValues()) {
-        if (SheetNames::startText(value) == u"0"_s)
-            row(SheetNames::controlName(value), u"0"_s, true);
-    }
+    for (const QString &box :
+         {u"CorporealEdit"_s, u"StrengthEdit"_s, u"AgilityEdit"_s, u"EtherealEdit"_s,
+          u"IntelligenceEdit"_s, u"PrecisionEdit"_s, u"CelestialEdit"_s, u"WillEdit"_s,
+          u"PerceptionEdit"_s, u"TotalForcesEdit"_s, u"CharacterPointsEdit"_s, u"MindHitsEdit"_s,
+          u"SoulHitsEdit"_s})
+        row(box, u"0"_s, true);
     row(u"SongEdit"_s, u"Enter Name of Song"_s, false);
     row(u"SongLevelEdit"_s, u"1"_s, true);
     row(u"SkillEdit"_s, u"Enter a Skill"_s, false);
@@ -390,10 +389,28 @@ void TestMainLayout::combosOfferTheirEntriesButStartWithAPrompt_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("spotEntry");
+    const QStringList choirs = {
+        u"Seraphim"_s,  u"Cherubim"_s,  u"Ofanim"_s,  u"Elohim"_s,  u"Malakim"_s,  u"Kyriotate"_s,
+        u"Mercurian"_s, u"Balseraph"_s, u"Djinn"_s,   u"Calabim"_s, u"Habbalah"_s, u"Lilim"_s,
+        u"Shedim"_s,    u"Impudite"_s,  u"Soldier"_s, u"Mummy"_s,   u"Vampire"_s,  u"Zombie"_s};
+    const QStringList superiors = {
+        u"Blandine, Archangel of Dreams"_s,    u"David, Archangel of Stone"_s,
+        u"Dominic, Archangel of Judgment"_s,   u"Eli, Archangle of Creation"_s,
+        u"Gabriel, Archangel of Fire"_s,       u"Janus, Archangel of Wind"_s,
+        u"Jean, Archangel of Lightning"_s,     u"Jordi, Archangel of Animals"_s,
+        u"Laurence, Archangel of the Sword"_s, u"Marc, Archangel of Trade"_s,
+        u"Michael, Archangel of War"_s,        u"Novalis, Archangel of Flowers"_s,
+        u"Yves, Archangel of Destiny"_s,       u"Andrealphus, Prince of Lust"_s,
+        u"Asmodeus Prince of the Game"_s,      u"Baal, Prince of War"_s,
+        u"Beleth, Princess of Nightmares"_s,   u"Belial, Prince of Fire"_s,
+        u"Haagenti, Prince of Gluttony"_s,     u"Kobal, Prince of Dark Humor"_s,
+        u"Kronos, Prince of Fate"_s,           u"Malphas, Prince of Factions"_s,
+        u"Nybbas, Prince of the Media"_s,      u"Saminga, Prince of Death"_s,
+        u"Valefor, Prince of Theft"_s,         u"Vapula, Prince of Technology"_s};
     QTest::newRow("Choir_BandComboBox")
-        << u"Select Choir or Band"_s << SheetNames::choirBandEntries() << 18 << u"Kyriotate"_s;
-    QTest::newRow("SuperiorComboBox") << u"Select Superior"_s << SheetNames::superiorEntries() << 26
-                                      << u"Eli, Archangle of Creation"_s;
+        << u"Select Choir or Band"_s << choirs << 18 << u"Kyriotate"_s;
+    QTest::newRow("SuperiorComboBox")
+        << u"Select Superior"_s << superiors << 26 << u"Eli, Archangle of Creation"_s;
 }
 
 void TestMainLayout::combosOfferTheirEntriesButStartWithAPrompt()
@@ -433,8 +450,9 @@ void TestMainLayout::radioGroupsStartWithNothingSelected_data()
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<int>("columns");
     const QStringList realms = {u"Corporeal"_s, u"Ethereal"_s, u"Celestial"_s};
-    QTest::newRow("CharTypeGroup")
-        << u" Character Type "_s << SheetNames::characterTypeNames() << 2;
+    const QStringList types = {u"Angel"_s,   u"Demon"_s,  u"Outcast"_s, u"Renegade"_s,
+                               u"Soldier"_s, u"Undead"_s, u"Remnant"_s, u"Mundane"_s};
+    QTest::newRow("CharTypeGroup") << u" Character Type "_s << types << 2;
     QTest::newRow("SongTypeRadioGroup") << u"Song Type"_s << realms << 1;
     QTest::newRow("ArtifactTypeRadioGroup") << u"Artifact Type"_s << realms << 1;
     QTest::newRow("DiscordTypeRadioGroup") << u"Discord Type"_s << realms << 1;
@@ -534,7 +552,9 @@ void TestMainLayout::configurationBoxesStartOn()
     const QStringList resourceKinds = {u"Songs"_s,   u"Skills"_s,      u"Vessels"_s,
                                        u"Roles"_s,   u"Artifacts"_s,   u"Servants"_s,
                                        u"Discord"_s, u"Distinctions"_s};
-    QCOMPARE(order, SheetNames::characterTypeNames() + resourceKinds);
+    const QStringList types = {u"Angel"_s,   u"Demon"_s,  u"Outcast"_s, u"Renegade"_s,
+                               u"Soldier"_s, u"Undead"_s, u"Remnant"_s, u"Mundane"_s};
+    QCOMPARE(order, types + resourceKinds);
 }
 
 void TestMainLayout::onlyTheDistinctionsControlsAreTabStops()

@@ -3,6 +3,7 @@
 #include "print/report/ReportOutput.h"
 #include "report/LayoutFiles.h"
 #include "sheet/QuillError.h"
+#include "support/ErrorOf.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,16 +18,6 @@ public:
     void run(const LayoutReport &report) override { runs << report.name; }
     QStringList runs;
 };
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const QuillError &error) {
-        return error.message();
-    }
-    return {};
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "sheet/CharacterSheet.h"
 #include "sheet/QuillError.h"
+#include "support/ErrorOf.h"
 #include "support/RecordingPrompter.h"
 
 #include <functional>
@@ -21,14 +22,3 @@ struct RuleFixture
     CharacterSheet sheet;
     RecordingPrompter prompter;
 };
-
-// The message of the error the action raised; empty when it raised none.
-inline QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const QuillError &error) {
-        return error.message();
-    }
-    return {};
-}

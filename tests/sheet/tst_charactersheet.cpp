@@ -131,8 +131,12 @@ void TestCharacterSheet::resetRestoresEverythingButColourAndCelestialState()
     QSignalSpy types(&sheet, &CharacterSheet::typeIndexChanged);
     sheet.reset();
 
+    QStringList startTexts(16, u"0"_s);
+    startTexts[0] = u"Enter Character Name"_s;
+    startTexts[1] = u"Select Choir or Band"_s;
+    startTexts[2] = u"Select Superior"_s;
     for (SheetValue v : SheetNames::allValues())
-        QCOMPARE(sheet.text(v), SheetNames::startText(v));
+        QCOMPARE(sheet.text(v), startTexts.at(int(v)));
     for (SheetList l : SheetNames::allLists())
         QCOMPARE(sheet.itemCount(l), 0);
     QCOMPARE(sheet.typeIndex(), -1);
