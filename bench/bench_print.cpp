@@ -93,8 +93,9 @@ QString writeCharacter(const QString &folder, int items)
 void open(CharacterSheet &sheet, const QString &file, int items)
 {
     SilentPrompter prompter;
-    FileCommands::load(
-        sheet, file, [](const QString &) { return true; }, prompter);
+    CharacterTypes::AllowedTypes allowAll{};
+    allowAll.fill(true);
+    FileCommands::load(sheet, file, allowAll, prompter);
     if (sheet.itemCount(SheetList::Songs) != items / SheetListCount)
         qFatal("the character was not opened");
 }
