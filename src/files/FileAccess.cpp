@@ -1,6 +1,8 @@
 #include "files/FileAccess.h"
 
 #include "files/IoError.h"
+#include "files/OutsideFile.h"
+#include "sheet/QuillError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,12 +12,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace FileAccess {
 namespace {
 
 using IoError::Use;
 
-// Opens without blocking on a pipe that has no other end, then reads and writes blocking again.
+// Opens without blocking on a pipe that has no other end, then writes blocking again.
 int openUnblocked(const QByteArray &path, int flags)
 {
     const int fd = ::open(path.constData(), flags | O_NONBLOCK | O_CLOEXEC);
@@ -46,9 +50,13 @@ int writeAll(int fd, QByteArrayView bytes)
     return 0;
 }
 
-void writeInPlace(const QString &name, QByteArrayView bytes)
+void writeInPlace(const QString &name, const struct stat &target, QByteArrayView bytes)
 {
     const int fd = openUnblocked(QFile::encodeName(name), O_WRONLY | O_TRUNC);
+    // The error number alone ("I/O error 6") would tell the user nothing.
+    if (fd < 0 && errno == ENXIO && S_ISFIFO(target.st_mode))
+        throw QuillError(u"The character was not saved: \"%1\" is a named pipe, and no program "
+                         u"is reading from it"_s.arg(name));
     if (fd < 0)
         IoError::raiseErrno(errno, Use::Create, name);
     if (const int error = writeAll(fd, bytes))
@@ -103,32 +111,12 @@ void syncFolder(const QString &target)
 
 QByteArray readAll(const QString &name)
 {
-    const int fd = openUnblocked(QFile::encodeName(name), O_RDONLY);
-    if (fd < 0)
-        IoError::raiseErrno(errno, Use::Read, name);
-    struct stat st = {};
-    if (::fstat(fd, &st) != 0)
-        fail(fd, errno, Use::Read, name);
-    if (S_ISDIR(st.st_mode))
-        fail(fd, EISDIR, Use::Read, name);
-    QByteArray bytes;
-    qsizetype size = 0;
-    bytes.resize(S_ISREG(st.st_mode) ? qsizetype(st.st_size) + 1 : 65536);
-    for (;;) {
-        if (size == bytes.size())
-            bytes.resize(size * 2);
-        const ssize_t n = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            fail(fd, errno, Use::Read, name);
-        if (n == 0)
-            break;
-        size += n;
-    }
-    ::close(fd);
-    bytes.truncate(size);
-    return bytes;
+    OutsideFile::Result file = OutsideFile::read(name, OutsideFile::characterFile);
+    if (file.error)
+        IoError::raiseErrno(file.error, Use::Read, name);
+    if (!file.refusal.isEmpty())
+        throw QuillError(u"The character file \"%1\" cannot be read: %2"_s.arg(name, file.refusal));
+    return std::move(file.bytes);
 }
 
 void replace(const QString &name, QByteArrayView bytes)
@@ -140,7 +128,7 @@ void replace(const QString &name, QByteArrayView bytes)
     if (exists && S_ISDIR(old.st_mode))
         IoError::raiseErrno(EISDIR, Use::Create, name);
     if (exists && !S_ISREG(old.st_mode))
-        return writeInPlace(name, bytes);
+        return writeInPlace(name, old, bytes);
     // The rename would replace a file that its owner made read-only.
     if (exists && ::access(QFile::encodeName(name).constData(), W_OK) != 0)
         IoError::raiseErrno(errno, Use::Create, name);

@@ -5,10 +5,12 @@
 #include <QString>
 
 // Whole-file reads and writes for the character files. Every failure raises the text of its I/O
-// code (IoError); nothing is left half done.
+// code (IoError) or a message of its own; nothing is left half done.
 namespace FileAccess {
 
-// The whole content of the file.
+// The whole content of a character file. A name that stands for anything but a regular file, or
+// for one larger than a character file may be, is refused with a message that names it and
+// says why.
 QByteArray readAll(const QString &name);
 
 // Replaces the file's content with `bytes` or, on any failure, leaves it exactly as it was. The

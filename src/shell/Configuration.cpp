@@ -1,11 +1,12 @@
 #include "shell/Configuration.h"
 
+#include "sheet/Prompter.h"
 #include "shell/ProfileFile.h"
 #include "shell/cMain.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
+#include <QVariant>
 #include <array>
 #include <functional>
 
@@ -46,6 +47,15 @@ const std::array<Setting, 16> &settings()
     return all;
 }
 
+// Set on the window when the settings file found at start-up was refused.
+constexpr const char *ignoredSettingsProperty = "quillmarkIgnoredSettingsFile";
+
+QString ignoredSettingsMessage(const QString &path, const QString &refusal)
+{
+    return u"The settings file %1 was ignored: %2. Every character type and resource kind is "
+           u"offered, and closing the window leaves that file as it is."_s.arg(path, refusal);
+}
+
 // Formed anew each time: the current folder may change while the program runs. Once the current
 // folder has been removed its path is empty; the bare name then fails to be written, with its
 // error, where the path formed from it would have been the root folder's.
@@ -70,21 +80,35 @@ void storeSettings(const QString &path, const std::function<bool(const Setting &
 void loadConfiguration(TMainForm *form)
 {
     const QString path = settingsPath();
-    // A folder of that name is no settings file; creating one there fails with a clear error.
-    if (!QFileInfo(path).isFile()) {
+    const ProfileFile::Content file = ProfileFile::load(path);
+    form->setProperty(ignoredSettingsProperty, QVariant());
+    switch (file.state) {
+    case ProfileFile::Content::State::NoFile:
+        // A folder of that name is no settings file; creating one there fails with a clear error.
         storeSettings(path, [](const Setting &) { return true; });
         return;
+    case ProfileFile::Content::State::Refused:
+        // The boxes stay on, and the close leaves the file alone: it was never read.
+        form->setProperty(ignoredSettingsProperty, path);
+        form->prompter().inform(ignoredSettingsMessage(path, file.refusal));
+        return;
+    case ProfileFile::Content::State::Unreadable:
+    case ProfileFile::Content::State::Read:
+        break;
     }
     // A changed state raises the box's toggled signal, which runs its click handler at once.
     for (const Setting &s : settings()) {
-        const bool on = ProfileFile::readBool(path, s.section, s.key, true);
+        const bool on = ProfileFile::boolIn(file.bytes, s.section, s.key, true);
         form->control<QCheckBox>(s.checkBox)->setChecked(on);
     }
 }
 
 void storeConfiguration(TMainForm *form)
 {
-    storeSettings(settingsPath(), [form](const Setting &s) {
+    const QString path = settingsPath();
+    if (form->property(ignoredSettingsProperty).toString() == path)
+        return;
+    storeSettings(path, [form](const Setting &s) {
         return form->control<QCheckBox>(s.checkBox)->isChecked();
     });
 }

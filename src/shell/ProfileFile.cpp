@@ -1,12 +1,12 @@
 #include "shell/ProfileFile.h"
 
+#include "files/OutsideFile.h"
 #include "sheet/IntText.h"
 #include "sheet/QuillError.h"
 #include "shell/ProfileText.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -16,10 +16,10 @@ namespace {
 
 std::optional<QByteArray> readContent(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    Content content = load(path);
+    if (content.state != Content::State::Read)
         return std::nullopt;
-    return file.readAll();
+    return std::move(content.bytes);
 }
 
 [[noreturn]] void unableToWrite(const QString &path)
@@ -42,20 +42,47 @@ void replaceContent(const QString &path, const QByteArray &content)
 
 } // namespace
 
+Content load(const QString &path)
+{
+    OutsideFile::Result file = OutsideFile::read(path, OutsideFile::settingsFile);
+    Content content;
+    if (file.ok()) {
+        content.state = Content::State::Read;
+        content.bytes = std::move(file.bytes);
+    } else if (!file.refusal.isEmpty()) {
+        content.state = Content::State::Refused;
+        content.refusal = file.refusal;
+    } else if (file.error != ENOENT && file.error != ENOTDIR && file.error != EISDIR) {
+        content.state = Content::State::Unreadable;
+    }
+    return content;
+}
+
+QString stringIn(const QByteArray &content, const QString &section, const QString &key,
+                 const QString &defaultValue)
+{
+    const auto value = ProfileText::value(content, section.toUtf8(), key.toUtf8());
+    return value ? QString::fromUtf8(*value) : defaultValue;
+}
+
+bool boolIn(const QByteArray &content, const QString &section, const QString &key,
+            bool defaultValue)
+{
+    const auto number = IntText::parse(stringIn(content, section, key, QString()));
+    return number ? *number != 0 : defaultValue;
+}
+
 QString readString(const QString &path, const QString &section, const QString &key,
                    const QString &defaultValue)
 {
     const auto content = readContent(path);
-    if (!content)
-        return defaultValue;
-    const auto value = ProfileText::value(*content, section.toUtf8(), key.toUtf8());
-    return value ? QString::fromUtf8(*value) : defaultValue;
+    return content ? stringIn(*content, section, key, defaultValue) : defaultValue;
 }
 
 bool readBool(const QString &path, const QString &section, const QString &key, bool defaultValue)
 {
-    const auto number = IntText::parse(readString(path, section, key, QString()));
-    return number ? *number != 0 : defaultValue;
+    const auto content = readContent(path);
+    return content ? boolIn(*content, section, key, defaultValue) : defaultValue;
 }
 
 void writeString(const QString &path, const QString &section, const QString &key,
@@ -66,14 +93,11 @@ void writeString(const QString &path, const QString &section, const QString &key
 
 void writeStrings(const QString &path, const QList<Entry> &entries)
 {
-    QByteArray content;
-    if (QFileInfo::exists(path)) {
-        // A file that exists but cannot be read is not overwritten: its other lines would be lost.
-        const auto existing = readContent(path);
-        if (!existing)
-            unableToWrite(path);
-        content = *existing;
-    }
+    // A file that exists but cannot be read is not overwritten: its other lines would be lost.
+    const Content existing = load(path);
+    if (existing.state == Content::State::Unreadable || existing.state == Content::State::Refused)
+        unableToWrite(path);
+    QByteArray content = existing.bytes;
     for (const Entry &e : entries)
         content =
             ProfileText::withValue(content, e.section.toUtf8(), e.key.toUtf8(), e.value.toUtf8());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -7,6 +8,33 @@
 // keeps every other line of the file as it was and replaces the file in one step, so a failure
 // never leaves it half written.
 namespace ProfileFile {
+
+// A whole settings file, read once so that every key can be taken from it.
+struct Content
+{
+    enum class State
+    {
+        NoFile,     // nothing of that name, or a folder
+        Read,       // `bytes` holds the file
+        Unreadable, // a regular file that could not be read (no permission, an I/O error)
+        Refused,    // not a regular file, or far too large for a settings file
+    };
+    State state = State::NoFile;
+    QByteArray bytes;
+    // Why a refused file was not read: "it is a named pipe, not a regular file".
+    QString refusal;
+};
+
+// Never blocks on a pipe or a device, and never reads more than a settings file may hold.
+Content load(const QString &path);
+
+// The key's value in a file's content, or the default when the section or the key is missing.
+QString stringIn(const QByteArray &content, const QString &section, const QString &key,
+                 const QString &defaultValue);
+
+// The key read as a switch, as readBool() reads it.
+bool boolIn(const QByteArray &content, const QString &section, const QString &key,
+            bool defaultValue);
 
 // The key's value, or the default when the file, the section or the key is missing or the file
 // cannot be read.
@@ -19,7 +47,8 @@ QString readString(const QString &path, const QString &section, const QString &k
 bool readBool(const QString &path, const QString &section, const QString &key, bool defaultValue);
 
 // Stores the value, creating the file when it is missing; raises "Unable to write to <path>"
-// when the file cannot be written.
+// when the file cannot be written, or when it exists but cannot be read (or is refused as by
+// load()), since its other lines would then be lost.
 void writeString(const QString &path, const QString &section, const QString &key,
                  const QString &value);
 

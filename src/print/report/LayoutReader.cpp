@@ -1,13 +1,14 @@
 #include "print/report/LayoutReader.h"
 
+#include "files/OutsideFile.h"
 #include "print/report/LayoutValues.h"
 #include "sheet/QuillError.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QXmlStreamReader>
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -23,12 +24,13 @@ const QStringList boxAttributes = {u"name"_s, u"x"_s, u"y"_s, u"width"_s, u"heig
 class Reader
 {
 public:
-    Reader(QIODevice *device, const QString &path)
-        : m_xml(device), m_path(path), m_folder(QFileInfo(path).absoluteDir())
+    Reader(const QByteArray &text, const QString &path)
+        : m_xml(text), m_path(path), m_folder(QFileInfo(path).absoluteDir())
     {
     }
 
     LayoutProject project();
+    void endOfDocument();
 
 private:
     [[noreturn]] void fail(const QString &what) const;
@@ -186,6 +188,27 @@ LayoutProject Reader::project()
     return project;
 }
 
+// Only comments, processing instructions and blanks may follow the end of <project>.
+void Reader::endOfDocument()
+{
+    while (!m_xml.atEnd()) {
+        switch (m_xml.readNext()) {
+        case QXmlStreamReader::Invalid:
+            fail(m_xml.errorString());
+        case QXmlStreamReader::Comment:
+        case QXmlStreamReader::ProcessingInstruction:
+        case QXmlStreamReader::EndDocument:
+            break;
+        case QXmlStreamReader::Characters:
+            if (m_xml.isWhitespace())
+                break;
+            [[fallthrough]];
+        default:
+            fail(u"nothing may follow the end of <project>"_s);
+        }
+    }
+}
+
 LayoutReport Reader::report(const LayoutFont &inherited)
 {
     checkAttributes({u"name"_s});
@@ -315,14 +338,18 @@ QString missingProjectMessage(const QString &path)
 
 LayoutProject read(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         throw QuillError(missingProjectMessage(path));
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::layoutFile);
+    if (!file.ok())
         throw QuillError(u"The reporting project \"%1\" cannot be read: %2"_s.arg(
-            path, info.isDir() ? u"it is a folder"_s : file.errorString()));
-    return Reader(&file, path).project();
+            path, file.error == EISDIR     ? u"it is a folder"_s
+                  : file.refusal.isEmpty() ? qt_error_string(file.error)
+                                           : file.refusal));
+    Reader reader(file.bytes, path);
+    LayoutProject project = reader.project();
+    reader.endOfDocument();
+    return project;
 }
 
 } // namespace LayoutReader

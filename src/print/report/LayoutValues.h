@@ -26,7 +26,11 @@ Qt::Alignment vertical(const QString &text, QString &error);
 // Memos continue by default; text fields and labels shrink.
 Overflow overflow(const QString &text, PartKind kind, QString &error);
 
-// An image file that lies in the layout's own folder.
+// An image a layout may show: enough for a full page at 600 dots per inch.
+inline constexpr qint64 maximumImagePixels = 40'000'000;
+
+// An image file that lies in the layout's own folder, read as any outside file is (see
+// OutsideFile) and at most maximumImagePixels large.
 QImage image(const QDir &folder, const QString &source, QString &error);
 
 } // namespace LayoutValues

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Whole-file reads of everything that comes from outside the program: the character files, the
+// settings file, the report layout and its images. A name may stand for anything (a named pipe,
+// a device, a file far larger than any real one), so only a regular file is read, only up to the
+// size limit of its kind, and the memory taken is the file's size plus a small margin.
+namespace OutsideFile {
+
+// A kind of file: its name in a refusal and the largest size a real file of the kind reaches.
+struct Kind
+{
+    const char16_t *name;
+    qint64 maxBytes;
+};
+
+// A character of 1,000,000 items is about 40 MB; the program writes about 350 bytes of settings.
+inline constexpr Kind characterFile{u"a character file", qint64(64) << 20};
+inline constexpr Kind settingsFile{u"a settings file", qint64(1) << 20};
+inline constexpr Kind layoutFile{u"a report layout", qint64(16) << 20};
+inline constexpr Kind imageFile{u"an image file", qint64(64) << 20};
+
+struct Result
+{
+    QByteArray bytes;
+    // The errno of a failed look-up, open or read (EISDIR for a folder); 0 otherwise.
+    int error = 0;
+    // Why the file was not read, as the end of a sentence: "it is a named pipe, not a regular
+    // file"; empty otherwise.
+    QString refusal;
+
+    bool ok() const { return error == 0 && refusal.isEmpty(); }
+};
+
+// Never blocks on a pipe or a device: neither is opened for reading.
+Result read(const QString &name, const Kind &kind);
+
+} // namespace OutsideFile
