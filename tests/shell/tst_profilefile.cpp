@@ -1,9 +1,12 @@
+#include "fault/SpecialFiles.h"
+#include "fault/Watchdog.h"
 #include "sheet/QuillError.h"
 #include "shell/ProfileFile.h"
 #include "shell/ProfileText.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +33,8 @@ private Q_SLOTS:
     void unwritableTargetRaisesAndLeavesNoTrace();
     void keepsThePermissionsOfTheFile();
     void failedWriteKeepsTheOldFile();
+    void refusesWhatIsNoSettingsFile_data();
+    void refusesWhatIsNoSettingsFile();
 };
 
 namespace {
@@ -342,6 +347,56 @@ void TestProfileFile::failedWriteKeepsTheOldFile()
     QVERIFY(raised);
     QCOMPARE(readAll(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"quillmark.ini"_s});
+}
+
+void TestProfileFile::refusesWhatIsNoSettingsFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("pipe") << u"fifo"_s << u"it is a named pipe, not a regular file"_s;
+    QTest::newRow("pipe with a writer")
+        << u"fifo with a writer"_s << u"it is a named pipe, not a regular file"_s;
+    QTest::newRow("/dev/zero") << u"link to /dev/zero"_s << u"it is a device, not a regular file"_s;
+    QTest::newRow("100 MB") << u"sparse 104857600"_s
+                            << u"it is too large: 100.0 MB, where a settings file may have at "
+                               u"most 1 MB"_s;
+}
+
+// Read and write alike leave such a file alone; the write raises, as for an unreadable file.
+void TestProfileFile::refusesWhatIsNoSettingsFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"quillmark.ini"_s);
+    const int keep = makeSpecialFile(path, kind);
+    QVERIFY(keep != -2);
+    const QFileInfo before(path);
+    ProfileFile::Content content;
+    QString error;
+    {
+        Watchdog watchdog(QTest::currentDataTag());
+        content = ProfileFile::load(path);
+        QVERIFY(ProfileFile::readBool(path, u"Resource Types"_s, u"Songs"_s, true));
+        try {
+            ProfileFile::writeString(path, u"Resource Types"_s, u"Songs"_s, u"0"_s);
+        } catch (const QuillError &e) {
+            error = e.message();
+        }
+    }
+    if (keep >= 0)
+        ::close(keep);
+    QCOMPARE(int(content.state), int(ProfileFile::Content::State::Refused));
+    QCOMPARE(content.refusal, why);
+    QVERIFY(content.bytes.isEmpty());
+    QCOMPARE(error, u"Unable to write to "_s + path);
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{u"quillmark.ini"_s});
 }
 
