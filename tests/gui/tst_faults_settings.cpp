@@ -1,6 +1,9 @@
 // The settings file when it cannot be written: at start and at close the error box names the
 // file, the window keeps running, and a settings file already there keeps its content. Closing
-// stays refused while the cause lasts; File > Exit still leaves.
+// stays refused while the cause lasts; File > Exit still leaves. A settings file that is no
+// regular file, or far too large, is ignored with one message and left alone.
+#include "fault/SpecialFiles.h"
+#include "fault/Watchdog.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
@@ -10,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +46,8 @@ private Q_SLOTS:
     void startInAFolderThatWasRemoved();
     void closeAfterTheCurrentFolderWasRemoved();
     void closeOnAFullDiskKeepsTheOldFile();
+    void settingsFileThatIsRefusedAtStart_data();
+    void settingsFileThatIsRefusedAtStart();
 
 private:
     // Runs File > Exit from inside the event loop and returns the loop's exit code.
@@ -152,6 +158,56 @@ void TestFaultsSettings::closeOnAFullDiskKeepsTheOldFile()
     // With room again the close stores the changed box.
     QVERIFY(m_form->close());
     QVERIFY(contentOf(path).contains("Songs=0"));
+}
+
+void TestFaultsSettings::settingsFileThatIsRefusedAtStart_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("pipe") << u"fifo"_s << u"it is a named pipe, not a regular file"_s;
+    QTest::newRow("/dev/zero") << u"link to /dev/zero"_s << u"it is a device, not a regular file"_s;
+    QTest::newRow("100 MB") << u"sparse 104857600"_s
+                            << u"it is too large: 100.0 MB, where a settings file may have at "
+                               u"most 1 MB"_s;
+}
+
+// The window appears with every box on, says once that the file was ignored, and closes
+// without touching the file, even after a box was changed.
+void TestFaultsSettings::settingsFileThatIsRefusedAtStart()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, why);
+    const QString path = QDir::current().filePath(u"quillmark.ini"_s);
+    QCOMPARE(makeSpecialFile(path, kind), -1);
+    const QFileInfo before(path);
+    ModalWatcher watcher;
+    bool closed = false;
+    {
+        Watchdog watchdog(QTest::currentDataTag());
+        m_form = std::make_unique<TMainForm>();
+        m_form->show();
+        QTRY_COMPARE(watcher.seen().size(), 1);
+        QVERIFY(m_form->isVisible());
+        for (const QCheckBox *box : m_form->findChildren<QCheckBox *>())
+            QVERIFY2(box->isChecked(), qPrintable(box->objectName()));
+        m_form->control<QCheckBox>(u"SongsCheckBox"_s)->click();
+        closed = m_form->close();
+    }
+    const ModalWatcher::Box box = watcher.seen().constFirst();
+    QCOMPARE(box.text, u"The settings file %1 was ignored: %2. Every character type and resource "
+                       u"kind is offered, and closing the window leaves that file as it is."_s.arg(
+                           path, why));
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QVERIFY(!watcher.unexpected());
+    QVERIFY(closed);
+    QCOMPARE(watcher.seen().size(), 1);
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                       QDir::NoDotAndDotDot),
+             QStringList{u"quillmark.ini"_s});
 }
 
 QTEST_MAIN(TestFaultsSettings)
