@@ -1,3 +1,5 @@
+#include "fault/SpecialFiles.h"
+#include "fault/Watchdog.h"
 #include "print/report/LayoutReader.h"
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/ReportOutput.h"
@@ -35,6 +37,12 @@ private Q_SLOTS:
     void damagedFileNamesTheFileAndLine_data();
     void damagedFileNamesTheFileAndLine();
     void folderInsteadOfAFile();
+    void refusesWhatIsNoLayout_data();
+    void refusesWhatIsNoLayout();
+    void refusesAnImageThatIsNoImageFile_data();
+    void refusesAnImageThatIsNoImageFile();
+    void nothingButCommentsAfterTheProject_data();
+    void nothingButCommentsAfterTheProject();
     void lengthsInTheUnitsOfThePage_data();
     void lengthsInTheUnitsOfThePage();
     void textsAreKeptUntilClose();
@@ -200,6 +208,115 @@ void TestLayout::folderInsteadOfAFile()
     const QString folder = path(u"qmsheet.rav"_s);
     QCOMPARE(errorOf([&] { LayoutReader::read(folder); }),
              u"The reporting project \"%1\" cannot be read: it is a folder"_s.arg(folder));
+}
+
+void TestLayout::refusesWhatIsNoLayout_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("why");
+    const QString pipe = u"it is a named pipe, not a regular file"_s;
+    QTest::newRow("pipe") << u"fifo"_s << pipe;
+    QTest::newRow("pipe with a writer") << u"fifo with a writer"_s << pipe;
+    QTest::newRow("/dev/zero") << u"link to /dev/zero"_s << u"it is a device, not a regular file"_s;
+    QTest::newRow("one byte over the limit")
+        << u"sparse 16777217"_s
+        << u"it is too large: 16.0 MB, where a report layout may have at most 16 MB"_s;
+}
+
+void TestLayout::refusesWhatIsNoLayout()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, why);
+    const QString file = path(u"special.rav"_s);
+    const int keep = makeSpecialFile(file, kind);
+    QVERIFY(keep != -2);
+    ReportProject project(m_output);
+    project.setProjectFile(file);
+    QString error;
+    {
+        Watchdog watchdog(QTest::currentDataTag());
+        error = errorOf([&] { project.open(); });
+    }
+    if (keep >= 0)
+        ::close(keep);
+    QFile::remove(file);
+    QCOMPARE(error, u"The reporting project \"%1\" cannot be read: %2"_s.arg(file, why));
+    QVERIFY(!project.isOpen());
+}
+
+void TestLayout::refusesAnImageThatIsNoImageFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("why"); // after the image's path
+    QTest::newRow("pipe") << u"fifo"_s << QByteArray()
+                          << u"cannot be read: it is a named pipe, not a regular file"_s;
+    QTest::newRow("/dev/urandom") << u"link to /dev/urandom"_s << QByteArray()
+                                  << u"cannot be read: it is a device, not a regular file"_s;
+    // Only the header is there: the size is refused before any pixel is decoded.
+    QTest::newRow("50 million pixels")
+        << QString() << QByteArray("P5\n10000 5000\n255\n")
+        << u"is too large: 10000 by 5000 pixels, where an image may have at most 40 million "
+           u"pixels"_s;
+    QTest::newRow("not an image") << QString() << QByteArray("GIF? no") << u"cannot be read"_s;
+}
+
+void TestLayout::refusesAnImageThatIsNoImageFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString image = dir.filePath(u"picture.pgm"_s);
+    const int keep = kind.isEmpty() ? -1 : makeSpecialFile(image, kind);
+    QVERIFY(keep != -2);
+    if (kind.isEmpty()) {
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    const QString layout = dir.filePath(u"qmsheet.rav"_s);
+    QVERIFY(
+        writeLayout(layout, R"(<image x="0" y="0" width="10" height="10" source="picture.pgm"/>)"));
+    QString error;
+    {
+        Watchdog watchdog(QTest::currentDataTag());
+        error = errorOf([&] { LayoutReader::read(layout); });
+    }
+    if (keep >= 0)
+        ::close(keep);
+    QCOMPARE(error,
+             u"The reporting project \"%1\" is damaged in line 5: the image \"%2\" %3."_s.arg(
+                 layout, image, why));
+}
+
+void TestLayout::nothingButCommentsAfterTheProject_data()
+{
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("error"); // empty when the layout is read
+    const QString nothingMore = u"Extra content at end of document."_s;
+    QTest::newRow("blanks") << QByteArray("\n  \n\t") << QString();
+    QTest::newRow("comment") << QByteArray("<!-- made by hand -->\n") << QString();
+    QTest::newRow("processing instruction") << QByteArray("<?tidy done?>\n") << QString();
+    QTest::newRow("text") << QByteArray("\nleft over\n") << u"2: "_s + nothingMore;
+    QTest::newRow("second root") << QByteArray("\n\n<project/>") << u"3: "_s + nothingMore;
+    QTest::newRow("second root after a comment")
+        << QByteArray("<!-- x -->\n<report name=\"R\"/>") << u"2: "_s + nothingMore;
+}
+
+void TestLayout::nothingButCommentsAfterTheProject()
+{
+    QFETCH(QByteArray, after);
+    QFETCH(QString, error);
+    const QString file = path(u"after.rav"_s);
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write("<project><report name=\"Report1\"><page name=\"Page1\"/></report></project>" +
+              after);
+    out.close();
+    const QString message = errorOf([&] { LayoutReader::read(file); });
+    QCOMPARE(message, error.isEmpty() ? QString()
+                                      : u"The reporting project \"%1\" is damaged in line %2"_s.arg(
+                                            file, error));
 }
 
 void TestLayout::lengthsInTheUnitsOfThePage_data()

@@ -188,25 +188,14 @@ LayoutProject Reader::project()
     return project;
 }
 
-// Only comments, processing instructions and blanks may follow the end of <project>.
+// Reads on to the end: a well-formed file holds only comments, processing instructions and
+// blanks after the end of its root element, and the reader raises an error for anything else.
 void Reader::endOfDocument()
 {
-    while (!m_xml.atEnd()) {
-        switch (m_xml.readNext()) {
-        case QXmlStreamReader::Invalid:
-            fail(m_xml.errorString());
-        case QXmlStreamReader::Comment:
-        case QXmlStreamReader::ProcessingInstruction:
-        case QXmlStreamReader::EndDocument:
-            break;
-        case QXmlStreamReader::Characters:
-            if (m_xml.isWhitespace())
-                break;
-            [[fallthrough]];
-        default:
-            fail(u"nothing may follow the end of <project>"_s);
-        }
-    }
+    while (!m_xml.atEnd())
+        m_xml.readNext();
+    if (m_xml.hasError())
+        fail(m_xml.errorString());
 }
 
 LayoutReport Reader::report(const LayoutFont &inherited)
