@@ -36,8 +36,8 @@ namespace CharacterFileFormat {
 // would break the lines apart or end the file early, so each is written as a blank.
 QByteArray encode(const CharacterFile &file);
 
-// Reads UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise. A Ctrl-Z ends the text;
-// CR LF, a lone CR and a lone LF each end a line. The type line is converted (raising the
+// Reads each line as UTF-8 when it is valid UTF-8, as Windows-1252 otherwise. A Ctrl-Z ends the
+// text; CR LF, a lone CR and a lone LF each end a line. The type line is converted (raising the
 // conversion error) and clamped to -1..7. Nothing after the tenth marker is looked at.
 CharacterFile decode(QByteArrayView bytes);
 

@@ -11,71 +11,81 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Files written on the older Windows platform are Windows-1252; everything this program writes
-// is UTF-8. A text that decodes as UTF-8 without error is taken as UTF-8.
-QString decodeText(QByteArrayView bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder windows1252("windows-1252");
-    // A Qt built without its codec library knows only Latin-1, which differs in 0x80 to 0x9F.
-    return windows1252.isValid() ? QString(windows1252(bytes)) : QString::fromLatin1(bytes);
-}
-
-// Hands out the lines of a text one at a time; CR LF, CR and LF each end a line.
-class LineReader
+// is UTF-8. Each line is taken as UTF-8 when it decodes without error, so a file that gained a
+// Windows-1252 line from another editor keeps its UTF-8 lines right.
+class LineDecoder
 {
 public:
-    explicit LineReader(QStringView text) : m_text(text) {}
+    QString decode(QByteArrayView line)
+    {
+        m_utf8.resetState();
+        QString text = m_utf8(line);
+        if (!m_utf8.hasError())
+            return text;
+        if (!m_windows1252)
+            m_windows1252.emplace("windows-1252");
+        // A Qt built without its codec library knows only Latin-1, which differs in 0x80 to 0x9F.
+        if (!m_windows1252->isValid())
+            return QString::fromLatin1(line);
+        m_windows1252->resetState();
+        return (*m_windows1252)(line);
+    }
 
-    std::optional<QStringView> next()
+private:
+    // A byte-order mark is dropped once, at the start of the file, not at the start of each line;
+    // a sequence cut off by the end of its line is an error, not a wait for more bytes.
+    QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                    QStringDecoder::Flag::Stateless};
+    std::optional<QStringDecoder> m_windows1252;
+};
+
+// Hands out the lines of a text one at a time, each decoded by `decode`; CR LF, CR and LF each
+// end a line. The text is QStringView (already decoded) or QByteArrayView (decoded by the line).
+template <class View, class Decode> class LineReader
+{
+public:
+    LineReader(View text, Decode decode) : m_text(text), m_decode(std::move(decode)) {}
+
+    std::optional<QString> next()
     {
         if (m_pos >= m_text.size())
             return std::nullopt;
         const qsizetype start = m_pos;
         while (m_pos < m_text.size() && !isLineEnd(m_text[m_pos]))
             ++m_pos;
-        const QStringView line = m_text.sliced(start, m_pos - start);
+        const View line = m_text.sliced(start, m_pos - start);
         if (m_pos < m_text.size()) {
-            const QChar lineEnd = m_text[m_pos++];
+            const auto lineEnd = m_text[m_pos++];
             if (lineEnd == u'\r' && m_pos < m_text.size() && m_text[m_pos] == u'\n')
                 ++m_pos;
         }
-        return line;
+        return m_decode(line);
     }
 
     // Past the end of the file every line reads as empty text.
-    QString nextOrEmpty() { return next().value_or(QStringView()).toString(); }
+    QString nextOrEmpty() { return next().value_or(QString()); }
 
 private:
-    static bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+    template <class C> static bool isLineEnd(C c) { return c == u'\r' || c == u'\n'; }
 
-    QStringView m_text;
+    View m_text;
+    Decode m_decode;
     qsizetype m_pos = 0;
 };
 
 // Reads one list up to its marker; false when the text ended first.
-bool readList(LineReader &lines, QStringList &items)
+template <class Lines> bool readList(Lines &lines, QStringList &items)
 {
     while (const auto line = lines.next()) {
         if (*line == u"*")
             return true;
-        items.append(line->toString());
+        items.append(*line);
     }
     return false;
 }
 
-} // namespace
-
-namespace CharacterFileFormat {
-
-CharacterFile decode(QByteArrayView bytes)
+template <class Lines> CharacterFile readLines(Lines &lines)
 {
-    const qsizetype end = bytes.indexOf('\x1a');
-    const QString text = decodeText(end < 0 ? bytes : bytes.first(end));
-    LineReader lines(text);
-
     CharacterFile file;
     file.text(SheetValue::CharacterName) = lines.nextOrEmpty();
     file.typeIndex = std::clamp(IntText::toInt(lines.nextOrEmpty()), -1, 7);
@@ -90,6 +100,29 @@ CharacterFile decode(QByteArrayView bytes)
         }
     }
     return file;
+}
+
+} // namespace
+
+namespace CharacterFileFormat {
+
+CharacterFile decode(QByteArrayView bytes)
+{
+    const qsizetype end = bytes.indexOf('\x1a');
+    QByteArrayView text = end < 0 ? bytes : bytes.first(end);
+    if (text.startsWith("\xef\xbb\xbf"))
+        text = text.sliced(3);
+    // Most files are UTF-8 throughout and are decoded in one go.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    const QString whole = utf8(text);
+    if (!utf8.hasError()) {
+        LineReader lines(QStringView(whole), [](QStringView line) { return line.toString(); });
+        return readLines(lines);
+    }
+    LineDecoder decoder;
+    LineReader lines(text, [&decoder](QByteArrayView line) { return decoder.decode(line); });
+    return readLines(lines);
 }
 
 } // namespace CharacterFileFormat

@@ -144,7 +144,7 @@ void TestCharacterFile::lineEnds()
 
 void TestCharacterFile::encodings_data()
 {
-    // The whole file decides: one byte that is not UTF-8 makes every line Windows-1252.
+    // Each line decides: a line that is not UTF-8 is Windows-1252, and the others stay UTF-8.
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("choir");
     QTest::addColumn<QString>("nameText");
@@ -159,7 +159,12 @@ void TestCharacterFile::encodings_data()
         << QByteArray("\x80 \x93x\x94") << QByteArray("Ofanim") << u"€ \u201cx\u201d"_s
         << u"Ofanim"_s;
     QTest::newRow("UTF-8 text with one Windows-1252 byte")
-        << QByteArray("Ren\xc3\xa9") << QByteArray("S\xe9raphim") << u"RenÃ©"_s << u"Séraphim"_s;
+        << QByteArray("Ren\xc3\xa9") << QByteArray("S\xe9raphim") << u"René"_s << u"Séraphim"_s;
+    QTest::newRow("Windows-1252 bytes that happen to be valid UTF-8")
+        << QByteArray("\xc3\xa9t\xc3\xa9") << QByteArray("caf\xe9") << u"été"_s << u"café"_s;
+    QTest::newRow("byte-order mark only at the start")
+        << QByteArray("\xef\xbb\xbfZo\xc3\xab") << QByteArray("\xef\xbb\xbfx") << u"Zoë"_s
+        << u"\ufeffx"_s;
     QTest::newRow("UTF-8 byte-order mark dropped")
         << QByteArray("\xef\xbb\xbfZo\xc3\xab") << QByteArray("Ofanim") << u"Zoë"_s << u"Ofanim"_s;
 }
