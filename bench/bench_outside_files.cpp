@@ -36,6 +36,7 @@ public:
     bool confirm(const QString &) override { return false; }
     QString openFileName() override { return {}; }
     QString saveFileName() override { return {}; }
+    QString pdfFileName() override { return {}; }
 };
 
 struct Case

@@ -230,7 +230,7 @@ void TestLayout::refusesWhatIsNoLayout()
     const QString file = path(u"special.rav"_s);
     const int keep = makeSpecialFile(file, kind);
     QVERIFY(keep != -2);
-    ReportProject project(m_output);
+    LayoutReportEngine project(m_output);
     project.setProjectFile(file);
     QString error;
     {
@@ -241,7 +241,7 @@ void TestLayout::refusesWhatIsNoLayout()
         ::close(keep);
     QFile::remove(file);
     QCOMPARE(error, u"The reporting project \"%1\" cannot be read: %2"_s.arg(file, why));
-    QVERIFY(!project.isOpen());
+    QVERIFY(!project.find(u"Report1.Page1"_s));
 }
 
 void TestLayout::refusesAnImageThatIsNoImageFile_data()
