@@ -59,7 +59,9 @@ QString readAsKind(const QString &file, const QString &path)
             CharacterSheet sheet;
             NoPrompter prompter;
             FileCommands::load(
-                sheet, path, [](const QString &) { return true; }, prompter);
+                sheet, path,
+                CharacterTypes::AllowedTypes{true, true, true, true, true, true, true, true},
+                prompter);
         } else if (file == u"save"_s) {
             FileCommands::store(CharacterSheet(), path);
         } else if (file == u"settings"_s) {

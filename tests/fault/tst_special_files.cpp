@@ -65,7 +65,9 @@ void TestSpecialFiles::openRefusesWhatIsNoCharacterFile()
         Watchdog watchdog(QTest::currentDataTag());
         try {
             FileCommands::load(
-                sheet, name, [](const QString &) { return true; }, prompter);
+                sheet, name,
+                CharacterTypes::AllowedTypes{true, true, true, true, true, true, true, true},
+                prompter);
         } catch (const QuillError &e) {
             error = e.message();
         }
