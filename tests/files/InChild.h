@@ -3,15 +3,24 @@
 #include <QByteArray>
 #include <functional>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 // Runs `body` in a forked child and returns what it reported, so that a test can lower the
-// child's rights or limits without touching the test process. Root passes every permission
-// check, so with `asNobody` a root child first becomes the unprivileged user "nobody"; the
-// report is "cannot drop privileges" when that is refused.
+// child's rights or limits without touching the test process.
+//
+// A test that needs a write or a read to be refused takes the permission away from everyone,
+// the file's owner included, so that it is refused for whoever runs the test. Only root still
+// gets through, so with `asNobody` a child running as root first becomes the unprivileged user
+// "nobody"; every other user keeps its own rights. The report is "cannot drop privileges" when
+// root may not become nobody here (no such user, or no right to change user).
 inline QByteArray inChild(bool asNobody, const std::function<QByteArray()> &body)
 {
+    const bool drop = asNobody && ::geteuid() == 0;
+    const passwd *nobody = drop ? ::getpwnam("nobody") : nullptr;
+    const uid_t uid = nobody ? nobody->pw_uid : 0;
+    const gid_t gid = nobody ? nobody->pw_gid : 0;
     int fds[2];
     if (::pipe(fds) != 0)
         return "pipe failed";
@@ -24,8 +33,8 @@ inline QByteArray inChild(bool asNobody, const std::function<QByteArray()> &body
     if (pid == 0) {
         ::close(fds[0]);
         QByteArray report;
-        if (asNobody && ::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+        if (drop && (uid == 0 || ::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 ||
+                     ::setuid(uid) != 0 || ::geteuid() == 0))
             report = "cannot drop privileges";
         else
             report = body();
@@ -40,6 +49,7 @@ inline QByteArray inChild(bool asNobody, const std::function<QByteArray()> &body
         report.append(buffer, n);
     ::close(fds[0]);
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        report += " | the child did not end cleanly";
     return report;
 }

@@ -21,6 +21,23 @@ namespace {
 
 const QString refusal = u"Current configuration does not allow this Character Type."_s;
 
+// Runs `body` in a child as described in InChild.h. The child first makes sure it can see
+// `file` at all, so that a folder it may not even enter does not pass for the refusal a test
+// looks for.
+QByteArray inChildSeeing(const QString &file, const std::function<QByteArray()> &body)
+{
+    return inChild(true, [&] {
+        return QFileInfo::exists(file) ? body()
+                                       : QByteArray("the test folder is out of this user's reach");
+    });
+}
+
+// The error `command` raised in such a child.
+QByteArray errorInChild(const QString &file, const std::function<void()> &command)
+{
+    return inChildSeeing(file, [&] { return errorOf(command).toUtf8(); });
+}
+
 } // namespace
 
 class TestFileCommands : public QObject
@@ -29,6 +46,7 @@ class TestFileCommands : public QObject
 
 private Q_SLOTS:
     void init();
+    void cleanup();
 
     void newCharacter_data();
     void newCharacter();
@@ -87,6 +105,13 @@ void TestFileCommands::init()
     m_asked.clear();
     disconnect(&m_sheet, nullptr, this, nullptr);
     recordChoices(m_sheet);
+}
+
+void TestFileCommands::cleanup()
+{
+    // A test may have locked its folder; its owner must be able to empty and remove it again.
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_dir.reset();
 }
 
 void TestFileCommands::newCharacter_data()
@@ -252,7 +277,7 @@ void TestFileCommands::unreadableFileLeavesTheSheet()
     QVERIFY(QFile::setPermissions(path(u"locked.qmc"_s), QFile::WriteOwner));
     QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner |
                                                      QFile::ExeOwner | QFile::ExeOther));
-    const QByteArray report = inChild(true, [&] {
+    const QByteArray report = inChildSeeing(path(u"locked.qmc"_s), [&] {
         const QString error = errorOf([&] {
             FileCommands::load(m_sheet, path(u"locked.qmc"_s), allowing(true), m_prompter);
         });
@@ -297,12 +322,11 @@ void TestFileCommands::failedSaveLeavesTheOldFile()
 void TestFileCommands::saveIntoAFolderWithoutWritePermission()
 {
     QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
-    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                     QFile::ExeOwner | QFile::ReadOther |
-                                                     QFile::ExeOther));
-    const QByteArray report = inChild(true, [&] {
-        return errorOf([&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); }).toUtf8();
-    });
+    // No one may write into the folder, its owner included.
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner |
+                                                     QFile::ReadOther | QFile::ExeOther));
+    const QByteArray report =
+        errorInChild(path(u"old.qmc"_s), [&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); });
     if (report == "cannot drop privileges")
         QSKIP("this system does not let root become an unprivileged user");
     QCOMPARE(report, QByteArray("File access denied"));
@@ -332,9 +356,8 @@ void TestFileCommands::saveOverAReadOnlyFile()
     QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
     QVERIFY(QFile::setPermissions(path(u"old.qmc"_s), QFile::ReadOwner | QFile::ReadOther));
     QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
-    const QByteArray report = inChild(true, [&] {
-        return errorOf([&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); }).toUtf8();
-    });
+    const QByteArray report =
+        errorInChild(path(u"old.qmc"_s), [&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); });
     if (report == "cannot drop privileges")
         QSKIP("this system does not let root become an unprivileged user");
     QCOMPARE(report, QByteArray("File access denied"));
