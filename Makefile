@@ -12,7 +12,8 @@ SAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test test-fast test-sanitize bench fuzz package format format-check
+.PHONY: all deps configure build run test test-fast test-sanitize bench fuzz package format format-check \
+	test-unprivileged
 
 all: build
 
@@ -31,13 +32,18 @@ run: build
 	@if [ -f data/qmsheet.rav ] && [ ! -f $(BUILD)/run/qmsheet.rav ]; then cp data/qmsheet.rav $(BUILD)/run/; fi
 	@cd $(BUILD)/run && ../src/quillmark
 
-# The format check, the whole suite, then the whole suite again built with AddressSanitizer (leak
-# detection on) and UndefinedBehaviorSanitizer, stopping at the first report. The format check
-# looks at the sources, not at a build, so it runs once, first, and fails within seconds.
-test: format-check test-fast test-sanitize
+# The format check, the whole suite, its Qt Test programs once more as an unprivileged user when
+# run as root, then the whole suite again built with AddressSanitizer (leak detection on) and
+# UndefinedBehaviorSanitizer, stopping at the first report. The format check looks at the
+# sources, not at a build, so it runs once, first, and fails within seconds.
+test: format-check test-fast test-unprivileged test-sanitize
 
 test-fast: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Root passes every permission check; this pass lets a test that relies on that fail.
+test-unprivileged: build
+	@scripts/run-tests-unprivileged $(BUILD)
 
 test-sanitize: deps
 	@cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON \
