@@ -43,9 +43,13 @@ if(QUILLMARK_ICON_SVG)
     set(QUILLMARK_ICON_PNGS)
     foreach(size IN LISTS QUILLMARK_ICON_SIZES)
         set(folder ${PROJECT_BINARY_DIR}/icons/${size}x${size})
+        # Qt wants a runtime folder and makes it itself, one level deep and private to the user;
+        # one for each size, so that renderings running side by side do not race to make it.
         add_custom_command(OUTPUT ${folder}/quillmark.png
             COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-            COMMAND quillmark_svg2png ${QUILLMARK_ICON_SVG} ${folder}/quillmark.png ${size}
+            COMMAND ${CMAKE_COMMAND} -E env XDG_RUNTIME_DIR=${PROJECT_BINARY_DIR}/icons/runtime-${size}
+                    $<TARGET_FILE:quillmark_svg2png> ${QUILLMARK_ICON_SVG} ${folder}/quillmark.png
+                    ${size}
             DEPENDS quillmark_svg2png ${QUILLMARK_ICON_SVG}
             COMMENT "Rendering the ${size}x${size} program icon" VERBATIM)
         list(APPEND QUILLMARK_ICON_PNGS ${folder}/quillmark.png)
