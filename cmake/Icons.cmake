@@ -8,12 +8,15 @@ target_link_libraries(quillmark_svg2png PRIVATE Qt6::Gui Qt6::Svg quillmark_buil
 set(QUILLMARK_RENDERED_DIR ${CMAKE_CURRENT_BINARY_DIR}/rendered)
 set(QUILLMARK_RENDERED)
 
+# Qt wants a runtime folder and makes it itself, one level deep and private to the user; each
+# rendering has its own, so that renderings running side by side do not race to make it.
 function(quillmark_render drawing png size)
     set(source ${PROJECT_SOURCE_DIR}/data/images/${drawing}.svg)
     set(output ${QUILLMARK_RENDERED_DIR}/images/${png})
     add_custom_command(OUTPUT ${output}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${QUILLMARK_RENDERED_DIR}/images
-        COMMAND quillmark_svg2png ${source} ${output} ${size}
+        COMMAND ${CMAKE_COMMAND} -E env XDG_RUNTIME_DIR=${QUILLMARK_RENDERED_DIR}/runtime-${png}
+                $<TARGET_FILE:quillmark_svg2png> ${source} ${output} ${size}
         DEPENDS quillmark_svg2png ${source}
         COMMENT "Rendering ${png}" VERBATIM)
     set(QUILLMARK_RENDERED ${QUILLMARK_RENDERED} ${output} PARENT_SCOPE)
