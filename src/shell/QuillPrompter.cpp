@@ -60,6 +60,8 @@ QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
     d->setFileMode(QFileDialog::AnyFile);
     d->setNameFilter(u"Vestrine Characters (*.qmc)"_s);
     d->setSizeGripEnabled(true);
+    if (!m_offered.isEmpty())
+        d->selectFile(m_offered);
     return d;
 }
 
@@ -78,6 +80,15 @@ QString QuillPrompter::runDialog(QFileDialog *d)
     QDir::setCurrent(QFileInfo(name).absolutePath());
     d->selectFile(name);
     return name;
+}
+
+void QuillPrompter::offerFile(const QString &name)
+{
+    m_offered = QFileInfo(name).absoluteFilePath();
+    for (const QString &dialogName : {u"OpenChar"_s, u"SaveChar"_s}) {
+        if (auto *d = m_window->findChild<QFileDialog *>(dialogName, Qt::FindDirectChildrenOnly))
+            d->selectFile(m_offered);
+    }
 }
 
 QString QuillPrompter::openFileName()

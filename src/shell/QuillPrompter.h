@@ -19,6 +19,10 @@ public:
     QString saveFileName() override;
     QString pdfFileName() override;
 
+    // Both dialogs start in this file's folder with its name offered, as after choosing it in
+    // them; the current folder stays as it is.
+    void offerFile(const QString &name);
+
     // The general error handler's box: stop icon, OK, the text with a "." appended when its last
     // character sorts after ".".
     void showError(const QString &text);
@@ -29,4 +33,5 @@ private:
     QString runDialog(QFileDialog *dialog);
 
     QWidget *m_window;
+    QString m_offered;
 };

@@ -53,6 +53,10 @@ public:
     // there is none.
     bool checkBoxByName(const QString &caption) const;
 
+    // Opens a character file named outside the window (on the command line) as File > Open does
+    // once its dialog has returned the name, except that the current folder stays as it is.
+    void openCharacterFile(const QString &name);
+
 public Q_SLOTS:
     void FormShow();
     void FormClose();

@@ -1,4 +1,5 @@
 #include "files/FileCommands.h"
+#include "shell/QuillPrompter.h"
 #include "shell/cMain.h"
 
 void TMainForm::New1Click()
@@ -9,6 +10,16 @@ void TMainForm::New1Click()
 void TMainForm::Open1Click()
 {
     FileCommands::openCharacter(sheet(), allowedTypes(), prompter());
+}
+
+void TMainForm::openCharacterFile(const QString &name)
+{
+    m_prompter->offerFile(name);
+    guarded([this, &name] {
+        FileCommands::load(
+            sheet(), name, [this](const QString &caption) { return checkBoxByName(caption); },
+            prompter());
+    });
 }
 
 void TMainForm::Save1Click()

@@ -1,0 +1,175 @@
+// The command line: which forms start the window and which end at once, and a character file
+// named on it opened into the real window as File > Open would.
+
+#include "files/SheetSamples.h"
+#include "shell/CommandLine.h"
+#include "shell/cMain.h"
+#include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void forms_data();
+    void forms();
+    void helpNamesTheProgramAndItsArgument();
+
+    void namedFileIsShownAndOfferedByBothDialogs_data();
+    void namedFileIsShownAndOfferedByBothDialogs();
+    void missingFileLeavesTheFreshSheetWithTheError();
+    void storedSettingsApplyToTheNamedFile();
+
+private:
+    CharacterFile shown() const { return CharacterFile::fromSheet(m_form->sheet()); }
+    QString elsewhere(const QString &name) const { return QDir(m_other.path()).filePath(name); }
+
+    TemporaryCurrentFolder m_folder;
+    QTemporaryDir m_other;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+void TestCommandLine::init()
+{
+    QVERIFY(m_folder.enter());
+    QVERIFY(m_other.isValid());
+}
+
+void TestCommandLine::cleanup()
+{
+    m_form.reset();
+    m_folder.leave();
+}
+
+void TestCommandLine::forms_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status"); // -1: the window starts
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("error");
+    const QString prog = u"/usr/libexec/quillmark/quillmark"_s;
+    QTest::newRow("none") << QStringList{prog} << -1 << QString() << QString();
+    QTest::newRow("one file") << QStringList{prog, u"hero.qmc"_s} << -1 << u"hero.qmc"_s
+                              << QString();
+    QTest::newRow("a file that looks like an option, after --")
+        << QStringList{prog, u"--"_s, u"-hero.qmc"_s} << -1 << u"-hero.qmc"_s << QString();
+    QTest::newRow("two files")
+        << QStringList{prog, u"a.qmc"_s, u"b.qmc"_s} << 2 << QString()
+        << u"quillmark: only one character file can be opened at a time, but 2 were given.\n"
+           u"Try 'quillmark --help' for more information.\n"_s;
+    QTest::newRow("unknown option")
+        << QStringList{prog, u"--print"_s, u"a.qmc"_s} << 2 << QString()
+        << u"quillmark: Unknown option 'print'.\nTry 'quillmark --help' for more information.\n"_s;
+    QTest::newRow("empty name") << QStringList{prog, QString()} << 2 << QString()
+                                << u"quillmark: the file name is empty.\n"
+                                   u"Try 'quillmark --help' for more information.\n"_s;
+}
+
+void TestCommandLine::forms()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, file);
+    QFETCH(QString, error);
+    const CommandLine::Request request = CommandLine::parse(arguments);
+    QCOMPARE(request.exitStatus.value_or(-1), status);
+    QCOMPARE(request.file, file);
+    QCOMPARE(request.error, error);
+    QVERIFY(request.output.isEmpty());
+}
+
+void TestCommandLine::helpNamesTheProgramAndItsArgument()
+{
+    const CommandLine::Request request =
+        CommandLine::parse({u"/usr/libexec/quillmark/quillmark"_s, u"hero.qmc"_s, u"--help"_s});
+    QCOMPARE(request.exitStatus, 0);
+    QVERIFY(request.error.isEmpty());
+    const QStringList lines = request.output.split(u'\n');
+    QCOMPARE(lines.value(0), u"Usage: quillmark [options] [FILE]"_s);
+    QVERIFY(lines.contains(u"  -v, --version  Show the version and leave."_s));
+    QVERIFY(lines.contains(u"  FILE           A character file (*.qmc) to open at the start."_s));
+}
+
+void TestCommandLine::namedFileIsShownAndOfferedByBothDialogs_data()
+{
+    QTest::addColumn<bool>("relative");
+    QTest::newRow("absolute name") << false;
+    QTest::newRow("name relative to the current folder") << true;
+}
+
+void TestCommandLine::namedFileIsShownAndOfferedByBothDialogs()
+{
+    QFETCH(bool, relative);
+    const QString folder = relative ? m_folder.path() : m_other.path();
+    const QString path = QDir(folder).filePath(u"hero.qmc"_s);
+    QVERIFY(writeFile(path, readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"))));
+    const QString current = QDir::currentPath();
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    ModalWatcher watcher;
+    m_form->openCharacterFile(relative ? u"hero.qmc"_s : path);
+    QVERIFY(watcher.texts().isEmpty());
+    QCOMPARE(shown(), fullCharacter());
+    QCOMPARE(QDir::currentPath(), current);
+
+    QStringList offered;
+    const auto record = [&offered](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(files);
+        offered << files->objectName() + u' ' + files->directory().absolutePath() + u' ' +
+                       files->selectedFiles().value(0);
+        files->reject();
+    };
+    watcher.onDialog(record);
+    m_form->control<QAction>(u"Open1"_s)->trigger();
+    watcher.onDialog(record);
+    m_form->control<QAction>(u"Save1"_s)->trigger();
+    QCOMPARE(offered, (QStringList{u"OpenChar "_s + folder + u' ' + path,
+                                   u"SaveChar "_s + folder + u' ' + path}));
+    QVERIFY(!watcher.unexpected());
+}
+
+void TestCommandLine::missingFileLeavesTheFreshSheetWithTheError()
+{
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    ModalWatcher watcher;
+    m_form->openCharacterFile(elsewhere(u"missing.qmc"_s));
+    QCOMPARE(watcher.texts(), QStringList{u"File not found."_s});
+    QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
+    QCOMPARE(shown(), CharacterFile::fromSheet(CharacterSheet()));
+    QVERIFY(m_form->isVisible());
+}
+
+// The settings are loaded at the first showing, before the file is opened, so a type they turn
+// off is refused as File > Open would refuse it.
+void TestCommandLine::storedSettingsApplyToTheNamedFile()
+{
+    QVERIFY(writeFile(m_folder.filePath(u"quillmark.ini"_s), "[Character Types]\r\nAngel=0\r\n"));
+    QVERIFY(writeFile(elsewhere(u"angel.qmc"_s),
+                      readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"))));
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    ModalWatcher watcher;
+    m_form->openCharacterFile(elsewhere(u"angel.qmc"_s));
+    QCOMPARE(watcher.texts(),
+             QStringList{u"Current configuration does not allow this Character Type."_s});
+    CharacterFile expected = fullCharacter();
+    expected.typeIndex = -1;
+    QCOMPARE(shown(), expected);
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
