@@ -1,6 +1,6 @@
 # Installs Quillmark as a desktop program. The program reads its settings and layout from the
-# folder it starts in and takes no arguments, so the command users run, bin/quillmark, is a
-# launcher that prepares a per-user folder and starts the program there. The program itself
+# folder it starts in, so the command users run, bin/quillmark, is a launcher that prepares a
+# per-user folder and starts the program there, passing on the character file to open. The program itself
 # keeps its file name "quillmark" (its window and message titles come from that name) in a
 # folder of its own under libexec.
 include(GNUInstallDirs)

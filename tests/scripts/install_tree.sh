@@ -2,7 +2,9 @@
 # Installs the build into a staging folder as the package does and checks that the desktop
 # entry, the icons, the MIME type and the data are where the desktop looks for them; then
 # starts the installed launcher on a virtual display with a fresh home folder and closes the
-# window. Arguments: the program in its build folder, the source folder.
+# window, and opens a character file through the desktop's own file opener (gio open, as file
+# managers do) and from a terminal with a relative name: saving what the window then shows gives
+# back that file. Arguments: the program in its build folder, the source folder.
 set -euo pipefail
 program=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
@@ -42,14 +44,15 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 
 # The MIME type: the desktop's database, built from the installed file, maps *.qmc to it and
-# names the program's icon for it.
-mime="$work/mime"
-mkdir -p "$mime/packages"
-cp "$share/mime/packages/quillmark.xml" "$mime/packages/" || fail "no MIME type file"
+# names the program's icon for it. The staged tree gets the databases the package's triggers
+# build on a real system, so the desktop's file opener can find the program below.
+mime="$share/mime"
+[ -f "$mime/packages/quillmark.xml" ] || fail "no MIME type file"
 update-mime-database "$mime" >"$work/mime.log" 2>&1 ||
     { cat "$work/mime.log"; fail "update-mime-database rejected the MIME type file"; }
 grep -q ':application/x-quillmark-character:\*\.qmc$' "$mime/globs2" || fail "*.qmc is not mapped"
 grep -qx "application/x-quillmark-character:$icon" "$mime/icons" || fail "no icon for *.qmc"
+update-desktop-database "$share/applications" || fail "update-desktop-database failed"
 
 # The default layout and the help pages, as far as the sources have them.
 if [ -f "$source_dir/data/qmsheet.rav" ]; then
@@ -95,4 +98,31 @@ echo "the player's own layout" >"$folder/qmsheet.rav"
 run_launcher HOME="$home" XDG_DATA_HOME="$work/data"
 [ -f "$folder/quillmark.ini" ] || fail "the program did not run in $folder"
 [ "$(cat "$folder/qmsheet.rav")" = "the player's own layout" ] || fail "the player's layout was replaced"
+
+# A double click in a file manager: the desktop's opener looks up the type of the file and the
+# program registered for it in the installed tree, and starts that entry's command with the
+# file's full path. The program then is no child of this script, so it is found by its path.
+characters="$work/characters"
+mkdir -p "$characters"
+cp "$source_dir/tests/data/files/full.qmc" "$characters/hero.qmc"
+program_path="$root/usr/bin/../libexec/quillmark/quillmark"
+env HOME="$home" XDG_DATA_DIRS="$share" XDG_CONFIG_HOME="$home/.config" PATH="$root/usr/bin:$PATH" \
+    gio open "$characters/hero.qmc" 2>"$work/stderr" || { cat "$work/stderr" >&2; fail "gio open failed"; }
+program_started() { pid=$(pgrep -f -n "^$program_path $characters/hero.qmc\$"); }
+poll 100 program_started || fail "gio open did not start the program with the file"
+XSESSION_PIDS+=("$pid")
+id=$(main_window_of "$pid") || fail "no main window after gio open"
+save_shown_and_close "$id" "$pid" again.qmc
+cmp -s "$characters/again.qmc" "$characters/hero.qmc" ||
+    fail "the window opened from the file manager did not show the character"
+
+# From a terminal in the file's folder, with a name relative to it.
+(cd "$characters" && exec env HOME="$home" "$root/usr/bin/quillmark" hero.qmc) 2>"$work/stderr" &
+pid=$!
+XSESSION_PIDS+=("$pid")
+id=$(main_window_of "$pid") || { cat "$work/stderr" >&2; fail "no main window for quillmark hero.qmc"; }
+save_shown_and_close "$id" "$pid" from-terminal.qmc
+wait "$pid" || fail "quillmark hero.qmc ended with status $?"
+cmp -s "$characters/from-terminal.qmc" "$characters/hero.qmc" ||
+    fail "quillmark hero.qmc did not show the character"
 echo "PASS"

@@ -102,3 +102,28 @@ close_and_wait() {
     poll 100 process_ended "$pid" || fail "the program did not end when closed"
     wait "$pid"
 }
+
+# Saves what the program's window shows with File > Save under a bare name, so the Save
+# window's own folder decides where it goes; then closes the window and waits until the program
+# has ended (it need not be a child of the caller).
+save_shown_and_close() {
+    local id=$1 pid=$2 name=$3
+    windows_of_program() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+    dialog_open() { (($(windows_of_program) > 1)); }
+    dialog_closed() { (($(windows_of_program) == 1)); }
+    sleep 0.5
+    dialog_closed || fail "a message box stands over the window"
+    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key s
+    poll 100 dialog_open || fail "File > Save did not show its window"
+    sleep 0.5
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$name"
+    sleep 0.3
+    xdotool key Return
+    poll 100 dialog_closed || fail "the Save window did not close"
+    python3 "$XSESSION_LIB/wm_delete.py" "$id" || fail "cannot close the window"
+    poll 100 process_ended "$pid" || fail "the program did not end when closed"
+}
