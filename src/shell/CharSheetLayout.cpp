@@ -51,16 +51,20 @@ QComboBox *makeComboBox(QWidget *area, const QString &name, const QStringList &e
 
 void buildIdentityBand(QWidget *area)
 {
-    makeSerifLabel(area, u"Character Name:"_s, {LeftX, 2, 180, 17});
-    makeEdit(area, SheetNames::controlName(SheetValue::CharacterName),
-             SheetNames::startText(SheetValue::CharacterName), {LeftX, 20, 180, 21});
-    makeSerifLabel(area, u"Choir/Band:"_s, {MiddleX, 2, 185, 17});
-    makeComboBox(area, SheetNames::controlName(SheetValue::ChoirBand),
-                 SheetNames::choirBandEntries(), SheetNames::startText(SheetValue::ChoirBand),
-                 {MiddleX, 20, 185, 21});
-    makeSerifLabel(area, u"Superior:"_s, {RightX, 2, 185, 17});
-    makeComboBox(area, SheetNames::controlName(SheetValue::Superior), SheetNames::superiorEntries(),
-                 SheetNames::startText(SheetValue::Superior), {RightX, 20, 185, 21});
+    QLabel *label = makeSerifLabel(area, u"Character Name:"_s, {LeftX, 2, 180, 17});
+    nameAfterLabel(label, makeEdit(area, SheetNames::controlName(SheetValue::CharacterName),
+                                   SheetNames::startText(SheetValue::CharacterName),
+                                   {LeftX, 20, 180, 21}));
+    label = makeSerifLabel(area, u"Choir/Band:"_s, {MiddleX, 2, 185, 17});
+    nameAfterLabel(label, makeComboBox(area, SheetNames::controlName(SheetValue::ChoirBand),
+                                       SheetNames::choirBandEntries(),
+                                       SheetNames::startText(SheetValue::ChoirBand),
+                                       {MiddleX, 20, 185, 21}));
+    label = makeSerifLabel(area, u"Superior:"_s, {RightX, 2, 185, 17});
+    nameAfterLabel(label, makeComboBox(area, SheetNames::controlName(SheetValue::Superior),
+                                       SheetNames::superiorEntries(),
+                                       SheetNames::startText(SheetValue::Superior),
+                                       {RightX, 20, 185, 21}));
 }
 
 // An attunement kind's edit with its Add button, and its label over its list, in one column.
@@ -83,6 +87,7 @@ void buildTypeBand(QWidget *area, ResourceWidgets &resources)
     auto *types = new TRadioGroup(u" Character Type "_s, SheetNames::characterTypeNames(), 2, area);
     types->setObjectName(u"CharTypeGroup"_s);
     types->setGeometry(LeftX, 42, 180, 91);
+    setSpokenName(types, types->title().trimmed());
 
     buildAttunementColumn(area, SheetList::ChoirBandAttunements, MiddleX, 49,
                           resources[SheetList::ChoirBandAttunements]);
@@ -133,22 +138,33 @@ void buildForce(QWidget *area, const ForceColumn &column)
     QLabel *label =
         makeLabel(area, column.label, {column.labelX, 142, column.boxX - column.labelX - 2, 38});
     label->setFont(forceLabelFont());
-    makeLargeBox(area, column.force, {column.boxX, 142, 29, 38});
-    makeArrowButton(area, column.forcesUp, u"arrow-up"_s, {column.buttonX, 142, 25, 20});
-    makeArrowButton(area, column.forcesDown, u"arrow-down"_s, {column.buttonX, 162, 25, 20});
+    QLineEdit *box = makeLargeBox(area, column.force, {column.boxX, 142, 29, 38});
+    const QString forces = nameAfterLabel(label, box) + u" Forces"_s;
+    setSpokenName(box, forces);
+    setSpokenName(
+        makeArrowButton(area, column.forcesUp, u"arrow-up"_s, {column.buttonX, 142, 25, 20}),
+        u"Raise "_s + forces);
+    setSpokenName(
+        makeArrowButton(area, column.forcesDown, u"arrow-down"_s, {column.buttonX, 162, 25, 20}),
+        u"Lower "_s + forces);
 }
 
 void buildCharacteristics(QWidget *area, const ForceColumn &column)
 {
     const auto line = [&](const QString &label, const QString &box, int y) {
-        makeSerifLabel(area, label, {column.labelX, y, column.boxX - column.labelX - 3, 21},
-                       Qt::AlignRight | Qt::AlignVCenter);
-        makeValueBox(area, box, {column.boxX, y, 29, 21});
+        QLabel *shown =
+            makeSerifLabel(area, label, {column.labelX, y, column.boxX - column.labelX - 3, 21},
+                           Qt::AlignRight | Qt::AlignVCenter);
+        return nameAfterLabel(shown, makeValueBox(area, box, {column.boxX, y, 29, 21}));
     };
-    line(column.upperLabel, column.upper, 183);
-    line(column.lowerLabel, column.lower, 203);
-    makeArrowButton(area, column.up, u"arrow-up"_s, {column.buttonX, 183, 25, 20});
-    makeArrowButton(area, column.down, u"arrow-down"_s, {column.buttonX, 203, 25, 20});
+    const QString upper = line(column.upperLabel, column.upper, 183);
+    const QString lower = line(column.lowerLabel, column.lower, 203);
+    const auto move = u"Move a point from %1 to %2"_s;
+    setSpokenName(makeArrowButton(area, column.up, u"arrow-up"_s, {column.buttonX, 183, 25, 20}),
+                  move.arg(lower, upper));
+    setSpokenName(
+        makeArrowButton(area, column.down, u"arrow-down"_s, {column.buttonX, 203, 25, 20}),
+        move.arg(upper, lower));
 }
 
 void buildForcesBands(QWidget *area)
@@ -159,20 +175,23 @@ void buildForcesBands(QWidget *area)
     }
     QLabel *equals = makeLabel(area, u"="_s, {510, 142, 18, 38}, Qt::AlignCenter);
     equals->setFont(valueBoxFont());
-    makeLargeBox(area, u"TotalForcesEdit"_s, {528, 142, 37, 38});
+    setSpokenName(makeLargeBox(area, u"TotalForcesEdit"_s, {528, 142, 37, 38}), u"Total Forces"_s);
     makeRule(area, {LeftX, 225, 563, 3});
 }
 
 void buildPointsBand(QWidget *area)
 {
     const auto value = [area](const QString &label, const QString &box, int labelX, int boxX) {
-        makeSerifLabel(area, label, {labelX, 232, boxX - labelX - 3, 21},
-                       Qt::AlignRight | Qt::AlignVCenter);
-        makeValueBox(area, box, {boxX, 232, 29, 21});
+        QLabel *shown = makeSerifLabel(area, label, {labelX, 232, boxX - labelX - 3, 21},
+                                       Qt::AlignRight | Qt::AlignVCenter);
+        QLineEdit *edit = makeValueBox(area, box, {boxX, 232, 29, 21});
+        nameAfterLabel(shown, edit);
+        return edit;
     };
     value(u"Character Points:"_s, u"CharacterPointsEdit"_s, 8, 129);
-    value(u"MindHits:"_s, u"MindHitsEdit"_s, 192, 291);
-    value(u"SoulHits:"_s, u"SoulHitsEdit"_s, 352, 453);
+    // Run together on the screen; spoken as two words.
+    setSpokenName(value(u"MindHits:"_s, u"MindHitsEdit"_s, 192, 291), u"Mind Hits"_s);
+    setSpokenName(value(u"SoulHits:"_s, u"SoulHitsEdit"_s, 352, 453), u"Soul Hits"_s);
 }
 
 QFrame *buildResourceArea(QWidget *page, ResourceWidgets &resources)

@@ -1,5 +1,6 @@
 #include "shell/LayoutKit.h"
 #include "shell/LayoutParts.h"
+#include "shell/TUpDown.h"
 
 #include "sheet/SheetValues.h"
 
@@ -53,8 +54,13 @@ void buildBonusGroup(QWidget *parent, const BonusGroup &bonus)
     const int top = bonus.geometry.height() / 2 - 6;
     QLineEdit *edit = makeEdit(group, bonus.edit, u"0"_s, {10, top, 22, 21});
     edit->setReadOnly(!bonus.editable);
-    makeUpDown(group, bonus.upDown, -bonus.limit, bonus.limit, 0, edit, {32, top, 15, 21});
-    makeCaptionButton(group, bonus.apply, u"Apply"_s, u"paper-pen"_s, {56, top - 2, 75, 25});
+    // The group's caption is the only label the box, its arrows and its button have.
+    setSpokenName(edit, bonus.title);
+    makeUpDown(group, bonus.upDown, -bonus.limit, bonus.limit, 0, edit, {32, top, 15, 21})
+        ->setSpokenName(bonus.title);
+    setSpokenName(
+        makeCaptionButton(group, bonus.apply, u"Apply"_s, u"paper-pen"_s, {56, top - 2, 75, 25}),
+        u"Apply "_s + bonus.title);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "shell/TUpDown.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
@@ -117,6 +118,26 @@ QIcon buttonImage(const QString &baseName)
 void setTabStop(QWidget *control, bool tabStop)
 {
     control->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void setSpokenName(QWidget *control, const QString &name)
+{
+    control->setAccessibleName(name);
+    if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        combo->view()->setAccessibleName(name);
+        if (combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
+    }
+}
+
+QString nameAfterLabel(QLabel *label, QWidget *control)
+{
+    QString name = label->text().trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    label->setBuddy(control);
+    setSpokenName(control, name);
+    return name;
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry,

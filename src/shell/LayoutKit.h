@@ -38,6 +38,14 @@ QIcon buttonImage(const QString &baseName);
 // Every control takes the focus only when clicked, unless it is one of the few tab stops.
 void setTabStop(QWidget *control, bool tabStop);
 
+// What assistive technology says for a control (for a combo box, also for its drop-down list
+// and for the edit inside it, which is what takes the focus).
+void setSpokenName(QWidget *control, const QString &name);
+// Names a control after the label that stands for it: the label's words without the closing ":",
+// so a voice command can use the words on the screen; the label is tied to the control. Returns
+// the name.
+QString nameAfterLabel(QLabel *label, QWidget *control);
+
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &text,

@@ -12,6 +12,8 @@ QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
 {
     QMenu *menu = bar->addMenu(caption);
     menu->setObjectName(name);
+    // The open menu speaks its caption without the access key's marker.
+    menu->setAccessibleName(QString(caption).remove(u'&'));
     return menu;
 }
 
@@ -30,6 +32,7 @@ void buildMenuBar(TMainForm *form)
     bar->setObjectName(u"MainMenu"_s);
     // Kept inside the window on every desktop, so the window's size is the same everywhere.
     bar->setNativeMenuBar(false);
+    bar->setAccessibleName(u"Menu bar"_s);
 
     QMenu *file = addMenu(bar, u"File1"_s, u"&File"_s);
     addItem(file, u"New1"_s, u"&New"_s);

@@ -10,6 +10,9 @@ ProgramPicture::ProgramPicture(QWidget *parent)
     : QWidget(parent), m_picture(LayoutKit::readPng(u":/images/quillmark-picture.png"_s))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(u"Quillmark"_s);
+    setAccessibleDescription(
+        u"The program's picture: a quill writing on a rolled parchment under a night sky"_s);
 }
 
 void ProgramPicture::paintEvent(QPaintEvent *)

@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 TUpDown::TUpDown(int minimum, int maximum, int position, QLineEdit *buddy, QWidget *parent)
     : QWidget(parent), m_minimum(minimum), m_maximum(maximum), m_position(position), m_buddy(buddy),
       m_up(new QToolButton(this)), m_down(new QToolButton(this))
@@ -27,6 +29,13 @@ TUpDown::TUpDown(int minimum, int maximum, int position, QLineEdit *buddy, QWidg
     setFocusPolicy(Qt::NoFocus);
     if (m_buddy)
         m_buddy->setText(IntText::fromInt(m_position));
+}
+
+void TUpDown::setSpokenName(const QString &name)
+{
+    setAccessibleName(name);
+    m_up->setAccessibleName(u"Raise "_s + name);
+    m_down->setAccessibleName(u"Lower "_s + name);
 }
 
 void TUpDown::setPosition(int position)

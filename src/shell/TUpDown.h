@@ -24,6 +24,9 @@ public:
     int minimum() const { return m_minimum; }
     int maximum() const { return m_maximum; }
     QLineEdit *buddy() const { return m_buddy; }
+    // What assistive technology says for the control ("Song level") and for its two arrows
+    // ("Raise Song level", "Lower Song level").
+    void setSpokenName(const QString &name);
 
 public Q_SLOTS:
     void stepUp();
