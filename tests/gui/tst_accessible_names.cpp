@@ -110,17 +110,13 @@ void TestAccessibleNames::namesSayWhatTheControlIs_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("label") << u"CharacterNameEdit"_s << u"Character Name"_s;
     QTest::newRow("label run together") << u"MindHitsEdit"_s << u"Mind Hits"_s;
-    QTest::newRow("Force") << u"EtherealEdit"_s << u"Ethereal Forces"_s;
     QTest::newRow("Force arrow") << u"CelestialForcesDownSpeedButton"_s
                                  << u"Lower Celestial Forces"_s;
     QTest::newRow("characteristic arrow up")
         << u"CorpUpSpeedButton"_s << u"Move a point from Agility to Strength"_s;
-    QTest::newRow("characteristic arrow down")
-        << u"EtherDownSpeedButton"_s << u"Move a point from Intelligence to Precision"_s;
     QTest::newRow("attunement Add")
         << u"ExtraSuperiorAttunmentSpeedButton"_s << u"Add Extra Superior Attunment"_s;
     QTest::newRow("group caption") << u"ForcesBonusBitBtn"_s << u"Apply Total Forces Bonus"_s;
-    QTest::newRow("radio group") << u"CharTypeGroup"_s << u"Character Type"_s;
     QTest::newRow("menu") << u"Help1"_s << u"Help"_s;
 }
 

@@ -30,7 +30,6 @@ private Q_SLOTS:
     void namedFileIsShownAndOfferedByBothDialogs_data();
     void namedFileIsShownAndOfferedByBothDialogs();
     void missingFileLeavesTheFreshSheetWithTheError();
-    void storedSettingsApplyToTheNamedFile();
 
 private:
     CharacterFile shown() const { return CharacterFile::fromSheet(m_form->sheet()); }
@@ -151,24 +150,6 @@ void TestCommandLine::missingFileLeavesTheFreshSheetWithTheError()
     QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
     QCOMPARE(shown(), CharacterFile::fromSheet(CharacterSheet()));
     QVERIFY(m_form->isVisible());
-}
-
-// The settings are loaded at the first showing, before the file is opened, so a type they turn
-// off is refused as File > Open would refuse it.
-void TestCommandLine::storedSettingsApplyToTheNamedFile()
-{
-    QVERIFY(writeFile(m_folder.filePath(u"quillmark.ini"_s), "[Character Types]\r\nAngel=0\r\n"));
-    QVERIFY(writeFile(elsewhere(u"angel.qmc"_s),
-                      readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"))));
-    m_form = std::make_unique<TMainForm>();
-    m_form->show();
-    ModalWatcher watcher;
-    m_form->openCharacterFile(elsewhere(u"angel.qmc"_s));
-    QCOMPARE(watcher.texts(),
-             QStringList{u"Current configuration does not allow this Character Type."_s});
-    CharacterFile expected = fullCharacter();
-    expected.typeIndex = -1;
-    QCOMPARE(shown(), expected);
 }
 
 QTEST_MAIN(TestCommandLine)
