@@ -81,6 +81,8 @@ void addNumber(QFrame *bevel, const Resources::NumberField &field, QPoint at, in
     box->setAccessibleName(field.edit.spoken);
     TUpDown *upDown = makeUpDown(bevel, field.upDown.name, field.minimum, field.maximum,
                                  field.start, box, {at.x() + 31, at.y(), 15, 21});
+    // The arrows say what they change ("Raise Song level"); the pair keeps its own name.
+    upDown->setSpokenName(field.edit.spoken);
     upDown->setAccessibleName(field.upDown.spoken);
     widgets.numbers.append(box);
     widgets.upDowns.append(upDown);

@@ -15,11 +15,7 @@ void TMainForm::Open1Click()
 void TMainForm::openCharacterFile(const QString &name)
 {
     m_prompter->offerFile(name);
-    guarded([this, &name] {
-        FileCommands::load(
-            sheet(), name, [this](const QString &caption) { return checkBoxByName(caption); },
-            prompter());
-    });
+    guarded([this, &name] { FileCommands::load(sheet(), name, allowedTypes(), prompter()); });
 }
 
 void TMainForm::Save1Click()
