@@ -4,7 +4,7 @@
 // child reading a small regular file of the same kind. Save into a pipe that no program reads
 // is timed as well. Start-up with a refused settings file is
 // timed through the real window, up to the moment its message box shows.
-#include "fault/SpecialFiles.h"
+#include "fault/PipesAndDevices.h"
 #include "files/FileCommands.h"
 #include "print/report/LayoutReader.h"
 #include "sheet/CharacterSheet.h"

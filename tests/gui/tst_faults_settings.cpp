@@ -2,7 +2,7 @@
 // file, the window keeps running, and a settings file already there keeps its content. Closing
 // stays refused while the cause lasts; File > Exit still leaves. A settings file that is no
 // regular file, or far too large, is ignored with one message and left alone.
-#include "fault/SpecialFiles.h"
+#include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"

@@ -1,4 +1,4 @@
-#include "fault/SpecialFiles.h"
+#include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
 #include "print/report/LayoutReader.h"
 #include "print/report/LayoutReportEngine.h"

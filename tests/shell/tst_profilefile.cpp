@@ -1,4 +1,4 @@
-#include "fault/SpecialFiles.h"
+#include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
 #include "sheet/QuillError.h"
 #include "shell/ProfileFile.h"

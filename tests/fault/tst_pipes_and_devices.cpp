@@ -2,7 +2,7 @@
 // writer, a socket, a file far larger than any character. Each is refused at once with a message
 // that names the file and says why, and the sheet stays as it was. Every row runs under a
 // watchdog, so a read that blocks or runs away ends the program instead of hanging the suite.
-#include "fault/SpecialFiles.h"
+#include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestSpecialFiles : public QObject
+class TestPipesAndDevices : public QObject
 {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ private Q_SLOTS:
     void readsPastAStatedSizeOfNothing();
 };
 
-void TestSpecialFiles::openRefusesWhatIsNoCharacterFile_data()
+void TestPipesAndDevices::openRefusesWhatIsNoCharacterFile_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("why");
@@ -45,7 +45,7 @@ void TestSpecialFiles::openRefusesWhatIsNoCharacterFile_data()
         << u"it is too large: 64.0 MB, where a character file may have at most 64 MB"_s;
 }
 
-void TestSpecialFiles::openRefusesWhatIsNoCharacterFile()
+void TestPipesAndDevices::openRefusesWhatIsNoCharacterFile()
 {
     QFETCH(QString, kind);
     QFETCH(QString, why);
@@ -79,7 +79,7 @@ void TestSpecialFiles::openRefusesWhatIsNoCharacterFile()
     QVERIFY(prompter.shown.isEmpty());
 }
 
-void TestSpecialFiles::readsPastAStatedSizeOfNothing()
+void TestPipesAndDevices::readsPastAStatedSizeOfNothing()
 {
     // The files of /proc say they are empty; this one is well over the first buffer's margin.
     Watchdog watchdog("reading /proc/self/maps");
@@ -91,5 +91,5 @@ void TestSpecialFiles::readsPastAStatedSizeOfNothing()
     QVERIFY(maps.bytes.endsWith('\n'));
 }
 
-QTEST_GUILESS_MAIN(TestSpecialFiles)
-#include "tst_special_files.moc"
+QTEST_GUILESS_MAIN(TestPipesAndDevices)
+#include "tst_pipes_and_devices.moc"
