@@ -1,11 +1,14 @@
 #pragma once
 
-// What the benchmarks share: a Prompter that must never be asked anything, and the median of
-// repeated timed runs.
+// What the benchmarks share: a Prompter that must never be asked anything, the median of
+// repeated timed runs, and a large character written as a file.
 
+#include "files/CharacterFile.h"
 #include "sheet/Prompter.h"
+#include "sheet/SheetValues.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QtGlobal>
 #include <algorithm>
 #include <functional>
@@ -40,4 +43,23 @@ inline double medianMs(int runs, const std::function<void()> &run,
     }
     std::sort(times.begin(), times.end());
     return double(times[times.size() / 2]) / 1e6;
+}
+
+// A character whose ten lists hold `items` items together, written as a character file.
+inline QString writeLargeCharacter(const QString &folder, int items)
+{
+    using namespace Qt::StringLiterals;
+    CharacterFile file;
+    for (SheetValue value : SheetNames::allValues())
+        file.text(value) = SheetNames::startText(value);
+    file.text(SheetValue::CharacterName) = u"Benchmark Character"_s;
+    for (SheetList l : SheetNames::allLists())
+        for (int i = 0; i < items / SheetListCount; ++i)
+            file.list(l) << u"Ethereal Song of Motion %1 ,Level:%2"_s.arg(i).arg(i % 6 + 1);
+    const QString name = folder + u"/large.qmc"_s;
+    QFile out(name);
+    const QByteArray bytes = CharacterFileFormat::encode(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(name));
+    return name;
 }

@@ -43,24 +43,6 @@ long statusKiB(const char *field)
     qFatal("no %s in /proc/self/status", field);
 }
 
-// A character whose ten lists hold `items` items together, written as a character file.
-QString writeLargeCharacter(const QString &folder, int items)
-{
-    CharacterFile file;
-    for (SheetValue value : SheetNames::allValues())
-        file.text(value) = SheetNames::startText(value);
-    file.text(SheetValue::CharacterName) = u"Benchmark Character"_s;
-    for (SheetList l : SheetNames::allLists())
-        for (int i = 0; i < items / SheetListCount; ++i)
-            file.list(l) << u"Ethereal Song of Motion %1 ,Level:%2"_s.arg(i).arg(i % 6 + 1);
-    const QString name = folder + u"/large.qmc"_s;
-    QFile out(name);
-    const QByteArray bytes = CharacterFileFormat::encode(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(name));
-    return name;
-}
-
 int runChild(int argc, char **argv, const QString &kind, const QString &file, QSize size)
 {
     QApplication app(argc, argv);

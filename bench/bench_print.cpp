@@ -72,24 +72,6 @@ QString defaultLayout()
     return QFile::exists(nearBuild) ? nearBuild : u"data/qmsheet.rav"_s;
 }
 
-// A character whose ten lists hold `items` items together, as a character file.
-QString writeCharacter(const QString &folder, int items)
-{
-    CharacterFile file;
-    for (SheetValue value : SheetNames::allValues())
-        file.text(value) = SheetNames::startText(value);
-    file.text(SheetValue::CharacterName) = u"Benchmark Character"_s;
-    for (SheetList l : SheetNames::allLists())
-        for (int i = 0; i < items / SheetListCount; ++i)
-            file.list(l) << u"Ethereal Song of Motion %1 ,Level:%2"_s.arg(i).arg(i % 6 + 1);
-    const QString name = folder + u"/bench.qmc"_s;
-    QFile out(name);
-    const QByteArray bytes = CharacterFileFormat::encode(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(name));
-    return name;
-}
-
 void open(CharacterSheet &sheet, const QString &file, int items)
 {
     SilentPrompter prompter;
@@ -127,7 +109,7 @@ QString thousands(int n)
 void printSeries(const QString &folder)
 {
     for (int items : {1000, 10000, 100000}) {
-        const QString file = writeCharacter(folder, items);
+        const QString file = writeLargeCharacter(folder, items);
         const int runs = items >= 100000 ? 5 : items >= 10000 ? 9 : 15;
         CharacterSheet sheet;
         const double opened = medianMs(runs, [&] { open(sheet, file, items); });
@@ -170,7 +152,7 @@ int memoryChild(int items, const QString &layout)
     if (!QFile::copy(layout, folder.filePath(u"qmsheet.rav"_s)))
         qFatal("cannot copy the layout");
     CharacterSheet sheet;
-    open(sheet, writeCharacter(folder.path(), items), items);
+    open(sheet, writeLargeCharacter(folder.path(), items), items);
     const long afterOpen = statusKiB("VmRSS:");
     QFile reset(u"/proc/self/clear_refs"_s);
     if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
