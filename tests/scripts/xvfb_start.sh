@@ -18,7 +18,8 @@ xvfb_start
 pid=$!
 XSESSION_PIDS+=("$pid")
 
-id=$(main_window_of "$pid") || fail "the main window did not appear within 20 seconds"
+id=$(main_window_of "$pid") ||
+    { cat "$work/stderr" >&2; fail "the main window did not appear within 20 seconds"; }
 shot="$(dirname "$(dirname "$program")")/xvfb-start.png" # the build folder
 stable_screenshot "$id" "$shot" || fail "the window did not settle for a screenshot in 10 seconds"
 echo "screenshot: $shot ($(identify -format %wx%h "$shot"))"

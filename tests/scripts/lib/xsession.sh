@@ -30,13 +30,15 @@ poll() {
     return 1
 }
 
-# Starts Xvfb on a free display (it picks the number itself) at 96 dots per inch.
+# Starts Xvfb on a free display (it picks the number itself) at 96 dots per inch. It must not
+# reset when its last client leaves: a program connecting during that reset (right after an
+# xdotool look, or after the previous program closed) cannot reach the display and aborts.
 xvfb_start() {
     command -v Xvfb >/dev/null || fail "Xvfb is missing (Debian package xvfb)"
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 2560x2048x24 -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 2560x2048x24 -dpi 96 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     XSESSION_PIDS+=($!)
     local number
     read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
