@@ -1,7 +1,7 @@
 #pragma once
 
 // What the benchmarks share: a Prompter that must never be asked anything, the median of
-// repeated timed runs, and a large character written as a file.
+// repeated timed runs, a large character written as a file, and the process's own memory figures.
 
 #include "files/CharacterFile.h"
 #include "sheet/Prompter.h"
@@ -62,4 +62,17 @@ inline QString writeLargeCharacter(const QString &folder, int items)
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(name));
     return name;
+}
+
+// A field of /proc/self/status in KiB.
+inline long statusKiB(const char *field)
+{
+    using namespace Qt::StringLiterals;
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/status");
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLong();
+    qFatal("no %s in /proc/self/status", field);
 }

@@ -31,18 +31,6 @@ namespace {
 
 constexpr int largeItems = 100000;
 
-// A field of /proc/self/status in KiB.
-long statusKiB(const char *field)
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        qFatal("cannot read /proc/self/status");
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLong();
-    qFatal("no %s in /proc/self/status", field);
-}
-
 int runChild(int argc, char **argv, const QString &kind, const QString &file, QSize size)
 {
     QApplication app(argc, argv);

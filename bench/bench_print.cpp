@@ -133,17 +133,6 @@ void printSeries(const QString &folder)
     }
 }
 
-long statusKiB(const char *field)
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        qFatal("cannot read /proc/self/status");
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLong();
-    qFatal("no %s in /proc/self/status", field);
-}
-
 // Opens a character of `items` items, then prints it; reports the resident memory after Open and
 // the peak during Print (the peak is reset after Open).
 int memoryChild(int items, const QString &layout)
