@@ -11,9 +11,14 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Qt takes its own options (-stylesheet FILE, -platform NAME, -reverse ...) out of whatever
+    // it is given, even after "--". It is given only the program's name, so that every argument
+    // is the program's own and an option it does not know is refused like any other.
+    const QStringList arguments = CommandLine::fromArgv(argc, argv);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
-    const CommandLine::Request request = CommandLine::parse(QCoreApplication::arguments());
+    const CommandLine::Request request = CommandLine::parse(arguments);
     if (request.exitStatus) {
         CommandLine::print(request);
         return *request.exitStatus;

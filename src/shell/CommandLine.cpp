@@ -24,9 +24,18 @@ Request mistake(const QStringList &arguments, const QString &what)
 
 } // namespace
 
+QStringList fromArgv(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 Request parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         u"Builds player characters for the Vestrine role-playing game."_s);
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help and leave."_s);

@@ -19,8 +19,11 @@ struct Request
     QString error;                 // for standard error (a mistake)
 };
 
-// The arguments as QCoreApplication::arguments() gives them, the program's own name first and
-// the window system's options already taken out.
+// main()'s arguments as text, the program's own name first.
+QStringList fromArgv(int argc, char *argv[]);
+
+// The arguments, the program's own name first. A word with one dash is a long option: "-platform"
+// is refused as the option "platform", not as the letters p, l, a ...
 Request parse(const QStringList &arguments);
 
 // Writes the request's texts to standard output and standard error.

@@ -71,6 +71,10 @@ void TestCommandLine::forms_data()
     QTest::newRow("unknown option")
         << QStringList{prog, u"--print"_s, u"a.qmc"_s} << 2 << QString()
         << u"quillmark: Unknown option 'print'.\nTry 'quillmark --help' for more information.\n"_s;
+    QTest::newRow("one of Qt's options, with one dash")
+        << QStringList{prog, u"-stylesheet"_s, u"/dev/zero"_s} << 2 << QString()
+        << u"quillmark: Unknown option 'stylesheet'.\n"
+           u"Try 'quillmark --help' for more information.\n"_s;
     QTest::newRow("empty name") << QStringList{prog, QString()} << 2 << QString()
                                 << u"quillmark: the file name is empty.\n"
                                    u"Try 'quillmark --help' for more information.\n"_s;
