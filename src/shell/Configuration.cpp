@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QTimer>
 #include <QVariant>
 #include <array>
 #include <functional>
@@ -90,7 +91,10 @@ void loadConfiguration(TMainForm *form)
     case ProfileFile::Content::State::Refused:
         // The boxes stay on, and the close leaves the file alone: it was never read.
         form->setProperty(ignoredSettingsProperty, path);
-        form->prompter().inform(ignoredSettingsMessage(path, file.refusal));
+        // Said from the event loop, once the window is on screen, so the box shows over it.
+        QTimer::singleShot(0, form, [form, text = ignoredSettingsMessage(path, file.refusal)] {
+            form->prompter().inform(text);
+        });
         return;
     case ProfileFile::Content::State::Unreadable:
     case ProfileFile::Content::State::Read:

@@ -2,6 +2,7 @@
 
 #include "sheet/IntText.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,8 +28,26 @@ TUpDown::TUpDown(int minimum, int maximum, int position, QLineEdit *buddy, QWidg
     connect(m_up, &QToolButton::clicked, this, &TUpDown::stepUp);
     connect(m_down, &QToolButton::clicked, this, &TUpDown::stepDown);
     setFocusPolicy(Qt::NoFocus);
-    if (m_buddy)
+    if (m_buddy) {
         m_buddy->setText(IntText::fromInt(m_position));
+        m_buddy->installEventFilter(this);
+    }
+}
+
+bool TUpDown::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_buddy || event->type() != QEvent::KeyPress || !isEnabled())
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (key->key() == Qt::Key_Up)
+        stepUp();
+    else if (key->key() == Qt::Key_Down)
+        stepDown();
+    else
+        return false;
+    return true;
 }
 
 void TUpDown::setSpokenName(const QString &name)

@@ -7,7 +7,8 @@ class QToolButton;
 
 // A pair of small arrows attached to the right edge of a number box. A click on an arrow steps
 // the position by one within [minimum, maximum], never wrapping, and writes the position into the
-// box. positionMoved() is raised only when an arrow actually moved the position.
+// box. positionMoved() is raised only when an arrow actually moved the position. Up and Down
+// pressed in the box step it exactly as a click on the matching arrow does.
 class TUpDown : public QWidget
 {
     Q_OBJECT
@@ -34,6 +35,9 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void positionMoved(int position);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void step(int delta);

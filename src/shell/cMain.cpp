@@ -4,6 +4,7 @@
 #include "sheet/CharacterSheet.h"
 #include "sheet/QuillError.h"
 #include "shell/Configuration.h"
+#include "shell/DeleteKeyFilter.h"
 #include "shell/MainLayout.h"
 #include "shell/MouseDownFilter.h"
 #include "shell/QuillPrompter.h"
@@ -28,6 +29,7 @@ TMainForm::TMainForm(QWidget *parent)
     : QMainWindow(parent), m_sheet(new CharacterSheet(this)),
       m_prompter(std::make_unique<QuillPrompter>(this))
 {
+    setWindowTitle(u"Quillmark"_s);
     buildMainWindow(this, m_resources);
     bindSheet(this, *m_sheet, m_resources);
     connectHandlers();
@@ -95,6 +97,8 @@ void TMainForm::routeMouseDown(SheetList list, void (TMainForm::*handler)(Qt::Mo
         guarded([this, handler, button] { (this->*handler)(button); });
     };
     viewport->installEventFilter(new MouseDownFilter(run, viewport));
+    QListView *view = m_resources[list].list;
+    view->installEventFilter(new DeleteKeyFilter([run] { run(Qt::RightButton); }, view));
 }
 
 void TMainForm::connectHandlers()

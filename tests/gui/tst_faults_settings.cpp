@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void closeOnAFullDiskKeepsTheOldFile();
     void settingsFileThatIsRefusedAtStart_data();
     void settingsFileThatIsRefusedAtStart();
+    void refusedSettingsAreToldOverTheShownWindow();
 
 private:
     // Runs File > Exit from inside the event loop and returns the loop's exit code.
@@ -208,6 +210,26 @@ void TestFaultsSettings::settingsFileThatIsRefusedAtStart()
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
                                        QDir::NoDotAndDotDot),
              QStringList{u"quillmark.ini"_s});
+}
+
+// The message waits for the event loop, so it shows over the window rather than before it.
+void TestFaultsSettings::refusedSettingsAreToldOverTheShownWindow()
+{
+    QCOMPARE(makeSpecialFile(QDir::current().filePath(u"quillmark.ini"_s), u"fifo"_s), -1);
+    ModalWatcher watcher;
+    QPointer<QWidget> boxParent;
+    QTimer spy;
+    connect(&spy, &QTimer::timeout, [&boxParent] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            boxParent = modal->parentWidget();
+    });
+    spy.start(1);
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    QVERIFY(watcher.seen().isEmpty());
+    QTRY_COMPARE(watcher.seen().size(), 1);
+    QCOMPARE(boxParent.data(), m_form.get());
+    QVERIFY(!watcher.unexpected());
 }
 
 QTEST_MAIN(TestFaultsSettings)
