@@ -58,3 +58,16 @@ if(QUILLMARK_ICON_SVG)
     endforeach()
     add_custom_target(quillmark_icons ALL DEPENDS ${QUILLMARK_ICON_PNGS})
 endif()
+
+# Debian's package documentation: the licence in its machine-readable form and the changelog,
+# compressed without a name or time stamp so that two builds give the same file.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(QUILLMARK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quillmark)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
+    COMMAND ${GZIP_PROGRAM} -9nc ${PROJECT_SOURCE_DIR}/data/debian/changelog
+            > ${PROJECT_BINARY_DIR}/changelog.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog
+    COMMENT "Compressing the changelog" VERBATIM)
+add_custom_target(quillmark_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+        DESTINATION ${QUILLMARK_DOC_DIR})
