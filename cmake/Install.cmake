@@ -1,9 +1,12 @@
 # Installs Quillmark as a desktop program. The program reads its settings and layout from the
-# folder it starts in, so the command users run, bin/quillmark, is a launcher that prepares a
+# folder it starts in, so the command users run, games/quillmark, is a launcher that prepares a
 # per-user folder and starts the program there, passing on the character file to open. The program itself
 # keeps its file name "quillmark" (its window and message titles come from that name) in a
 # folder of its own under libexec.
 include(GNUInstallDirs)
+
+# A game's commands go in games/ beside bin/ (Debian policy 11.11); /usr/games is on the PATH.
+set(QUILLMARK_LAUNCHER_DIR games)
 
 set(QUILLMARK_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/quillmark)
 set(QUILLMARK_DATA_DIR ${CMAKE_INSTALL_DATADIR}/quillmark)
@@ -13,12 +16,12 @@ install(TARGETS quillmark RUNTIME DESTINATION ${QUILLMARK_PROGRAM_DIR})
 
 # The launcher finds the program and the default layout relative to itself, so an installed
 # tree works wherever it is unpacked.
-file(RELATIVE_PATH QUILLMARK_PROGRAM_FROM_BIN /${CMAKE_INSTALL_BINDIR}
+file(RELATIVE_PATH QUILLMARK_PROGRAM_FROM_BIN /${QUILLMARK_LAUNCHER_DIR}
      /${QUILLMARK_PROGRAM_DIR}/quillmark)
-file(RELATIVE_PATH QUILLMARK_DATA_FROM_BIN /${CMAKE_INSTALL_BINDIR} /${QUILLMARK_DATA_DIR})
+file(RELATIVE_PATH QUILLMARK_DATA_FROM_BIN /${QUILLMARK_LAUNCHER_DIR} /${QUILLMARK_DATA_DIR})
 configure_file(${PROJECT_SOURCE_DIR}/scripts/quillmark-launcher.in
                ${PROJECT_BINARY_DIR}/quillmark-launcher @ONLY)
-install(PROGRAMS ${PROJECT_BINARY_DIR}/quillmark-launcher DESTINATION ${CMAKE_INSTALL_BINDIR}
+install(PROGRAMS ${PROJECT_BINARY_DIR}/quillmark-launcher DESTINATION ${QUILLMARK_LAUNCHER_DIR}
         RENAME quillmark)
 
 install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark.desktop
