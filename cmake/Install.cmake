@@ -74,3 +74,12 @@ add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
 add_custom_target(quillmark_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${QUILLMARK_DOC_DIR})
+
+# The manual page quillmark(6), compressed as Debian wants it.
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/quillmark.6.gz
+    COMMAND ${GZIP_PROGRAM} -9nc ${PROJECT_SOURCE_DIR}/data/quillmark.6
+            > ${PROJECT_BINARY_DIR}/quillmark.6.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/quillmark.6
+    COMMENT "Compressing the manual page" VERBATIM)
+add_custom_target(quillmark_manual ALL DEPENDS ${PROJECT_BINARY_DIR}/quillmark.6.gz)
+install(FILES ${PROJECT_BINARY_DIR}/quillmark.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
