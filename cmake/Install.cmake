@@ -24,7 +24,7 @@ configure_file(${PROJECT_SOURCE_DIR}/scripts/quillmark-launcher.in
 install(PROGRAMS ${PROJECT_BINARY_DIR}/quillmark-launcher DESTINATION ${QUILLMARK_LAUNCHER_DIR}
         RENAME quillmark)
 
-install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.quillmark.quillmark.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quillmark.xml)
@@ -83,3 +83,7 @@ add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/quillmark.6.gz
     COMMENT "Compressing the manual page" VERBATIM)
 add_custom_target(quillmark_manual ALL DEPENDS ${PROJECT_BINARY_DIR}/quillmark.6.gz)
 install(FILES ${PROJECT_BINARY_DIR}/quillmark.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The software centres' entry; its id is the desktop entry's name.
+install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.quillmark.quillmark.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -30,7 +30,7 @@ head -c 2 "$root/usr/games/quillmark" | grep -q '#!' || fail "/usr/games/quillma
 [ -x "$root/usr/libexec/quillmark/quillmark" ] || fail "no program /usr/libexec/quillmark/quillmark"
 
 # The desktop entry: valid, its command on the PATH, its icon in the theme.
-entry="$share/applications/quillmark.desktop"
+entry="$share/applications/io.github.quillmark.quillmark.desktop"
 [ -f "$entry" ] || fail "no desktop entry"
 report=$(desktop-file-validate "$entry" 2>&1) && [ -z "$report" ] || fail "$report"
 exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
