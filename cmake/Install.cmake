@@ -87,3 +87,10 @@ install(FILES ${PROJECT_BINARY_DIR}/quillmark.6.gz DESTINATION ${CMAKE_INSTALL_M
 # The software centres' entry; its id is the desktop entry's name.
 install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.quillmark.quillmark.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Stripping keeps the compilers' version notes; the installed program has no use for them.
+if(CMAKE_OBJCOPY)
+    install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section .comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUILLMARK_PROGRAM_DIR}/quillmark\"
+        COMMAND_ERROR_IS_FATAL ANY)")
+endif()
