@@ -20,3 +20,23 @@ if(QUILLMARK_SANITIZE)
     target_link_options(quillmark_build_settings INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
+
+# The normal build is also the one the Debian package is made from, so it takes the hardening
+# flags every Debian package gets (fortified functions, stack protector, read-only relocations
+# bound at start, position-independent program); the sanitizer and fuzz builds keep their own.
+find_program(DPKG_BUILDFLAGS dpkg-buildflags)
+if(DPKG_BUILDFLAGS AND NOT QUILLMARK_SANITIZE AND NOT QUILLMARK_FUZZ)
+    foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+        execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+                                ${DPKG_BUILDFLAGS} --get ${kind}
+                        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                        OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+        separate_arguments(QUILLMARK_DEB_${kind} UNIX_COMMAND "${flags}")
+    endforeach()
+    # The build type decides optimisation and debug information.
+    list(FILTER QUILLMARK_DEB_CXXFLAGS EXCLUDE REGEX "^-(O[0-9s]?|g)$")
+    target_compile_options(quillmark_build_settings INTERFACE
+        ${QUILLMARK_DEB_CPPFLAGS} ${QUILLMARK_DEB_CXXFLAGS})
+    target_link_options(quillmark_build_settings INTERFACE ${QUILLMARK_DEB_LDFLAGS})
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+endif()

@@ -1,9 +1,12 @@
 # Installs Quillmark as a desktop program. The program reads its settings and layout from the
-# folder it starts in, so the command users run, bin/quillmark, is a launcher that prepares a
+# folder it starts in, so the command users run, games/quillmark, is a launcher that prepares a
 # per-user folder and starts the program there, passing on the character file to open. The program itself
 # keeps its file name "quillmark" (its window and message titles come from that name) in a
 # folder of its own under libexec.
 include(GNUInstallDirs)
+
+# A game's commands go in games/ beside bin/ (Debian policy 11.11); /usr/games is on the PATH.
+set(QUILLMARK_LAUNCHER_DIR games)
 
 set(QUILLMARK_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/quillmark)
 set(QUILLMARK_DATA_DIR ${CMAKE_INSTALL_DATADIR}/quillmark)
@@ -13,15 +16,15 @@ install(TARGETS quillmark RUNTIME DESTINATION ${QUILLMARK_PROGRAM_DIR})
 
 # The launcher finds the program and the default layout relative to itself, so an installed
 # tree works wherever it is unpacked.
-file(RELATIVE_PATH QUILLMARK_PROGRAM_FROM_BIN /${CMAKE_INSTALL_BINDIR}
+file(RELATIVE_PATH QUILLMARK_PROGRAM_FROM_BIN /${QUILLMARK_LAUNCHER_DIR}
      /${QUILLMARK_PROGRAM_DIR}/quillmark)
-file(RELATIVE_PATH QUILLMARK_DATA_FROM_BIN /${CMAKE_INSTALL_BINDIR} /${QUILLMARK_DATA_DIR})
+file(RELATIVE_PATH QUILLMARK_DATA_FROM_BIN /${QUILLMARK_LAUNCHER_DIR} /${QUILLMARK_DATA_DIR})
 configure_file(${PROJECT_SOURCE_DIR}/scripts/quillmark-launcher.in
                ${PROJECT_BINARY_DIR}/quillmark-launcher @ONLY)
-install(PROGRAMS ${PROJECT_BINARY_DIR}/quillmark-launcher DESTINATION ${CMAKE_INSTALL_BINDIR}
+install(PROGRAMS ${PROJECT_BINARY_DIR}/quillmark-launcher DESTINATION ${QUILLMARK_LAUNCHER_DIR}
         RENAME quillmark)
 
-install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.quillmark.quillmark.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quillmark.xml)
@@ -57,4 +60,37 @@ if(QUILLMARK_ICON_SVG)
                 DESTINATION ${QUILLMARK_ICON_DIR}/${size}x${size}/apps)
     endforeach()
     add_custom_target(quillmark_icons ALL DEPENDS ${QUILLMARK_ICON_PNGS})
+endif()
+
+# Debian's package documentation: the licence in its machine-readable form and the changelog,
+# compressed without a name or time stamp so that two builds give the same file.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(QUILLMARK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quillmark)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
+    COMMAND ${GZIP_PROGRAM} -9nc ${PROJECT_SOURCE_DIR}/data/debian/changelog
+            > ${PROJECT_BINARY_DIR}/changelog.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog
+    COMMENT "Compressing the changelog" VERBATIM)
+add_custom_target(quillmark_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+        DESTINATION ${QUILLMARK_DOC_DIR})
+
+# The manual page quillmark(6), compressed as Debian wants it.
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/quillmark.6.gz
+    COMMAND ${GZIP_PROGRAM} -9nc ${PROJECT_SOURCE_DIR}/data/quillmark.6
+            > ${PROJECT_BINARY_DIR}/quillmark.6.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/quillmark.6
+    COMMENT "Compressing the manual page" VERBATIM)
+add_custom_target(quillmark_manual ALL DEPENDS ${PROJECT_BINARY_DIR}/quillmark.6.gz)
+install(FILES ${PROJECT_BINARY_DIR}/quillmark.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The software centres' entry; its id is the desktop entry's name.
+install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.quillmark.quillmark.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Stripping keeps the compilers' version notes; the installed program has no use for them.
+if(CMAKE_OBJCOPY)
+    install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section .comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUILLMARK_PROGRAM_DIR}/quillmark\"
+        COMMAND_ERROR_IS_FATAL ANY)")
 endif()

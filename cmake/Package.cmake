@@ -6,10 +6,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quillmark developers")
 set(CPACK_PACKAGE_CONTACT "Quillmark developers <quillmark@users.noreply.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# The long description: lines under 80 columns; CPack puts the leading space of each
+# continuation line into the control file itself.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quillmark builds player characters for the Vestrine tabletop role-playing game: \
-it checks every step against the game's limits, saves and opens character files and \
-prints the character sheet.")
+    "Quillmark builds player characters for the Vestrine tabletop role-playing
+game: it checks every step against the game's limits, saves and opens
+character files and prints the character sheet.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

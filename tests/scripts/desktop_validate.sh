@@ -3,7 +3,7 @@
 # file it is asked to open on to the program, and declares the character files' MIME type.
 # Arguments: the program (unused), the source folder.
 set -euo pipefail
-entry="$2/data/quillmark.desktop"
+entry="$2/data/io.github.quillmark.quillmark.desktop"
 command -v desktop-file-validate >/dev/null ||
     { echo "FAIL: desktop-file-validate is missing (Debian package desktop-file-utils)"; exit 1; }
 if ! report=$(desktop-file-validate "$entry" 2>&1) || [ -n "$report" ]; then

@@ -25,16 +25,16 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >"$work/install.log" ||
 share="$root/usr/share"
 
 # The command on the PATH is the launcher; the program itself lies under libexec.
-[ -x "$root/usr/bin/quillmark" ] || fail "no launcher /usr/bin/quillmark"
-head -c 2 "$root/usr/bin/quillmark" | grep -q '#!' || fail "/usr/bin/quillmark is not the launcher"
+[ -x "$root/usr/games/quillmark" ] || fail "no launcher /usr/games/quillmark"
+head -c 2 "$root/usr/games/quillmark" | grep -q '#!' || fail "/usr/games/quillmark is not the launcher"
 [ -x "$root/usr/libexec/quillmark/quillmark" ] || fail "no program /usr/libexec/quillmark/quillmark"
 
 # The desktop entry: valid, its command on the PATH, its icon in the theme.
-entry="$share/applications/quillmark.desktop"
+entry="$share/applications/io.github.quillmark.quillmark.desktop"
 [ -f "$entry" ] || fail "no desktop entry"
 report=$(desktop-file-validate "$entry" 2>&1) && [ -z "$report" ] || fail "$report"
 exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-[ -x "$root/usr/bin/$exec_command" ] || fail "Exec=$exec_command is not installed in /usr/bin"
+[ -x "$root/usr/games/$exec_command" ] || fail "Exec=$exec_command is not installed in /usr/games"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
 for size in 16 22 24 32 48 64 128 256; do
@@ -71,7 +71,7 @@ xvfb_start
 # appears and that closing it ends the program well; echoes nothing.
 run_launcher() {
     local pid id
-    env "$@" "$root/usr/bin/quillmark" 2>"$work/stderr" &
+    env "$@" "$root/usr/games/quillmark" 2>"$work/stderr" &
     pid=$!
     XSESSION_PIDS+=("$pid")
     id=$(main_window_of "$pid") || { cat "$work/stderr" >&2; fail "no main window"; }
@@ -105,8 +105,8 @@ run_launcher HOME="$home" XDG_DATA_HOME="$work/data"
 characters="$work/characters"
 mkdir -p "$characters"
 cp "$source_dir/tests/data/files/full.qmc" "$characters/hero.qmc"
-program_path="$root/usr/bin/../libexec/quillmark/quillmark"
-env HOME="$home" XDG_DATA_DIRS="$share" XDG_CONFIG_HOME="$home/.config" PATH="$root/usr/bin:$PATH" \
+program_path="$root/usr/games/../libexec/quillmark/quillmark"
+env HOME="$home" XDG_DATA_DIRS="$share" XDG_CONFIG_HOME="$home/.config" PATH="$root/usr/games:$PATH" \
     gio open "$characters/hero.qmc" 2>"$work/stderr" || { cat "$work/stderr" >&2; fail "gio open failed"; }
 program_started() { pid=$(pgrep -f -n "^$program_path $characters/hero.qmc\$"); }
 poll 100 program_started || fail "gio open did not start the program with the file"
@@ -117,7 +117,7 @@ cmp -s "$characters/again.qmc" "$characters/hero.qmc" ||
     fail "the window opened from the file manager did not show the character"
 
 # From a terminal in the file's folder, with a name relative to it.
-(cd "$characters" && exec env HOME="$home" "$root/usr/bin/quillmark" hero.qmc) 2>"$work/stderr" &
+(cd "$characters" && exec env HOME="$home" "$root/usr/games/quillmark" hero.qmc) 2>"$work/stderr" &
 pid=$!
 XSESSION_PIDS+=("$pid")
 id=$(main_window_of "$pid") || { cat "$work/stderr" >&2; fail "no main window for quillmark hero.qmc"; }
