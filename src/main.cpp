@@ -1,3 +1,4 @@
+#include "files/BrokenPipes.h"
 #include "shell/CommandLine.h"
 #include "shell/HelpWindow.h"
 #include "shell/cMain.h"
@@ -11,6 +12,7 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    ignoreBrokenPipes();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
     const CommandLine::Request request = CommandLine::parse(QCoreApplication::arguments());
