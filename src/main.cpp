@@ -16,10 +16,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
     const CommandLine::Request request = CommandLine::parse(QCoreApplication::arguments());
-    if (request.exitStatus) {
-        CommandLine::print(request);
-        return *request.exitStatus;
-    }
+    if (request.exitStatus)
+        return CommandLine::print(request);
     auto splash = std::make_unique<TSplashForm>();
     splash->showPainted();
     setApplicationHelpFile(u"Quillgen.hlp"_s);

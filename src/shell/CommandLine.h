@@ -23,7 +23,8 @@ struct Request
 // the window system's options already taken out.
 Request parse(const QStringList &arguments);
 
-// Writes the request's texts to standard output and standard error.
-void print(const Request &request);
+// Writes the request's texts to standard output and standard error. Returns the request's exit
+// status, or 1 where that is 0 but standard output could not take the text (a full disk).
+int print(const Request &request);
 
 } // namespace CommandLine
