@@ -1,3 +1,4 @@
+#include "files/BrokenPipes.h"
 #include "shell/CommandLine.h"
 #include "shell/HelpWindow.h"
 #include "shell/cMain.h"
@@ -11,6 +12,7 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    ignoreBrokenPipes();
     // Qt takes its own options (-stylesheet FILE, -platform NAME, -reverse ...) out of whatever
     // it is given, even after "--". It is given only the program's name, so that every argument
     // is the program's own and an option it does not know is refused like any other.
@@ -19,10 +21,8 @@ int main(int argc, char *argv[])
     QApplication app(qtArgc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
     const CommandLine::Request request = CommandLine::parse(arguments);
-    if (request.exitStatus) {
-        CommandLine::print(request);
-        return *request.exitStatus;
-    }
+    if (request.exitStatus)
+        return CommandLine::print(request);
     auto splash = std::make_unique<TSplashForm>();
     splash->showPainted();
     setApplicationHelpFile(u"Quillgen.hlp"_s);

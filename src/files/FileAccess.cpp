@@ -19,22 +19,6 @@ namespace {
 
 using IoError::Use;
 
-// Opens without blocking on a pipe that has no other end, then writes blocking again.
-int openUnblocked(const QByteArray &path, int flags)
-{
-    const int fd = ::open(path.constData(), flags | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0)
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
-}
-
-// Closes the descriptor and raises the given errno's text.
-[[noreturn]] void fail(int fd, int error, Use use, const QString &name)
-{
-    ::close(fd);
-    IoError::raiseErrno(error, use, name);
-}
-
 // Writes everything, resuming after short writes; 0 or the errno of the failure.
 int writeAll(int fd, QByteArrayView bytes)
 {
@@ -50,19 +34,15 @@ int writeAll(int fd, QByteArrayView bytes)
     return 0;
 }
 
-void writeInPlace(const QString &name, const struct stat &target, QByteArrayView bytes)
+// A pipe may have no reader or one that never reads, and a device is no place for a character:
+// neither is opened, so a save can neither block nor write half a character.
+[[noreturn]] void refuseSpecial(const QString &name, mode_t mode)
 {
-    const int fd = openUnblocked(QFile::encodeName(name), O_WRONLY | O_TRUNC);
-    // The error number alone ("I/O error 6") would tell the user nothing.
-    if (fd < 0 && errno == ENXIO && S_ISFIFO(target.st_mode))
-        throw QuillError(u"The character was not saved: \"%1\" is a named pipe, and no program "
-                         u"is reading from it"_s.arg(name));
-    if (fd < 0)
-        IoError::raiseErrno(errno, Use::Create, name);
-    if (const int error = writeAll(fd, bytes))
-        fail(fd, error, Use::Create, name);
-    if (::close(fd) != 0)
-        IoError::raiseErrno(errno, Use::Create, name);
+    const QString what = S_ISFIFO(mode)                   ? u"a named pipe, not"_s
+                         : S_ISCHR(mode) || S_ISBLK(mode) ? u"a device, not"_s
+                         : S_ISSOCK(mode)                 ? u"a socket, not"_s
+                                                          : u"not"_s;
+    throw QuillError(u"\"%1\" is %2 a regular file; the character was not saved"_s.arg(name, what));
 }
 
 mode_t newFileMode()
@@ -128,7 +108,7 @@ void replace(const QString &name, QByteArrayView bytes)
     if (exists && S_ISDIR(old.st_mode))
         IoError::raiseErrno(EISDIR, Use::Create, name);
     if (exists && !S_ISREG(old.st_mode))
-        return writeInPlace(name, old, bytes);
+        refuseSpecial(name, old.st_mode);
     // The rename would replace a file that its owner made read-only.
     if (exists && ::access(QFile::encodeName(name).constData(), W_OK) != 0)
         IoError::raiseErrno(errno, Use::Create, name);

@@ -17,7 +17,7 @@ QByteArray readAll(const QString &name);
 // bytes go to a new file in the same folder, which is written, flushed to the disk and closed
 // before it is renamed over the target; the target's permissions and owner carry over, and a
 // symbolic link is followed so that the link stays. A target that is not a regular file (a
-// device, a pipe) has no content to keep and is written directly.
+// named pipe, a device, a socket) is refused before anything is opened or written.
 void replace(const QString &name, QByteArrayView bytes);
 
 } // namespace FileAccess

@@ -41,6 +41,7 @@ QComboBox *makeComboBox(QWidget *area, const QString &name, const QStringList &e
     // Typed text stays exactly as typed: nothing completes it and nothing adds it as an entry.
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    unlimitLength(combo->lineEdit());
     combo->addItems(entries);
     combo->setCurrentIndex(-1);
     combo->setEditText(text);

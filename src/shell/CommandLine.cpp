@@ -68,10 +68,16 @@ Request parse(const QStringList &arguments)
     return {files.value(0), std::nullopt, {}, {}};
 }
 
-void print(const Request &request)
+int print(const Request &request)
 {
-    std::fputs(request.output.toLocal8Bit().constData(), stdout);
+    const int status = request.exitStatus.value_or(0);
+    const bool written = std::fputs(request.output.toLocal8Bit().constData(), stdout) >= 0 &&
+                         std::fflush(stdout) == 0 && !std::ferror(stdout);
     std::fputs(request.error.toLocal8Bit().constData(), stderr);
+    if (written)
+        return status;
+    std::fputs("quillmark: the output could not be written\n", stderr);
+    return status ? status : 1;
 }
 
 } // namespace CommandLine

@@ -26,7 +26,8 @@ QStringList fromArgv(int argc, char *argv[]);
 // is refused as the option "platform", not as the letters p, l, a ...
 Request parse(const QStringList &arguments);
 
-// Writes the request's texts to standard output and standard error.
-void print(const Request &request);
+// Writes the request's texts to standard output and standard error. Returns the request's exit
+// status, or 1 where that is 0 but standard output could not take the text (a full disk).
+int print(const Request &request);
 
 } // namespace CommandLine

@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QToolButton>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -149,11 +150,18 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry,
     return label;
 }
 
+void unlimitLength(QLineEdit *edit)
+{
+    // The default of 32767 characters would silently cut a longer value that a file holds.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+}
+
 QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &text,
                     const QRect &geometry)
 {
     auto *edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
+    unlimitLength(edit);
     edit->setGeometry(geometry);
     setTabStop(edit, false);
     return edit;

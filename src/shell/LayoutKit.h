@@ -48,6 +48,8 @@ QString nameAfterLabel(QLabel *label, QWidget *control);
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+// Lets the edit hold text of any length, as a file may.
+void unlimitLength(QLineEdit *edit);
 QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &text,
                     const QRect &geometry);
 // A read-only number box showing "0".

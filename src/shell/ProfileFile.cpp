@@ -101,6 +101,12 @@ void writeStrings(const QString &path, const QList<Entry> &entries)
     for (const Entry &e : entries)
         content =
             ProfileText::withValue(content, e.section.toUtf8(), e.key.toUtf8(), e.value.toUtf8());
+    // A file over the reader's limit would be refused at every later start.
+    if (content.size() > OutsideFile::settingsFile.maxBytes)
+        throw QuillError(u"Unable to write to %1: the settings would take %2 bytes, more than the "
+                         u"%3 bytes a settings file may hold; the file was left as it was"_s.arg(
+                             path, QString::number(content.size()),
+                             QString::number(OutsideFile::settingsFile.maxBytes)));
     replaceContent(path, content);
 }
 

@@ -11,6 +11,7 @@
 #include "sheet/QuillError.h"
 #include "support/RecordingPrompter.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void openRefusesWhatIsNoCharacterFile_data();
     void openRefusesWhatIsNoCharacterFile();
     void readsPastAStatedSizeOfNothing();
+    void saveRefusesWhatIsNoRegularFile_data();
+    void saveRefusesWhatIsNoRegularFile();
 };
 
 void TestPipesAndDevices::openRefusesWhatIsNoCharacterFile_data()
@@ -89,6 +92,51 @@ void TestPipesAndDevices::readsPastAStatedSizeOfNothing()
     QVERIFY2(maps.bytes.size() > 8192, QByteArray::number(maps.bytes.size()));
     QVERIFY(maps.bytes.contains("libQt6Core"));
     QVERIFY(maps.bytes.endsWith('\n'));
+}
+
+void TestPipesAndDevices::saveRefusesWhatIsNoRegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("pipe without a reader") << u"fifo"_s << u"a named pipe"_s;
+    // The test holds both ends and never reads: a write would block once the pipe is full.
+    QTest::newRow("pipe whose reader never reads") << u"fifo with a writer"_s << u"a named pipe"_s;
+    QTest::newRow("link to /dev/null") << u"link to /dev/null"_s << u"a device"_s;
+    QTest::newRow("socket") << u"socket"_s << u"a socket"_s;
+}
+
+void TestPipesAndDevices::saveRefusesWhatIsNoRegularFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, what);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString name = dir.filePath(u"hero.qmc"_s);
+    const int keep = makeSpecialFile(name, kind);
+    QVERIFY(keep != -2);
+    CharacterSheet sheet;
+    // Far more than a pipe holds, so that a write into it could not finish.
+    sheet.setItems(SheetList::Songs, QStringList(10000, u"A song of some length"_s));
+    QString error;
+    {
+        Watchdog watchdog(QTest::currentDataTag());
+        try {
+            FileCommands::store(sheet, name);
+        } catch (const QuillError &e) {
+            error = e.message();
+        }
+    }
+    char byte = 0;
+    const bool pipeEmpty = keep < 0 || kind == u"socket"_s ||
+                           (::fcntl(keep, F_SETFL, O_NONBLOCK) == 0 && ::read(keep, &byte, 1) < 0);
+    if (keep >= 0)
+        ::close(keep);
+    QCOMPARE(error,
+             u"\"%1\" is %2, not a regular file; the character was not saved"_s.arg(name, what));
+    QVERIFY(pipeEmpty);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{u"hero.qmc"_s});
+    QCOMPARE(sheet.items(SheetList::Songs).size(), 10000);
 }
 
 QTEST_GUILESS_MAIN(TestPipesAndDevices)

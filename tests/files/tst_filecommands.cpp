@@ -295,10 +295,12 @@ void TestFileCommands::failedSaveLeavesTheOldFile_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("missing folder") << u"nowhere/c.qmc"_s << u"Invalid filename"_s;
     QTest::newRow("a folder") << u"folder"_s << u"File access denied"_s;
-    QTest::newRow("a full disk") << u"/dev/full"_s << u"Disk full"_s;
+    QTest::newRow("a device")
+        << u"/dev/full"_s
+        << u"\"%1\" is a device, not a regular file; the character was not saved"_s;
     QTest::newRow("a pipe nobody reads")
         << u"pipe"_s
-        << u"The character was not saved: \"%1\" is a named pipe, and no program is reading from it"_s;
+        << u"\"%1\" is a named pipe, not a regular file; the character was not saved"_s;
     QTest::newRow("a file taken for a folder") << u"old.qmc/c.qmc"_s << u"Invalid filename"_s;
 }
 

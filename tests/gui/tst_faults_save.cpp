@@ -125,7 +125,9 @@ void TestFaultsSave::failedSaveShowsTheErrorAndKeepsEverything_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removeFolderFirst");
     QTest::addColumn<QString>("message");
-    QTest::newRow("a full disk") << u"/dev/full"_s << false << u"Disk full."_s;
+    QTest::newRow("a device")
+        << u"/dev/full"_s << false
+        << u"\"/dev/full\" is a device, not a regular file; the character was not saved."_s;
     QTest::newRow("a file taken for a folder")
         << u"old.qmc/hero.qmc"_s << false << u"Invalid filename."_s;
     QTest::newRow("a folder that vanished while the dialog was open")

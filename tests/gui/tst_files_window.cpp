@@ -1,3 +1,4 @@
+#include "files/CharacterFile.h"
 #include "files/SheetSamples.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/cMain.h"
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void openOfAMissingFileShowsTheErrorBox();
     void eachDialogOffersItsOwnLastName();
     void openOfADisallowedTypeShowsTheRefusalOnce();
+    void longValuesSurviveOpenThenSave();
 
 private:
     void trigger(const char *action)
@@ -199,6 +201,30 @@ void TestFilesWindow::openOfADisallowedTypeShowsTheRefusalOnce()
     CharacterFile expected = fullCharacter();
     expected.typeIndex = -1;
     QCOMPARE(shown(), expected);
+}
+
+void TestFilesWindow::longValuesSurviveOpenThenSave()
+{
+    // Longer than a line edit holds by default (32,767 characters).
+    CharacterFile file = fullCharacter();
+    file.text(SheetValue::CharacterName) = QString(40000, u'n');
+    file.text(SheetValue::ChoirBand) = QString(40000, u'c');
+    file.text(SheetValue::Superior) = QString(40000, u's');
+    const QByteArray bytes = CharacterFileFormat::encode(file);
+    QFile in(path(u"long.qmc"_s));
+    QVERIFY(in.open(QIODevice::WriteOnly) && in.write(bytes) == bytes.size());
+    in.close();
+    ModalWatcher watcher;
+    m_form->openCharacterFile(path(u"long.qmc"_s));
+    watcher.onDialog(choose(path(u"saved.qmc"_s)));
+    trigger("Save1");
+    QVERIFY(!watcher.unexpected());
+    QVERIFY(watcher.seen().isEmpty());
+    QFile out(path(u"saved.qmc"_s));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const QByteArray saved = out.readAll();
+    QCOMPARE(saved.size(), bytes.size());
+    QVERIFY(saved == bytes);
 }
 
 QTEST_MAIN(TestFilesWindow)

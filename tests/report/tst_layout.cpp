@@ -7,6 +7,7 @@
 #include "sheet/QuillError.h"
 #include "support/ErrorOf.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void refusesWhatIsNoLayout();
     void refusesAnImageThatIsNoImageFile_data();
     void refusesAnImageThatIsNoImageFile();
+    void readsAnImageOf36MillionPixels();
     void nothingButCommentsAfterTheProject_data();
     void nothingButCommentsAfterTheProject();
     void lengthsInTheUnitsOfThePage_data();
@@ -287,6 +289,20 @@ void TestLayout::refusesAnImageThatIsNoImageFile()
     QCOMPARE(error,
              u"The reporting project \"%1\" is damaged in line 5: the image \"%2\" %3."_s.arg(
                  layout, image, why));
+}
+
+void TestLayout::readsAnImageOf36MillionPixels()
+{
+    // Decoded at 4 bytes a pixel, it needs 144 MB: more than Qt allows by default.
+    QTemporaryDir dir;
+    QImage big(6000, 6000, QImage::Format_ARGB32);
+    big.fill(Qt::white);
+    QVERIFY(big.save(dir.filePath(u"picture.png"_s)));
+    big = QImage();
+    const QString layout = dir.filePath(u"qmsheet.rav"_s);
+    QVERIFY(
+        writeLayout(layout, R"(<image x="0" y="0" width="10" height="10" source="picture.png"/>)"));
+    QCOMPARE(errorOf([&] { LayoutReader::read(layout); }), QString());
 }
 
 void TestLayout::nothingButCommentsAfterTheProject_data()

@@ -81,6 +81,7 @@ private Q_SLOTS:
     void previewShowsThePageAtFullSize();
     void previewPagesThroughEveryPage();
     void cancelInTheStatusWindowLeavesNoFile();
+    void cancelInThePreviewsStatusWindowClosesIt();
     void printerWithoutAnyPrinterSaysSo();
     void printerSetupOpensThePrintDialog();
 
@@ -275,6 +276,26 @@ void TestPrintWindow::cancelInTheStatusWindowLeavesNoFile()
              qPrintable(status));
     QVERIFY(!QFile::exists(inA(u"long.pdf"_s)));
     QCOMPARE(QDir(m_a.path()).entryList({u"long*"_s}), QStringList());
+}
+
+// Cancel while the preview is being drawn closes it, and the program goes on.
+void TestPrintWindow::cancelInThePreviewsStatusWindowClosesIt()
+{
+    m_form->sheet().setItems(SheetList::Skills, numbered(20000));
+    ModalWatcher watcher;
+    QString status;
+    watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
+    watcher.onDialog([&status](QWidget *dialog) {
+        QCOMPARE(dialog->objectName(), u"ReportStatusWindow"_s);
+        status = dialog->findChild<QLabel *>(u"StatusLabel"_s)->text();
+        dialog->findChild<QPushButton *>()->click();
+    });
+    trigger("Print1");
+    QVERIFY(!watcher.unexpected());
+    QVERIFY2(status.startsWith(u"Generating page "_s) || status.startsWith(u"Printing page "_s),
+             qPrintable(status));
+    QCOMPARE(watcher.seen().size(), 0);
+    QVERIFY(!m_form->findChild<QDialog *>(u"ReportPreviewDialog"_s));
 }
 
 void TestPrintWindow::printerWithoutAnyPrinterSaysSo()

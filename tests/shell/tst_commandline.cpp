@@ -12,6 +12,9 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +29,8 @@ private Q_SLOTS:
     void forms_data();
     void forms();
     void helpNamesTheProgramAndItsArgument();
+    void answerThatCannotBeWrittenFails_data();
+    void answerThatCannotBeWrittenFails();
 
     void namedFileIsShownAndOfferedByBothDialogs_data();
     void namedFileIsShownAndOfferedByBothDialogs();
@@ -103,6 +108,33 @@ void TestCommandLine::helpNamesTheProgramAndItsArgument()
     QCOMPARE(lines.value(0), u"Usage: quillmark [options] [FILE]"_s);
     QVERIFY(lines.contains(u"  -v, --version  Show the version and leave."_s));
     QVERIFY(lines.contains(u"  FILE           A character file (*.qmc) to open at the start."_s));
+}
+
+void TestCommandLine::answerThatCannotBeWrittenFails_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("--help") << u"--help"_s;
+    QTest::newRow("--version") << u"--version"_s;
+}
+
+void TestCommandLine::answerThatCannotBeWrittenFails()
+{
+    QFETCH(QString, option);
+    const CommandLine::Request request = CommandLine::parse({u"quillmark"_s, option});
+    QCOMPARE(request.exitStatus, 0);
+    // As `quillmark --help > /dev/full` runs it, in a child so that this program's output stays.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int full = ::open("/dev/full", O_WRONLY);
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (full < 0 || null < 0 || ::dup2(full, 1) < 0 || ::dup2(null, 2) < 0)
+            ::_exit(99);
+        ::_exit(CommandLine::print(request));
+    }
+    int status = 0;
+    QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 1);
 }
 
 void TestCommandLine::namedFileIsShownAndOfferedByBothDialogs_data()

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void unwritableTargetRaisesAndLeavesNoTrace();
     void keepsThePermissionsOfTheFile();
     void failedWriteKeepsTheOldFile();
+    void writeThatWouldPassTheReadLimitIsRefused();
     void refusesWhatIsNoSettingsFile_data();
     void refusesWhatIsNoSettingsFile();
 };
@@ -348,6 +349,25 @@ void TestProfileFile::failedWriteKeepsTheOldFile()
     QCOMPARE(readAll(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{u"quillmark.ini"_s});
+}
+
+void TestProfileFile::writeThatWouldPassTheReadLimitIsRefused()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"quillmark.ini"_s);
+    // 100 bytes under the 1 MB limit; the new section and key take more than that.
+    const QByteArray comments = QByteArray(1048476 - 1, ';') + '\n';
+    writeAll(path, comments);
+    QString error;
+    try {
+        ProfileFile::writeString(path, u"Resource Types"_s, u"Songs"_s, QString(100, u'1'));
+    } catch (const QuillError &e) {
+        error = e.message();
+    }
+    QCOMPARE(error,
+             u"Unable to write to %1: the settings would take 1048601 bytes, more than the "
+             u"1048576 bytes a settings file may hold; the file was left as it was"_s.arg(path));
+    QVERIFY(readAll(path) == comments);
 }
 
 void TestProfileFile::refusesWhatIsNoSettingsFile_data()

@@ -148,6 +148,8 @@ QImage image(const QDir &folder, const QString &source, QString &error)
     buffer.setData(file.bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    // Qt's own limit of 128 MB would refuse, at 4 bytes a pixel, any image over 32 million pixels.
+    reader.setAllocationLimit(int(maximumImagePixels * 4 / (1 << 20)) + 1);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maximumImagePixels) {
         error = u"the image \"%1\" is too large: %2 by %3 pixels, where an image may have at "

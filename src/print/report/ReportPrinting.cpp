@@ -29,7 +29,7 @@ QPageLayout pageLayout(const LayoutPage &page)
 } // namespace
 
 bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString &what,
-           const StatusReport &status)
+           const StatusReport &status, bool printerJob)
 {
     if (report.pages.isEmpty())
         return true;
@@ -61,7 +61,8 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
         }
     }
     if (cancelled) {
-        if (auto *printer = dynamic_cast<QPrinter *>(&device))
+        auto *printer = dynamic_cast<QPrinter *>(&device);
+        if (printer && printerJob)
             printer->abort();
         painter.end();
         return false;

@@ -16,10 +16,12 @@ inline constexpr const char16_t *jobTitle = u"ReportPrinter Report";
 using StatusReport = std::function<bool(const QString &status, int page, int pages)>;
 
 // Every page of the report, continuation pages included. Returns false when the run was
-// cancelled (a printer's job is then aborted). Raises QuillError when the device cannot be
-// written to (`what` names it in that message) or the report would take too many pages.
+// cancelled; `printerJob` says that the device is a printer printing a job, which is then
+// aborted (a preview's printer is none: aborting it breaks the preview). Raises QuillError when
+// the device cannot be written to (`what` names it in that message) or the report would take
+// too many pages.
 bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString &what,
-           const StatusReport &status = {});
+           const StatusReport &status = {}, bool printerJob = false);
 
 // Writes the report into a PDF file, without any window. A cancelled or failed run leaves no
 // file behind and an older file of that name as it was; returns false when cancelled.

@@ -86,7 +86,7 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report)
     printer().setDuplex(m_choice.duplex);
     ReportStatusWindow status(m_parent);
     ReportPrinting::print(printer(), report, u"the printer \"%1\""_s.arg(printer().printerName()),
-                          statusIn(status));
+                          statusIn(status), true);
 }
 
 void WindowReportOutput::saveToFile(const LayoutReport &report)

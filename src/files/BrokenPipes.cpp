@@ -1,0 +1,8 @@
+#include "files/BrokenPipes.h"
+
+#include <csignal>
+
+void ignoreBrokenPipes()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
