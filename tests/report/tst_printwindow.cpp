@@ -47,6 +47,17 @@ ModalWatcher::DialogAction choose(const QString &name)
     };
 }
 
+// Presses Cancel in the status window and keeps what it said then.
+ModalWatcher::DialogAction cancelStatus(QString &status)
+{
+    return [&status](QWidget *dialog) {
+        QCOMPARE(dialog->objectName(), u"ReportStatusWindow"_s);
+        QCOMPARE(dialog->windowTitle(), u"Report Status"_s);
+        status = dialog->findChild<QLabel *>(u"StatusLabel"_s)->text();
+        dialog->findChild<QPushButton *>()->click();
+    };
+}
+
 QStringList numbered(int count)
 {
     QStringList items;
@@ -264,12 +275,7 @@ void TestPrintWindow::cancelInTheStatusWindowLeavesNoFile()
     QString status;
     watcher.onDialog(setupTo(u"FileRadioButton"_s));
     watcher.onDialog(choose(inA(u"long.pdf"_s)));
-    watcher.onDialog([&status](QWidget *dialog) {
-        QCOMPARE(dialog->objectName(), u"ReportStatusWindow"_s);
-        QCOMPARE(dialog->windowTitle(), u"Report Status"_s);
-        status = dialog->findChild<QLabel *>(u"StatusLabel"_s)->text();
-        dialog->findChild<QPushButton *>()->click();
-    });
+    watcher.onDialog(cancelStatus(status));
     trigger("Print1");
     QVERIFY(!watcher.unexpected());
     QVERIFY2(status.startsWith(u"Generating page "_s) || status.startsWith(u"Printing page "_s),
@@ -285,11 +291,7 @@ void TestPrintWindow::cancelInThePreviewsStatusWindowClosesIt()
     ModalWatcher watcher;
     QString status;
     watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
-    watcher.onDialog([&status](QWidget *dialog) {
-        QCOMPARE(dialog->objectName(), u"ReportStatusWindow"_s);
-        status = dialog->findChild<QLabel *>(u"StatusLabel"_s)->text();
-        dialog->findChild<QPushButton *>()->click();
-    });
+    watcher.onDialog(cancelStatus(status));
     trigger("Print1");
     QVERIFY(!watcher.unexpected());
     QVERIFY2(status.startsWith(u"Generating page "_s) || status.startsWith(u"Printing page "_s),
