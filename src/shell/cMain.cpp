@@ -5,6 +5,7 @@
 #include "sheet/QuillError.h"
 #include "shell/Configuration.h"
 #include "shell/DeleteKeyFilter.h"
+#include "shell/KeyboardWalk.h"
 #include "shell/MainLayout.h"
 #include "shell/MouseDownFilter.h"
 #include "shell/QuillPrompter.h"
@@ -81,6 +82,16 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+bool TMainForm::focusNextPrevChild(bool next)
+{
+    QWidget *from = focusWidget() ? focusWidget() : this;
+    QWidget *stop = nextKeyboardStop(from, next);
+    if (!stop)
+        return false;
+    stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 template <class Sender, class Signal>

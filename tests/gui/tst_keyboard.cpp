@@ -3,8 +3,10 @@
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QStackedWidget>
@@ -27,14 +29,40 @@ private Q_SLOTS:
     void deleteKeysRunTheListsDelete_data();
     void deleteKeysRunTheListsDelete();
     void windowIsTitledQuillmark();
+    void aCharacterIsBuiltAndSavedByKeyboardAlone();
 
 private:
     template <class T> T *control(const QString &name) const { return m_form->control<T>(name); }
     QString text(const QString &edit) const { return control<QLineEdit>(edit)->text(); }
     void focusOn(QWidget *widget);
+    bool tabTo(const std::function<bool(const QWidget *)> &wanted);
+    bool tabTo(const QString &name)
+    {
+        return tabTo([&name](const QWidget *w) { return w->objectName() == name; });
+    }
+    bool tabToButton(const QString &caption)
+    {
+        return tabTo([&caption](const QWidget *w) {
+            const auto *button = qobject_cast<const QAbstractButton *>(w);
+            return button && button->text() == caption;
+        });
+    }
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QTest::keyClick(focused(), Qt::Key(key), modifiers);
+    }
+    // Where a key goes: the open menu, else the focus widget, else the active window.
+    static QWidget *focused()
+    {
+        if (QWidget *menu = QApplication::activePopupWidget())
+            return menu;
+        return QApplication::focusWidget() ? QApplication::focusWidget()
+                                           : QApplication::activeWindow();
+    }
+    static void type(const QString &text)
+    {
+        press(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(focused(), text);
     }
 
     TemporaryCurrentFolder m_folder;
@@ -147,6 +175,81 @@ void TestKeyboard::deleteKeysRunTheListsDelete()
 void TestKeyboard::windowIsTitledQuillmark()
 {
     QCOMPARE(m_form->windowTitle(), u"Quillmark"_s);
+}
+
+// Tab walks every control of the window, in its focus chain; false when the wanted one does not
+// come within a few rounds.
+bool TestKeyboard::tabTo(const std::function<bool(const QWidget *)> &wanted)
+{
+    for (int i = 0; i < 300; ++i) {
+        if (QApplication::focusWidget() && wanted(QApplication::focusWidget()))
+            return true;
+        press(Qt::Key_Tab);
+    }
+    return false;
+}
+
+void TestKeyboard::aCharacterIsBuiltAndSavedByKeyboardAlone()
+{
+    QVERIFY(tabTo(u"CharacterNameEdit"_s));
+    type(u"Iris"_s);
+    QVERIFY(tabToButton(u"Angel"_s));
+    press(Qt::Key_Space);
+    QCOMPARE(text(u"CharacterPointsEdit"_s), u"36"_s);
+    QVERIFY(tabTo(u"CelestialForcesDownSpeedButton"_s));
+    press(Qt::Key_Space);
+    QVERIFY(tabTo(u"CorpForcesUpSpeedButton"_s));
+    press(Qt::Key_Space);
+    QCOMPARE(text(u"CorporealEdit"_s), u"4"_s);
+
+    QVERIFY(tabTo(u"SongEdit"_s));
+    type(u"Charm"_s);
+    QVERIFY(tabToButton(u"Ethereal"_s));
+    press(Qt::Key_Space);
+    QVERIFY(tabTo(u"SongLevelEdit"_s));
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    QCOMPARE(text(u"SongLevelEdit"_s), u"3"_s);
+    QVERIFY(tabTo(u"SongAddBitBtn"_s));
+    press(Qt::Key_Space);
+    auto *songs = control<QListView>(u"SongsListBox"_s);
+    QCOMPARE(songs->model()->rowCount(), 1);
+    QCOMPARE(text(u"CharacterPointsEdit"_s), u"33"_s);
+
+    ModalWatcher watcher;
+    QVERIFY(tabTo(u"SongsListBox"_s));
+    press(Qt::Key_Space);
+    watcher.answer(QMessageBox::Yes);
+    press(Qt::Key_Delete);
+    QCOMPARE(watcher.texts(), QStringList{u"Do you wish to delete this item?"_s});
+    QCOMPARE(songs->model()->rowCount(), 0);
+    QCOMPARE(text(u"CharacterPointsEdit"_s), u"36"_s);
+    // The offscreen platform has no window manager to give the window back its activation when
+    // the box closes.
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QCOMPARE(QApplication::focusWidget(), songs);
+
+    const QString saved = m_folder.path() + u"/iris.qmc"_s;
+    watcher.onDialog([&saved](QWidget *dialog) {
+        // Keys go to the dialog's own focus widget: the application's focus may not have
+        // followed the dialog yet on the offscreen platform. The first Return closes the name
+        // box's completion list, the second presses Save.
+        QWidget *name = dialog->focusWidget();
+        QVERIFY(name);
+        QTest::keyClicks(name, saved);
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    press(Qt::Key_F, Qt::AltModifier);
+    press(Qt::Key_S);
+    QTRY_VERIFY2(QFile::exists(saved), qPrintable(watcher.texts().join(u'|')));
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.contains("Iris"));
+    QVERIFY(!bytes.contains("Charm"));
+    QVERIFY(!watcher.unexpected());
 }
 
 QTEST_MAIN(TestKeyboard)
