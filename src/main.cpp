@@ -7,11 +7,20 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// With --pdf only the program's own messages go to standard error, where scripts read them, not
+// Qt's notes on its surroundings ("XDG_RUNTIME_DIR not set" ...); its errors still do.
+void onlyQtErrors(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "quillmark: %s\n", message.toLocal8Bit().constData());
+}
 
 // No window, no splash and no settings file: the sheets go straight into PDF files. Qt's
 // offscreen platform needs no display, so this runs over SSH and in scripts too.
@@ -19,6 +28,7 @@ int printToPdf(char *argv[], const CommandLine::Request &request)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(onlyQtErrors);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     return PdfCommand::run(request);

@@ -14,13 +14,13 @@ constexpr int UsageStatus = 2;
 
 struct Request
 {
-    QStringList files;             // the character files named; at most one without --pdf
-    std::optional<int> exitStatus; // set when the program ends at once: help, version, a mistake
-    QString output;                // for standard output (help, version)
-    QString error;                 // for standard error (a mistake)
-    QString pdf;                   // --pdf OUT; empty when the window is to start
-    bool pdfIntoFolder = false;    // OUT is a folder that gets one PDF per file
-    QString layout;                // --layout FILE.rav; empty for the current folder's layout
+    QStringList files{};             // the character files named; at most one without --pdf
+    std::optional<int> exitStatus{}; // set when the program ends at once: help, version, a mistake
+    QString output{};                // for standard output (help, version)
+    QString error{};                 // for standard error (a mistake)
+    QString pdf{};                   // --pdf OUT; empty when the window is to start
+    bool pdfIntoFolder = false;      // OUT is a folder that gets one PDF per file
+    QString layout{};                // --layout FILE.rav; empty for the current folder's layout
 };
 
 // main()'s arguments as text, the program's own name first.

@@ -28,7 +28,7 @@ quillmark() {
 quillmark --pdf hero.pdf hero.qmc
 [ "$status" -eq 0 ] && [ ! -s stderr ] || fail "--pdf hero.pdf hero.qmc: status $status"
 pdftotext hero.pdf hero.txt
-for text in "Zoë Ångström" "Gabriel, Archangel of Fire" "Item 0 first" "Séance € 9"; do
+for text in "Zoë Ångström" "Seraphim of Gabriel, Archangel of Fire" "padded item 0" "Séance € 9"; do
     grep -qF "$text" hero.txt || fail "hero.pdf lacks \"$text\""
 done
 

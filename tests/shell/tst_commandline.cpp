@@ -173,7 +173,9 @@ void TestCommandLine::helpNamesTheProgramAndItsArgument()
     QCOMPARE(lines.value(0), u"Usage: quillmark [options] [FILE]"_s);
     QCOMPARE(lines.value(1), u"       quillmark --pdf OUT [--layout FILE.rav] FILE..."_s);
     QVERIFY(lines.contains(u"  -v, --version        Show the version and leave."_s));
-    QVERIFY(lines.contains(u"  --pdf <OUT>          Print the sheet of FILE into OUT, a PDF file, or"_s));
+    QVERIFY(lines.contains(
+        u"  --pdf <OUT>          Print the sheet of FILE into OUT, a PDF file, or of each"_s));
+    QVERIFY(lines.contains(u"  --layout <FILE.rav>  With --pdf: print with this layout instead of"_s));
 }
 
 void TestCommandLine::answerThatCannotBeWrittenFails_data()
