@@ -11,9 +11,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <sys/resource.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +45,39 @@ void emptyFolder(const QString &out)
     QDir().mkdir(out);
 }
 
+double cpuMs(bool children)
+{
+    rusage usage{};
+    ::getrusage(children ? RUSAGE_CHILDREN : RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+struct Timing
+{
+    double wallMs;
+    double cpuMs;
+};
+
+// Medians of the wall-clock and the processor time of `runs` runs into an emptied folder; the
+// processor time is this process's or, with `children`, that of the programs it started.
+Timing medians(int runs, const QString &out, bool children, const std::function<void()> &run)
+{
+    std::vector<double> walls, cpus;
+    for (int i = 0; i < runs; ++i) {
+        emptyFolder(out);
+        const double cpuBefore = cpuMs(children);
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        walls.push_back(timer.nsecsElapsed() / 1e6);
+        cpus.push_back(cpuMs(children) - cpuBefore);
+    }
+    std::sort(walls.begin(), walls.end());
+    std::sort(cpus.begin(), cpus.end());
+    return {walls[walls.size() / 2], cpus[cpus.size() / 2]};
+}
+
 void checkPdfs(const QString &out)
 {
     if (QDir(out).entryList({u"*.pdf"_s}, QDir::Files).size() != characters)
@@ -59,7 +96,7 @@ int main(int argc, char **argv)
     const QString built = QCoreApplication::applicationDirPath() + u"/../../data/qmsheet.rav"_s;
     const QString layout = args.value(1, QFile::exists(built) ? built : u"data/qmsheet.rav"_s);
     const int runs = std::max(1, args.value(2, u"7"_s).toInt());
-    const QString program = QCoreApplication::applicationDirPath() + u"/../src/quillmark"_s;
+    const QString programPath = QCoreApplication::applicationDirPath() + u"/../src/quillmark"_s;
 
     QTemporaryDir folder;
     const QString out = folder.filePath(u"out"_s);
@@ -78,28 +115,26 @@ int main(int argc, char **argv)
         }
     });
     const CommandLine::Request request{.files = files, .pdf = out, .pdfIntoFolder = true};
-    const double inProcess = medianMs(
-        runs,
-        [&] {
-            if (PdfCommand::run(request) != 0)
-                qFatal("--pdf failed");
-        },
-        [&] { emptyFolder(out); });
+    const Timing inProcess = medians(runs, out, false, [&] {
+        if (PdfCommand::run(request) != 0)
+            qFatal("--pdf failed");
+    });
     checkPdfs(out);
-    const double wholeProgram = medianMs(
-        runs,
-        [&] {
-            if (QProcess::execute(program, QStringList{u"--pdf"_s, out} + files) != 0)
-                qFatal("%s --pdf failed", qPrintable(program));
-        },
-        [&] { emptyFolder(out); });
+    const Timing program = medians(runs, out, true, [&] {
+        if (QProcess::execute(programPath, QStringList{u"--pdf"_s, out} + files) != 0)
+            qFatal("%s --pdf failed", qPrintable(programPath));
+    });
     checkPdfs(out);
-    std::printf("--pdf of %d characters of %d items each into a folder, medians of %d runs:\n"
-                "  in this process %8.1f ms (%.2f ms a file)\n"
-                "  the program     %8.1f ms (%.2f ms a file, start-up included)\n"
-                "  baseline Open of the same files %.1f ms (%.3f ms a file); --pdf in this "
-                "process is %.0f times Open\n",
-                characters, itemsEach, runs, inProcess, inProcess / characters, wholeProgram,
-                wholeProgram / characters, open, open / characters, inProcess / open);
+    std::printf("--pdf of %d characters of %d items each into a folder, medians of %d runs\n"
+                "(wall-clock, then processor time; baseline Open of the same files):\n",
+                characters, itemsEach, runs);
+    const auto line = [open](const char *what, const Timing &t) {
+        std::printf("  %-34s %7.1f ms, processor %7.1f ms: %5.2f ms a file, %4.0f times Open\n",
+                    what, t.wallMs, t.cpuMs, t.wallMs / characters, t.wallMs / open);
+    };
+    line("inside this process", inProcess);
+    line("the program, start-up included", program);
+    std::printf("  baseline Open of the same files    %7.1f ms: %5.3f ms a file\n", open,
+                open / characters);
     return 0;
 }

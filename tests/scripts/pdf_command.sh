@@ -2,7 +2,8 @@
 # quillmark --pdf, the real program with no display and no platform chosen: one character file
 # into one PDF whose text holds the name and the items; three into a folder, one of them refused
 # by Open: two PDFs, one message naming that file, status 1, and its older PDF kept; a file that
-# ends early printed with its warning; a missing layout named; a usage mistake with status 2.
+# ends early printed with its warning; a missing layout named; a named pipe as the PDF left as it
+# is; a usage mistake with status 2.
 # No settings file is written. Arguments: the program, the source folder.
 set -euo pipefail
 program=$(readlink -f "$1")
@@ -55,6 +56,13 @@ quillmark --layout missing.rav --pdf new.pdf hero.qmc
 [ "$status" -eq 1 ] && [ ! -e new.pdf ] || fail "a missing layout: status $status"
 [ "$(cat stderr)" = "hero.qmc: The following reporting project does not exist:
 \"$work/missing.rav\"" ] || fail "the missing layout's message"
+
+# A PDF named like a named pipe: the pipe stays, no file is put in its place.
+mkfifo sheet.fifo
+quillmark --pdf sheet.fifo hero.qmc
+[ "$status" -eq 1 ] && [ -p sheet.fifo ] || fail "--pdf into a named pipe: status $status"
+grep -qF 'hero.qmc: The report cannot be written to the file "sheet.fifo": it is not a regular file.' stderr ||
+    fail "the named pipe's message"
 
 quillmark --pdf hero.pdf hero.qmc second.qmc
 [ "$status" -eq 2 ] && [ "$(sed -n 2p stderr)" = "Try 'quillmark --help' for more information." ] ||
