@@ -59,6 +59,7 @@ int main(int argc, char *argv[])
     mainForm.show();
     // Opened from the event loop, once the window has had its first showing.
     if (!request.files.isEmpty())
-        QTimer::singleShot(0, &mainForm, [&] { mainForm.openCharacterFile(request.files.first()); });
+        QTimer::singleShot(0, &mainForm,
+                           [&] { mainForm.openCharacterFile(request.files.first()); });
     return app.exec();
 }

@@ -88,9 +88,9 @@ Request parse(const QStringList &arguments)
         u"Print the sheet of FILE into OUT, a PDF file, or of each FILE into NAME.pdf in the "
         u"folder OUT, and leave; no window is shown."_s,
         u"OUT"_s);
-    const QCommandLineOption layout(
-        u"layout"_s, u"With --pdf: print with this layout instead of qmsheet.rav."_s,
-        u"FILE.rav"_s);
+    const QCommandLineOption layout(u"layout"_s,
+                                    u"With --pdf: print with this layout instead of qmsheet.rav."_s,
+                                    u"FILE.rav"_s);
     parser.addOptions({help, version, pdf, layout});
     parser.addPositionalArgument(
         u"FILE"_s, u"A character file (*.qmc) to open at the start, or to print with --pdf."_s,
@@ -111,8 +111,8 @@ Request parse(const QStringList &arguments)
         return {.exitStatus = 0,
                 .output = u"%1 %2\n"_s.arg(programName(arguments),
                                            QCoreApplication::applicationVersion())};
-    const QString problem = parser.isSet(pdf) ? pdfMistake(parser, pdf, layout)
-                                              : windowMistake(parser, layout);
+    const QString problem =
+        parser.isSet(pdf) ? pdfMistake(parser, pdf, layout) : windowMistake(parser, layout);
     if (!problem.isEmpty())
         return mistake(arguments, problem);
     return {.files = parser.positionalArguments(),

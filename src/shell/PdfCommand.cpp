@@ -95,8 +95,8 @@ QList<Job> plan(const CommandLine::Request &request)
                 {}};
         const QString pdf = identity(job.pdf);
         if (characters.contains(pdf))
-            job.refusal = u"its PDF %1 would replace a character file; nothing was written."_s.arg(
-                job.pdf);
+            job.refusal =
+                u"its PDF %1 would replace a character file; nothing was written."_s.arg(job.pdf);
         else if (pdfs.contains(pdf))
             job.refusal = u"its PDF %1 is also the PDF of an earlier file; nothing was "
                           u"written."_s.arg(job.pdf);

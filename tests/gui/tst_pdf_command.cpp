@@ -103,8 +103,8 @@ void TestPdfCommand::plan()
 
 void TestPdfCommand::sameSheetAsFilePrint()
 {
-    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
-                        u"qmsheet.rav"_s));
+    QVERIFY(
+        QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"), u"qmsheet.rav"_s));
     // Enough items for the lists to go on over continuation pages.
     CharacterFile character = fullCharacter();
     for (int i = 0; i < 120; ++i)

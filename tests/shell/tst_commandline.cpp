@@ -106,8 +106,8 @@ void TestCommandLine::pdfForms_data()
     QTest::newRow("one file into a folder")
         << QStringList{prog, u"--pdf"_s, u"out"_s, u"a.qmc"_s} << QString() << true;
     QTest::newRow("files after --")
-        << QStringList{prog, u"--pdf"_s, u"out/"_s, u"--"_s, u"-a.qmc"_s, u"--pdf"_s}
-        << QString() << true;
+        << QStringList{prog, u"--pdf"_s, u"out/"_s, u"--"_s, u"-a.qmc"_s, u"--pdf"_s} << QString()
+        << true;
     QTest::newRow("no file") << QStringList{prog, u"--pdf"_s, u"out"_s}
                              << u"--pdf needs at least one character file to print."_s << false;
     QTest::newRow("OUT missing") << QStringList{prog, u"--pdf"_s}
@@ -116,11 +116,10 @@ void TestCommandLine::pdfForms_data()
                                << u"the name after --pdf or --layout is empty."_s << false;
     QTest::newRow("two files, OUT a file")
         << QStringList{prog, u"--pdf"_s, u"one.pdf"_s, u"a.qmc"_s, u"b.qmc"_s}
-        << u"2 character files need a folder to go into, but one.pdf is not a folder."_s
-        << false;
+        << u"2 character files need a folder to go into, but one.pdf is not a folder."_s << false;
     QTest::newRow("OUT a folder that is not there")
-        << QStringList{prog, u"--pdf"_s, u"gone/"_s, u"a.qmc"_s}
-        << u"there is no folder gone/."_s << false;
+        << QStringList{prog, u"--pdf"_s, u"gone/"_s, u"a.qmc"_s} << u"there is no folder gone/."_s
+        << false;
     QTest::newRow("OUT twice") << QStringList{prog, u"--pdf=out"_s, u"--pdf=one.pdf"_s, u"a.qmc"_s}
                                << u"--pdf and --layout can each be given only once."_s << false;
     QTest::newRow("unknown option")
@@ -138,8 +137,8 @@ void TestCommandLine::pdfForms()
     const CommandLine::Request request = CommandLine::parse(arguments);
     if (!reason.isEmpty()) {
         QCOMPARE(request.exitStatus, CommandLine::UsageStatus);
-        QCOMPARE(request.error, u"quillmark: %1\nTry 'quillmark --help' for more information.\n"_s
-                                    .arg(reason));
+        QCOMPARE(request.error,
+                 u"quillmark: %1\nTry 'quillmark --help' for more information.\n"_s.arg(reason));
         return;
     }
     QVERIFY(!request.exitStatus);
@@ -175,7 +174,8 @@ void TestCommandLine::helpNamesTheProgramAndItsArgument()
     QVERIFY(lines.contains(u"  -v, --version        Show the version and leave."_s));
     QVERIFY(lines.contains(
         u"  --pdf <OUT>          Print the sheet of FILE into OUT, a PDF file, or of each"_s));
-    QVERIFY(lines.contains(u"  --layout <FILE.rav>  With --pdf: print with this layout instead of"_s));
+    QVERIFY(
+        lines.contains(u"  --layout <FILE.rav>  With --pdf: print with this layout instead of"_s));
 }
 
 void TestCommandLine::answerThatCannotBeWrittenFails_data()

@@ -84,7 +84,8 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
     // /dev/null, where root may write) would put a plain file in its place.
     const QFileInfo existing(fileName);
     if (existing.exists() && !existing.isFile())
-        throw QuillError(u"The report cannot be written to %1: it is not a regular file"_s.arg(what));
+        throw QuillError(
+            u"The report cannot be written to %1: it is not a regular file"_s.arg(what));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw QuillError(u"The report cannot be written to %1: %2"_s.arg(what, file.errorString()));
