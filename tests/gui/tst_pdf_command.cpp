@@ -71,9 +71,6 @@ void TestPdfCommand::plan_data()
     QTest::newRow("two files of one name")
         << QStringList{u"a/hero.qmc"_s, u"b/hero.qmc"_s} << u"out"_s
         << QStringList{u"out/hero.pdf"_s, u"out/hero.pdf"_s} << QStringList{QString(), earlier};
-    QTest::newRow("one file twice")
-        << QStringList{u"hero.qmc"_s, u"./hero.qmc"_s} << u"out"_s
-        << QStringList{u"out/hero.pdf"_s, u"out/hero.pdf"_s} << QStringList{QString(), earlier};
     QTest::newRow("a PDF over another file's character file, named through a link")
         << QStringList{u"hero.pdf"_s, u"hero.qmc"_s} << u"out"_s
         << QStringList{u"out/hero.pdf.pdf"_s, u"out/hero.pdf"_s}

@@ -101,8 +101,6 @@ void TestCommandLine::pdfForms_data()
     QTest::newRow("one file into one PDF, a layout named")
         << QStringList{prog, u"-pdf"_s, u"one.pdf"_s, u"--layout=mine.rav"_s, u"a.qmc"_s}
         << QString() << false;
-    QTest::newRow("a new PDF") << QStringList{prog, u"--pdf=new.pdf"_s, u"a.qmc"_s} << QString()
-                               << false;
     QTest::newRow("one file into a folder")
         << QStringList{prog, u"--pdf"_s, u"out"_s, u"a.qmc"_s} << QString() << true;
     QTest::newRow("files after --")
@@ -112,19 +110,12 @@ void TestCommandLine::pdfForms_data()
                              << u"--pdf needs at least one character file to print."_s << false;
     QTest::newRow("OUT missing") << QStringList{prog, u"--pdf"_s}
                                  << u"Missing value after '--pdf'."_s << false;
-    QTest::newRow("OUT empty") << QStringList{prog, u"--pdf="_s, u"a.qmc"_s}
-                               << u"the name after --pdf or --layout is empty."_s << false;
     QTest::newRow("two files, OUT a file")
         << QStringList{prog, u"--pdf"_s, u"one.pdf"_s, u"a.qmc"_s, u"b.qmc"_s}
         << u"2 character files need a folder to go into, but one.pdf is not a folder."_s << false;
     QTest::newRow("OUT a folder that is not there")
         << QStringList{prog, u"--pdf"_s, u"gone/"_s, u"a.qmc"_s} << u"there is no folder gone/."_s
         << false;
-    QTest::newRow("OUT twice") << QStringList{prog, u"--pdf=out"_s, u"--pdf=one.pdf"_s, u"a.qmc"_s}
-                               << u"--pdf and --layout can each be given only once."_s << false;
-    QTest::newRow("unknown option")
-        << QStringList{prog, u"--pdf"_s, u"out"_s, u"--landscape"_s, u"a.qmc"_s}
-        << u"Unknown option 'landscape'."_s << false;
 }
 
 void TestCommandLine::pdfForms()
