@@ -118,10 +118,10 @@ int run(const CommandLine::Request &request)
         if (progress)
             showProgress(i + 1, jobs.size(), job.character);
         prompter.setFile(job.character);
+        const bool written = job.refusal.isEmpty() && printOne(job, layout, prompter);
         if (!job.refusal.isEmpty())
             prompter.inform(job.refusal);
-        if (!job.refusal.isEmpty() || !printOne(job, layout, prompter))
-            ++failed;
+        failed += written ? 0 : 1;
     }
     return failed == 0 ? 0 : 1;
 }
