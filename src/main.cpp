@@ -1,28 +1,56 @@
 #include "files/BrokenPipes.h"
 #include "shell/CommandLine.h"
 #include "shell/HelpWindow.h"
+#include "shell/PdfCommand.h"
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// With --pdf only the program's own messages go to standard error, where scripts read them, not
+// Qt's notes on its surroundings ("XDG_RUNTIME_DIR not set" ...); its errors still do.
+void onlyQtErrors(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "quillmark: %s\n", message.toLocal8Bit().constData());
+}
+
+// No window, no splash and no settings file: the sheets go straight into PDF files. Qt's
+// offscreen platform needs no display, so this runs over SSH and in scripts too.
+int printToPdf(char *argv[], const CommandLine::Request &request)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(onlyQtErrors);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    return PdfCommand::run(request);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     ignoreBrokenPipes();
-    // Qt takes its own options (-stylesheet FILE, -platform NAME, -reverse ...) out of whatever
-    // it is given, even after "--". It is given only the program's name, so that every argument
-    // is the program's own and an option it does not know is refused like any other.
-    const QStringList arguments = CommandLine::fromArgv(argc, argv);
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
-    const CommandLine::Request request = CommandLine::parse(arguments);
+    // The arguments are read before Qt starts, so that help and mistakes need no display. Qt
+    // takes its own options (-stylesheet FILE, -platform NAME, -reverse ...) out of whatever it
+    // is given, even after "--". It is given only the program's name, so that every argument
+    // is the program's own and an option it does not know is refused like any other.
+    const CommandLine::Request request = CommandLine::parse(CommandLine::fromArgv(argc, argv));
     if (request.exitStatus)
         return CommandLine::print(request);
+    if (!request.pdf.isEmpty())
+        return printToPdf(argv, request);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     auto splash = std::make_unique<TSplashForm>();
     splash->showPainted();
     setApplicationHelpFile(u"Quillgen.hlp"_s);
@@ -30,7 +58,8 @@ int main(int argc, char *argv[])
     splash.reset();
     mainForm.show();
     // Opened from the event loop, once the window has had its first showing.
-    if (!request.file.isEmpty())
-        QTimer::singleShot(0, &mainForm, [&] { mainForm.openCharacterFile(request.file); });
+    if (!request.files.isEmpty())
+        QTimer::singleShot(0, &mainForm,
+                           [&] { mainForm.openCharacterFile(request.files.first()); });
     return app.exec();
 }

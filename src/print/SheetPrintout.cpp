@@ -4,6 +4,7 @@
 #include "print/ReportEngine.h"
 #include "sheet/Prompter.h"
 
+#include <QDir>
 #include <QHash>
 
 using namespace Qt::StringLiterals;
@@ -67,8 +68,20 @@ void fillMemo(ReportEngine &engine, ComponentHandle memo, const QStringList &lin
 void print(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter,
            const QString &currentFolder)
 {
+    printWithLayout(sheet, engine, prompter, PrintTexts::layoutPath(currentFolder));
+}
+
+QString currentFolder()
+{
+    const QString folder = QDir::currentPath();
+    return folder.isEmpty() ? u"."_s : folder;
+}
+
+void printWithLayout(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter,
+                     const QString &layoutPath)
+{
     const CloseAtEnd closer{engine};
-    engine.setProjectFile(PrintTexts::layoutPath(currentFolder));
+    engine.setProjectFile(layoutPath);
     engine.open();
 
     const QList<PrintTexts::Field> fields = PrintTexts::textFields(sheet);

@@ -15,4 +15,12 @@ namespace SheetPrintout {
 void print(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter,
            const QString &currentFolder);
 
+// The same with the layout file named by its full path.
+void printWithLayout(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter,
+                     const QString &layoutPath);
+
+// The process's current folder, or "." when it has been removed: its path is empty then, which
+// would send the look-up for the layout to the root folder.
+QString currentFolder();
+
 } // namespace SheetPrintout

@@ -4,8 +4,9 @@
 #include <QStringList>
 #include <optional>
 
-// What the program was asked on its command line: `quillmark [FILE]`. With no FILE it starts as it
-// always has; with one it starts the same way and then opens FILE as File > Open would.
+// What the program was asked on its command line. `quillmark [FILE]` starts the window as it
+// always has and then opens FILE as File > Open would; `quillmark --pdf OUT FILE...` prints each
+// FILE's sheet into a PDF file, with no window, and ends.
 namespace CommandLine {
 
 // Usage mistakes end the program with this status, as command-line tools do.
@@ -13,17 +14,21 @@ constexpr int UsageStatus = 2;
 
 struct Request
 {
-    QString file;                  // the character file to open; empty when none was given
-    std::optional<int> exitStatus; // set when the program ends at once: help, version, a mistake
-    QString output;                // for standard output (help, version)
-    QString error;                 // for standard error (a mistake)
+    QStringList files{};             // the character files named; at most one without --pdf
+    std::optional<int> exitStatus{}; // set when the program ends at once: help, version, a mistake
+    QString output{};                // for standard output (help, version)
+    QString error{};                 // for standard error (a mistake)
+    QString pdf{};                   // --pdf OUT; empty when the window is to start
+    bool pdfIntoFolder = false;      // OUT is a folder that gets one PDF per file
+    QString layout{};                // --layout FILE.rav; empty for the current folder's layout
 };
 
 // main()'s arguments as text, the program's own name first.
 QStringList fromArgv(int argc, char *argv[]);
 
 // The arguments, the program's own name first. A word with one dash is a long option: "-platform"
-// is refused as the option "platform", not as the letters p, l, a ...
+// is refused as the option "platform", not as the letters p, l, a ... Needs no application
+// object, so that a mistake is answered without a display.
 Request parse(const QStringList &arguments);
 
 // Writes the request's texts to standard output and standard error. Returns the request's exit

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <functional>
 
@@ -29,4 +30,14 @@ inline ModalWatcher::DialogAction typeFileName(const QString &name,
             beforeAccept();
         static_cast<QDialog *>(files)->accept();
     };
+}
+
+// Answers "Report Setup" with the destination "File".
+inline void sendReportToFile(QWidget *dialog)
+{
+    QCOMPARE(dialog->objectName(), QStringLiteral("ReportSetupDialog"));
+    auto *file = dialog->findChild<QRadioButton *>(QStringLiteral("FileRadioButton"));
+    QVERIFY(file);
+    file->setChecked(true);
+    static_cast<QDialog *>(dialog)->accept();
 }

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,13 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void sendToFile(QWidget *dialog)
-{
-    QCOMPARE(dialog->objectName(), u"ReportSetupDialog"_s);
-    dialog->findChild<QRadioButton *>(u"FileRadioButton"_s)->setChecked(true);
-    static_cast<QDialog *>(dialog)->accept();
-}
 
 // The file dialog asks before it replaces a file, from inside its accept(), where the watcher
 // that is running the dialog's answer cannot see the question. This answers it with Yes.
@@ -106,7 +98,7 @@ QList<ModalWatcher::Box> TestFaultsPdf::printTo(const QString &name,
                                                 const std::function<void()> &meanwhile)
 {
     ModalWatcher watcher;
-    watcher.onDialog(sendToFile);
+    watcher.onDialog(sendReportToFile);
     watcher.onDialog(typeFileName(name, meanwhile));
     m_form->control<QAction>(u"Print1"_s)->trigger();
     [&] { QVERIFY(!watcher.unexpected()); }();

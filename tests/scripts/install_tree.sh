@@ -4,7 +4,8 @@
 # starts the installed launcher on a virtual display with a fresh home folder and closes the
 # window, and opens a character file through the desktop's own file opener (gio open, as file
 # managers do) and from a terminal with a relative name: saving what the window then shows gives
-# back that file. Arguments: the program in its build folder, the source folder.
+# back that file; `quillmark --pdf` with relative names prints there with the player's layout.
+# Arguments: the program in its build folder, the source folder.
 set -euo pipefail
 program=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
@@ -125,4 +126,22 @@ save_shown_and_close "$id" "$pid" from-terminal.qmc
 wait "$pid" || fail "quillmark hero.qmc ended with status $?"
 cmp -s "$characters/from-terminal.qmc" "$characters/hero.qmc" ||
     fail "quillmark hero.qmc did not show the character"
+# --pdf through the launcher from the file's folder, every name relative to it: the sheet goes
+# there, printed with the player's own layout (in $work/data one that is damaged, so the message
+# names it), or with the layout that --layout names.
+launcher_pdf() {
+    (cd "$characters" && exec env -u DISPLAY HOME="$home" "$@") 2>"$work/stderr"
+}
+mkdir "$characters/sheets"
+launcher_pdf "$root/usr/games/quillmark" --pdf sheets hero.qmc ||
+    { cat "$work/stderr" >&2; fail "quillmark --pdf sheets hero.qmc ended with status $?"; }
+[ -s "$characters/sheets/hero.pdf" ] || fail "quillmark --pdf sheets hero.qmc wrote no sheets/hero.pdf"
+cp "$share/quillmark/qmsheet.rav" "$characters/mine.rav"
+status=0
+launcher_pdf XDG_DATA_HOME="$work/data" "$root/usr/games/quillmark" --pdf=own.pdf hero.qmc || status=$?
+[ "$status" -eq 1 ] && grep -qF "\"$work/data/quillmark/qmsheet.rav\" is damaged" "$work/stderr" ||
+    { cat "$work/stderr" >&2; fail "--pdf did not print with the player's own layout"; }
+launcher_pdf XDG_DATA_HOME="$work/data" "$root/usr/games/quillmark" --layout mine.rav --pdf=own.pdf hero.qmc ||
+    { cat "$work/stderr" >&2; fail "quillmark --layout mine.rav --pdf=own.pdf hero.qmc failed"; }
+[ -s "$characters/own.pdf" ] || fail "--layout mine.rav --pdf=own.pdf wrote no own.pdf"
 echo "PASS"

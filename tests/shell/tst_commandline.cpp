@@ -28,6 +28,8 @@ private Q_SLOTS:
 
     void forms_data();
     void forms();
+    void pdfForms_data();
+    void pdfForms();
     void helpNamesTheProgramAndItsArgument();
     void answerThatCannotBeWrittenFails_data();
     void answerThatCannotBeWrittenFails();
@@ -83,6 +85,57 @@ void TestCommandLine::forms_data()
     QTest::newRow("empty name") << QStringList{prog, QString()} << 2 << QString()
                                 << u"quillmark: the file name is empty.\n"
                                    u"Try 'quillmark --help' for more information.\n"_s;
+    QTest::newRow("a layout for the window")
+        << QStringList{prog, u"--layout"_s, u"mine.rav"_s, u"a.qmc"_s} << 2 << QString()
+        << u"quillmark: --layout is used only with --pdf; the window prints with qmsheet.rav.\n"
+           u"Try 'quillmark --help' for more information.\n"_s;
+}
+
+// With --pdf, in the test's current folder, which holds the folder "out" and the file "one.pdf".
+void TestCommandLine::pdfForms_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason"); // empty: the PDFs are written
+    QTest::addColumn<bool>("intoFolder");
+    const QString prog = u"quillmark"_s;
+    QTest::newRow("one file into one PDF, a layout named")
+        << QStringList{prog, u"-pdf"_s, u"one.pdf"_s, u"--layout=mine.rav"_s, u"a.qmc"_s}
+        << QString() << false;
+    QTest::newRow("one file into a folder")
+        << QStringList{prog, u"--pdf"_s, u"out"_s, u"a.qmc"_s} << QString() << true;
+    QTest::newRow("files after --")
+        << QStringList{prog, u"--pdf"_s, u"out/"_s, u"--"_s, u"-a.qmc"_s, u"--pdf"_s} << QString()
+        << true;
+    QTest::newRow("no file") << QStringList{prog, u"--pdf"_s, u"out"_s}
+                             << u"--pdf needs at least one character file to print."_s << false;
+    QTest::newRow("OUT missing") << QStringList{prog, u"--pdf"_s}
+                                 << u"Missing value after '--pdf'."_s << false;
+    QTest::newRow("two files, OUT a file")
+        << QStringList{prog, u"--pdf"_s, u"one.pdf"_s, u"a.qmc"_s, u"b.qmc"_s}
+        << u"2 character files need a folder to go into, but one.pdf is not a folder."_s << false;
+    QTest::newRow("OUT a folder that is not there")
+        << QStringList{prog, u"--pdf"_s, u"gone/"_s, u"a.qmc"_s} << u"there is no folder gone/."_s
+        << false;
+}
+
+void TestCommandLine::pdfForms()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    QFETCH(bool, intoFolder);
+    QVERIFY(QDir().mkdir(u"out"_s));
+    QVERIFY(writeFile(u"one.pdf"_s, "%PDF old\n"));
+    const CommandLine::Request request = CommandLine::parse(arguments);
+    if (!reason.isEmpty()) {
+        QCOMPARE(request.exitStatus, CommandLine::UsageStatus);
+        QCOMPARE(request.error,
+                 u"quillmark: %1\nTry 'quillmark --help' for more information.\n"_s.arg(reason));
+        return;
+    }
+    QVERIFY(!request.exitStatus);
+    QCOMPARE(request.pdfIntoFolder, intoFolder);
+    QVERIFY(!request.pdf.isEmpty());
+    QVERIFY(request.files.constFirst().endsWith(u"a.qmc"_s));
 }
 
 void TestCommandLine::forms()
@@ -93,7 +146,9 @@ void TestCommandLine::forms()
     QFETCH(QString, error);
     const CommandLine::Request request = CommandLine::parse(arguments);
     QCOMPARE(request.exitStatus.value_or(-1), status);
-    QCOMPARE(request.file, file);
+    QCOMPARE(request.files.value(0), file);
+    QVERIFY(request.files.size() <= 1);
+    QVERIFY(request.pdf.isEmpty());
     QCOMPARE(request.error, error);
     QVERIFY(request.output.isEmpty());
 }
@@ -106,8 +161,12 @@ void TestCommandLine::helpNamesTheProgramAndItsArgument()
     QVERIFY(request.error.isEmpty());
     const QStringList lines = request.output.split(u'\n');
     QCOMPARE(lines.value(0), u"Usage: quillmark [options] [FILE]"_s);
-    QVERIFY(lines.contains(u"  -v, --version  Show the version and leave."_s));
-    QVERIFY(lines.contains(u"  FILE           A character file (*.qmc) to open at the start."_s));
+    QCOMPARE(lines.value(1), u"       quillmark --pdf OUT [--layout FILE.rav] FILE..."_s);
+    QVERIFY(lines.contains(u"  -v, --version        Show the version and leave."_s));
+    QVERIFY(lines.contains(
+        u"  --pdf <OUT>          Print the sheet of FILE into OUT, a PDF file, or of each"_s));
+    QVERIFY(
+        lines.contains(u"  --layout <FILE.rav>  With --pdf: print with this layout instead of"_s));
 }
 
 void TestCommandLine::answerThatCannotBeWrittenFails_data()

@@ -5,6 +5,7 @@
 #include "print/report/ReportRenderer.h"
 #include "sheet/QuillError.h"
 
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -79,6 +80,12 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
     if (report.pages.isEmpty())
         return true;
     const QString what = u"the file \"%1\""_s.arg(fileName);
+    // The new file is renamed over the old one, which for a device or a named pipe (such as
+    // /dev/null, where root may write) would put a plain file in its place.
+    const QFileInfo existing(fileName);
+    if (existing.exists() && !existing.isFile())
+        throw QuillError(
+            u"The report cannot be written to %1: it is not a regular file"_s.arg(what));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw QuillError(u"The report cannot be written to %1: %2"_s.arg(what, file.errorString()));
