@@ -109,13 +109,14 @@ long printPeak(const QString &kind, int items, const QString &folder)
     return statusKiB("VmHWM:") - held;
 }
 
-// Opens a file of `lines` empty lines between the seventeen values and the ten markers, in the
-// window.
-long openPeak(int lines, const QString &folder)
+// Opens a file of `lines` items of `length` letters each between the seventeen values and the ten
+// markers, in the window.
+long openPeak(int lines, int length, const QString &folder)
 {
-    const QString name = folder + u"/empty-lines.qmc"_s;
+    const QString name = folder + u"/lines.qmc"_s;
     write(name, QByteArray("Name\n-1\n") + QByteArray("0\n").repeated(15) +
-                    QByteArray("\n").repeated(lines) + QByteArray("*\n").repeated(10));
+                    (QByteArray(length, 'x') + '\n').repeated(lines) +
+                    QByteArray("*\n").repeated(10));
     TMainForm form;
     form.show();
     QCoreApplication::processEvents();
@@ -147,8 +148,8 @@ int child(const QString &kind, int n, const QString &layout)
         QFile::copy(layout, sheetLayout);
     }
     long peak = 0;
-    if (kind == u"open"_s)
-        peak = openPeak(n, folder.path());
+    if (kind.startsWith(u"open"_s))
+        peak = openPeak(n, kind == u"open"_s ? 0 : 60, folder.path());
     else
         peak = printPeak(kind, kind == u"images"_s ? 100 : n, folder.path());
     std::printf("%ld\n", peak);
