@@ -94,8 +94,9 @@ void open(CharacterSheet &sheet, const QString &file)
     FileCommands::load(sheet, file, allowAll, prompter);
 }
 
-// Prints a character of `items` items to the preview or a PDF file with the layout in `folder`.
-long printPeak(const QString &kind, int items, const QString &folder)
+// Prints a character of `items` items to the preview or a PDF file with the layout in `folder`,
+// and prints the peak and how far it is above what the process held before Print.
+int printPeak(const QString &kind, int items, const QString &folder)
 {
     CharacterSheet sheet;
     open(sheet, writeLargeCharacter(folder, items));
@@ -106,12 +107,14 @@ long printPeak(const QString &kind, int items, const QString &folder)
     LayoutReportEngine engine(kind.startsWith(u"preview"_s) ? static_cast<ReportOutput &>(preview)
                                                             : pdf);
     SheetPrintout::print(sheet, engine, prompter, folder);
-    return statusKiB("VmHWM:") - held;
+    const long peak = statusKiB("VmHWM:");
+    std::printf("%ld %ld\n", peak, peak - held);
+    return 0;
 }
 
 // Opens a file of `lines` items of `length` letters each between the seventeen values and the ten
-// markers, in the window.
-long openPeak(int lines, int length, const QString &folder)
+// markers, in the window, and prints the peak and whether the file was refused.
+int openPeak(int lines, int length, const QString &folder)
 {
     const QString name = folder + u"/lines.qmc"_s;
     write(name, QByteArray("Name\n-1\n") + QByteArray("0\n").repeated(15) +
@@ -121,13 +124,16 @@ long openPeak(int lines, int length, const QString &folder)
     form.show();
     QCoreApplication::processEvents();
     const long held = resetPeak();
+    QString refusal;
     try {
         open(form.sheet(), name);
-    } catch (const QuillError &error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+    } catch (const QuillError &) {
+        refusal = u" refused"_s;
     }
     QCoreApplication::processEvents();
-    return statusKiB("VmHWM:") - held;
+    const long peak = statusKiB("VmHWM:");
+    std::printf("%ld %ld%s\n", peak, peak - held, qPrintable(refusal));
+    return 0;
 }
 
 int child(const QString &kind, int n, const QString &layout)
@@ -147,59 +153,78 @@ int child(const QString &kind, int n, const QString &layout)
     } else {
         QFile::copy(layout, sheetLayout);
     }
-    long peak = 0;
     if (kind.startsWith(u"open"_s))
-        peak = openPeak(n, kind == u"open"_s ? 0 : 60, folder.path());
-    else
-        peak = printPeak(kind, kind == u"images"_s ? 100 : n, folder.path());
-    std::printf("%ld\n", peak);
-    return 0;
+        return openPeak(n, kind == u"open"_s ? 0 : 60, folder.path());
+    return printPeak(kind, kind == u"images"_s ? 100 : n, folder.path());
 }
 
-// The median of three children's figures, in MiB.
 int runs = 3;
 
-double measure(const QString &kind, int n, const QString &layout)
+// A child's figures in MiB: its peak, and how far that is above what it held before the step.
+struct Peak
 {
-    QList<double> peaks;
+    double total = 0;
+    double above = 0;
+    bool refused = false;
+};
+
+// The medians of the children's figures.
+Peak measure(const QString &kind, int n, const QString &layout)
+{
+    QList<double> totals;
+    QList<double> above;
+    Peak peak;
     for (int run = 0; run < runs; ++run) {
         QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QCoreApplication::applicationFilePath(),
                       {u"--child"_s, kind, QString::number(n), layout});
         if (!process.waitForFinished(1800000) || process.exitCode() != 0)
-            qFatal("the child %s %d failed", qPrintable(kind), n);
-        peaks << process.readAllStandardOutput().trimmed().toDouble() / 1024;
+            qFatal("the child %s %d failed: %s", qPrintable(kind), n,
+                   process.readAllStandardError().constData());
+        const QList<QByteArray> words = process.readAllStandardOutput().trimmed().split(' ');
+        totals << words.value(0).toDouble() / 1024;
+        above << words.value(1).toDouble() / 1024;
+        peak.refused = words.value(2) == "refused";
     }
-    std::sort(peaks.begin(), peaks.end());
-    return peaks.at(peaks.size() / 2);
+    std::sort(totals.begin(), totals.end());
+    std::sort(above.begin(), above.end());
+    peak.total = totals.at(runs / 2);
+    peak.above = above.at(runs / 2);
+    return peak;
 }
 
 void reportSeries(const QString &layout)
 {
-    std::printf("peak MiB above what the process held before the step, medians of %d runs:\n",
+    std::printf("peak resident memory (VmHWM) of a fresh process in MiB, and in brackets how far "
+                "it is\nabove what the process held before Print or Open; medians of %d runs:\n",
                 runs);
     for (const QString &labels : {QString(), u" labels"_s}) {
         for (int items : {1000, 10000, 100000}) {
-            const double pdf = measure(u"pdf"_s + labels, items, layout);
-            const double preview = measure(u"preview"_s + labels, items, layout);
-            std::printf("  %7d items%s: PDF file %7.1f | preview %7.1f (%.2f times the PDF)\n",
-                        items, labels.isEmpty() ? "" : ", 1,000 {page}/{pages} labels", pdf,
-                        preview, preview / pdf);
+            const Peak pdf = measure(u"pdf"_s + labels, items, layout);
+            const Peak preview = measure(u"preview"_s + labels, items, layout);
+            std::printf("  %7d items%s: PDF file %7.1f (%6.1f) | preview %7.1f (%6.1f); preview "
+                        "%.2f times the PDF\n",
+                        items, labels.isEmpty() ? "" : ", 1,000 {page}/{pages} labels", pdf.total,
+                        pdf.above, preview.total, preview.above, preview.total / pdf.total);
             std::fflush(stdout);
         }
     }
     for (int elements : {1, 10, 40}) {
-        std::printf("  one 5,500 x 5,500 PNG named by %2d <image> elements, Print to PDF: %7.1f\n",
-                    elements, measure(u"images"_s, elements, layout));
+        const Peak print = measure(u"images"_s, elements, layout);
+        std::printf("  one 5,500 x 5,500 PNG named by %2d <image> elements, Print to PDF: %7.1f "
+                    "(%6.1f)\n",
+                    elements, print.total, print.above);
         std::fflush(stdout);
     }
-    for (int lines : {1'000'000, 63'000'000}) {
-        const double peak = measure(u"open"_s, lines, layout);
-        const double size = (lines + 56) / 1048576.0;
-        std::printf(
-            "  Open in the window, %d empty lines (%.1f MiB): %7.1f (%.1f times the file)\n", lines,
-            size, peak, peak / size);
+    for (const auto &[kind, lines] :
+         {std::pair{u"open"_s, 1'000'000}, {u"open"_s, 63'000'000}, {u"open-long"_s, 1'000'000}}) {
+        const int length = kind == u"open"_s ? 0 : 60;
+        const Peak open = measure(kind, lines, layout);
+        const double size = (double(lines) * (length + 1) + 56) / 1048576.0;
+        std::printf("  Open in the window, %d items of %d letters, %.1f MiB: %7.1f (%6.1f, %.1f "
+                    "times the file)%s\n",
+                    lines, length, size, open.total, open.above, open.above / size,
+                    open.refused ? ", refused" : "");
         std::fflush(stdout);
     }
 }
