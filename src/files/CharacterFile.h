@@ -18,6 +18,9 @@ struct CharacterFile
     std::array<QStringList, SheetListCount> lists; // by SheetList
     // False when the file ended before the marker of its last list.
     bool complete = true;
+    // True when the lists hold more than CharacterFileFormat::maximumItems items in all; reading
+    // stopped there.
+    bool tooManyItems = false;
 
     QString &text(SheetValue value) { return texts[static_cast<int>(value)]; }
     const QString &text(SheetValue value) const { return texts[static_cast<int>(value)]; }
@@ -31,6 +34,10 @@ struct CharacterFile
 // The file's text: the character name, the type index, the other fifteen values, then the ten
 // lists, each closed by a line holding "*"; one value or item per line.
 namespace CharacterFileFormat {
+
+// Every item takes memory of its own however short its line, so a file of millions of empty
+// lines would take many times its size; no character comes near this many items.
+inline constexpr qsizetype maximumItems = 1'000'000;
 
 // UTF-8 without a byte-order mark, CR LF after every line. A CR, LF or Ctrl-Z inside a value
 // would break the lines apart or end the file early, so each is written as a blank.

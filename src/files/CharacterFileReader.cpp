@@ -73,15 +73,24 @@ private:
     qsizetype m_pos = 0;
 };
 
-// Reads one list up to its marker; false when the text ended first.
-template <class Lines> bool readList(Lines &lines, QStringList &items)
+enum class ListEnd
+{
+    Marker,
+    EndOfText,
+    TooManyItems
+};
+
+// Reads one list up to its marker, taking at most `room` items off it.
+template <class Lines> ListEnd readList(Lines &lines, QStringList &items, qsizetype &room)
 {
     while (const auto line = lines.next()) {
         if (*line == u"*")
-            return true;
+            return ListEnd::Marker;
+        if (room-- == 0)
+            return ListEnd::TooManyItems;
         items.append(*line);
     }
-    return false;
+    return ListEnd::EndOfText;
 }
 
 template <class Lines> CharacterFile readLines(Lines &lines)
@@ -93,11 +102,13 @@ template <class Lines> CharacterFile readLines(Lines &lines)
         if (v != SheetValue::CharacterName)
             file.text(v) = lines.nextOrEmpty();
     }
+    qsizetype room = CharacterFileFormat::maximumItems;
     for (QStringList &list : file.lists) {
-        if (!readList(lines, list)) {
-            file.complete = false;
+        const ListEnd end = readList(lines, list, room);
+        file.complete = end != ListEnd::EndOfText;
+        file.tooManyItems = end == ListEnd::TooManyItems;
+        if (end != ListEnd::Marker)
             break;
-        }
     }
     return file;
 }

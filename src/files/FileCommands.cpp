@@ -4,6 +4,9 @@
 #include "files/FileAccess.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/Prompter.h"
+#include "sheet/QuillError.h"
+
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +28,12 @@ void apply(CharacterSheet &sheet, const CharacterFile &file,
     }
     for (SheetList l : SheetNames::allLists())
         sheet.setItems(l, file.list(l));
+}
+
+QString tooManyItemsMessage(const QString &name)
+{
+    return u"The character file \"%1\" cannot be read: it holds more than %2 items"_s.arg(
+        name, QLocale(QLocale::English).toString(CharacterFileFormat::maximumItems));
 }
 
 } // namespace
@@ -77,6 +86,8 @@ void load(CharacterSheet &sheet, const QString &name, const CharacterTypes::Allo
           Prompter &prompter)
 {
     const CharacterFile file = CharacterFileFormat::decode(FileAccess::readAll(name));
+    if (file.tooManyItems)
+        throw QuillError(tooManyItemsMessage(name));
     apply(sheet, file, allowed, prompter);
     if (!file.complete)
         prompter.inform(endedEarlyMessage());

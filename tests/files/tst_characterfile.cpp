@@ -29,6 +29,8 @@ private Q_SLOTS:
     void linesAfterTheTenthMarkerAreIgnored();
     void fileEndingEarly_data();
     void fileEndingEarly();
+    void itemsInAllListsAreCounted_data();
+    void itemsInAllListsAreCounted();
 };
 
 static QByteArray golden(const char *name)
@@ -243,3 +245,27 @@ void TestCharacterFile::fileEndingEarly()
 
 QTEST_GUILESS_MAIN(TestCharacterFile)
 #include "tst_characterfile.moc"
+
+// A million items, the first list holding all but `second` of them and the second list the rest.
+void TestCharacterFile::itemsInAllListsAreCounted_data()
+{
+    QTest::addColumn<int>("second");
+    QTest::addColumn<bool>("tooMany");
+    QTest::newRow("a million in all") << 1 << false;
+    QTest::newRow("one more in the second list") << 2 << true;
+}
+
+void TestCharacterFile::itemsInAllListsAreCounted()
+{
+    QFETCH(int, second);
+    QFETCH(bool, tooMany);
+    const QList<QByteArray> lines = plainLines();
+    const QByteArray bytes = joinLines(lines.first(17)) + QByteArray("\r\n").repeated(999'999) +
+                             "*\r\n" + QByteArray("Item\r\n").repeated(second) +
+                             joinLines(lines.mid(18));
+    const CharacterFile file = CharacterFileFormat::decode(bytes);
+    QCOMPARE(file.tooManyItems, tooMany);
+    QVERIFY(file.complete);
+    QCOMPARE(file.list(SheetList::ChoirBandAttunements).size(), 999'999);
+    QCOMPARE(file.list(SheetList::SuperiorAttunements).size(), 1);
+}

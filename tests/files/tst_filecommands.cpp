@@ -251,6 +251,10 @@ void TestFileCommands::failedOpenLeavesTheSheet_data()
     QTest::newRow("a pipe nobody writes to")
         << u"pipe"_s << QByteArray()
         << u"The character file \"%1\" cannot be read: it is a named pipe, not a regular file"_s;
+    QTest::newRow("more items than a character may hold")
+        << u"many.qmc"_s
+        << joinLines(plainLines().first(17)) + QByteArray("\r\n").repeated(1'000'001)
+        << u"The character file \"%1\" cannot be read: it holds more than 1,000,000 items"_s;
     QTest::newRow("name line only")
         << u"empty.qmc"_s << QByteArray("Name") << u"'' is not a valid integer value"_s;
 }

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void refusesAnImageThatIsNoImageFile_data();
     void refusesAnImageThatIsNoImageFile();
     void readsAnImageOf36MillionPixels();
+    void imagesAreReadOnceAndBoundedTogether_data();
+    void imagesAreReadOnceAndBoundedTogether();
     void nothingButCommentsAfterTheProject_data();
     void nothingButCommentsAfterTheProject();
     void lengthsInTheUnitsOfThePage_data();
@@ -303,6 +305,51 @@ void TestLayout::readsAnImageOf36MillionPixels()
     QVERIFY(
         writeLayout(layout, R"(<image x="0" y="0" width="10" height="10" source="picture.png"/>)"));
     QCOMPARE(errorOf([&] { LayoutReader::read(layout); }), QString());
+}
+
+void TestLayout::imagesAreReadOnceAndBoundedTogether_data()
+{
+    QTest::addColumn<QByteArrayList>("sources");
+    QTest::addColumn<QString>("error"); // empty when the layout is read
+    QTest::newRow("one file of 36 million pixels named three times")
+        << QByteArrayList{"a.png", "a.png", "a.png"} << QString();
+    QTest::newRow("files of 81 million pixels together")
+        << QByteArrayList{"a.png", "b.png", "a.png", "c.png"}
+        << u"The reporting project \"%1\" is damaged in line 8: the image \"%2/c.png\" is one "
+           u"too many: with it the layout's images would have 81 million pixels, where all of "
+           u"them together may have at most 80 million."_s;
+}
+
+void TestLayout::imagesAreReadOnceAndBoundedTogether()
+{
+    QFETCH(QByteArrayList, sources);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    // One bit a pixel, so that the test takes little memory.
+    for (const auto &[name, side] :
+         {std::pair{u"a.png"_s, 6000}, {u"b.png"_s, 6000}, {u"c.png"_s, 3000}}) {
+        QImage image(side, side, QImage::Format_Mono);
+        image.fill(1);
+        QVERIFY(image.save(dir.filePath(name)));
+    }
+    QByteArray body;
+    for (const QByteArray &source : sources)
+        body += R"(<image x="0" y="0" width="10" height="10" source=")" + source + "\"/>\n";
+    const QString layout = dir.filePath(u"qmsheet.rav"_s);
+    QVERIFY(writeLayout(layout, body));
+    LayoutProject project;
+    QString message;
+    {
+        Watchdog watchdog(QTest::currentDataTag());
+        message = errorOf([&] { project = LayoutReader::read(layout); });
+    }
+    QCOMPARE(message, error.isEmpty() ? QString() : error.arg(layout, dir.path()));
+    if (!error.isEmpty())
+        return;
+    const QList<LayoutPart> &parts = project.reports.at(0).pages.at(0).parts;
+    QCOMPARE(parts.at(0).image.size(), QSize(6000, 6000));
+    QCOMPARE(parts.at(1).image.constBits(), parts.at(0).image.constBits());
+    QCOMPARE(parts.at(2).image.constBits(), parts.at(0).image.constBits());
 }
 
 void TestLayout::nothingButCommentsAfterTheProject_data()

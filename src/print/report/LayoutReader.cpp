@@ -1,6 +1,7 @@
 #include "print/report/LayoutReader.h"
 
 #include "files/OutsideFile.h"
+#include "print/report/LayoutImages.h"
 #include "print/report/LayoutValues.h"
 #include "sheet/QuillError.h"
 
@@ -25,7 +26,7 @@ class Reader
 {
 public:
     Reader(const QByteArray &text, const QString &path)
-        : m_xml(text), m_path(path), m_folder(QFileInfo(path).absoluteDir())
+        : m_xml(text), m_path(path), m_images(QFileInfo(path).absoluteDir())
     {
     }
 
@@ -54,7 +55,7 @@ private:
 
     QXmlStreamReader m_xml;
     QString m_path;
-    QDir m_folder;
+    LayoutImages m_images;
     double m_unit = 1; // millimetres per unit of the current page
 };
 
@@ -311,7 +312,7 @@ void Reader::readPartDetails(LayoutPart &part)
     case PartKind::Image:
         checkAttributes(boxAttributes + QStringList{u"source"_s});
         part.rect = rect();
-        part.image = LayoutValues::image(m_folder, required(u"source"_s), error);
+        part.image = m_images.image(required(u"source"_s), error);
         break;
     }
     if (!error.isEmpty())

@@ -1,9 +1,5 @@
 #include "print/report/LayoutValues.h"
 
-#include "files/OutsideFile.h"
-
-#include <QBuffer>
-#include <QImageReader>
 #include <QPageSize>
 
 using namespace Qt::StringLiterals;
@@ -129,40 +125,6 @@ Overflow overflow(const QString &text, PartKind kind, QString &error)
     if (memo)
         choices.append({u"continue"_s, Overflow::Continue});
     return choose<Overflow>(text, choices, error);
-}
-
-QImage image(const QDir &folder, const QString &source, QString &error)
-{
-    if (source.isEmpty() || source.contains(u'/') || source.contains(u'\\') ||
-        source.startsWith(u'.')) {
-        error = u"the image \"%1\" must be a file name in the layout's own folder"_s.arg(source);
-        return {};
-    }
-    const QString path = folder.filePath(source);
-    const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::imageFile);
-    if (!file.refusal.isEmpty()) {
-        error = u"the image \"%1\" cannot be read: %2"_s.arg(path, file.refusal);
-        return {};
-    }
-    QBuffer buffer;
-    buffer.setData(file.bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    // Qt's own limit of 128 MB would refuse, at 4 bytes a pixel, any image over 32 million pixels.
-    reader.setAllocationLimit(int(maximumImagePixels * 4 / (1 << 20)) + 1);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > maximumImagePixels) {
-        error = u"the image \"%1\" is too large: %2 by %3 pixels, where an image may have at "
-                u"most %4 million pixels"_s.arg(path)
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(maximumImagePixels / 1000000);
-        return {};
-    }
-    const QImage image = file.ok() ? reader.read() : QImage();
-    if (image.isNull())
-        error = u"the image \"%1\" cannot be read"_s.arg(path);
-    return image;
 }
 
 } // namespace LayoutValues

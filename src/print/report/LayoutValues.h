@@ -2,7 +2,6 @@
 
 #include "print/report/ReportLayout.h"
 
-#include <QDir>
 #include <QSet>
 #include <optional>
 
@@ -25,12 +24,5 @@ Qt::Alignment horizontal(const QString &text, QString &error);
 Qt::Alignment vertical(const QString &text, QString &error);
 // Memos continue by default; text fields and labels shrink.
 Overflow overflow(const QString &text, PartKind kind, QString &error);
-
-// An image a layout may show: enough for a full page at 600 dots per inch.
-inline constexpr qint64 maximumImagePixels = 40'000'000;
-
-// An image file that lies in the layout's own folder, read as any outside file is (see
-// OutsideFile) and at most maximumImagePixels large.
-QImage image(const QDir &folder, const QString &source, QString &error);
 
 } // namespace LayoutValues

@@ -1,31 +1,30 @@
 #pragma once
 
+#include "print/report/PreviewPages.h"
+
 #include <QDialog>
 
 struct LayoutReport;
 class QHBoxLayout;
-class QPrintPreviewWidget;
 class QPrinter;
+class ReportPageView;
 
-// "Report Preview": every page of the report at 100 per cent, with buttons that page through
-// them and one that sends them to the printer (the dialog then ends with printRequested() true).
-// Cancelling the pages' making in "Report Status" closes it.
+// "Report Preview": the report's pages at 100 per cent, one at a time, with buttons that page
+// through them and one that sends them to the printer (the dialog then ends with
+// printRequested() true). The report is laid out for `printer` when the dialog is made, which
+// raises QuillError as printing would; a page is drawn only when it is shown.
 class ReportPreviewDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    ReportPreviewDialog(const LayoutReport &report, QPrinter &printer, QWidget *parent);
+    ReportPreviewDialog(const LayoutReport &report, const QPrinter &printer, QWidget *parent);
 
-    bool printRequested() const { return m_printRequested && !m_cancelled; }
-    bool cancelled() const { return m_cancelled; }
-    // The error met while drawing the pages, if any.
-    const QString &error() const { return m_error; }
+    bool printRequested() const { return m_printRequested; }
 
 private:
-    QHBoxLayout *pager(QPrintPreviewWidget *preview);
+    QHBoxLayout *pager(ReportPageView *view);
 
-    QString m_error;
-    bool m_cancelled = false;
+    PreviewPages m_pages;
     bool m_printRequested = false;
 };

@@ -64,14 +64,12 @@ void WindowReportOutput::run(const LayoutReport &report)
 
 void WindowReportOutput::preview(const LayoutReport &report)
 {
-    // The preview draws on a printer of its own, so that showing it does not change the
-    // settings of the one that prints.
+    // Laid out for a printer of its own, so that showing it does not change the settings of the
+    // one that prints; nothing is drawn on that printer.
     QPrinter screen(QPrinter::HighResolution);
     screen.setFullPage(true);
     ReportPreviewDialog dialog(report, screen, m_parent);
     dialog.exec();
-    if (!dialog.error().isEmpty())
-        throw QuillError(dialog.error());
     if (dialog.printRequested())
         sendToPrinter(report);
 }
