@@ -11,8 +11,9 @@ namespace ReportPrinting {
 
 inline constexpr const char16_t *jobTitle = u"ReportPrinter Report";
 
-// Receives "Generating page N" and "Printing page N" as the pages go, with the page's number and
-// the report's page count; answers false to cancel the run.
+// Receives "Generating page N" as the pages are laid out, with the page's number and 0 for the
+// page count, which is not known yet; then "Printing page N" as each is drawn, with the page's
+// number and the report's page count. Answers false to cancel the run.
 using StatusReport = std::function<bool(const QString &status, int page, int pages)>;
 
 // Every page of the report, continuation pages included. Returns false when the run was

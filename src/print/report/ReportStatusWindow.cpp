@@ -4,6 +4,19 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The runs call showStatus() at least once a page, and a page takes a few milliseconds, so the
+// window shows well within half a second of the run's start.
+int showAfter = 400;
+
+} // namespace
+
+void ReportStatusWindow::setShowAfter(int milliseconds)
+{
+    showAfter = milliseconds;
+}
+
 ReportStatusWindow::ReportStatusWindow(QWidget *parent) : QProgressDialog(parent)
 {
     setObjectName(u"ReportStatusWindow"_s);
@@ -16,11 +29,12 @@ ReportStatusWindow::ReportStatusWindow(QWidget *parent) : QProgressDialog(parent
     setWindowModality(Qt::ApplicationModal);
     setAutoReset(false);
     setAutoClose(false);
-    setMinimumDuration(500);
+    setMinimumDuration(showAfter);
 }
 
 bool ReportStatusWindow::showStatus(const QString &text, int page, int pages)
 {
+    // A range of 0 to 0 shows a busy bar.
     if (maximum() != pages)
         setRange(0, pages);
     setLabelText(text);
