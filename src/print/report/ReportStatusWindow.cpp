@@ -1,6 +1,8 @@
 #include "print/report/ReportStatusWindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -12,9 +14,9 @@ int showAfter = 400;
 
 } // namespace
 
-void ReportStatusWindow::setShowAfter(int milliseconds)
+int ReportStatusWindow::setShowAfter(int milliseconds)
 {
-    showAfter = milliseconds;
+    return std::exchange(showAfter, milliseconds);
 }
 
 ReportStatusWindow::ReportStatusWindow(QWidget *parent) : QProgressDialog(parent)
@@ -38,8 +40,12 @@ bool ReportStatusWindow::showStatus(const QString &text, int page, int pages)
     if (maximum() != pages)
         setRange(0, pages);
     setLabelText(text);
-    // Once shown, this also lets the window paint and take the click on Cancel.
+    // Once shown, this also lets the window paint and take the click on Cancel; the call that
+    // shows it does not, so the window would stay blank for as long as that page takes.
+    const bool shown = isVisible();
     setValue(page);
+    if (!shown && isVisible())
+        QCoreApplication::processEvents();
     return !wasCanceled();
 }
 

@@ -19,8 +19,8 @@ public:
     bool showStatus(const QString &text, int page, int pages);
 
     // How long a run goes before the windows made from now on show; 400 ms unless set. The
-    // window tests set 0 to see every page.
-    static void setShowAfter(int milliseconds);
+    // window tests set 0 to see every page. Returns the time it replaces.
+    static int setShowAfter(int milliseconds);
 };
 
 // A run's status, shown in `window`.
