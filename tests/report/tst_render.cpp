@@ -12,7 +12,9 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +119,8 @@ private Q_SLOTS:
     void textsStayInsideTheirBoxes();
     void memoShrinksUntilEveryLineShows_data();
     void memoShrinksUntilEveryLineShows();
+    void longParagraphPrintsEveryLetterInOrder_data();
+    void longParagraphPrintsEveryLetterInOrder();
     void statusNamesEachPage();
     void longColumnsContinueOnPagesThatRepeatTheDesign();
     void cancelledRunLeavesNoFile_data();
@@ -288,6 +292,49 @@ void TestRender::memoShrinksUntilEveryLineShows()
     }
     QCOMPARE(bands == 12, allShown);
     QVERIFY(bands >= 7);
+}
+
+void TestRender::longParagraphPrintsEveryLetterInOrder_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("blanks");
+    QTest::addColumn<int>("resolution");
+    QTest::newRow("words") << 20000 << true << 1200;
+    QTest::newRow("one word, far wider than the box") << 20000 << false << 1200;
+    // As one line these would reach past what Qt's text positions hold at this resolution.
+    QTest::newRow("wider than one layout reaches") << 60000 << true << 9600;
+}
+
+// One paragraph of a memo that continues, many boxes long: every letter once, in order, spread
+// over pages that each carry a share of it.
+void TestRender::longParagraphPrintsEveryLetterInOrder()
+{
+    QFETCH(int, length);
+    QFETCH(bool, blanks);
+    QFETCH(int, resolution);
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += blanks && i % 10 == 9 ? QChar(u' ') : QChar(u'a' + i % 26);
+    LayoutReport report;
+    report.pages.resize(1);
+    report.pages[0].paper = QSizeF(148, 210);
+    report.pages[0].parts << textPart(PartKind::Memo, text, Overflow::Continue);
+    report.pages[0].parts.last().rect = QRectF(10, 10, 128, 60);
+    report.pages[0].parts.last().font.size = 9;
+    const QString pdf = path(u"paragraph.pdf"_s);
+    {
+        QPdfWriter writer(pdf);
+        writer.setResolution(resolution);
+        QVERIFY(ReportPrinting::print(writer, report, u"the test's file"_s));
+    }
+    const QStringList pages = pdfPages(pdf);
+    QVERIFY2(pages.size() > length / 5000, qPrintable(QString::number(pages.size())));
+    for (qsizetype i = 0; i + 1 < pages.size(); ++i)
+        QVERIFY2(pages.at(i).trimmed().size() > 1000, qPrintable(pages.at(i)));
+    QString printed = pages.join(QString());
+    printed.remove(QRegularExpression(u"\\s"_s));
+    QCOMPARE(printed.size(), qsizetype(length - (blanks ? length / 10 : 0)));
+    QCOMPARE(printed, QString(text).remove(u' '));
 }
 
 void TestRender::statusNamesEachPage()
