@@ -23,12 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString defaultLayout()
-{
-    const QString nearBuild = QCoreApplication::applicationDirPath() + u"/../../data/qmsheet.rav"_s;
-    return QFile::exists(nearBuild) ? nearBuild : u"data/qmsheet.rav"_s;
-}
-
 // `length` characters of the Greek letters alpha to omega in turn, which nothing else on the
 // sheet uses; with blanks, every tenth is a blank.
 QString longText(qsizetype length, bool blanks)
