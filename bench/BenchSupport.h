@@ -7,6 +7,7 @@
 #include "sheet/Prompter.h"
 #include "sheet/SheetValues.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QtGlobal>
@@ -62,6 +63,14 @@ inline QString writeLargeCharacter(const QString &folder, int items)
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(name));
     return name;
+}
+
+// The layout file of the source tree, found from the build's bench folder or the current one.
+inline QString defaultLayout()
+{
+    using namespace Qt::StringLiterals;
+    const QString nearBuild = QCoreApplication::applicationDirPath() + u"/../../data/qmsheet.rav"_s;
+    return QFile::exists(nearBuild) ? nearBuild : u"data/qmsheet.rav"_s;
 }
 
 // A field of /proc/self/status in KiB.

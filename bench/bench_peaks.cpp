@@ -12,6 +12,7 @@
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/PdfReportOutput.h"
 #include "print/report/ReportPreviewDialog.h"
+#include "print/report/ReportPrinting.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/QuillError.h"
 #include "shell/cMain.h"
@@ -38,7 +39,8 @@ public:
     {
         QPrinter screen(QPrinter::HighResolution);
         screen.setFullPage(true);
-        ReportPreviewDialog dialog(report, screen, nullptr);
+        ReportPreviewDialog dialog(
+            PreviewPages(*ReportPrinting::layOut(report, screen, {}), screen), nullptr);
         dialog.show();
         QCoreApplication::processEvents();
         auto *next = dialog.findChild<QPushButton *>(u"NextPageButton"_s);
@@ -48,12 +50,6 @@ public:
         }
     }
 };
-
-QString defaultLayout()
-{
-    const QString nearBuild = QCoreApplication::applicationDirPath() + u"/../../data/qmsheet.rav"_s;
-    return QFile::exists(nearBuild) ? nearBuild : u"data/qmsheet.rav"_s;
-}
 
 void write(const QString &name, const QByteArray &bytes)
 {

@@ -66,12 +66,6 @@ void fill(CharacterSheet &sheet)
     sheet.setItems(SheetList::Discords, {u"Corporeal Discord of Limp ,Level:2 ,Cost:6"_s});
 }
 
-QString defaultLayout()
-{
-    const QString nearBuild = QCoreApplication::applicationDirPath() + u"/../../data/qmsheet.rav"_s;
-    return QFile::exists(nearBuild) ? nearBuild : u"data/qmsheet.rav"_s;
-}
-
 void open(CharacterSheet &sheet, const QString &file, int items)
 {
     SilentPrompter prompter;

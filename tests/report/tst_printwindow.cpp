@@ -1,4 +1,5 @@
 #include "print/report/ReportPageView.h"
+#include "print/report/ReportStatusWindow.h"
 #include "report/LayoutFiles.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/cMain.h"
@@ -58,6 +59,36 @@ ModalWatcher::DialogAction cancelStatus(QString &status)
     };
 }
 
+// Presses Cancel in the status window as soon as it says `target`, looking each time the running
+// report lets events through, and keeps what the window said then.
+class StatusCanceller : public QObject
+{
+public:
+    explicit StatusCanceller(QString target) : m_target(std::move(target))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &StatusCanceller::look);
+        m_timer.start(0);
+    }
+    QString said;
+
+private:
+    void look()
+    {
+        QWidget *window = QApplication::activeModalWidget();
+        if (!window || window->objectName() != u"ReportStatusWindow"_s)
+            return;
+        const QString text = window->findChild<QLabel *>(u"StatusLabel"_s)->text();
+        if (text != m_target)
+            return;
+        said = text;
+        m_timer.stop();
+        window->findChild<QPushButton *>()->click();
+    }
+
+    QString m_target;
+    QTimer m_timer;
+};
+
 QStringList numbered(int count)
 {
     QStringList items;
@@ -92,6 +123,8 @@ private Q_SLOTS:
     void previewShowsThePageAtFullSize();
     void previewPagesThroughEveryPage();
     void cancelInTheStatusWindowLeavesNoFile();
+    void cancelInThePreviewsStatusWindowClosesIt_data();
+    void cancelInThePreviewsStatusWindowClosesIt();
     void printerWithoutAnyPrinterSaysSo();
     void printerSetupOpensThePrintDialog();
 
@@ -106,6 +139,7 @@ private:
     QTemporaryDir m_b;
     std::unique_ptr<TMainForm> m_form;
     QString m_startFolder;
+    int m_showAfter = -1;
 };
 
 void TestPrintWindow::init()
@@ -122,6 +156,8 @@ void TestPrintWindow::init()
 
 void TestPrintWindow::cleanup()
 {
+    if (m_showAfter >= 0)
+        ReportStatusWindow::setShowAfter(std::exchange(m_showAfter, -1));
     m_form.reset();
     for (QWidget *widget : QApplication::topLevelWidgets())
         widget->close();
@@ -294,6 +330,34 @@ void TestPrintWindow::cancelInTheStatusWindowLeavesNoFile()
              qPrintable(status));
     QVERIFY(!QFile::exists(inA(u"long.pdf"_s)));
     QCOMPARE(QDir(m_a.path()).entryList({u"long*"_s}), QStringList());
+}
+
+void TestPrintWindow::cancelInThePreviewsStatusWindowClosesIt_data()
+{
+    QTest::addColumn<QString>("target");
+    // The preview draws a page only when it is shown, so its run only lays the pages out.
+    for (int page : {1, 5, 12})
+        QTest::addRow("page %d", page) << u"Generating page %1"_s.arg(page);
+}
+
+// Cancel while the preview's pages are laid out, at the first page, a later one and the last,
+// opens no preview, and the program goes on. The window shows from the first page.
+void TestPrintWindow::cancelInThePreviewsStatusWindowClosesIt()
+{
+    QFETCH(QString, target);
+    m_form->sheet().setItems(SheetList::Skills, numbered(500));
+    m_showAfter = ReportStatusWindow::setShowAfter(0);
+    ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
+    watcher.leave(u"ReportStatusWindow"_s);
+    StatusCanceller canceller(target);
+    trigger("Print1");
+    QCOMPARE(canceller.said, target);
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(watcher.seen().size(), 0);
+    QTRY_VERIFY(!m_form->findChild<QDialog *>(u"ReportPreviewDialog"_s));
+    QVERIFY(!m_form->findChild<QDialog *>(u"ReportStatusWindow"_s));
+    QVERIFY(m_form->isVisible());
 }
 
 void TestPrintWindow::printerWithoutAnyPrinterSaysSo()

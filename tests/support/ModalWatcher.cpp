@@ -33,7 +33,7 @@ void ModalWatcher::clear()
 void ModalWatcher::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible())
+    if (!modal || !modal->isVisible() || m_left.contains(modal->objectName()))
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         const auto defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton())

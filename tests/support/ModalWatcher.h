@@ -35,6 +35,8 @@ public:
     // The next modal widget that is not a message box is handed to this action, which must
     // close it.
     void onDialog(DialogAction action) { m_dialogs.push_back(std::move(action)); }
+    // Modal widgets of this object name are left to the test.
+    void leave(const QString &objectName) { m_left << objectName; }
 
     const QList<Box> &seen() const { return m_seen; }
     QStringList texts() const;
@@ -48,5 +50,6 @@ private:
     std::deque<QMessageBox::StandardButton> m_answers;
     std::deque<DialogAction> m_dialogs;
     QList<Box> m_seen;
+    QStringList m_left;
     bool m_unexpected = false;
 };

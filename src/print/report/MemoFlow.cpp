@@ -50,19 +50,19 @@ double smallestSize(const LayoutPart &part)
 } // namespace
 
 MemoFlow::MemoFlow(const LayoutPart &part, qsizetype partIndex, const QRectF &box,
-                   const QPaintDevice *device, int maximumShares)
-    : m_partIndex(partIndex), m_style(part.font), m_box(box), m_device(device),
+                   const QPaintDevice *device)
+    : m_partIndex(partIndex), m_style(part.font), m_box(box),
       m_continues(part.overflow == Overflow::Continue), m_paragraphs(paragraphsOf(part.text))
 {
-    m_option.setAlignment(part.font.alignment & Qt::AlignHorizontal_Mask);
-    m_option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_lineStyle.option.setAlignment(part.font.alignment & Qt::AlignHorizontal_Mask);
+    m_lineStyle.option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_lineStyle.width = box.width();
+    m_lineStyle.device = device;
     const double smallest = smallestSize(part);
     double size = part.font.size;
     while (!fits(size) && size > smallest)
         size = std::max(smallest, size * 0.92);
     setSize(size);
-    if (m_continues)
-        breakIntoShares(maximumShares);
 }
 
 void MemoFlow::setSize(double size)
@@ -71,40 +71,40 @@ void MemoFlow::setSize(double size)
     font.setPointSizeF(size);
     font.setBold(m_style.bold);
     font.setItalic(m_style.italic);
-    m_font = QFont(font, m_device);
-    const QFontMetricsF metrics(m_font, m_device);
+    m_lineStyle.font = QFont(font, m_lineStyle.device);
+    const QFontMetricsF metrics(m_lineStyle.font, m_lineStyle.device);
     m_leading = std::max(0.0, metrics.leading());
     m_emptyLine = metrics.height();
     m_metrics = std::make_shared<QFontMetricsF>(metrics);
 }
 
-void MemoFlow::layOut(QTextLayout &layout) const
+// A paragraph as narrow as the box is one line as high as the font, measured without a layout
+// unless it is drawn. `drawn` lays out every line that has text.
+void MemoFlow::forEachLine(MemoPosition from, bool drawn, const LineVisit &visit) const
 {
-    layout.setTextOption(m_option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(m_box.width());
-    layout.endLayout();
-}
-
-// Calls `line` with the height and number of each line of the paragraph. A paragraph as narrow as
-// the box is one line, measured without a layout of its own.
-void MemoFlow::forEachLine(qsizetype paragraph, const std::function<void(double, int)> &line) const
-{
-    const QStringView text = m_paragraphs.at(paragraph);
-    if (text.isEmpty() || singleLine(text)) {
-        line(advance(m_emptyLine), 0);
-        return;
+    for (qsizetype p = from.paragraph; p < m_paragraphs.size(); ++p) {
+        const QStringView text = m_paragraphs.at(p);
+        const qsizetype offset = p == from.paragraph ? from.offset : 0;
+        const bool single = offset == 0 && (text.isEmpty() || singleLine(text));
+        if (text.isEmpty() || (single && !drawn)) {
+            if (!visit({p, 0}, advance(m_emptyLine), nullptr))
+                return;
+            continue;
+        }
+        ParagraphLines lines(text, offset, m_lineStyle);
+        while (lines.next()) {
+            const double height = single ? m_emptyLine : lines.line().height();
+            if (!visit({p, lines.start()}, advance(height), &lines))
+                return;
+        }
     }
-    QTextLayout layout(text.toString(), m_font, m_device);
-    layOut(layout);
-    for (int l = 0; l < layout.lineCount(); ++l)
-        line(advance(layout.lineAt(l).height()), l);
 }
 
+// Measuring a long paragraph would cost its length; one longer than a piece of layout is taken
+// to wrap.
 bool MemoFlow::singleLine(QStringView text) const
 {
-    return m_metrics->horizontalAdvance(text.toString()) <= m_box.width();
+    return text.size() <= 1000 && m_metrics->horizontalAdvance(text.toString()) <= m_box.width();
 }
 
 // Whether the whole text fits the box at this size; stops measuring at the box's bottom.
@@ -113,16 +113,22 @@ bool MemoFlow::fits(double size)
     setSize(size);
     const double room = m_box.height() + 0.5;
     double used = 0;
-    for (qsizetype p = 0; p < m_paragraphs.size() && used <= room; ++p)
-        forEachLine(p, [&used](double height, int) { used += height; });
+    forEachLine({}, false, [&](MemoPosition, double height, const ParagraphLines *) {
+        used += height;
+        return used <= room;
+    });
     return used <= room;
 }
 
 // Every share holds at least one line, so that a box too small for any line still ends.
-void MemoFlow::breakIntoShares(int maximumShares)
+bool MemoFlow::breakIntoShares(int maximumShares, const std::function<bool(int)> &found)
 {
+    m_starts = {MemoPosition()};
+    if (!m_continues)
+        return true;
     double used = 0;
-    const auto place = [&](double height, MemoPosition at) {
+    bool complete = true;
+    forEachLine({}, false, [&](MemoPosition at, double height, const ParagraphLines *) {
         if (used > 0 && used + height > m_box.height() + 0.5) {
             if (m_starts.size() >= maximumShares)
                 throw QuillError(
@@ -130,21 +136,20 @@ void MemoFlow::breakIntoShares(int maximumShares)
                         QLocale(QLocale::English).toString(maximumShares)));
             m_starts.append(at);
             used = 0;
+            complete = !found || found(shares());
         }
         used += height;
-    };
-    for (qsizetype p = 0; p < m_paragraphs.size(); ++p)
-        forEachLine(p, [&place, p](double height, int line) { place(height, {p, line}); });
+        return complete;
+    });
+    return complete;
 }
 
-// Whether `position` lies before the end of `share`.
-bool MemoFlow::before(MemoPosition position, int share) const
+// Where the share `share` ends: where the next one begins, or past the last paragraph.
+MemoPosition MemoFlow::end(int share) const
 {
-    if (share + 1 >= m_starts.size())
-        return position.paragraph < m_paragraphs.size();
-    const MemoPosition end = m_starts.at(share + 1);
-    return position.paragraph < end.paragraph ||
-           (position.paragraph == end.paragraph && position.line < end.line);
+    if (share + 1 < m_starts.size())
+        return m_starts.at(share + 1);
+    return {m_paragraphs.size(), 0};
 }
 
 void MemoFlow::draw(QPainter &painter, int share) const
@@ -161,22 +166,18 @@ void MemoFlow::draw(QPainter &painter, int share) const
     };
     std::vector<Placed> placed;
     double y = 0;
-    MemoPosition at = m_starts.at(share);
-    for (; before(at, share) && y < m_box.height(); at = {at.paragraph + 1, 0}) {
-        if (m_paragraphs.at(at.paragraph).isEmpty()) {
-            y += advance(m_emptyLine);
-            continue;
-        }
-        const QStringView text = m_paragraphs.at(at.paragraph);
-        const bool single = singleLine(text);
-        auto layout = std::make_shared<QTextLayout>(text.toString(), m_font, m_device);
-        layOut(*layout);
-        for (; at.line < layout->lineCount() && before(at, share) && y < m_box.height();
-             ++at.line) {
-            placed.push_back({layout, at.line, y});
-            y += advance(single ? m_emptyLine : layout->lineAt(at.line).height());
-        }
-    }
+    const MemoPosition stop = end(share);
+    forEachLine(m_starts.at(share), true,
+                [&](MemoPosition at, double height, const ParagraphLines *lines) {
+                    const bool before = at.paragraph < stop.paragraph ||
+                                        (at.paragraph == stop.paragraph && at.offset < stop.offset);
+                    if (!before || y >= m_box.height())
+                        return false;
+                    if (lines)
+                        placed.push_back({lines->layout(), lines->lineIndex(), y});
+                    y += height;
+                    return true;
+                });
     double offset = 0;
     const Qt::Alignment vertical = m_style.alignment & Qt::AlignVertical_Mask;
     if (y < m_box.height() && vertical == Qt::AlignBottom)

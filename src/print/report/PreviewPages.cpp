@@ -40,9 +40,8 @@ private:
 
 } // namespace
 
-PreviewPages::PreviewPages(const LayoutReport &report, const QPaintDevice &printer)
-    : m_printer(printer), m_flows(ReportPages::layOut(report, &printer)),
-      m_pages(ReportPages::pageCount(m_flows))
+PreviewPages::PreviewPages(std::vector<PageFlow> flows, const QPaintDevice &printer)
+    : m_printer(printer), m_flows(std::move(flows)), m_pages(ReportPages::pageCount(m_flows))
 {
 }
 

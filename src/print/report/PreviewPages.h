@@ -14,8 +14,8 @@ class QPaintDevice;
 class PreviewPages
 {
 public:
-    // Raises QuillError as ReportPages::layOut does. The printer must outlive this.
-    PreviewPages(const LayoutReport &report, const QPaintDevice &printer);
+    // The pages as ReportPages::layOut found them for `printer`, which must outlive this.
+    PreviewPages(std::vector<PageFlow> flows, const QPaintDevice &printer);
 
     int pageCount() const { return m_pages; }
     // Page `page` (from 1) at `dpi` dots per inch of the screen, in `ratio` device pixels each.

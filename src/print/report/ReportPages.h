@@ -3,6 +3,8 @@
 #include "print/report/MemoFlow.h"
 
 #include <QHash>
+#include <functional>
+#include <optional>
 #include <vector>
 
 struct LayoutPage;
@@ -26,8 +28,15 @@ namespace ReportPages {
 // More pages than this are refused as a whole rather than printed for minutes.
 inline constexpr int maximumPages = 10000;
 
+// Hears the number of the page that the layout has come to, as each page begins; answers false
+// to stop it.
+using Progress = std::function<bool(int page)>;
+
 // Raises QuillError when the report would take more than maximumPages pages.
 std::vector<PageFlow> layOut(const LayoutReport &report, const QPaintDevice *device);
+// The same, telling `progress` how far it has come; nothing when `progress` stopped it.
+std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QPaintDevice *device,
+                                            const Progress &progress);
 PageFlow layOut(const LayoutPage &page, const QPaintDevice *device, int maximumPrints);
 int pageCount(const std::vector<PageFlow> &pages);
 

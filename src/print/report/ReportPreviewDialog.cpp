@@ -49,9 +49,8 @@ QHBoxLayout *ReportPreviewDialog::pager(ReportPageView *view)
     return row;
 }
 
-ReportPreviewDialog::ReportPreviewDialog(const LayoutReport &report, const QPrinter &printer,
-                                         QWidget *parent)
-    : QDialog(parent), m_pages(report, printer)
+ReportPreviewDialog::ReportPreviewDialog(PreviewPages pages, QWidget *parent)
+    : QDialog(parent), m_pages(std::move(pages))
 {
     setObjectName(u"ReportPreviewDialog"_s);
     setWindowTitle(u"Report Preview"_s);

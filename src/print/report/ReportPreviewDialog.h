@@ -11,14 +11,13 @@ class ReportPageView;
 
 // "Report Preview": the report's pages at 100 per cent, one at a time, with buttons that page
 // through them and one that sends them to the printer (the dialog then ends with
-// printRequested() true). The report is laid out for `printer` when the dialog is made, which
-// raises QuillError as printing would; a page is drawn only when it is shown.
+// printRequested() true). A page is drawn only when it is shown.
 class ReportPreviewDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    ReportPreviewDialog(const LayoutReport &report, const QPrinter &printer, QWidget *parent);
+    ReportPreviewDialog(PreviewPages pages, QWidget *parent);
 
     bool printRequested() const { return m_printRequested; }
 

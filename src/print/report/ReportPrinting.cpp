@@ -29,23 +29,32 @@ QPageLayout pageLayout(const LayoutPage &page)
 
 } // namespace
 
+std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QPaintDevice &device,
+                                            const StatusReport &status)
+{
+    return ReportPages::layOut(report, &device, [&status](int page) {
+        return !status || status(u"Generating page %1"_s.arg(page), page, 0);
+    });
+}
+
 bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString &what,
            const StatusReport &status, bool printerJob)
 {
     if (report.pages.isEmpty())
         return true;
-    const std::vector<PageFlow> flows = ReportPages::layOut(report, &device);
-    const int pages = ReportPages::pageCount(flows);
-    const auto goOn = [&status, pages](const QString &text, int page) {
-        return !status || status(text.arg(page), page, pages);
-    };
-    device.setPageLayout(pageLayout(*flows.front().page));
+    // First the pages are found, each named as the layout comes to it, while their count is
+    // not yet known; then they are drawn.
+    const std::optional<std::vector<PageFlow>> flows = layOut(report, device, status);
+    if (!flows)
+        return false;
+    const int pages = ReportPages::pageCount(*flows);
+    device.setPageLayout(pageLayout(*flows->front().page));
     QPainter painter;
     if (!painter.begin(&device))
         throw QuillError(u"The report cannot be written to %1"_s.arg(what));
     int number = 0;
     bool cancelled = false;
-    for (const PageFlow &flow : flows) {
+    for (const PageFlow &flow : *flows) {
         for (int print = 0; print < flow.prints && !cancelled; ++print) {
             // A page's continuations are on paper of its own size, so only a new page of
             // the layout sets the paper.
@@ -55,10 +64,9 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
                 device.newPage();
             }
             ++number;
-            cancelled = !goOn(u"Generating page %1"_s, number);
+            cancelled = status && !status(u"Printing page %1"_s.arg(number), number, pages);
             if (!cancelled)
                 ReportRenderer::renderPage(painter, flow, print, {number, pages});
-            cancelled = cancelled || !goOn(u"Printing page %1"_s, number);
         }
     }
     if (cancelled) {

@@ -1,23 +1,34 @@
 #pragma once
 
+#include "print/report/ReportPages.h"
+
 #include <QString>
 #include <functional>
+#include <optional>
+#include <vector>
 
 struct LayoutReport;
 class QPagedPaintDevice;
+class QPaintDevice;
 
 // Runs a report's pages onto a printer or a PDF writer, each page on paper of its own size.
 namespace ReportPrinting {
 
 inline constexpr const char16_t *jobTitle = u"ReportPrinter Report";
 
-// Receives "Generating page N" and "Printing page N" as the pages go, with the page's number and
-// the report's page count; answers false to cancel the run.
+// Receives "Generating page N" as the pages are laid out, with the page's number and 0 for the
+// page count, which is not known yet; then "Printing page N" as each is drawn, with the page's
+// number and the report's page count. Answers false to cancel the run.
 using StatusReport = std::function<bool(const QString &status, int page, int pages)>;
+
+// Finds the report's pages for `device`, telling `status` "Generating page N" as it comes to each;
+// nothing when cancelled. Raises QuillError when the report would take too many pages.
+std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QPaintDevice &device,
+                                            const StatusReport &status);
 
 // Every page of the report, continuation pages included. Returns false when the run was
 // cancelled; `printerJob` says that the device is a printer printing a job, which is then
-// aborted (a preview's printer is none: aborting it breaks the preview). Raises QuillError when
+// aborted (a PDF writer is none). Raises QuillError when
 // the device cannot be written to (`what` names it in that message) or the report would take
 // too many pages.
 bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString &what,

@@ -1,8 +1,23 @@
 #include "print/report/ReportStatusWindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <utility>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The runs call showStatus() at least once a page, and a page takes a few milliseconds, so the
+// window shows well within half a second of the run's start.
+int showAfter = 400;
+
+} // namespace
+
+int ReportStatusWindow::setShowAfter(int milliseconds)
+{
+    return std::exchange(showAfter, milliseconds);
+}
 
 ReportStatusWindow::ReportStatusWindow(QWidget *parent) : QProgressDialog(parent)
 {
@@ -16,16 +31,21 @@ ReportStatusWindow::ReportStatusWindow(QWidget *parent) : QProgressDialog(parent
     setWindowModality(Qt::ApplicationModal);
     setAutoReset(false);
     setAutoClose(false);
-    setMinimumDuration(500);
+    setMinimumDuration(showAfter);
 }
 
 bool ReportStatusWindow::showStatus(const QString &text, int page, int pages)
 {
+    // A range of 0 to 0 shows a busy bar.
     if (maximum() != pages)
         setRange(0, pages);
     setLabelText(text);
-    // Once shown, this also lets the window paint and take the click on Cancel.
+    // Once shown, this also lets the window paint and take the click on Cancel; the call that
+    // shows it does not, so the window would stay blank for as long as that page takes.
+    const bool shown = isVisible();
     setValue(page);
+    if (!shown && isVisible())
+        QCoreApplication::processEvents();
     return !wasCanceled();
 }
 

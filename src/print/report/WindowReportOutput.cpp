@@ -68,7 +68,14 @@ void WindowReportOutput::preview(const LayoutReport &report)
     // one that prints; nothing is drawn on that printer.
     QPrinter screen(QPrinter::HighResolution);
     screen.setFullPage(true);
-    ReportPreviewDialog dialog(report, screen, m_parent);
+    std::optional<std::vector<PageFlow>> flows;
+    {
+        ReportStatusWindow status(m_parent);
+        flows = ReportPrinting::layOut(report, screen, statusIn(status));
+    }
+    if (!flows)
+        return;
+    ReportPreviewDialog dialog(PreviewPages(std::move(*flows), screen), m_parent);
     dialog.exec();
     if (dialog.printRequested())
         sendToPrinter(report);
