@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -73,7 +74,15 @@ void TMainForm::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    guarded([this] { FormShow(); });
+    guarded([this] {
+        try {
+            FormShow();
+        } catch (const QuillError &error) {
+            // Said from the event loop, once the window is on screen, so the box shows over it.
+            QTimer::singleShot(0, this,
+                               [this, text = error.message()] { m_prompter->showError(text); });
+        }
+    });
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void closeOnAFullDiskKeepsTheOldFile();
     void settingsFileThatIsRefusedAtStart_data();
     void settingsFileThatIsRefusedAtStart();
+    void refusedSettingsAreToldOverTheShownWindow_data();
     void refusedSettingsAreToldOverTheShownWindow();
 
 private:
@@ -212,10 +213,22 @@ void TestFaultsSettings::settingsFileThatIsRefusedAtStart()
              QStringList{u"quillmark.ini"_s});
 }
 
+void TestFaultsSettings::refusedSettingsAreToldOverTheShownWindow_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a named pipe, refused") << false;
+    QTest::newRow("a folder, not writable") << true;
+}
+
 // The message waits for the event loop, so it shows over the window rather than before it.
 void TestFaultsSettings::refusedSettingsAreToldOverTheShownWindow()
 {
-    QCOMPARE(makeSpecialFile(QDir::current().filePath(u"quillmark.ini"_s), u"fifo"_s), -1);
+    QFETCH(bool, folder);
+    const QString path = QDir::current().filePath(u"quillmark.ini"_s);
+    if (folder)
+        QVERIFY(QDir().mkdir(path));
+    else
+        QCOMPARE(makeSpecialFile(path, u"fifo"_s), -1);
     ModalWatcher watcher;
     QPointer<QWidget> boxParent;
     QTimer spy;
