@@ -19,34 +19,21 @@ pid=$!
 XSESSION_PIDS+=("$pid")
 id=$(main_window_of "$pid") || fail "the main window did not appear within 20 seconds"
 
-windows_of_program() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
-dialog_open() { (($(windows_of_program) > 1)); }
-dialog_closed() { (($(windows_of_program) == 1)); }
-
-# File menu by its access key, then the item's access key; the dialog takes the typed name. When
-# the name is of an existing file its completion list shows as Return is pressed; it must go
-# with the dialog, leaving only the main window.
-run_dialog() {
-    local key=$1 name=$2
-    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-    xdotool key alt+f
-    sleep 0.3
-    xdotool key "$key"
-    poll 100 dialog_open || fail "File > $key did not show a dialog"
-    sleep 0.5
-    xdotool type --delay 20 "$name"
-    sleep 0.5
-    xdotool key Return
-    poll 100 dialog_closed || fail "the dialog of File > $key left a window open"
+# The dialog is gone from the screen before the program has written the file: on a busy machine
+# the file comes a moment later. The save is atomic, so once the name is there the file is whole.
+saved() {
+    poll 100 test -e "$1" || fail "File > Save wrote no $1"
 }
 
-run_dialog s "$work/fresh.qmc"
+file_dialog "$id" "$pid" s "$work/fresh.qmc"
+saved "$work/fresh.qmc"
 cmp "$work/fresh.qmc" "$source_dir/tests/data/files/fresh.qmc" ||
     fail "File > Save of the fresh sheet differs from the character file of a fresh sheet"
 
 cp "$source_dir/tests/data/files/full.qmc" "$work/full.qmc"
-run_dialog o "$work/full.qmc"
-run_dialog s "$work/again.qmc"
+file_dialog "$id" "$pid" o "$work/full.qmc"
+file_dialog "$id" "$pid" s "$work/again.qmc"
+saved "$work/again.qmc"
 cmp "$work/again.qmc" "$work/full.qmc" || fail "File > Open then File > Save changed the file"
 close_and_wait "$id" "$pid" || fail "the program did not end cleanly when closed"
 echo "File > Save wrote the fresh sheet exactly; File > Open then File > Save gave back a full file"

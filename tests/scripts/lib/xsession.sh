@@ -105,27 +105,44 @@ close_and_wait() {
     wait "$pid"
 }
 
+# File > KEY in the main window ID of process PID, by access keys; NAME is typed into the file
+# dialog that shows, then Return. Returns once the dialog has gone from the screen.
+file_dialog() {
+    local id=$1 pid=$2 key=$3 name=$4
+    windows_of_program() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null; }
+    dialog_open() { (($(windows_of_program | wc -l) > 1)); }
+    dialog_closed() { (($(windows_of_program | wc -l) == 1)); }
+    # A dialog is on the screen a moment before it takes the keyboard; keys typed in between
+    # would go to the main window.
+    dialog_focused() {
+        local focus
+        focus=$(xdotool getwindowfocus 2>/dev/null) && [ "$focus" != "$id" ] &&
+            windows_of_program | grep -qx "$focus"
+    }
+    poll 50 dialog_closed || fail "a message box stands over the window"
+    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key "$key"
+    poll 100 dialog_open || fail "File > $key did not show a dialog"
+    poll 100 dialog_focused || fail "the dialog of File > $key did not take the keyboard"
+    sleep 0.3
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$name"
+    sleep 0.3
+    xdotool key Return
+    # When NAME is of an existing file its completion list shows as Return is pressed; it must
+    # go with the dialog, leaving only the main window.
+    poll 100 dialog_closed || fail "the dialog of File > $key left a window open"
+}
+
 # Saves what the program's window shows with File > Save under a bare name, so the Save
 # window's own folder decides where it goes; then closes the window and waits until the program
 # has ended (it need not be a child of the caller).
 save_shown_and_close() {
     local id=$1 pid=$2 name=$3
-    windows_of_program() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
-    dialog_open() { (($(windows_of_program) > 1)); }
-    dialog_closed() { (($(windows_of_program) == 1)); }
     sleep 0.5
-    dialog_closed || fail "a message box stands over the window"
-    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-    xdotool key alt+f
-    sleep 0.3
-    xdotool key s
-    poll 100 dialog_open || fail "File > Save did not show its window"
-    sleep 0.5
-    xdotool key ctrl+a
-    xdotool type --delay 20 "$name"
-    sleep 0.3
-    xdotool key Return
-    poll 100 dialog_closed || fail "the Save window did not close"
+    file_dialog "$id" "$pid" s "$name"
     python3 "$XSESSION_LIB/wm_delete.py" "$id" || fail "cannot close the window"
     poll 100 process_ended "$pid" || fail "the program did not end when closed"
 }
