@@ -29,6 +29,13 @@ public:
     QString pdfFileName() override { return {}; }
 };
 
+// The benchmarks need no display: the offscreen platform, unless QT_QPA_PLATFORM names another.
+inline void useOffscreenUnlessSet()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 // The median, in milliseconds, of `runs` timed calls of run(); setUp() runs untimed before each.
 inline double medianMs(int runs, const std::function<void()> &run,
                        const std::function<void()> &setUp = {})

@@ -97,8 +97,7 @@ void report(const QString &what, qsizetype letters, const Run &run)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int runs = args.size() > 1 ? args.at(1).toInt() : 5;

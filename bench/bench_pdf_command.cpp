@@ -89,8 +89,7 @@ void checkPdfs(const QString &out)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString built = QCoreApplication::applicationDirPath() + u"/../../data/qmsheet.rav"_s;

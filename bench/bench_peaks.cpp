@@ -229,8 +229,7 @@ void reportSeries(const QString &layout)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() > 3 && args.at(1) == u"--child"_s)

@@ -179,8 +179,7 @@ void memorySeries(const QString &layout)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     if (args.size() > 2 && args.at(1) == u"--memory"_s)
