@@ -1,5 +1,6 @@
 #include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
+#include "print/report/LayoutImages.h"
 #include "print/report/LayoutReader.h"
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/ReportOutput.h"
@@ -42,7 +43,8 @@ private Q_SLOTS:
     void refusesWhatIsNoLayout();
     void refusesAnImageThatIsNoImageFile_data();
     void refusesAnImageThatIsNoImageFile();
-    void readsAnImageOf36MillionPixels();
+    void readsLargeImagesOfAnyDepth_data();
+    void readsLargeImagesOfAnyDepth();
     void imagesAreReadOnceAndBoundedTogether_data();
     void imagesAreReadOnceAndBoundedTogether();
     void nothingButCommentsAfterTheProject_data();
@@ -293,11 +295,21 @@ void TestLayout::refusesAnImageThatIsNoImageFile()
                  layout, image, why));
 }
 
-void TestLayout::readsAnImageOf36MillionPixels()
+void TestLayout::readsLargeImagesOfAnyDepth_data()
 {
-    // Decoded at 4 bytes a pixel, it needs 144 MB: more than Qt allows by default.
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QImage::Format>("format");
+    // Decoded, the first needs 144 MB, the second 162 MB: each more than Qt allows by default.
+    QTest::newRow("36 million pixels") << 6000 << QImage::Format_ARGB32;
+    QTest::newRow("20 million pixels, 16 bits a channel") << 4500 << QImage::Format_RGBA64;
+}
+
+void TestLayout::readsLargeImagesOfAnyDepth()
+{
+    QFETCH(int, side);
+    QFETCH(QImage::Format, format);
     QTemporaryDir dir;
-    QImage big(6000, 6000, QImage::Format_ARGB32);
+    QImage big(side, side, format);
     big.fill(Qt::white);
     QVERIFY(big.save(dir.filePath(u"picture.png"_s)));
     big = QImage();
@@ -305,6 +317,10 @@ void TestLayout::readsAnImageOf36MillionPixels()
     QVERIFY(
         writeLayout(layout, R"(<image x="0" y="0" width="10" height="10" source="picture.png"/>)"));
     QCOMPARE(errorOf([&] { LayoutReader::read(layout); }), QString());
+    QString error;
+    const QImage kept = LayoutImages(QDir(dir.path())).image(u"picture.png"_s, error);
+    QCOMPARE(kept.size(), QSize(side, side));
+    QCOMPARE(kept.depth(), 32);
 }
 
 void TestLayout::imagesAreReadOnceAndBoundedTogether_data()

@@ -49,8 +49,10 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
     buffer.setData(file.bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    // Qt's own limit of 128 MB would refuse, at 4 bytes a pixel, any image over 32 million pixels.
-    reader.setAllocationLimit(int(maximumImagePixels * 4 / (1 << 20)) + 1);
+    // Qt's own limit of 128 MB would refuse, at 4 bytes a pixel, any image over 32 million pixels,
+    // and one of 16 bits a channel, decoded at 8 bytes a pixel, over 16 million.
+    const bool deep = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel() > 32;
+    reader.setAllocationLimit(int(maximumImagePixels * (deep ? 8 : 4) / (1 << 20)) + 1);
     const QSize size = reader.size();
     const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
     if (pixels > maximumImagePixels) {
@@ -63,9 +65,11 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
     }
     if (!withinTotal(path, pixels, error))
         return {};
-    const QImage image = file.ok() ? reader.read() : QImage();
+    QImage image = file.ok() ? reader.read() : QImage();
     if (image.isNull())
         error = u"the image \"%1\" cannot be read"_s.arg(path);
+    else if (deep) // paper shows no more than 8 bits a channel; this halves what is kept
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return image;
 }
 
