@@ -1,6 +1,7 @@
 #include "sheet/IntText.h"
 
 #include "sheet/QuillError.h"
+#include "sheet/QuotedValue.h"
 
 #include <limits>
 
@@ -66,7 +67,7 @@ int toInt(const QString &text)
 {
     if (const auto value = parse(text))
         return *value;
-    throw QuillError(u"'%1' is not a valid integer value"_s.arg(text));
+    throw QuillError(QuotedValue::quote(text, u'\'') + u" is not a valid integer value"_s);
 }
 
 QString fromInt(int value)

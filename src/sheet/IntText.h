@@ -11,7 +11,7 @@ namespace IntText {
 // prefix). Nothing else: no blanks, no empty text, nothing outside the signed 32-bit range.
 std::optional<int> parse(const QString &text);
 
-// parse(), or the error "'<text>' is not a valid integer value".
+// parse(), or the error "'<text>' is not a valid integer value", quoting a long text in part.
 int toInt(const QString &text);
 
 QString fromInt(int value);
