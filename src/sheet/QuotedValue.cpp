@@ -6,25 +6,27 @@ using namespace Qt::StringLiterals;
 
 namespace QuotedValue {
 
-QString quote(QStringView value, QStringView open, QStringView close)
+QString quote(QStringView value, QStringView open, QStringView close, qsizetype length)
 {
+    if (length < 0)
+        length = value.size();
     QString out;
     out += open;
-    if (value.size() <= maxQuoted) {
+    if (length <= maxQuoted) {
         out += value;
         out += close;
         return out;
     }
     // The cut never splits a surrogate pair.
-    qsizetype cut = maxQuoted;
-    if (value.at(cut - 1).isHighSurrogate())
+    qsizetype cut = qMin(maxQuoted, value.size());
+    if (cut > 0 && value.at(cut - 1).isHighSurrogate())
         --cut;
     // English thousands separators, whatever the user's locale: the messages are English.
-    const QString length = QLocale(QLocale::English).toString(value.size());
+    const QString shownLength = QLocale(QLocale::English).toString(length);
     out += value.first(cut);
     out += u'…';
     out += close;
-    return out + u" ("_s + length + u" characters)"_s;
+    return out + u" ("_s + shownLength + u" characters)"_s;
 }
 
 QString escapeControls(QStringView text)

@@ -11,8 +11,10 @@ namespace QuotedValue {
 inline constexpr qsizetype maxQuoted = 60;
 
 // The value between `open` and `close`. A value longer than maxQuoted is cut there and followed
-// by "…", the closing mark and its full length: "'99999…' (2,000,000 characters)".
-QString quote(QStringView value, QStringView open, QStringView close);
+// by "…", the closing mark and its full length: "'99999…' (2,000,000 characters)". `value` may be
+// only the start of the value, at least maxQuoted + 1 characters of it, when `length` gives the
+// whole value's length.
+QString quote(QStringView value, QStringView open, QStringView close, qsizetype length = -1);
 inline QString quote(QStringView value, char16_t mark)
 {
     return quote(value, QStringView(&mark, 1), QStringView(&mark, 1));
