@@ -85,6 +85,12 @@ quillmark --pdf out "$name"
 [ "$(cat stderr)" = "evil\\x1b]2;owned\\x07.qmc: '\\x1b[2J' is not a valid integer value." ] ||
     fail "the escaped message"
 
+# A name that is not UTF-8 is said to be so, not "File not found".
+cp hero.qmc "$(printf 'h\351ro.qmc')"
+quillmark --pdf out "$(printf 'h\351ro.qmc')"
+[ "$status" -eq 1 ] && grep -qF "its name cannot be read, as it is not valid UTF-8." stderr ||
+    fail "the name that is not UTF-8: status $status"
+
 # A platform that cannot start without a display: one line and status 1, no core dump.
 status=0
 timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" --pdf x.pdf hero.qmc \

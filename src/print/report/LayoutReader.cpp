@@ -341,7 +341,8 @@ QString missingProjectMessage(const QString &path)
 
 LayoutProject read(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    // A name that is not UTF-8 is refused by the reader, as not found would mislead.
+    if (!QFileInfo::exists(path) && !path.contains(QChar::ReplacementCharacter))
         throw QuillError(missingProjectMessage(path));
     const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::layoutFile);
     if (!file.ok())
