@@ -57,7 +57,8 @@ int child(const QString &file)
     poll.start();
     timer.start();
     form.openCharacterFile(file);
-    std::printf("%.1f %ld %lld\n", ms, statusKiB("VmHWM:") - before, static_cast<long long>(length));
+    std::printf("%.1f %ld %lld\n", ms, statusKiB("VmHWM:") - before,
+                static_cast<long long>(length));
     return ms < 0 ? 1 : 0;
 }
 
