@@ -1,4 +1,5 @@
 #include "files/BrokenPipes.h"
+#include "sheet/QuotedValue.h"
 #include "shell/CommandLine.h"
 #include "shell/HelpWindow.h"
 #include "shell/PdfCommand.h"
@@ -8,18 +9,49 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// Qt ends the program with abort() when the platform it was asked for cannot start (no display
+// for "xcb"); while the application object is made, that ends it with status 1 instead.
+bool startingPlatform = false;
+QtMessageHandler qtHandler = nullptr;
+
+void endIfPlatformFailed(QtMsgType type)
+{
+    if (type == QtFatalMsg && startingPlatform) {
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+}
+
+// The window keeps Qt's own messages, also the one on a platform that could not start.
+void qtMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (qtHandler)
+        qtHandler(type, context, message);
+    endIfPlatformFailed(type);
+}
+
 // With --pdf only the program's own messages go to standard error, where scripts read them, not
 // Qt's notes on its surroundings ("XDG_RUNTIME_DIR not set" ...); its errors still do.
 void onlyQtErrors(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
+    if (type == QtFatalMsg && startingPlatform) {
+        const QString platform = QuotedValue::quote(qEnvironmentVariable("QT_QPA_PLATFORM"), u'\'');
+        std::fprintf(stderr,
+                     "quillmark: the platform %s could not be started; unset QT_QPA_PLATFORM to "
+                     "print without a display\n",
+                     QuotedValue::escapeControls(platform).toLocal8Bit().constData());
+        endIfPlatformFailed(type);
+    }
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "quillmark: %s\n", message.toLocal8Bit().constData());
+        std::fprintf(stderr, "quillmark: %s\n",
+                     QuotedValue::escapeControls(message).toLocal8Bit().constData());
 }
 
 // No window, no splash and no settings file: the sheets go straight into PDF files. Qt's
@@ -30,7 +62,9 @@ int printToPdf(char *argv[], const CommandLine::Request &request)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyQtErrors);
     int qtArgc = 1;
+    startingPlatform = true;
     QApplication app(qtArgc, argv);
+    startingPlatform = false;
     return PdfCommand::run(request);
 }
 
@@ -49,8 +83,11 @@ int main(int argc, char *argv[])
         return CommandLine::print(request);
     if (!request.pdf.isEmpty())
         return printToPdf(argv, request);
+    qtHandler = qInstallMessageHandler(qtMessages);
     int qtArgc = 1;
+    startingPlatform = true;
     QApplication app(qtArgc, argv);
+    startingPlatform = false;
     auto splash = std::make_unique<TSplashForm>();
     splash->showPainted();
     setApplicationHelpFile(u"Quillgen.hlp"_s);

@@ -1,6 +1,8 @@
 #include "files/CharacterFile.h"
 
 #include "sheet/IntText.h"
+#include "sheet/QuillError.h"
+#include "sheet/QuotedValue.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -22,6 +24,11 @@ public:
         QString text = m_utf8(line);
         if (!m_utf8.hasError())
             return text;
+        return windows1252(line);
+    }
+
+    QString windows1252(QByteArrayView line)
+    {
         if (!m_windows1252)
             m_windows1252.emplace("windows-1252");
         // A Qt built without its codec library knows only Latin-1, which differs in 0x80 to 0x9F.
@@ -93,6 +100,51 @@ template <class Lines> ListEnd readList(Lines &lines, QStringList &items, qsizet
     return ListEnd::EndOfText;
 }
 
+qsizetype lineEnd(QByteArrayView text, qsizetype from)
+{
+    while (from < text.size() && text[from] != '\r' && text[from] != '\n')
+        ++from;
+    return from;
+}
+
+// The second line, which holds the character's type.
+QByteArrayView typeLine(QByteArrayView text)
+{
+    qsizetype start = lineEnd(text, 0);
+    if (start < text.size())
+        start += text.sliced(start).startsWith("\r\n") ? 2 : 1;
+    return text.sliced(start, lineEnd(text, start) - start);
+}
+
+// How many characters the line decodes to, and the first of them, as the reader decodes it.
+QString lineStart(QByteArrayView line, qsizetype &length)
+{
+    // A character takes at most 4 bytes in UTF-8.
+    const QByteArrayView head = line.first(qMin(line.size(), 4 * (QuotedValue::maxQuoted + 1)));
+    if (QUtf8StringView(line).isValidUtf8()) {
+        length = 0;
+        for (const char c : line) {
+            const auto byte = static_cast<unsigned char>(c);
+            length += ((byte & 0xc0) != 0x80) + (byte >= 0xf0); // 4 bytes make a surrogate pair
+        }
+        return QString::fromUtf8(head);
+    }
+    length = line.size();
+    return LineDecoder().windows1252(head);
+}
+
+// A type that is no number fails the file before any of it is decoded: the line may be millions
+// of characters long, and neither its decoded copy nor a message of its length is needed.
+void checkTypeLine(QByteArrayView text)
+{
+    const QByteArrayView line = typeLine(text);
+    if (IntText::parse(QLatin1StringView(line)))
+        return;
+    qsizetype length = 0;
+    const QString start = lineStart(line, length);
+    throw QuillError(IntText::notAnInteger(start, length));
+}
+
 template <class Lines> CharacterFile readLines(Lines &lines)
 {
     CharacterFile file;
@@ -123,6 +175,7 @@ CharacterFile decode(QByteArrayView bytes)
     QByteArrayView text = end < 0 ? bytes : bytes.first(end);
     if (text.startsWith("\xef\xbb\xbf"))
         text = text.sliced(3);
+    checkTypeLine(text);
     // Most files are UTF-8 throughout and are decoded in one go.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);

@@ -74,6 +74,13 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
         const ssize_t n = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            ::close(fd);
+            Result result;
+            result.refusal = u"it would make the program wait for more to read, as no regular "
+                             u"file does"_s;
+            return result;
+        }
         if (n < 0)
             return failed(fd, errno);
         if (n == 0)
@@ -101,6 +108,12 @@ Result read(const QString &name, const Kind &kind)
     if (::stat(path.constData(), &st) != 0) {
         Result result;
         result.error = errno;
+        // The system hands out a name that is not UTF-8 with U+FFFD in place of its bytes, and
+        // by that name the file is not found.
+        if (errno == ENOENT && name.contains(QChar::ReplacementCharacter)) {
+            result.error = 0;
+            result.refusal = u"its name cannot be read, as it is not valid UTF-8"_s;
+        }
         return result;
     }
     if (Result early = judge(st, kind); !early.ok())
@@ -119,7 +132,7 @@ Result read(const QString &name, const Kind &kind)
         ::close(fd);
         return opened;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // Still not blocking: a file that says it is regular may wait for more to read (/proc/kmsg).
     return readOpened(fd, st.st_size, kind);
 }
 

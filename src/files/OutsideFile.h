@@ -34,7 +34,8 @@ struct Result
     bool ok() const { return error == 0 && refusal.isEmpty(); }
 };
 
-// Never blocks on a pipe or a device: neither is opened for reading.
+// Never blocks on a pipe or a device: neither is opened for reading. A file that says it is
+// regular but would wait for more to read is refused, and so is a name that is not UTF-8.
 Result read(const QString &name, const Kind &kind);
 
 } // namespace OutsideFile

@@ -1,6 +1,7 @@
 #include "sheet/IntText.h"
 
 #include "sheet/QuillError.h"
+#include "sheet/QuotedValue.h"
 
 #include <limits>
 
@@ -9,9 +10,8 @@ using namespace Qt::StringLiterals;
 namespace IntText {
 namespace {
 
-int digitValue(QChar c, int base)
+int digitValue(char16_t u, int base)
 {
-    const char16_t u = c.unicode();
     int v = -1;
     if (u >= u'0' && u <= u'9')
         v = u - u'0';
@@ -20,6 +20,39 @@ int digitValue(QChar c, int base)
     else if (u >= u'A' && u <= u'F')
         v = u - u'A' + 10;
     return v < base ? v : -1;
+}
+
+// One parser for text and for bytes: every character of a number is ASCII.
+template <class View> std::optional<int> parseView(View text)
+{
+    const auto at = [&text](qsizetype i) { return char16_t(text[i].unicode()); };
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (at(i) == u'-' || at(i) == u'+')) {
+        negative = at(i) == u'-';
+        ++i;
+    }
+    int base = 10;
+    if (i < text.size() && at(i) == u'$') {
+        base = 16;
+        i += 1;
+    } else if (i + 1 < text.size() && at(i) == u'0' && (at(i + 1) == u'x' || at(i + 1) == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= text.size())
+        return std::nullopt;
+    const qint64 limit = qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const int d = digitValue(at(i), base);
+        if (d < 0)
+            return std::nullopt;
+        value = value * base + d;
+        if (value > limit)
+            return std::nullopt;
+    }
+    return static_cast<int>(negative ? -value : value);
 }
 
 int checked(qint64 value)
@@ -31,42 +64,26 @@ int checked(qint64 value)
 
 } // namespace
 
-std::optional<int> parse(const QString &text)
+std::optional<int> parse(QStringView text)
 {
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    int base = 10;
-    if (text.mid(i, 1) == u"$"_s) {
-        base = 16;
-        i += 1;
-    } else if (text.mid(i, 2) == u"0x"_s || text.mid(i, 2) == u"0X"_s) {
-        base = 16;
-        i += 2;
-    }
-    if (i >= text.size())
-        return std::nullopt;
-    const qint64 limit = qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
-    qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        const int d = digitValue(text[i], base);
-        if (d < 0)
-            return std::nullopt;
-        value = value * base + d;
-        if (value > limit)
-            return std::nullopt;
-    }
-    return static_cast<int>(negative ? -value : value);
+    return parseView(text);
 }
 
-int toInt(const QString &text)
+std::optional<int> parse(QLatin1StringView text)
+{
+    return parseView(text);
+}
+
+QString notAnInteger(QStringView text, qsizetype length)
+{
+    return QuotedValue::quote(text, u"'", u"'", length) + u" is not a valid integer value"_s;
+}
+
+int toInt(QStringView text)
 {
     if (const auto value = parse(text))
         return *value;
-    throw QuillError(u"'%1' is not a valid integer value"_s.arg(text));
+    throw QuillError(notAnInteger(text));
 }
 
 QString fromInt(int value)

@@ -1,5 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include "sheet/QuotedValue.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,9 +20,11 @@ QString programName(const QStringList &arguments)
 
 Request mistake(const QStringList &arguments, const QString &what)
 {
-    const QString name = programName(arguments);
+    // The mistake may quote an argument, which may hold anything.
+    const QString name = QuotedValue::escapeControls(programName(arguments));
     return {.exitStatus = UsageStatus,
-            .error = u"%1: %2\nTry '%1 --help' for more information.\n"_s.arg(name, what)};
+            .error = u"%1: %2\nTry '%1 --help' for more information.\n"_s.arg(
+                name, QuotedValue::escapeControls(what))};
 }
 
 bool anyEmpty(const QStringList &names)

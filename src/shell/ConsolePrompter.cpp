@@ -1,5 +1,6 @@
 #include "shell/ConsolePrompter.h"
 
+#include "sheet/QuotedValue.h"
 #include "shell/QuillPrompter.h"
 
 #include <cstdio>
@@ -8,9 +9,13 @@ using namespace Qt::StringLiterals;
 
 void ConsolePrompter::inform(const QString &text)
 {
-    // A CR starts a new line in the window's boxes, as a line feed does on a terminal.
-    QString entry = m_file + u": "_s + text + u'\n';
-    entry.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+    // One line an entry: a CR starts a new line in the window's boxes and a blank here. Every
+    // other control character, of the text or of the file's name, is shown as an escape, so that
+    // a file cannot move the cursor, clear the screen or retitle the terminal.
+    QString line = text;
+    line.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ');
+    const QString entry =
+        QuotedValue::escapeControls(m_file) + u": "_s + QuotedValue::escapeControls(line) + u'\n';
     std::fputs(entry.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     ++m_messages;

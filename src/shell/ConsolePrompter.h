@@ -5,8 +5,9 @@
 #include <QString>
 
 // The Prompter of a run without a window: each message the window would show in a box goes to
-// standard error as one entry, prefixed with the name of the file it is about. Nothing is asked:
-// a question counts as No and a file dialog as cancelled.
+// standard error as one line, prefixed with the name of the file it is about, with its control
+// characters shown as escapes. Nothing is asked: a question counts as No and a file dialog as
+// cancelled.
 class ConsolePrompter : public Prompter
 {
 public:

@@ -105,6 +105,22 @@ void TestCharacterFile::typeLineThatIsNoInteger_data()
         << joinLines(plainLines(" 3")) << u"' 3' is not a valid integer value"_s;
     QTest::newRow("empty file") << QByteArray() << u"'' is not a valid integer value"_s;
     QTest::newRow("name only") << QByteArray("Name\r\n") << u"'' is not a valid integer value"_s;
+    // A long line is quoted in part, with its length in characters as the window would read it.
+    QTest::newRow("60 letters, whole")
+        << joinLines(plainLines(QByteArray(60, 'x')))
+        << u"'%1' is not a valid integer value"_s.arg(QString(60, u'x'));
+    QTest::newRow("61 digits, in part")
+        << joinLines(plainLines(QByteArray(61, '9')))
+        << u"'%1…' (61 characters) is not a valid integer value"_s.arg(QString(60, u'9'));
+    QTest::newRow("UTF-8, counted in characters")
+        << joinLines(plainLines(QByteArray("\xc3\xab").repeated(1000)))
+        << u"'%1…' (1,000 characters) is not a valid integer value"_s.arg(QString(60, u'ë'));
+    QTest::newRow("Windows-1252, counted in bytes")
+        << joinLines(plainLines(QByteArray("\xe9").repeated(100) + "\x80"))
+        << u"'%1…' (101 characters) is not a valid integer value"_s.arg(QString(60, u'é'));
+    QTest::newRow("a pair not cut in two")
+        << joinLines(plainLines(QByteArray(59, '9') + QByteArray("\xf0\x9f\x98\x80").repeated(2)))
+        << u"'%1…' (63 characters) is not a valid integer value"_s.arg(QString(59, u'9'));
 }
 
 void TestCharacterFile::typeLineThatIsNoInteger()

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void saveCancelled();
     void saveNewOpenGivesBackTheSheet();
     void openOfAMissingFileShowsTheErrorBox();
+    void openOfALongTypeLineQuotesItSoon();
     void eachDialogOffersItsOwnLastName();
     void openOfADisallowedTypeShowsTheRefusalOnce();
     void longValuesSurviveOpenThenSave();
@@ -184,6 +186,22 @@ void TestFilesWindow::openOfAMissingFileShowsTheErrorBox()
     watcher.onDialog(choose(path(u"missing.qmc"_s)));
     trigger("Open1");
     QCOMPARE(watcher.texts(), QStringList{u"File not found."_s});
+    QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
+    QCOMPARE(shown(), fullCharacter());
+}
+
+void TestFilesWindow::openOfALongTypeLineQuotesItSoon()
+{
+    QVERIFY(writeFile(path(u"long.qmc"_s), "Long\n" + QByteArray(2'000'000, '9') + "\n"));
+    ModalWatcher watcher;
+    watcher.onDialog(choose(path(u"long.qmc"_s)));
+    QElapsedTimer timer;
+    timer.start();
+    trigger("Open1");
+    QCOMPARE_LT(timer.elapsed(), 2000);
+    QCOMPARE(watcher.texts(), QStringList{QString(60, u'9').prepend(u'\'') +
+                                          u"…' (2,000,000 characters) is not a valid integer "
+                                          u"value."_s});
     QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
     QCOMPARE(shown(), fullCharacter());
 }

@@ -39,6 +39,8 @@ private Q_SLOTS:
 
     void plan_data();
     void plan();
+    void whatOutMayReplace_data();
+    void whatOutMayReplace();
     void sameSheetAsFilePrint();
 
 private:
@@ -87,7 +89,7 @@ void TestPdfCommand::plan()
     QVERIFY(QDir().mkdir(out));
     // "hero.pdf" is the same file as "out/hero.pdf" through a link.
     QVERIFY(QFile::link(u"out/hero.pdf"_s, u"hero.pdf"_s));
-    QVERIFY(writeFile(u"out/hero.pdf"_s, "x\r\n"));
+    QVERIFY(writeFile(u"out/hero.pdf"_s, "%PDF-1.4\r\n"));
     CommandLine::Request request{.files = files, .pdf = out, .pdfIntoFolder = true};
     QStringList plannedPdfs, plannedRefusals;
     for (const PdfCommand::Job &job : PdfCommand::plan(request)) {
@@ -96,6 +98,41 @@ void TestPdfCommand::plan()
     }
     QCOMPARE(plannedPdfs, pdfs);
     QCOMPARE(plannedRefusals, refusals);
+}
+
+void TestPdfCommand::whatOutMayReplace_data()
+{
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<int>("status");
+    QTest::addRow("a character file") << u"other.qmc"_s << 1;
+    QTest::addRow("a link to a character file") << u"link.pdf"_s << 1;
+    QTest::addRow("the layout") << u"qmsheet.rav"_s << 1;
+    QTest::addRow("an older PDF") << u"older.pdf"_s << 0;
+}
+
+void TestPdfCommand::whatOutMayReplace()
+{
+    QFETCH(QString, out);
+    QFETCH(int, status);
+    QVERIFY(
+        QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"), u"qmsheet.rav"_s));
+    const QByteArray character = CharacterFileFormat::encode(fullCharacter());
+    QVERIFY(writeFile(u"hero.qmc"_s, character));
+    QVERIFY(writeFile(u"other.qmc"_s, character));
+    QVERIFY(QFile::link(u"other.qmc"_s, u"link.pdf"_s));
+    QVERIFY(writeFile(u"older.pdf"_s, "%PDF-1.4 older\n"));
+    QFile before(out);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    before.close();
+
+    const CommandLine::Request request{.files = {u"hero.qmc"_s}, .pdf = out};
+    QCOMPARE(PdfCommand::run(request), status);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray now = before.readAll();
+    QCOMPARE(now == old, status == 1);
+    QVERIFY(now.startsWith(status == 1 ? old : QByteArray("%PDF-")));
+    QCOMPARE(QFileInfo(u"link.pdf"_s).isSymLink(), true);
 }
 
 void TestPdfCommand::sameSheetAsFilePrint()

@@ -189,6 +189,9 @@ void TestLayout::damagedFileNamesTheFileAndLine_data()
                                   << QByteArray(R"(unit="px")");
     QTest::newRow("unknown paper")
         << ok << 4 << u"unknown paper \"A9\""_s << QByteArray(R"(paper="A9")");
+    QTest::newRow("a unit of a million letters, quoted in part")
+        << ok << 4 << u"unknown unit \"%1…\" (1,000,000 characters)"_s.arg(QString(60, u'x'))
+        << "unit=\"" + QByteArray(1'000'000, 'x') + '"';
 }
 
 void TestLayout::damagedFileNamesTheFileAndLine()

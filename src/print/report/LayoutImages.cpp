@@ -1,6 +1,7 @@
 #include "print/report/LayoutImages.h"
 
 #include "files/OutsideFile.h"
+#include "sheet/QuotedValue.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -8,6 +9,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// No file in a folder has a longer name, so a longer source names no image.
+constexpr qsizetype maximumNameLength = 255;
 
 QString millions(qint64 pixels)
 {
@@ -19,8 +23,9 @@ QString millions(qint64 pixels)
 QImage LayoutImages::image(const QString &source, QString &error)
 {
     if (source.isEmpty() || source.contains(u'/') || source.contains(u'\\') ||
-        source.startsWith(u'.')) {
-        error = u"the image \"%1\" must be a file name in the layout's own folder"_s.arg(source);
+        source.startsWith(u'.') || source.size() > maximumNameLength) {
+        error = u"the image %1 must be a file name in the layout's own folder"_s.arg(
+            QuotedValue::quote(source, u'"'));
         return {};
     }
     const QString path = m_folder.filePath(source);
@@ -42,7 +47,7 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
 {
     const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::imageFile);
     if (!file.refusal.isEmpty()) {
-        error = u"the image \"%1\" cannot be read: %2"_s.arg(path, file.refusal);
+        error = u"the image %1 cannot be read: %2"_s.arg(u"\"%1\""_s.arg(path), file.refusal);
         return {};
     }
     QBuffer buffer;
@@ -56,8 +61,8 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
     const QSize size = reader.size();
     const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
     if (pixels > maximumImagePixels) {
-        error = u"the image \"%1\" is too large: %2 by %3 pixels, where an image may have at "
-                u"most %4 million pixels"_s.arg(path)
+        error = u"the image %1 is too large: %2 by %3 pixels, where an image may have at "
+                u"most %4 million pixels"_s.arg(u"\"%1\""_s.arg(path))
                     .arg(size.width())
                     .arg(size.height())
                     .arg(maximumImagePixels / 1'000'000);
@@ -67,7 +72,7 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
         return {};
     QImage image = file.ok() ? reader.read() : QImage();
     if (image.isNull())
-        error = u"the image \"%1\" cannot be read"_s.arg(path);
+        error = u"the image %1 cannot be read"_s.arg(u"\"%1\""_s.arg(path));
     else if (deep) // paper shows no more than 8 bits a channel; this halves what is kept
         image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return image;
@@ -77,8 +82,8 @@ bool LayoutImages::withinTotal(const QString &path, qint64 pixels, QString &erro
 {
     if (m_pixels + pixels <= maximumPixels)
         return true;
-    error = u"the image \"%1\" is one too many: with it the layout's images would have %2 "
+    error = u"the image %1 is one too many: with it the layout's images would have %2 "
             u"million pixels, where all of them together may have at most %3 million"_s.arg(
-                path, millions(m_pixels + pixels), millions(maximumPixels));
+                u"\"%1\""_s.arg(path), millions(m_pixels + pixels), millions(maximumPixels));
     return false;
 }

@@ -4,6 +4,7 @@
 #include "print/report/LayoutImages.h"
 #include "print/report/LayoutValues.h"
 #include "sheet/QuillError.h"
+#include "sheet/QuotedValue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,6 +22,17 @@ const QStringList styleAttributes = {u"font"_s,  u"size"_s,  u"weight"_s, u"ital
                                      u"color"_s, u"align"_s, u"valign"_s};
 const double maximumPaper = 2000; // mm
 const QStringList boxAttributes = {u"name"_s, u"x"_s, u"y"_s, u"width"_s, u"height"_s};
+
+// A value or an element's name as a message quotes it: a layout may hold a name of any length.
+QString quoted(QStringView value)
+{
+    return QuotedValue::quote(value, u'"');
+}
+
+QString tag(QStringView element)
+{
+    return QuotedValue::quote(element, u"<", u">");
+}
 
 class Reader
 {
@@ -78,9 +90,9 @@ bool Reader::nextElement()
 
 void Reader::endEmptyElement()
 {
-    const QString element = m_xml.name().toString();
+    const QString element = tag(m_xml.name());
     if (nextElement())
-        fail(u"<%1> may not hold <%2>"_s.arg(element, m_xml.name().toString()));
+        fail(u"%1 may not hold %2"_s.arg(element, tag(m_xml.name())));
 }
 
 void Reader::checkAttributes(const QStringList &allowed) const
@@ -88,14 +100,15 @@ void Reader::checkAttributes(const QStringList &allowed) const
     for (const QXmlStreamAttribute &attribute : m_xml.attributes()) {
         const QString name = attribute.name().toString();
         if (!allowed.contains(name) && !styleAttributes.contains(name))
-            fail(u"<%1> has no attribute \"%2\""_s.arg(m_xml.name().toString(), name));
+            fail(
+                u"%1 has no attribute %2"_s.arg(tag(m_xml.name()), QuotedValue::quote(name, u'"')));
     }
 }
 
 QString Reader::required(const QString &name) const
 {
     if (!m_xml.attributes().hasAttribute(name))
-        fail(u"<%1> needs the attribute \"%2\""_s.arg(m_xml.name().toString(), name));
+        fail(u"%1 needs the attribute \"%2\""_s.arg(tag(m_xml.name()), name));
     return m_xml.attributes().value(name).toString();
 }
 
@@ -103,9 +116,9 @@ QString Reader::uniqueName(QSet<QString> &seen, const QString &what)
 {
     const QString name = required(u"name"_s);
     if (name.isEmpty() || name.contains(u'.'))
-        fail(u"the %1 name \"%2\" must not be empty or hold a \".\""_s.arg(what, name));
+        fail(u"the %1 name %2 must not be empty or hold a \".\""_s.arg(what, quoted(name)));
     if (!LayoutValues::insertName(seen, name))
-        fail(u"there is a second %1 named \"%2\""_s.arg(what, name));
+        fail(u"there is a second %1 named %2"_s.arg(what, quoted(name)));
     return name;
 }
 
@@ -144,8 +157,8 @@ double Reader::number(const QString &name, double fallback, double minimum, doub
     bool ok = false;
     const double value = text.toDouble(&ok);
     if (!ok || !(value >= minimum && value <= maximum)) // also refuses "nan"
-        fail(u"\"%1\" is no valid value for \"%2\" (a number from %3 to %4)"_s.arg(
-            text, name, QString::number(minimum), QString::number(maximum)));
+        fail(u"%1 is no valid value for \"%2\" (a number from %3 to %4)"_s.arg(
+            quoted(text), name, QString::number(minimum), QString::number(maximum)));
     return value;
 }
 
@@ -181,7 +194,7 @@ LayoutProject Reader::project()
     QSet<QString> names;
     while (nextElement()) {
         if (m_xml.name() != u"report"_s)
-            fail(u"<project> may hold only <report>, not <%1>"_s.arg(m_xml.name().toString()));
+            fail(u"<project> may hold only <report>, not %1"_s.arg(tag(m_xml.name())));
         const QString name = uniqueName(names, u"report"_s);
         project.reports.append(report(font));
         project.reports.last().name = name;
@@ -207,7 +220,7 @@ LayoutReport Reader::report(const LayoutFont &inherited)
     QSet<QString> names;
     while (nextElement()) {
         if (m_xml.name() != u"page"_s)
-            fail(u"<report> may hold only <page>, not <%1>"_s.arg(m_xml.name().toString()));
+            fail(u"<report> may hold only <page>, not %1"_s.arg(tag(m_xml.name())));
         const QString name = uniqueName(names, u"page"_s);
         report.pages.append(page(font));
         report.pages.last().name = name;
@@ -224,7 +237,7 @@ QSizeF Reader::paper() const
     if (attributes.hasAttribute(u"paper"_s)) {
         size = LayoutValues::paperSize(attributes.value(u"paper"_s).toString());
         if (size.isEmpty())
-            fail(u"unknown paper \"%1\""_s.arg(attributes.value(u"paper"_s).toString()));
+            fail(u"unknown paper %1"_s.arg(quoted(attributes.value(u"paper"_s))));
     } else if (attributes.hasAttribute(u"width"_s) || attributes.hasAttribute(u"height"_s)) {
         size.setWidth(length(u"width"_s));
         size.setHeight(length(u"height"_s));
@@ -239,7 +252,7 @@ QSizeF Reader::paper() const
     if (orientation == u"landscape"_s)
         size.transpose();
     else if (!orientation.isEmpty() && orientation != u"portrait"_s)
-        fail(u"orientation is \"portrait\" or \"landscape\", not \"%1\""_s.arg(orientation));
+        fail(u"orientation is \"portrait\" or \"landscape\", not %1"_s.arg(quoted(orientation)));
     return size;
 }
 
@@ -248,7 +261,7 @@ LayoutPage Reader::page(const LayoutFont &inherited)
     checkAttributes({u"name"_s, u"paper"_s, u"orientation"_s, u"width"_s, u"height"_s, u"unit"_s});
     m_unit = LayoutValues::millimetresPer(m_xml.attributes().value(u"unit"_s).toString());
     if (m_unit <= 0)
-        fail(u"unknown unit \"%1\""_s.arg(m_xml.attributes().value(u"unit"_s).toString()));
+        fail(u"unknown unit %1"_s.arg(quoted(m_xml.attributes().value(u"unit"_s))));
     LayoutPage page;
     page.paper = paper();
     const LayoutFont font = style(inherited);
@@ -256,7 +269,7 @@ LayoutPage Reader::page(const LayoutFont &inherited)
     while (nextElement()) {
         LayoutPart next = part(font);
         if (!next.name.isEmpty() && !LayoutValues::insertName(names, next.name))
-            fail(u"there is a second component named \"%1\""_s.arg(next.name));
+            fail(u"there is a second component named %1"_s.arg(quoted(next.name)));
         page.parts.append(next);
     }
     return page;
@@ -266,7 +279,7 @@ LayoutPart Reader::part(const LayoutFont &inherited)
 {
     const std::optional<PartKind> kind = LayoutValues::partKind(m_xml.name().toString());
     if (!kind)
-        fail(u"unknown component <%1>"_s.arg(m_xml.name().toString()));
+        fail(u"unknown component %1"_s.arg(tag(m_xml.name())));
     LayoutPart part;
     part.kind = *kind;
     LayoutFont font = inherited;
@@ -328,7 +341,8 @@ QString missingProjectMessage(const QString &path)
 
 LayoutProject read(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    // A name that is not UTF-8 is refused by the reader, as not found would mislead.
+    if (!QFileInfo::exists(path) && !path.contains(QChar::ReplacementCharacter))
         throw QuillError(missingProjectMessage(path));
     const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::layoutFile);
     if (!file.ok())

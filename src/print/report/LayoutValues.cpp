@@ -1,5 +1,7 @@
 #include "print/report/LayoutValues.h"
 
+#include "sheet/QuotedValue.h"
+
 #include <QPageSize>
 
 using namespace Qt::StringLiterals;
@@ -22,7 +24,7 @@ T choose(const QString &text, const QList<std::pair<QString, T>> &choices, QStri
             return value;
         names << u"\"%1\""_s.arg(name);
     }
-    error = u"\"%1\" is not one of %2"_s.arg(text, names.join(u", "_s));
+    error = u"%1 is not one of %2"_s.arg(QuotedValue::quote(text, u'"'), names.join(u", "_s));
     return choices.constFirst().second;
 }
 
@@ -93,7 +95,8 @@ QColor colour(const QString &text, QString &error)
 {
     const QColor colour = QColor::fromString(text);
     if (!colour.isValid()) {
-        error = u"\"%1\" is not a colour (write #rrggbb or a colour name)"_s.arg(text);
+        error = u"%1 is not a colour (write #rrggbb or a colour name)"_s.arg(
+            QuotedValue::quote(text, u'"'));
         return Qt::black;
     }
     return colour;

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The launcher, configured around a stand-in for the program that records its folder and its
+# arguments: a caller's folder whose name ends in a line feed is kept exactly, "-" is a file of
+# that folder, and help needs no writable home. Arguments: the program (unused), the source folder.
+set -euo pipefail
+source_dir=$(readlink -f "$2")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+mkdir "$work/bin" "$work/home"
+sed -e 's|@QUILLMARK_PROGRAM_FROM_BIN@|program|' -e 's|@QUILLMARK_DATA_FROM_BIN@|.|' \
+    "$source_dir/scripts/quillmark-launcher.in" >"$work/bin/quillmark"
+cat >"$work/bin/program" <<'PROGRAM'
+#!/bin/sh
+{ pwd; printf '%s\n' "$@"; } >"$RECORD"
+PROGRAM
+chmod +x "$work/bin/quillmark" "$work/bin/program"
+export RECORD="$work/record"
+
+lf=$'\n'
+mkdir "$work/folder$lf" "$work/folder"
+(cd "$work/folder$lf" && HOME="$work/home" "$work/bin/quillmark" hero.qmc -)
+[ "$(sed -n '2,$p' "$RECORD")" = "$work/folder$lf/hero.qmc$lf$work/folder$lf/-" ] ||
+    fail "the caller's folder with a line feed: $(cat -A "$RECORD")"
+[ "$(head -n 1 "$RECORD")" = "$work/home/.local/share/quillmark" ] || fail "not run in the player's folder"
+
+# A home below a plain file cannot be made, not even by root.
+touch "$work/file"
+(cd "$work/folder" && HOME="$work/file/home" "$work/bin/quillmark" --help) ||
+    fail "--help with no home to write in"
+[ "$(cat "$RECORD")" = "$work/folder$lf--help" ] || fail "--help: $(cat "$RECORD")"
+echo "the launcher kept the caller's folder, passed - on as a file and needed no home for help"
