@@ -10,6 +10,7 @@
 #include "shell/MouseDownFilter.h"
 #include "shell/QuillPrompter.h"
 #include "shell/SheetBinding.h"
+#include "shell/StartFolder.h"
 #include "shell/TRadioGroup.h"
 #include "shell/TUpDown.h"
 
@@ -31,6 +32,7 @@ TMainForm::TMainForm(QWidget *parent)
     : QMainWindow(parent), m_sheet(new CharacterSheet(this)),
       m_prompter(std::make_unique<QuillPrompter>(this))
 {
+    StartFolder::remember();
     setWindowTitle(u"Quillmark"_s);
     buildMainWindow(this, m_resources);
     bindSheet(this, *m_sheet, m_resources);
