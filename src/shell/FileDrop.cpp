@@ -32,7 +32,8 @@ void FileDrop::install(QWidget *window, Handler handler)
     window->installEventFilter(new FileDrop(window, std::move(handler)));
 }
 
-FileDrop::FileDrop(QWidget *window, Handler handler) : QObject(window), m_handler(std::move(handler))
+FileDrop::FileDrop(QWidget *window, Handler handler)
+    : QObject(window), m_handler(std::move(handler))
 {
 }
 

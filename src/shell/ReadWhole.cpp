@@ -39,8 +39,8 @@ protected:
             QToolTip::hideText();
             return true;
         }
-        QToolTip::showText(help->globalPos(), tipText(index.data().toString()),
-                           m_list->viewport(), m_list->visualRect(index));
+        QToolTip::showText(help->globalPos(), tipText(index.data().toString()), m_list->viewport(),
+                           m_list->visualRect(index));
         return true;
     }
 

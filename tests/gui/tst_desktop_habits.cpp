@@ -108,9 +108,9 @@ void TestDesktopHabits::droppedFilesOpenTheFirst()
 
     m_form->sheet().setText(SheetValue::CharacterName, u"Other"_s);
     drop({first, m_folder.filePath(u"second.qmc"_s), m_folder.filePath(u"third.qmc"_s)});
-    QTRY_COMPARE(watcher.texts(),
-                 QStringList{
-                     u"Only the first of the 3 files dropped was opened; the others were not."_s});
+    QTRY_COMPARE(
+        watcher.texts(),
+        QStringList{u"Only the first of the 3 files dropped was opened; the others were not."_s});
     QCOMPARE(m_form->sheet().text(SheetValue::CharacterName), u"Auriel"_s);
     QVERIFY(!watcher.unexpected());
 }

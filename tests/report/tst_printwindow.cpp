@@ -1,3 +1,4 @@
+#include "gui/FileDialogAnswers.h"
 #include "print/report/ReportPageView.h"
 #include "print/report/ReportStatusWindow.h"
 #include "report/LayoutFiles.h"
@@ -170,11 +171,9 @@ void TestPrintWindow::cleanup()
 void TestPrintWindow::saveElsewhere()
 {
     const QString character = QDir(m_b.path()).filePath(u"hero.qmc"_s);
+    QFile::remove(character);
     ModalWatcher watcher;
-    watcher.onDialog([&character](QWidget *dialog) {
-        qobject_cast<QFileDialog *>(dialog)->selectFile(character);
-        static_cast<QDialog *>(dialog)->accept();
-    });
+    watcher.onDialog(typeFileName(character));
     trigger("Save1");
     QVERIFY(QFile::exists(character));
     QCOMPARE(QDir::currentPath(), m_b.path());
@@ -328,10 +327,10 @@ void TestPrintWindow::previewPagesThroughEveryPage()
     });
     trigger("Print1");
     QVERIFY(!watcher.unexpected());
-    QCOMPARE(pages, 4);
+    QCOMPARE(pages, 5);
     QCOMPARE(where,
-             (QStringList{u"Page 1 of 4"_s, u"Page 2 of 4"_s, u"Page 3 of 4"_s, u"Page 4 of 4"_s,
-                          u"Page 3 of 4"_s, u"Page 2 of 4"_s, u"Page 1 of 4"_s}));
+             (QStringList{u"Page 1 of 5"_s, u"Page 2 of 5"_s, u"Page 3 of 5"_s, u"Page 4 of 5"_s,
+                          u"Page 3 of 5"_s, u"Page 2 of 5"_s, u"Page 1 of 5"_s}));
     QVERIFY(shown.at(0) != shown.at(1) && shown.at(1) != shown.at(2) && shown.at(2) != shown.at(3));
     QCOMPARE(shown.at(6), shown.at(0));
     QCOMPARE(shown.at(4), shown.at(2));
