@@ -93,6 +93,19 @@ QStringList numbered(const QString &what, int count)
     return items;
 }
 
+// The page drawn on a white image of this size, at this many pixels to the millimetre.
+QImage rendered(const LayoutPage &page, QSize size, int perMillimetre)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(perMillimetre * 1000);
+    image.setDotsPerMeterY(perMillimetre * 1000);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ReportRenderer::renderPage(painter, page);
+    painter.end();
+    return image;
+}
+
 LayoutPart textPart(PartKind kind, const QString &text, Overflow overflow)
 {
     LayoutPart part;
@@ -234,13 +247,7 @@ void TestRender::textsStayInsideTheirBoxes()
     LayoutPage page;
     page.paper = QSizeF(70, 50);
     page.parts << textPart(PartKind(kind), text, overflow);
-    QImage image(QSize(280, 200), QImage::Format_RGB32); // 4 pixels to the millimetre
-    image.setDotsPerMeterX(4000);
-    image.setDotsPerMeterY(4000);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ReportRenderer::renderPage(painter, page);
-    painter.end();
+    const QImage image = rendered(page, QSize(280, 200), 4);
 
     const QRect box(80, 80, 120, 40);
     int inside = 0;
@@ -277,13 +284,7 @@ void TestRender::memoShrinksUntilEveryLineShows()
     page.paper = QSizeF(60, 60);
     page.parts << textPart(PartKind::Memo, lines.join(u'\r'), overflow);
     page.parts.last().rect = QRectF(5, 5, 50, 40);
-    QImage image(QSize(480, 480), QImage::Format_RGB32); // 8 pixels to the millimetre
-    image.setDotsPerMeterX(8000);
-    image.setDotsPerMeterY(8000);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ReportRenderer::renderPage(painter, page);
-    painter.end();
+    const QImage image = rendered(page, QSize(480, 480), 8);
 
     int bands = 0;
     bool inInk = false;
@@ -337,13 +338,7 @@ void TestRender::wrappedLinesOfAnEntryStandIn()
                            u"Celestial Artifact of Lamp ,Level:2 ,Modifier:0 ,Cost:2"_s,
                            Overflow::Continue);
     page.parts.last().rect = QRectF(5, 5, 60, 40);
-    QImage image(QSize(800, 480), QImage::Format_RGB32); // 8 pixels to the millimetre
-    image.setDotsPerMeterX(8000);
-    image.setDotsPerMeterY(8000);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ReportRenderer::renderPage(painter, page);
-    painter.end();
+    const QImage image = rendered(page, QSize(800, 480), 8);
 
     QList<int> lefts; // the leftmost ink of each band of lines
     bool inInk = false;
