@@ -25,15 +25,17 @@ QStringList localFiles(const QMimeData *data)
 
 void FileDrop::install(QWidget *window, Handler handler)
 {
-    // A widget that takes no drops passes the drag on to its parent, up to the window.
-    for (QLineEdit *edit : window->findChildren<QLineEdit *>())
-        edit->setAcceptDrops(false);
+    // A drag reaches the widget under the mouse that takes drops, or its nearest parent that
+    // does: the window itself or one of its edits.
+    auto *drop = new FileDrop(window, std::move(handler));
     window->setAcceptDrops(true);
-    window->installEventFilter(new FileDrop(window, std::move(handler)));
+    window->installEventFilter(drop);
+    for (QLineEdit *edit : window->findChildren<QLineEdit *>())
+        edit->installEventFilter(drop);
 }
 
 FileDrop::FileDrop(QWidget *window, Handler handler)
-    : QObject(window), m_handler(std::move(handler))
+    : QObject(window), m_window(window), m_handler(std::move(handler))
 {
 }
 
@@ -43,17 +45,21 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (localFiles(drag->mimeData()).isEmpty())
+        if (localFiles(drag->mimeData()).isEmpty()) {
+            // Anything else is the edit's own business; the window takes nothing else.
+            if (watched != m_window)
+                return false;
             drag->ignore();
-        else
+        } else {
             drag->acceptProposedAction();
+        }
         return true;
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
         const QStringList paths = localFiles(drop->mimeData());
         if (paths.isEmpty())
-            return true;
+            return watched == m_window;
         drop->acceptProposedAction();
         // Opened once the drop has ended, so that the file manager is not kept waiting while a
         // message box is open.

@@ -8,7 +8,8 @@ class QWidget;
 
 // Files dragged from a file manager onto a window: a drag that carries local files is taken
 // anywhere on the window, and a drop hands their paths, in the order dragged, to the handler.
-// Edits and combo boxes inside the window no longer take such a drop as text.
+// The window's edits (those of its combo boxes too) hand such a drop on instead of taking the
+// paths as text; text dragged into them still drops there.
 class FileDrop : public QObject
 {
     Q_OBJECT
@@ -23,5 +24,6 @@ protected:
 private:
     FileDrop(QWidget *window, Handler handler);
 
+    QWidget *m_window;
     Handler m_handler;
 };
