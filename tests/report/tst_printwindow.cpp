@@ -45,8 +45,7 @@ ModalWatcher::DialogAction choose(const QString &name)
         auto *files = qobject_cast<QFileDialog *>(dialog);
         QVERIFY(files);
         QCOMPARE(files->objectName(), u"ReportFileDialog"_s);
-        files->selectFile(name);
-        static_cast<QDialog *>(files)->accept();
+        typeFileName(name)(files);
     };
 }
 
