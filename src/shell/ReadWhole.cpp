@@ -35,7 +35,7 @@ protected:
             return QObject::eventFilter(watched, event);
         const auto *help = static_cast<QHelpEvent *>(event);
         const QModelIndex index = m_list->indexAt(help->pos());
-        if (!index.isValid()) {
+        if (!index.isValid() || index.data().toString().isEmpty()) {
             QToolTip::hideText();
             return true;
         }

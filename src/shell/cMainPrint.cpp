@@ -9,7 +9,10 @@
 
 void TMainForm::Print1Click()
 {
-    m_prompter->offerPdfFor(sheet().text(SheetValue::CharacterName));
+    // A name still showing its prompt is no name.
+    const QString name = sheet().text(SheetValue::CharacterName);
+    m_prompter->offerPdfFor(name == SheetNames::startText(SheetValue::CharacterName) ? QString()
+                                                                                     : name);
     WindowReportOutput output(this, prompter());
     LayoutReportEngine engine(output);
     const QString layout =
