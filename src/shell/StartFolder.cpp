@@ -1,6 +1,7 @@
 #include "shell/StartFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -14,20 +15,31 @@ std::optional<QString> &remembered()
     return folder;
 }
 
+// A current folder that has been removed has no path; Linux still names it ("/home/ann/old
+// (deleted)"), and a file named in it can never be written into some other folder that a file
+// dialog makes current later.
+QString currentFolder()
+{
+    const QString folder = QDir::currentPath();
+    if (!folder.isEmpty())
+        return folder;
+    return QFileInfo(u"/proc/self/cwd"_s).symLinkTarget();
+}
+
 } // namespace
 
 void remember()
 {
-    remembered() = QDir::currentPath();
+    remembered() = currentFolder();
 }
 
 QString path()
 {
-    return remembered().value_or(QDir::currentPath());
+    return remembered().value_or(currentFolder());
 }
 
-// Once a folder has been removed its path is empty; the bare name then fails to be written, with
-// its error, where the path formed from it would have been the root folder's.
+// Where the system does not name a removed folder its path is empty; the bare name then fails to
+// be written, with its error, where the path formed from it would have been the root folder's.
 QString settingsFile()
 {
     const QString folder = path();

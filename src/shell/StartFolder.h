@@ -10,8 +10,8 @@ namespace StartFolder {
 // any dialog can move the current folder.
 void remember();
 
-// The folder remembered, or the current one when none has been remembered yet. Empty when that
-// folder had been removed before it was remembered.
+// The folder remembered, or the current one when none has been remembered yet. A folder removed
+// before it was remembered keeps the name the system gives it, or is empty where it gives none.
 QString path();
 
 // "quillmark.ini" in the start folder; the bare name when the start folder is not known.
