@@ -3,8 +3,10 @@
 #include "print/PrintTexts.h"
 #include "print/ReportEngine.h"
 #include "sheet/Prompter.h"
+#include "sheet/QuillError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +71,18 @@ void print(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter
            const QString &currentFolder)
 {
     printWithLayout(sheet, engine, prompter, PrintTexts::layoutPath(currentFolder));
+}
+
+QString layoutToUse(const QString &currentFolder, const QString &startFolder)
+{
+    const QString current = PrintTexts::layoutPath(currentFolder);
+    const QString start = PrintTexts::layoutPath(startFolder);
+    if (QFileInfo::exists(current) || startFolder.isEmpty() || current == start)
+        return current;
+    if (QFileInfo::exists(start))
+        return start;
+    throw QuillError(
+        u"The following reporting projects do not exist:\r\"%1\"\r\"%2\""_s.arg(current, start));
 }
 
 QString currentFolder()

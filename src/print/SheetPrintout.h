@@ -19,6 +19,11 @@ void print(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter
 void printWithLayout(const CharacterSheet &sheet, ReportEngine &engine, Prompter &prompter,
                      const QString &layoutPath);
 
+// The layout file that Print uses: the current folder's when it has one, so a folder with a
+// layout of its own prints with it, and otherwise the start folder's. When neither has one the
+// error names both. An empty start folder (one removed before it was taken) offers none.
+QString layoutToUse(const QString &currentFolder, const QString &startFolder);
+
 // The process's current folder, or "." when it has been removed: its path is empty then, which
 // would send the look-up for the layout to the root folder.
 QString currentFolder();

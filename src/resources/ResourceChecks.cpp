@@ -44,12 +44,15 @@ bool unique(bool duplicate, Prompter &prompter, const QString &message)
     return passOrTell(!duplicate, prompter, message);
 }
 
-bool containsKey(const QStringList &items, const QString &key)
+bool startsAnItem(const QStringList &items, const QString &key)
 {
-    if (key.isEmpty())
-        return false;
     return std::any_of(items.cbegin(), items.cend(),
-                       [&key](const QString &item) { return item.contains(key); });
+                       [&key](const QString &item) { return item.startsWith(key); });
+}
+
+bool namedItemStarts(const QStringList &items, const QString &name, const QString &separator)
+{
+    return !name.isEmpty() && startsAnItem(items, name + separator);
 }
 
 bool containsEqual(const QStringList &items, const QString &text)

@@ -27,8 +27,12 @@ bool affordable(int cost, int pool, Prompter &prompter);
 // A found duplicate shows the message.
 bool unique(bool duplicate, Prompter &prompter, const QString &message);
 
-// True when the key occurs anywhere in an item; an empty key occurs nowhere.
-bool containsKey(const QStringList &items, const QString &key);
+// True when an item begins with the key: an entry's own name (with its type, where the kind has
+// types) followed by the separator that follows the name in the kind's item text. The separator
+// keeps "Fighting" apart from "Knife Fighting" and a name from the fixed text after it.
+bool startsAnItem(const QStringList &items, const QString &key);
+// The same for the kinds whose nameless entries are never duplicates: false for an empty name.
+bool namedItemStarts(const QStringList &items, const QString &name, const QString &separator);
 // True when an item equals the text as a whole.
 bool containsEqual(const QStringList &items, const QString &text);
 

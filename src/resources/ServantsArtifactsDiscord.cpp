@@ -64,8 +64,8 @@ void addServant(CharacterSheet &sheet, const ServantInput &input, Prompter &prom
         !affordable(cost, points, prompter) ||
         !nameEntered(input.name, servantPlaceholder(), prompter,
                      u"You must enter a Servant Name."_s) ||
-        !unique(containsKey(sheet.items(SheetList::Servants), input.name), prompter,
-                u"This is a duplicate Servant."_s))
+        !unique(namedItemStarts(sheet.items(SheetList::Servants), input.name, u", Level:"_s),
+                prompter, u"This is a duplicate Servant."_s))
         return;
     const QString item = input.name + u", Level:"_s + input.level + u", Class:"_s +
                          input.servantClass + u", Cost:"_s + IntText::fromInt(cost);
@@ -86,7 +86,7 @@ void addArtifact(CharacterSheet &sheet, const ArtifactInput &input, Prompter &pr
     const int points = pool(sheet);
     const int cost = *early;
     const QString key = input.type.text + u" Artifact of "_s + input.description;
-    if (!unique(containsKey(sheet.items(SheetList::Artifacts), key), prompter,
+    if (!unique(startsAnItem(sheet.items(SheetList::Artifacts), key + u" ,Level:"_s), prompter,
                 u"You already have that Artifact."_s) ||
         !affordable(cost, points, prompter))
         return;
@@ -105,7 +105,7 @@ void addDiscord(CharacterSheet &sheet, const DiscordInput &input, Prompter &prom
     const int points = pool(sheet);
     const int value = IntText::multiply(3, IntText::toInt(input.level));
     const QString key = input.type.text + u" Discord of "_s + input.description;
-    if (!unique(containsKey(sheet.items(SheetList::Discords), key), prompter,
+    if (!unique(startsAnItem(sheet.items(SheetList::Discords), key + u" ,Level:"_s), prompter,
                 u"You already have that Discord."_s))
         return;
     const QString item = key + u" ,Level:"_s + input.level + u" ,Cost:"_s + IntText::fromInt(value);

@@ -29,7 +29,7 @@ void addSong(CharacterSheet &sheet, const SongInput &input, Prompter &prompter)
     const int points = pool(sheet);
     const int level = IntText::toInt(input.level);
     const QString key = input.type.text + u" Song of "_s + input.name + u" ,Level:"_s;
-    if (!unique(containsKey(sheet.items(SheetList::Songs), key), prompter,
+    if (!unique(startsAnItem(sheet.items(SheetList::Songs), key), prompter,
                 u"You already have that song."_s) ||
         !affordable(level, points, prompter))
         return;
@@ -46,7 +46,7 @@ void addSkill(CharacterSheet &sheet, const SkillInput &input, Prompter &prompter
         !affordable(level, points, prompter))
         return;
     const QString key = input.name + u" Level:"_s;
-    if (!unique(containsKey(sheet.items(SheetList::Skills), key), prompter,
+    if (!unique(startsAnItem(sheet.items(SheetList::Skills), key), prompter,
                 u"You already have that Skill."_s))
         return;
     appendAndSetPool(sheet, SheetList::Skills, key + input.level, IntText::subtract(points, level));

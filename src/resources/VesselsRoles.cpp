@@ -63,8 +63,8 @@ void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompt
         !nameEntered(input.name, vesselPlaceholder(), prompter,
                      u"You must enter a name for this Vessel."_s) ||
         !affordable(cost, points, prompter) ||
-        !unique(containsKey(sheet.items(SheetList::Vessels), input.name), prompter,
-                u"This is a duplicate Vessel."_s) ||
+        !unique(namedItemStarts(sheet.items(SheetList::Vessels), input.name, u" ,Body Hits:"_s),
+                prompter, u"This is a duplicate Vessel."_s) ||
         !costAtLeastOne(cost, prompter))
         return;
     const QString item = input.name + u" ,Body Hits:"_s + hits + u" ,Charisma:"_s + input.charisma +
@@ -82,7 +82,7 @@ void addRole(CharacterSheet &sheet, const RoleInput &input, Prompter &prompter)
         !affordable(cost, points, prompter) ||
         !nameEntered(input.name, rolePlaceholder(), prompter,
                      u"You must enter a name for this Role."_s) ||
-        !unique(containsKey(sheet.items(SheetList::Roles), input.name), prompter,
+        !unique(namedItemStarts(sheet.items(SheetList::Roles), input.name, u", Level:"_s), prompter,
                 u"This is a duplicate Role."_s))
         return;
     const QString item = input.name + u", Level:"_s + input.level + u", Status:"_s + input.status +

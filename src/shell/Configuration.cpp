@@ -2,10 +2,10 @@
 
 #include "sheet/Prompter.h"
 #include "shell/ProfileFile.h"
+#include "shell/StartFolder.h"
 #include "shell/cMain.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QTimer>
 #include <QVariant>
 #include <array>
@@ -57,15 +57,6 @@ QString ignoredSettingsMessage(const QString &path, const QString &refusal)
            u"offered, and closing the window leaves that file as it is."_s.arg(path, refusal);
 }
 
-// Formed anew each time: the current folder may change while the program runs. Once the current
-// folder has been removed its path is empty; the bare name then fails to be written, with its
-// error, where the path formed from it would have been the root folder's.
-QString settingsPath()
-{
-    const QString folder = QDir::currentPath();
-    return folder.isEmpty() ? u"quillmark.ini"_s : folder + u"/quillmark.ini"_s;
-}
-
 // All sixteen keys go into the file in one replacing write, so a failed store leaves the file
 // as it was rather than partly updated.
 void storeSettings(const QString &path, const std::function<bool(const Setting &)> &isOn)
@@ -80,7 +71,7 @@ void storeSettings(const QString &path, const std::function<bool(const Setting &
 
 void loadConfiguration(TMainForm *form)
 {
-    const QString path = settingsPath();
+    const QString path = StartFolder::settingsFile();
     const ProfileFile::Content file = ProfileFile::load(path);
     form->setProperty(ignoredSettingsProperty, QVariant());
     switch (file.state) {
@@ -109,7 +100,7 @@ void loadConfiguration(TMainForm *form)
 
 void storeConfiguration(TMainForm *form)
 {
-    const QString path = settingsPath();
+    const QString path = StartFolder::settingsFile();
     if (form->property(ignoredSettingsProperty).toString() == path)
         return;
     storeSettings(path, [form](const Setting &s) {

@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +58,32 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window), m_browser(n
     layout->setSpacing(0);
     layout->addWidget(buildNavigation());
     layout->addWidget(m_browser);
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+// Centred on the owner, and no larger than the room the owner's screen leaves free (at a scale
+// factor of 2 that room is half the screen's pixels).
+void HelpWindow::placeOverOwner()
+{
+    QWidget *owner = parentWidget();
+    const QScreen *screen = owner ? owner->screen() : this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    // The frame the window manager adds is not known before the first showing; leave room for
+    // a usual one.
+    constexpr int frame = 40;
+    resize(std::min(width(), room.width() - frame), std::min(height(), room.height() - frame));
+    QRect placed(QPoint(), frameGeometry().size().expandedTo(size()));
+    placed.moveCenter(owner ? owner->frameGeometry().center() : room.center());
+    const auto within = [](int at, int low, int length, int roomLength) {
+        return std::max(low, std::min(at, low + roomLength - length));
+    };
+    placed.moveLeft(within(placed.left(), room.left(), placed.width(), room.width()));
+    placed.moveTop(within(placed.top(), room.top(), placed.height(), room.height()));
+    move(placed.topLeft());
 }
 
 // Contents, Back and Forward, as in any help viewer.
@@ -80,6 +110,8 @@ void HelpWindow::showTopic(int context)
         m_browser->setSource(QUrl(u"qrc"_s + page));
     else
         m_browser->setPlainText(missingHelpText(context));
+    if (!std::exchange(m_placed, true))
+        placeOverOwner();
     show();
     raise();
     activateWindow();

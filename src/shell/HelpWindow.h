@@ -14,7 +14,8 @@ QString applicationHelpFile();
 inline constexpr int helpContentsTopic = 1000;
 
 // A plain window that shows the program's help pages and follows the links between them. It is
-// not modal: the user can keep it open beside the main window.
+// not modal: the user can keep it open beside the main window. It first opens centred on its
+// owner and no larger than the screen it is on; Escape closes it.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
 
 private:
     QWidget *buildNavigation();
+    void placeOverOwner();
 
     QTextBrowser *m_browser;
+    bool m_placed = false;
 };

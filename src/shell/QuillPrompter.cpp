@@ -23,6 +23,17 @@ int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
     return box.exec();
 }
 
+// A file name made of the character's name: a folder separator in the name would send the file
+// elsewhere, and a very long name would be no file name at all. Nameless characters get one too.
+QString pdfNameFor(const QString &character)
+{
+    QString name = character.trimmed().left(100);
+    name.replace(u'/', u'-').remove(QChar(u'\0'));
+    if (name.isEmpty() || name == u"."_s || name == u".."_s)
+        name = u"Character"_s;
+    return name + u".pdf"_s;
+}
+
 } // namespace
 
 void QuillPrompter::inform(const QString &text)
@@ -75,8 +86,8 @@ QString QuillPrompter::runDialog(QFileDialog *d)
     if (result != QDialog::Accepted || d->selectedFiles().isEmpty())
         return {};
     const QString name = d->selectedFiles().constFirst();
-    // Like the platform dialogs this program was first written for, a chosen file makes its folder
-    // the current one; the settings and layout files are looked up there afterwards.
+    // A chosen file makes its folder the current one: the next Open or Save window starts there,
+    // and Print looks for a layout there first.
     QDir::setCurrent(QFileInfo(name).absolutePath());
     d->selectFile(name);
     return name;
@@ -112,6 +123,7 @@ QString QuillPrompter::pdfFileName()
     d.setFileMode(QFileDialog::AnyFile);
     d.setNameFilter(u"PDF documents (*.pdf)"_s);
     d.setDefaultSuffix(u"pdf"_s);
+    d.selectFile(QDir::current().filePath(pdfNameFor(m_pdfCharacter)));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().constFirst();

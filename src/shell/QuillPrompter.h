@@ -22,6 +22,8 @@ public:
     // Both dialogs start in this file's folder with its name offered, as after choosing it in
     // them; the current folder stays as it is.
     void offerFile(const QString &name);
+    // The PDF file dialog offers this character's name plus ".pdf" in the current folder.
+    void offerPdfFor(const QString &characterName) { m_pdfCharacter = characterName; }
 
     // The general error handler's box: stop icon, OK, the text with a "." appended when its last
     // character sorts after ".".
@@ -34,4 +36,5 @@ private:
 
     QWidget *m_window;
     QString m_offered;
+    QString m_pdfCharacter;
 };

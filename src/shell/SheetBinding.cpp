@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -53,11 +54,35 @@ QColor colourOf(TotalColour colour)
     return QApplication::palette("QMenu").color(QPalette::Window);
 }
 
+// The relative luminance of a colour, as contrast ratios are worked out for readable text.
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// Black or white, whichever stands out more against the background: on the green and the red
+// of the total both reach a contrast of at least 4.5 : 1.
+QColor readableOn(const QColor &background)
+{
+    const double l = luminance(background);
+    const double withBlack = (l + 0.05) / 0.05;
+    const double withWhite = 1.05 / (l + 0.05);
+    return withBlack >= withWhite ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 void bindTotalColour(QLineEdit *total, CharacterSheet &sheet)
 {
     const auto paint = [total](TotalColour colour) {
         QPalette palette = total->palette();
-        palette.setColor(QPalette::Base, colourOf(colour));
+        const QColor base = colourOf(colour);
+        palette.setColor(QPalette::Base, base);
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, QPalette::Text, readableOn(base));
         total->setPalette(palette);
     };
     paint(sheet.totalColour());

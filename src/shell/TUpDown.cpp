@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +37,10 @@ TUpDown::TUpDown(int minimum, int maximum, int position, QLineEdit *buddy, QWidg
 
 bool TUpDown::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_buddy && event->type() == QEvent::Wheel && isEnabled()) {
+        turnWheel(static_cast<QWheelEvent *>(event));
+        return true;
+    }
     if (watched != m_buddy || event->type() != QEvent::KeyPress || !isEnabled())
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -48,6 +53,26 @@ bool TUpDown::eventFilter(QObject *watched, QEvent *event)
     else
         return false;
     return true;
+}
+
+void TUpDown::wheelEvent(QWheelEvent *event)
+{
+    turnWheel(event);
+}
+
+void TUpDown::turnWheel(QWheelEvent *event)
+{
+    event->accept();
+    m_wheelTurn += event->angleDelta().y();
+    constexpr int notch = QWheelEvent::DefaultDeltasPerStep;
+    while (m_wheelTurn >= notch) {
+        m_wheelTurn -= notch;
+        stepUp();
+    }
+    while (m_wheelTurn <= -notch) {
+        m_wheelTurn += notch;
+        stepDown();
+    }
 }
 
 void TUpDown::setSpokenName(const QString &name)

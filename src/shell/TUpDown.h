@@ -8,7 +8,8 @@ class QToolButton;
 // A pair of small arrows attached to the right edge of a number box. A click on an arrow steps
 // the position by one within [minimum, maximum], never wrapping, and writes the position into the
 // box. positionMoved() is raised only when an arrow actually moved the position. Up and Down
-// pressed in the box step it exactly as a click on the matching arrow does.
+// pressed in the box, and the mouse wheel turned over the box or its arrows, step it exactly as a
+// click on the matching arrow does.
 class TUpDown : public QWidget
 {
     Q_OBJECT
@@ -38,9 +39,12 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void step(int delta);
+    // One step for each notch; a touchpad's small turns add up to a notch first.
+    void turnWheel(QWheelEvent *event);
 
     int m_minimum;
     int m_maximum;
@@ -48,4 +52,5 @@ private:
     QLineEdit *m_buddy;
     QToolButton *m_up;
     QToolButton *m_down;
+    int m_wheelTurn = 0;
 };

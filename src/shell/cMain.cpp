@@ -5,11 +5,15 @@
 #include "sheet/QuillError.h"
 #include "shell/Configuration.h"
 #include "shell/DeleteKeyFilter.h"
+#include "shell/FileDrop.h"
 #include "shell/KeyboardWalk.h"
 #include "shell/MainLayout.h"
 #include "shell/MouseDownFilter.h"
+#include "shell/PromptSelection.h"
 #include "shell/QuillPrompter.h"
+#include "shell/ReadWhole.h"
 #include "shell/SheetBinding.h"
+#include "shell/StartFolder.h"
 #include "shell/TRadioGroup.h"
 #include "shell/TUpDown.h"
 
@@ -17,7 +21,9 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QTabBar>
@@ -31,6 +37,7 @@ TMainForm::TMainForm(QWidget *parent)
     : QMainWindow(parent), m_sheet(new CharacterSheet(this)),
       m_prompter(std::make_unique<QuillPrompter>(this))
 {
+    StartFolder::remember();
     setWindowTitle(u"Quillmark"_s);
     buildMainWindow(this, m_resources);
     bindSheet(this, *m_sheet, m_resources);
@@ -127,6 +134,21 @@ void TMainForm::connectHandlers()
     connectCharacterButtons();
     connectResourceKinds();
     connectPageChange();
+    connectConveniences();
+}
+
+// What a desktop user expects of any window beyond the handlers: prompts that typing replaces,
+// entries that can be read whole, and character files dropped on the window.
+void TMainForm::connectConveniences()
+{
+    PromptSelection::watch(control<QLineEdit>(u"CharacterNameEdit"_s));
+    for (SheetList list : SheetNames::allLists()) {
+        PromptSelection::watch(m_resources[list].edit);
+        ReadWhole::showItemTips(m_resources[list].list);
+    }
+    for (const QString &name : {u"Choir_BandComboBox"_s, u"SuperiorComboBox"_s})
+        ReadWhole::fitPopupToItems(control<QComboBox>(name));
+    FileDrop::install(this, [this](const QStringList &paths) { openDroppedFiles(paths); });
 }
 
 void TMainForm::connectMenu()

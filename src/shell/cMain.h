@@ -19,6 +19,7 @@
 #include "shell/ResourceWidgets.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -56,6 +57,9 @@ public:
     // Opens a character file named outside the window (on the command line) as File > Open does
     // once its dialog has returned the name, except that the current folder stays as it is.
     void openCharacterFile(const QString &name);
+    // Files dropped on the window: the first opens as File > Open opens a file chosen in its
+    // window, the current folder moving with it; the others are not opened, and a message says so.
+    void openDroppedFiles(const QStringList &paths);
 
 public Q_SLOTS:
     void FormShow();
@@ -135,6 +139,7 @@ private:
     void connectCharacterButtons();
     void connectResourceKinds();
     void connectPageChange();
+    void connectConveniences();
 
     // A resource kind's Add and Delete, with the kind's own controls.
     void addFrom(SheetList list);

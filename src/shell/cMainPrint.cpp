@@ -3,10 +3,19 @@
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/WindowReportOutput.h"
+#include "sheet/CharacterSheet.h"
+#include "shell/QuillPrompter.h"
+#include "shell/StartFolder.h"
 
 void TMainForm::Print1Click()
 {
+    // A name still showing its prompt is no name.
+    const QString name = sheet().text(SheetValue::CharacterName);
+    m_prompter->offerPdfFor(name == SheetNames::startText(SheetValue::CharacterName) ? QString()
+                                                                                     : name);
     WindowReportOutput output(this, prompter());
     LayoutReportEngine engine(output);
-    SheetPrintout::print(sheet(), engine, prompter(), SheetPrintout::currentFolder());
+    const QString layout =
+        SheetPrintout::layoutToUse(SheetPrintout::currentFolder(), StartFolder::path());
+    SheetPrintout::printWithLayout(sheet(), engine, prompter(), layout);
 }

@@ -106,6 +106,14 @@ void TestFaultsSettings::startInAFolderThatWasRemoved()
     QVERIFY(m_form->control<QCheckBox>(u"AngelCheckBox"_s)->isChecked());
     QVERIFY(m_form->control<QCheckBox>(u"DistinctionsCheckBox"_s)->isChecked());
     QVERIFY(!QFile::exists(rootSettings));
+
+    // A folder made current later, as a file dialog would, does not receive the settings.
+    QVERIFY(QDir::setCurrent(m_folder.path()));
+    QVERIFY(!m_form->close());
+    QCOMPARE(watcher.seen().size(), 2);
+    QVERIFY(watcher.seen().constLast().text.startsWith(u"Unable to write to "_s));
+    QVERIFY(!QFile::exists(m_folder.filePath(u"quillmark.ini"_s)));
+    QCOMPARE(exitThroughTheMenu(), 0);
 }
 
 void TestFaultsSettings::closeAfterTheCurrentFolderWasRemoved()

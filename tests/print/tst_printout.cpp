@@ -2,8 +2,12 @@
 #include "print/PrintTexts.h"
 #include "print/SheetPrintout.h"
 #include "sheet/CharacterSheet.h"
+#include "support/ErrorOf.h"
 #include "support/RecordingPrompter.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -54,6 +58,8 @@ private Q_SLOTS:
     void faultyLayoutGivesAMessageAndNoPrintout_data();
     void faultyLayoutGivesAMessageAndNoPrintout();
     void failedOpenStillCloses();
+    void layoutOfTheCurrentOrTheStartFolder_data();
+    void layoutOfTheCurrentOrTheStartFolder();
 };
 
 void TestPrintout::layoutPathAlwaysAddsTheSeparator_data()
@@ -250,6 +256,46 @@ void TestPrintout::failedOpenStillCloses()
     QVERIFY_THROWS_EXCEPTION(QuillError, SheetPrintout::print(sheet, engine, prompter, folder));
     QCOMPARE(engine.log,
              (QStringList{u"file /home/player/characters/qmsheet.rav"_s, u"open"_s, u"close"_s}));
+}
+
+void TestPrintout::layoutOfTheCurrentOrTheStartFolder_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("chosen"); // empty: refused
+    QTest::addColumn<QString>("error");
+    const QString neither =
+        u"The following reporting projects do not exist:\r\"@/bare/qmsheet.rav\"\r"
+        u"\"@/empty/qmsheet.rav\""_s;
+    QTest::newRow("current folder's own") << u"own"_s << u"start"_s << u"own"_s << QString();
+    QTest::newRow("start folder's") << u"bare"_s << u"start"_s << u"start"_s << QString();
+    QTest::newRow("neither, both named") << u"bare"_s << u"empty"_s << QString() << neither;
+    QTest::newRow("same folder, left to the engine")
+        << u"bare"_s << u"bare"_s << u"bare"_s << QString();
+    QTest::newRow("start folder removed") << u"bare"_s << QString() << u"bare"_s << QString();
+}
+
+void TestPrintout::layoutOfTheCurrentOrTheStartFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QDir root(dir.path());
+    for (const QString &name : {u"own"_s, u"start"_s, u"bare"_s, u"empty"_s})
+        QVERIFY(root.mkdir(name));
+    for (const QString &name : {u"own"_s, u"start"_s}) {
+        QFile layout(root.filePath(name + u"/qmsheet.rav"_s));
+        QVERIFY(layout.open(QIODevice::WriteOnly));
+    }
+    QFETCH(QString, current);
+    QFETCH(QString, start);
+    QFETCH(QString, chosen);
+    QFETCH(QString, error);
+    QString used;
+    const QString startFolder = start.isEmpty() ? QString() : root.filePath(start);
+    QCOMPARE(
+        errorOf([&] { used = SheetPrintout::layoutToUse(root.filePath(current), startFolder); }),
+        QString(error).replace(u'@', dir.path()));
+    QCOMPARE(used, chosen.isEmpty() ? QString() : root.filePath(chosen + u"/qmsheet.rav"_s));
 }
 
 QTEST_GUILESS_MAIN(TestPrintout)

@@ -1,3 +1,4 @@
+#include "gui/FileDialogAnswers.h"
 #include "print/report/ReportPageView.h"
 #include "print/report/ReportStatusWindow.h"
 #include "report/LayoutFiles.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -43,8 +45,7 @@ ModalWatcher::DialogAction choose(const QString &name)
         auto *files = qobject_cast<QFileDialog *>(dialog);
         QVERIFY(files);
         QCOMPARE(files->objectName(), u"ReportFileDialog"_s);
-        files->selectFile(name);
-        static_cast<QDialog *>(files)->accept();
+        typeFileName(name)(files);
     };
 }
 
@@ -115,7 +116,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void printLooksInTheFolderMadeCurrentByOpen();
+    void afterSaveElsewherePrintAndSettingsStayWithTheStartFolder();
+    void noLayoutInEitherFolderNamesBoth();
     void damagedLayoutShowsTheErrorBox();
     void missingComponentShowsAPlainMessage();
     void setupCancelledPrintsNothing();
@@ -133,6 +135,7 @@ private:
     {
         m_form->control<QAction>(QString::fromLatin1(action))->trigger();
     }
+    void saveElsewhere();
     QString inA(const QString &name) const { return QDir(m_a.path()).filePath(name); }
 
     QTemporaryDir m_a;
@@ -164,31 +167,48 @@ void TestPrintWindow::cleanup()
     QDir::setCurrent(m_startFolder);
 }
 
-void TestPrintWindow::printLooksInTheFolderMadeCurrentByOpen()
+void TestPrintWindow::saveElsewhere()
 {
     const QString character = QDir(m_b.path()).filePath(u"hero.qmc"_s);
+    QFile::remove(character);
     ModalWatcher watcher;
-    watcher.onDialog([&character](QWidget *dialog) {
-        qobject_cast<QFileDialog *>(dialog)->selectFile(character);
-        static_cast<QDialog *>(dialog)->accept();
-    });
+    watcher.onDialog(typeFileName(character));
     trigger("Save1");
     QVERIFY(QFile::exists(character));
-    QDir::setCurrent(m_a.path());
-
-    watcher.answer(QMessageBox::Yes);
-    watcher.onDialog([&character](QWidget *dialog) {
-        qobject_cast<QFileDialog *>(dialog)->selectFile(character);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    trigger("Open1");
     QCOMPARE(QDir::currentPath(), m_b.path());
-    watcher.clear();
+    QVERIFY(!watcher.unexpected());
+}
 
+// The folder a dialog made current has no layout: the start folder's prints, and the settings
+// go back into the start folder's file.
+void TestPrintWindow::afterSaveElsewherePrintAndSettingsStayWithTheStartFolder()
+{
+    saveElsewhere();
+    ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"FileRadioButton"_s));
+    watcher.onDialog(choose(inA(u"hero.pdf"_s)));
     trigger("Print1");
-    const QString expected =
-        u"The following reporting project does not exist:\r\""_s + m_b.path() + u"/qmsheet.rav\""_s;
-    QCOMPARE(watcher.texts(), QStringList{expected});
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(watcher.texts(), QStringList());
+    QVERIFY(QFileInfo(inA(u"hero.pdf"_s)).size() > 0);
+
+    m_form->control<QCheckBox>(u"SongsCheckBox"_s)->setChecked(false);
+    QVERIFY(m_form->close());
+    QFile settings(inA(u"quillmark.ini"_s));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(settings.readAll().contains("Songs=0"));
+    QVERIFY(!QFile::exists(QDir(m_b.path()).filePath(u"quillmark.ini"_s)));
+}
+
+void TestPrintWindow::noLayoutInEitherFolderNamesBoth()
+{
+    QVERIFY(QFile::remove(inA(u"qmsheet.rav"_s)));
+    saveElsewhere();
+    ModalWatcher watcher;
+    trigger("Print1");
+    QCOMPARE(watcher.texts(),
+             QStringList{u"The following reporting projects do not exist:\r\"%1/qmsheet.rav\"\r"
+                         u"\"%2/qmsheet.rav\""_s.arg(m_b.path(), m_a.path())});
     QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
     QVERIFY(!watcher.unexpected());
 }
@@ -306,10 +326,10 @@ void TestPrintWindow::previewPagesThroughEveryPage()
     });
     trigger("Print1");
     QVERIFY(!watcher.unexpected());
-    QCOMPARE(pages, 4);
+    QCOMPARE(pages, 5);
     QCOMPARE(where,
-             (QStringList{u"Page 1 of 4"_s, u"Page 2 of 4"_s, u"Page 3 of 4"_s, u"Page 4 of 4"_s,
-                          u"Page 3 of 4"_s, u"Page 2 of 4"_s, u"Page 1 of 4"_s}));
+             (QStringList{u"Page 1 of 5"_s, u"Page 2 of 5"_s, u"Page 3 of 5"_s, u"Page 4 of 5"_s,
+                          u"Page 3 of 5"_s, u"Page 2 of 5"_s, u"Page 1 of 5"_s}));
     QVERIFY(shown.at(0) != shown.at(1) && shown.at(1) != shown.at(2) && shown.at(2) != shown.at(3));
     QCOMPARE(shown.at(6), shown.at(0));
     QCOMPARE(shown.at(4), shown.at(2));

@@ -2,6 +2,7 @@
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReader.h"
 #include "print/report/LayoutReportEngine.h"
+#include "print/report/MemoFlow.h"
 #include "print/report/PdfReportOutput.h"
 #include "print/report/ReportPrinting.h"
 #include "print/report/ReportRenderer.h"
@@ -92,6 +93,19 @@ QStringList numbered(const QString &what, int count)
     return items;
 }
 
+// The page drawn on a white image of this size, at this many pixels to the millimetre.
+QImage rendered(const LayoutPage &page, QSize size, int perMillimetre)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(perMillimetre * 1000);
+    image.setDotsPerMeterY(perMillimetre * 1000);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ReportRenderer::renderPage(painter, page);
+    painter.end();
+    return image;
+}
+
 LayoutPart textPart(PartKind kind, const QString &text, Overflow overflow)
 {
     LayoutPart part;
@@ -119,6 +133,9 @@ private Q_SLOTS:
     void textsStayInsideTheirBoxes();
     void memoShrinksUntilEveryLineShows_data();
     void memoShrinksUntilEveryLineShows();
+    void continuedMemoShrinksOnlyToEndInItsBox_data();
+    void continuedMemoShrinksOnlyToEndInItsBox();
+    void wrappedLinesOfAnEntryStandIn();
     void longParagraphPrintsEveryLetterInOrder_data();
     void longParagraphPrintsEveryLetterInOrder();
     void statusNamesEachPage();
@@ -230,13 +247,7 @@ void TestRender::textsStayInsideTheirBoxes()
     LayoutPage page;
     page.paper = QSizeF(70, 50);
     page.parts << textPart(PartKind(kind), text, overflow);
-    QImage image(QSize(280, 200), QImage::Format_RGB32); // 4 pixels to the millimetre
-    image.setDotsPerMeterX(4000);
-    image.setDotsPerMeterY(4000);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ReportRenderer::renderPage(painter, page);
-    painter.end();
+    const QImage image = rendered(page, QSize(280, 200), 4);
 
     const QRect box(80, 80, 120, 40);
     int inside = 0;
@@ -273,13 +284,7 @@ void TestRender::memoShrinksUntilEveryLineShows()
     page.paper = QSizeF(60, 60);
     page.parts << textPart(PartKind::Memo, lines.join(u'\r'), overflow);
     page.parts.last().rect = QRectF(5, 5, 50, 40);
-    QImage image(QSize(480, 480), QImage::Format_RGB32); // 8 pixels to the millimetre
-    image.setDotsPerMeterX(8000);
-    image.setDotsPerMeterY(8000);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ReportRenderer::renderPage(painter, page);
-    painter.end();
+    const QImage image = rendered(page, QSize(480, 480), 8);
 
     int bands = 0;
     bool inInk = false;
@@ -292,6 +297,67 @@ void TestRender::memoShrinksUntilEveryLineShows()
     }
     QCOMPARE(bands == 12, allShown);
     QVERIFY(bands >= 7);
+}
+
+void TestRender::continuedMemoShrinksOnlyToEndInItsBox_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("shrunk");
+    // The box holds four lines at 14 points and six at three quarters of that.
+    QTest::newRow("fits as it is") << 3 << false;
+    QTest::newRow("fits when shrunk") << 5 << true;
+    QTest::newRow("goes on to another page anyway") << 40 << false;
+}
+
+void TestRender::continuedMemoShrinksOnlyToEndInItsBox()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, shrunk);
+    QImage image(QSize(400, 400), QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780); // 96 dots per inch
+    image.setDotsPerMeterY(3780);
+    QStringList text;
+    for (int i = 1; i <= lines; ++i)
+        text << u"Skill %1 Level:2"_s.arg(i);
+    const LayoutPart part = textPart(PartKind::Memo, text.join(u'\r'), Overflow::Continue);
+    const MemoFlow flow(part, 0, QRectF(0, 0, 300, 100), &image);
+    if (shrunk)
+        QVERIFY2(flow.pointSize() < 14 && flow.pointSize() >= 10.5,
+                 qPrintable(QString::number(flow.pointSize())));
+    else
+        QCOMPARE(flow.pointSize(), 14.0);
+}
+
+// One entry too wide for its box: its second and later lines begin about two letters further
+// right.
+void TestRender::wrappedLinesOfAnEntryStandIn()
+{
+    LayoutPage page;
+    page.paper = QSizeF(100, 60);
+    page.parts << textPart(PartKind::Memo,
+                           u"Celestial Artifact of Lamp ,Level:2 ,Modifier:0 ,Cost:2"_s,
+                           Overflow::Continue);
+    page.parts.last().rect = QRectF(5, 5, 60, 40);
+    const QImage image = rendered(page, QSize(800, 480), 8);
+
+    QList<int> lefts; // the leftmost ink of each band of lines
+    bool inInk = false;
+    for (int y = 0; y < image.height(); ++y) {
+        int left = -1;
+        for (int x = 0; x < image.width() && left < 0; ++x)
+            left = image.pixel(x, y) != qRgb(255, 255, 255) ? x : -1;
+        if (left >= 0 && !inInk)
+            lefts << left;
+        else if (left >= 0)
+            lefts.last() = std::min(lefts.last(), left);
+        inInk = left >= 0;
+    }
+    QVERIFY2(lefts.size() >= 2, qPrintable(QString::number(lefts.size())));
+    // 14 points at 8 pixels to the millimetre: a letter is some 25 to 40 pixels wide.
+    for (int i = 1; i < lefts.size(); ++i) {
+        const int standIn = lefts.at(i) - lefts.at(0);
+        QVERIFY2(standIn >= 40 && standIn <= 100, qPrintable(QString::number(standIn)));
+    }
 }
 
 void TestRender::longParagraphPrintsEveryLetterInOrder_data()

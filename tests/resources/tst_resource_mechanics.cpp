@@ -20,6 +20,8 @@ private Q_SLOTS:
     void recordedCost();
     void duplicateSearch_data();
     void duplicateSearch();
+    void namedDuplicate_data();
+    void namedDuplicate();
     void halfProductRoundedUp_data();
     void halfProductRoundedUp();
     void deleteRefunds_data();
@@ -70,14 +72,14 @@ void TestResourceMechanics::duplicateSearch_data()
 {
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("substring");
+    QTest::addColumn<bool>("starts");
     QTest::addColumn<bool>("equal");
     const QStringList skills = {u"Knife Fighting Level:2"_s, u"Driving Level:1"_s};
-    QTest::newRow("end of an older item") << skills << u"Fighting Level:"_s << true << false;
+    QTest::newRow("end of an older item") << skills << u"Fighting Level:"_s << false << false;
+    QTest::newRow("start of an item") << skills << u"Driving Level:"_s << true << false;
     QTest::newRow("whole item") << skills << u"Driving Level:1"_s << true << true;
     QTest::newRow("other case") << skills << u"driving Level:"_s << false << false;
-    QTest::newRow("empty key, empty items") << QStringList{QString()} << QString() << false << true;
-    QTest::newRow("empty key") << skills << QString() << false << false;
+    QTest::newRow("empty key, empty items") << QStringList{QString()} << QString() << true << true;
     QTest::newRow("empty list") << QStringList() << u"Driving"_s << false << false;
 }
 
@@ -85,8 +87,29 @@ void TestResourceMechanics::duplicateSearch()
 {
     QFETCH(QStringList, items);
     QFETCH(QString, key);
-    QTEST(Resources::containsKey(items, key), "substring");
+    QTEST(Resources::startsAnItem(items, key), "starts");
     QTEST(Resources::containsEqual(items, key), "equal");
+}
+
+void TestResourceMechanics::namedDuplicate_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("duplicate");
+    // Roles: the name is followed by ", Level:".
+    QTest::newRow("same name") << u"Bartender"_s << true;
+    QTest::newRow("name inside another") << u"tender"_s << false;
+    QTest::newRow("fixed text Cost") << u"Cost"_s << false;
+    QTest::newRow("fixed text Level") << u"Level"_s << false;
+    QTest::newRow("a colon") << u":"_s << false;
+    QTest::newRow("nameless") << QString() << false;
+}
+
+void TestResourceMechanics::namedDuplicate()
+{
+    const QStringList roles = {u"Bartender, Level:2, Status:3, Cost:3"_s,
+                               u", Level:1, Status:1, Cost:1"_s};
+    QFETCH(QString, name);
+    QTEST(Resources::namedItemStarts(roles, name, u", Level:"_s), "duplicate");
 }
 
 void TestResourceMechanics::halfProductRoundedUp_data()

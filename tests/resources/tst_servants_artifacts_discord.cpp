@@ -106,8 +106,11 @@ void TestServantsArtifactsDiscord::addServant_data()
         << true << u"9"_s << QStringList() << QStringList{servantName} << none << none << u"9"_s
         << u"Enter Name of Servant"_s << u"1"_s << u"1"_s;
     QTest::newRow("name inside an older item")
+        << true << u"9"_s << hound << QStringList() << none << u"Hou, Level:1, Class:1, Cost:1"_s
+        << u"8"_s << u"Hou"_s << u"1"_s << u"1"_s;
+    QTest::newRow("same name other level")
         << true << u"9"_s << hound << QStringList{servantTwice} << none << none << u"9"_s
-        << u"Hou"_s << u"1"_s << u"1"_s;
+        << u"Hound"_s << u"1"_s << u"1"_s;
     QTest::newRow("typed non-number, no type") << false << u"9"_s << QStringList() << QStringList()
                                                << u"'two' is not a valid integer value"_s << none
                                                << u"9"_s << u"Rat"_s << u"two"_s << u"1"_s;
@@ -165,8 +168,9 @@ void TestServantsArtifactsDiscord::addArtifact_data()
         << true << u"5"_s << swordfish << QStringList{artifactModifier} << none << none << u"5"_s
         << u"Sword"_s << 0 << u"1"_s << u"-1"_s;
     QTest::newRow("same type, part of an older name")
-        << true << u"5"_s << swordfish << QStringList{artifactTwice} << none << none << u"5"_s
-        << u"Sword"_s << 0 << u"3"_s << u"2"_s;
+        << true << u"5"_s << swordfish << QStringList() << none
+        << u"Corporeal Artifact of Sword ,Level:3 ,Modifier:2 ,Cost:5"_s << u"0"_s << u"Sword"_s
+        << 0 << u"3"_s << u"2"_s;
     QTest::newRow("duplicate before points")
         << true << u"0"_s << swordfish << QStringList{artifactTwice} << none << none << u"0"_s
         << u"Swordfish"_s << 0 << u"3"_s << u"2"_s;
@@ -219,6 +223,9 @@ void TestServantsArtifactsDiscord::addDiscord_data()
     QTest::newRow("same discord other level")
         << true << u"0"_s << dread << QStringList{discordTwice} << none << none << u"0"_s
         << u"Dread"_s << 2 << u"1"_s;
+    QTest::newRow("same type, part of an older name")
+        << true << u"0"_s << dread << QStringList() << none
+        << u"Celestial Discord of Dre ,Level:1 ,Cost:3"_s << u"3"_s << u"Dre"_s << 2 << u"1"_s;
     QTest::newRow("other type") << true << u"0"_s << dread << QStringList() << none
                                 << u"Ethereal Discord of Dread ,Level:1 ,Cost:3"_s << u"3"_s
                                 << u"Dread"_s << 1 << u"1"_s;

@@ -115,7 +115,7 @@ void TestSongsSkills::addSkill_data()
     QTest::newRow("too few points") << true << u"3"_s << knife << u"Driving"_s << u"4"_s
                                     << QStringList{poorMessage} << QString() << QString();
     QTest::newRow("end of an older name") << true << u"3"_s << knife << u"Fighting"_s << u"1"_s
-                                          << QStringList{skillTwice} << QString() << QString();
+                                          << QStringList() << QString() << u"Fighting Level:1"_s;
     QTest::newRow("same skill other level")
         << true << u"6"_s << knife << u"Knife Fighting"_s << u"3"_s << QStringList{skillTwice}
         << QString() << QString();

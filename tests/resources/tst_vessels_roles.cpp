@@ -79,10 +79,12 @@ void TestVesselsRoles::addVessel_data()
     QTest::newRow("duplicate before charisma")
         << true << 10 << human << u"Human"_s << u"1"_s << u"-2"_s << QStringList{hits9, vesselTwice}
         << QString() << 10;
-    QTest::newRow("name in the fixed text") << true << 10 << human << u"Body"_s << u"1"_s << u"0"_s
-                                            << QStringList{hits9, vesselTwice} << QString() << 10;
+    QTest::newRow("name in the fixed text")
+        << true << 10 << human << u"Body"_s << u"1"_s << u"0"_s << QStringList{hits9}
+        << u"Body ,Body Hits:9 ,Charisma:0 Level:1 Cost:3"_s << 7;
     QTest::newRow("single blank") << true << 10 << human << u" "_s << u"1"_s << u"0"_s
-                                  << QStringList{hits9, vesselTwice} << QString() << 10;
+                                  << QStringList{hits9}
+                                  << u"  ,Body Hits:9 ,Charisma:0 Level:1 Cost:3"_s << 7;
     QTest::newRow("nameless never a duplicate")
         << true << 10 << QStringList{u" ,Body Hits:9 ,Charisma:0 Level:1 Cost:3"_s} << QString()
         << u"1"_s << u"0"_s << QStringList{hits9} << u" ,Body Hits:9 ,Charisma:0 Level:1 Cost:3"_s
@@ -185,13 +187,16 @@ void TestVesselsRoles::addRole_data()
         << true << 20 << QStringList() << u"Enter a Name for this Role"_s << u"1"_s << u"1"_s
         << QStringList{roleName} << QString() << 20;
     QTest::newRow("named Cost") << true << 20 << nurse << u"Cost"_s << u"1"_s << u"1"_s
-                                << QStringList{roleTwice} << QString() << 20;
+                                << QStringList() << u"Cost, Level:1, Status:1, Cost:1"_s << 19;
     QTest::newRow("named Level") << true << 20 << nurse << u"Level"_s << u"1"_s << u"1"_s
-                                 << QStringList{roleTwice} << QString() << 20;
+                                 << QStringList() << u"Level, Level:1, Status:1, Cost:1"_s << 19;
     QTest::newRow("named colon") << true << 20 << nurse << u":"_s << u"1"_s << u"1"_s
-                                 << QStringList{roleTwice} << QString() << 20;
-    QTest::newRow("part of an older name") << true << 20 << nurse << u"Nurse"_s << u"1"_s << u"1"_s
-                                           << QStringList{roleTwice} << QString() << 20;
+                                 << QStringList() << u":, Level:1, Status:1, Cost:1"_s << 19;
+    QTest::newRow("part of an older name")
+        << true << 20 << nurse << u"Nurse"_s << u"1"_s << u"1"_s << QStringList()
+        << u"Nurse, Level:1, Status:1, Cost:1"_s << 19;
+    QTest::newRow("same name") << true << 20 << nurse << u"Night Nurse"_s << u"1"_s << u"1"_s
+                               << QStringList{roleTwice} << QString() << 20;
     QTest::newRow("nameless twice")
         << true << 20 << QStringList{u", Level:1, Status:1, Cost:1"_s} << QString() << u"1"_s
         << u"1"_s << QStringList() << u", Level:1, Status:1, Cost:1"_s << 19;

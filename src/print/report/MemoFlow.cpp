@@ -60,8 +60,15 @@ MemoFlow::MemoFlow(const LayoutPart &part, qsizetype partIndex, const QRectF &bo
     m_lineStyle.device = device;
     const double smallest = smallestSize(part);
     double size = part.font.size;
-    while (!fits(size) && size > smallest)
+    bool fitting = fits(size);
+    while (!fitting && size > smallest) {
         size = std::max(smallest, size * 0.92);
+        fitting = fits(size);
+    }
+    // Smaller text is worth it only when it lets the memo end in its box: one that goes on to
+    // another page anyway keeps the layout's size, as the other boxes of the page do.
+    if (!fitting && m_continues)
+        size = part.font.size;
     setSize(size);
 }
 
@@ -74,6 +81,8 @@ void MemoFlow::setSize(double size)
     m_lineStyle.font = QFont(font, m_lineStyle.device);
     const QFontMetricsF metrics(m_lineStyle.font, m_lineStyle.device);
     m_leading = std::max(0.0, metrics.leading());
+    // About two letters, and never so much that a narrow box has no room left for the text.
+    m_lineStyle.indent = std::min(2 * metrics.averageCharWidth(), m_lineStyle.width / 4);
     m_emptyLine = metrics.height();
     m_metrics = std::make_shared<QFontMetricsF>(metrics);
 }
@@ -190,7 +199,9 @@ void MemoFlow::draw(QPainter &painter, int share) const
     painter.setPen(m_style.colour);
     for (const Placed &p : placed) {
         const QTextLine line = p.layout->lineAt(p.line);
-        line.draw(&painter, QPointF(m_box.left(), m_box.top() + offset + p.y) - line.position());
+        // The line's own x is its indent; its y is taken from where the share places it.
+        line.draw(&painter,
+                  QPointF(m_box.left(), m_box.top() + offset + p.y - line.position().y()));
     }
     painter.restore();
 }

@@ -27,8 +27,9 @@ struct MemoPosition
 //
 // The size is the style's own when the text fits; otherwise it is made smaller in steps, down to
 // 40 % of it for a memo that shrinks and 75 % (not below 4 points) for one that continues. Text
-// that continues and still does not fit is broken into shares of one box each, in order; a word
-// wider than the box is broken at its edge.
+// that continues and does not fit even then keeps the style's size and is broken into shares of
+// one box each, in order; a word wider than the box is broken at its edge. The second and later
+// lines of a wrapped paragraph stand in by about two letters.
 class MemoFlow
 {
 public:

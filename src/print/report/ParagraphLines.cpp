@@ -24,8 +24,12 @@ void ParagraphLines::layOutPiece(qsizetype from)
                                                  m_style.font, m_style.device);
         m_layout->setTextOption(m_style.option);
         m_layout->beginLayout();
-        for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine())
-            line.setLineWidth(m_style.width);
+        for (QTextLine line = m_layout->createLine(); line.isValid();
+             line = m_layout->createLine()) {
+            const double indent = from == 0 && line.textStart() == 0 ? 0 : m_style.indent;
+            line.setLineWidth(m_style.width - indent);
+            line.setPosition(QPointF(indent, line.position().y()));
+        }
         m_layout->endLayout();
         m_kept = m_lastPiece ? m_layout->lineCount() : m_layout->lineCount() - 1;
         if (m_lastPiece || (m_kept > 0 && m_layout->lineAt(m_kept).textStart() > 0))

@@ -14,10 +14,14 @@ struct LineStyle
     QFont font;
     QTextOption option;
     double width = 0;
+    // How far the second and later lines of a paragraph stand in, so that they do not read as
+    // paragraphs of their own.
+    double indent = 0;
     const QPaintDevice *device = nullptr;
 };
 
-// The wrapped lines of one paragraph, from a given character on, in order. The paragraph is laid
+// The wrapped lines of one paragraph, from a given character on, in order; every line but the
+// paragraph's first is indented, its position's x being the indent. The paragraph is laid
 // out a piece of about a thousand characters at a time, each piece starting where a line starts,
 // so the cost of a line never depends on the length of the paragraph: Qt's own layout of one long
 // run without blanks takes time in the square of its length, and its positions overflow on a

@@ -33,12 +33,13 @@ poll() {
 # Starts Xvfb on a free display (it picks the number itself) at 96 dots per inch. It must not
 # reset when its last client leaves: a program connecting during that reset (right after an
 # xdotool look, or after the previous program closed) cannot reach the display and aborts.
+# The screen is 2560 x 2048 unless a size ("1280x1024") is given.
 xvfb_start() {
     command -v Xvfb >/dev/null || fail "Xvfb is missing (Debian package xvfb)"
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 2560x2048x24 -dpi 96 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-2560x2048}x24" -dpi 96 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     XSESSION_PIDS+=($!)
     local number
     read -r -t 20 number <"$fifo" || fail "Xvfb did not start"

@@ -1,0 +1,222 @@
+// What a desktop user expects of the window beyond its handlers, one wiring test each: a prompt
+// that typing replaces, files dropped to open, entries read whole, the wheel on number boxes,
+// the help window's placement and Escape, the PDF name offered, and a readable total.
+#include "files/FileCommands.h"
+#include "gui/FileDialogAnswers.h"
+#include "sheet/CharacterSheet.h"
+#include "shell/HelpWindow.h"
+#include "shell/TUpDown.h"
+#include "shell/cMain.h"
+#include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListView>
+#include <QMimeData>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolTip>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+class TestDesktopHabits : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void typingAfterAClickReplacesThePrompt();
+    void droppedFilesOpenTheFirst();
+    void entriesAreReadWhole();
+    void wheelStepsALevelBox();
+    void helpOpensOverTheWindowAndEscapeClosesIt();
+    void pdfDialogOffersTheCharactersName();
+    void totalDigitsAreReadableOnBothColours();
+
+private:
+    template <class T> T *control(const QString &name) const { return m_form->control<T>(name); }
+    void drop(QWidget *target, const QStringList &paths);
+
+    TemporaryCurrentFolder m_folder;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+void TestDesktopHabits::init()
+{
+    QVERIFY(m_folder.enter());
+    m_form = std::make_unique<TMainForm>();
+    m_form->show();
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void TestDesktopHabits::cleanup()
+{
+    m_form.reset();
+    m_folder.leave();
+}
+
+void TestDesktopHabits::typingAfterAClickReplacesThePrompt()
+{
+    auto *name = control<QLineEdit>(u"CharacterNameEdit"_s);
+    QCOMPARE(name->text(), u"Enter Character Name"_s);
+    QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());
+    QTRY_VERIFY(name->hasSelectedText());
+    QTest::keyClicks(name, u"Seraphame"_s);
+    QCOMPARE(name->text(), u"Seraphame"_s);
+}
+
+void TestDesktopHabits::drop(QWidget *target, const QStringList &paths)
+{
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    QVERIFY(dropped.isAccepted());
+}
+
+void TestDesktopHabits::droppedFilesOpenTheFirst()
+{
+    QVERIFY(QDir(m_folder.path()).mkdir(u"party"_s));
+    const QString first = m_folder.filePath(u"party/auriel.qmc"_s);
+    CharacterSheet stored;
+    stored.setText(SheetValue::CharacterName, u"Auriel"_s);
+    FileCommands::store(stored, first);
+
+    // Dropped on the name box, the file opens; its path does not become the name.
+    ModalWatcher watcher;
+    drop(control<QLineEdit>(u"CharacterNameEdit"_s), {first});
+    QTRY_COMPARE(m_form->sheet().text(SheetValue::CharacterName), u"Auriel"_s);
+    QCOMPARE(QDir::currentPath(), m_folder.filePath(u"party"_s));
+    QCOMPARE(watcher.seen().size(), 0);
+
+    m_form->sheet().setText(SheetValue::CharacterName, u"Other"_s);
+    drop(m_form.get(),
+         {first, m_folder.filePath(u"second.qmc"_s), m_folder.filePath(u"third.qmc"_s)});
+    QTRY_COMPARE(
+        watcher.texts(),
+        QStringList{u"Only the first of the 3 files dropped was opened; the others were not."_s});
+    QCOMPARE(m_form->sheet().text(SheetValue::CharacterName), u"Auriel"_s);
+    QVERIFY(!watcher.unexpected());
+}
+
+void TestDesktopHabits::entriesAreReadWhole()
+{
+    const QString skill = u"Underwater <b>Basket</b> Weaving of the Deep Northern Fjords Level:3"_s;
+    m_form->sheet().setItems(SheetList::Skills, {skill});
+    control<QTabWidget>(u"ResourcesPageControl"_s)
+        ->setCurrentWidget(control<QWidget>(u"SkillsTabSheet"_s));
+    auto *list = control<QListView>(u"SkillsListBox"_s);
+    const QPoint at = list->visualRect(list->model()->index(0, 0)).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QTextDocument shown;
+    shown.setHtml(QToolTip::text());
+    QCOMPARE(shown.toPlainText(), skill);
+    QToolTip::hideText();
+
+    auto *superior = control<QComboBox>(u"SuperiorComboBox"_s);
+    const QString longest = u"Laurence, Archangel of the Sword and of Every Blade Drawn in Light"_s;
+    superior->addItem(longest);
+    const int widest = superior->fontMetrics().horizontalAdvance(longest);
+    QVERIFY(widest > superior->width());
+    superior->showPopup();
+    QVERIFY(superior->view()->isVisible());
+    QVERIFY2(superior->view()->viewport()->width() >= widest,
+             qPrintable(u"%1 < %2"_s.arg(superior->view()->viewport()->width()).arg(widest)));
+    superior->hidePopup();
+}
+
+void TestDesktopHabits::wheelStepsALevelBox()
+{
+    auto *upDown = control<TUpDown>(u"SkillLevelUpDown"_s);
+    QLineEdit *box = upDown->buddy();
+    int moves = 0;
+    connect(upDown, &TUpDown::positionMoved, this, [&moves] { ++moves; });
+    const auto turn = [box](int delta) {
+        const QPointF at = box->rect().center();
+        QWheelEvent wheel(at, box->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+    };
+    QCOMPARE(box->text(), u"1"_s);
+    turn(120);
+    QCOMPARE(box->text(), u"2"_s);
+    turn(60); // half a notch does nothing yet
+    QCOMPARE(box->text(), u"2"_s);
+    turn(60);
+    QCOMPARE(box->text(), u"3"_s);
+    for (int i = 0; i < 5; ++i)
+        turn(-120);
+    QCOMPARE(box->text(), u"1"_s); // the arrows' lower limit
+    QCOMPARE(moves, 4);
+}
+
+void TestDesktopHabits::helpOpensOverTheWindowAndEscapeClosesIt()
+{
+    m_form->move(40, 30);
+    control<QAction>(u"HelpTopics1"_s)->trigger();
+    auto *help = m_form->findChild<HelpWindow *>(u"HelpWindow"_s);
+    QVERIFY(help && help->isVisible());
+    const QPoint offset = help->frameGeometry().center() - m_form->frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 4, qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
+    QVERIFY(m_form->screen()->availableGeometry().contains(help->frameGeometry()));
+
+    QApplication::setActiveWindow(help);
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+}
+
+void TestDesktopHabits::pdfDialogOffersTheCharactersName()
+{
+    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
+                        m_folder.filePath(u"qmsheet.rav"_s)));
+    m_form->sheet().setText(SheetValue::CharacterName, u"Ivo Brandt"_s);
+    ModalWatcher watcher;
+    QString offered;
+    QString folder;
+    watcher.onDialog(sendReportToFile);
+    watcher.onDialog([&](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(files);
+        offered = files->findChild<QLineEdit *>(u"fileNameEdit"_s)->text();
+        folder = files->directory().absolutePath();
+        files->reject();
+    });
+    control<QAction>(u"Print1"_s)->trigger();
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(offered, u"Ivo Brandt.pdf"_s);
+    QCOMPARE(folder, QDir::currentPath());
+}
+
+void TestDesktopHabits::totalDigitsAreReadableOnBothColours()
+{
+    auto *total = control<QLineEdit>(u"TotalForcesEdit"_s);
+    m_form->sheet().setTotalColour(TotalColour::Green);
+    QCOMPARE(total->palette().color(QPalette::Base), QColor(0, 128, 0));
+    QCOMPARE(total->palette().color(QPalette::Text), QColor(Qt::white));
+    m_form->sheet().setTotalColour(TotalColour::Red);
+    QCOMPARE(total->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(total->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+QTEST_MAIN(TestDesktopHabits)
+#include "tst_desktop_habits.moc"
