@@ -1,7 +1,7 @@
+#include "cli/CommandLine.h"
+#include "cli/PdfCommand.h"
 #include "files/BrokenPipes.h"
-#include "shell/CommandLine.h"
 #include "shell/HelpWindow.h"
-#include "shell/PdfCommand.h"
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
 

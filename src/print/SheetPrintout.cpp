@@ -1,8 +1,8 @@
 #include "print/SheetPrintout.h"
 
+#include "common/Prompter.h"
+#include "common/ReportEngine.h"
 #include "print/PrintTexts.h"
-#include "print/ReportEngine.h"
-#include "sheet/Prompter.h"
 
 #include <QDir>
 #include <QHash>

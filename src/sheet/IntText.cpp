@@ -1,6 +1,6 @@
 #include "sheet/IntText.h"
 
-#include "sheet/QuillError.h"
+#include "common/QuillError.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/Prompter.h"
+#include "common/Prompter.h"
 
 class QFileDialog;
 class QWidget;
@@ -23,10 +23,8 @@ public:
     // them; the current folder stays as it is.
     void offerFile(const QString &name);
 
-    // The general error handler's box: stop icon, OK, the text with a "." appended when its last
-    // character sorts after ".".
+    // The general error handler's box: stop icon, OK, the text as errorText() gives it.
     void showError(const QString &text);
-    static QString errorText(const QString &message);
 
 private:
     QFileDialog *dialog(const QString &name, bool save);

@@ -1,17 +1,16 @@
 #include "shell/cMain.h"
 
+#include "common/QuillError.h"
 #include "resources/ResourceKinds.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
-#include "shell/Configuration.h"
-#include "shell/DeleteKeyFilter.h"
-#include "shell/KeyboardWalk.h"
-#include "shell/MainLayout.h"
-#include "shell/MouseDownFilter.h"
 #include "shell/QuillPrompter.h"
 #include "shell/SheetBinding.h"
-#include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
+#include "shell/layout/MainLayout.h"
+#include "shell/widgets/DeleteKeyFilter.h"
+#include "shell/widgets/KeyboardWalk.h"
+#include "shell/widgets/MouseDownFilter.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "shell/widgets/TUpDown.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -228,12 +227,12 @@ void TMainForm::FormShow()
     main->setCurrentWidget(control<QWidget>(u"CharSheet"_s));
     auto *resources = control<QTabWidget>(u"ResourcesPageControl"_s);
     resources->setCurrentWidget(control<QWidget>(u"SongsTabSheet"_s));
-    loadConfiguration(this);
+    loadSettings();
 }
 
 void TMainForm::FormClose()
 {
-    storeConfiguration(this);
+    storeSettings();
 }
 
 void TMainForm::Exit1Click()

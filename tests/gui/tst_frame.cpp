@@ -3,11 +3,11 @@
 
 #include "shell/AppTitle.h"
 #include "shell/HelpWindow.h"
-#include "shell/LayoutKit.h"
 #include "shell/QuillPrompter.h"
 #include "shell/cAbout.h"
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
+#include "shell/layout/LayoutKit.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
 

@@ -1,6 +1,6 @@
 #include "print/report/LayoutImages.h"
 
-#include "files/OutsideFile.h"
+#include "common/OutsideFile.h"
 
 #include <QBuffer>
 #include <QImageReader>

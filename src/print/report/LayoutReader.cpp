@@ -1,9 +1,9 @@
 #include "print/report/LayoutReader.h"
 
-#include "files/OutsideFile.h"
+#include "common/OutsideFile.h"
+#include "common/QuillError.h"
 #include "print/report/LayoutImages.h"
 #include "print/report/LayoutValues.h"
-#include "sheet/QuillError.h"
 
 #include <QDir>
 #include <QFileInfo>

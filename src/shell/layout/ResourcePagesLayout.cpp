@@ -1,9 +1,9 @@
 #include "resources/ResourceKinds.h"
-#include "shell/LayoutKit.h"
-#include "shell/LayoutParts.h"
-#include "shell/ResourceWidgets.h"
-#include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
+#include "shell/layout/LayoutKit.h"
+#include "shell/layout/LayoutParts.h"
+#include "shell/layout/ResourceWidgets.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "shell/widgets/TUpDown.h"
 
 #include <QAbstractButton>
 #include <QFrame>

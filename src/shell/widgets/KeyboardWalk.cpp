@@ -1,4 +1,4 @@
-#include "shell/KeyboardWalk.h"
+#include "shell/widgets/KeyboardWalk.h"
 
 #include <QWidget>
 

@@ -1,14 +1,14 @@
-#include "shell/PdfCommand.h"
+#include "cli/PdfCommand.h"
 
+#include "cli/CommandLine.h"
+#include "cli/ConsolePrompter.h"
+#include "common/QuillError.h"
 #include "files/FileCommands.h"
 #include "print/PrintTexts.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/PdfReportOutput.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
-#include "shell/CommandLine.h"
-#include "shell/ConsolePrompter.h"
 
 #include <QDir>
 #include <QFileInfo>

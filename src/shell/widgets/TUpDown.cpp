@@ -1,4 +1,4 @@
-#include "shell/TUpDown.h"
+#include "shell/widgets/TUpDown.h"
 
 #include "sheet/IntText.h"
 

@@ -1,4 +1,4 @@
-#include "shell/ProfileText.h"
+#include "shell/settings/ProfileText.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #include "resources/ResourceKinds.h"
-#include "shell/LayoutKit.h"
-#include "shell/LayoutParts.h"
-#include "shell/ResourceWidgets.h"
-#include "shell/TRadioGroup.h"
+#include "shell/layout/LayoutKit.h"
+#include "shell/layout/LayoutParts.h"
+#include "shell/layout/ResourceWidgets.h"
+#include "shell/widgets/TRadioGroup.h"
 
 #include "sheet/SheetValues.h"
 

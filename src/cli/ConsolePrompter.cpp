@@ -1,6 +1,6 @@
-#include "shell/ConsolePrompter.h"
+#include "cli/ConsolePrompter.h"
 
-#include "shell/QuillPrompter.h"
+#include "common/ErrorText.h"
 
 #include <cstdio>
 
@@ -24,5 +24,5 @@ bool ConsolePrompter::confirm(const QString &text)
 
 void ConsolePrompter::error(const QString &message)
 {
-    inform(QuillPrompter::errorText(message));
+    inform(errorText(message));
 }

@@ -1,4 +1,4 @@
-#include "files/OutsideFile.h"
+#include "common/OutsideFile.h"
 
 #include <QFile>
 #include <QLocale>

@@ -1,5 +1,5 @@
-#include "shell/LayoutParts.h"
 #include "shell/cMain.h"
+#include "shell/layout/LayoutParts.h"
 
 #include <QMenu>
 #include <QMenuBar>

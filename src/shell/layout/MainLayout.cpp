@@ -1,8 +1,8 @@
-#include "shell/MainLayout.h"
+#include "shell/layout/MainLayout.h"
 
-#include "shell/LayoutKit.h"
-#include "shell/LayoutParts.h"
 #include "shell/cMain.h"
+#include "shell/layout/LayoutKit.h"
+#include "shell/layout/LayoutParts.h"
 
 #include <QFrame>
 #include <QGuiApplication>

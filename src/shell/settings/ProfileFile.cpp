@@ -1,9 +1,9 @@
-#include "shell/ProfileFile.h"
+#include "shell/settings/ProfileFile.h"
 
-#include "files/OutsideFile.h"
+#include "common/OutsideFile.h"
+#include "common/QuillError.h"
 #include "sheet/IntText.h"
-#include "sheet/QuillError.h"
-#include "shell/ProfileText.h"
+#include "shell/settings/ProfileText.h"
 
 #include <QSaveFile>
 #include <cerrno>

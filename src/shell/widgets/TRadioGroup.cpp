@@ -1,4 +1,4 @@
-#include "shell/TRadioGroup.h"
+#include "shell/widgets/TRadioGroup.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "shell/MouseDownFilter.h"
+#include "shell/widgets/MouseDownFilter.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "shell/DeleteKeyFilter.h"
+#include "shell/widgets/DeleteKeyFilter.h"
 
 #include <QKeyEvent>
 

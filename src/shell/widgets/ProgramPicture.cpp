@@ -1,6 +1,6 @@
-#include "shell/ProgramPicture.h"
+#include "shell/widgets/ProgramPicture.h"
 
-#include "shell/LayoutKit.h"
+#include "shell/layout/LayoutKit.h"
 
 #include <QPainter>
 

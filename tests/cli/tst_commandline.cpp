@@ -1,8 +1,8 @@
 // The command line: which forms start the window and which end at once, and a character file
 // named on it opened into the real window as File > Open would.
 
+#include "cli/CommandLine.h"
 #include "files/SheetSamples.h"
-#include "shell/CommandLine.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"

@@ -1,6 +1,6 @@
-#include "shell/LayoutKit.h"
+#include "shell/layout/LayoutKit.h"
 
-#include "shell/TUpDown.h"
+#include "shell/widgets/TUpDown.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // quillmark --pdf behind its command line: the PDF file each character file goes to, and a sheet
 // identical in text and pages to the one File > Print writes into a PDF file.
+#include "cli/CommandLine.h"
+#include "cli/PdfCommand.h"
 #include "files/SheetSamples.h"
 #include "gui/FileDialogAnswers.h"
-#include "shell/CommandLine.h"
-#include "shell/PdfCommand.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
