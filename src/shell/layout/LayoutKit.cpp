@@ -1,5 +1,7 @@
 #include "shell/layout/LayoutKit.h"
 
+#include "shell/widgets/Artwork.h"
+
 #include "shell/widgets/TUpDown.h"
 
 #include <QAbstractItemView>
@@ -8,7 +10,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHash>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -86,20 +87,12 @@ QFont valueBoxFont()
     return boldFont(SansFamily, 24);
 }
 
-QImage readPng(const QString &path)
-{
-    // Named as PNG, the reader takes Qt's own PNG reader at once; left to find the format
-    // itself, it loads every image format plugin installed to ask each of them first.
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
 void addPng(QIcon &icon, const QString &baseName, QIcon::Mode mode)
 {
-    icon.addPixmap(QPixmap::fromImage(readPng(u":/images/%1.png"_s.arg(baseName))), mode);
+    icon.addPixmap(QPixmap::fromImage(Artwork::readPng(u":/images/%1.png"_s.arg(baseName))), mode);
     if (qApp->devicePixelRatio() > 1.0)
-        icon.addPixmap(QPixmap::fromImage(readPng(u":/images/%1@2x.png"_s.arg(baseName))), mode);
+        icon.addPixmap(QPixmap::fromImage(Artwork::readPng(u":/images/%1@2x.png"_s.arg(baseName))),
+                       mode);
 }
 
 QIcon buttonImage(const QString &baseName)

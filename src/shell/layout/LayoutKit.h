@@ -5,7 +5,6 @@
 
 #include <QFont>
 #include <QIcon>
-#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -27,8 +26,6 @@ QFont serifLabelFont(); // bold "Times New Roman", 15 pixels
 QFont forceLabelFont(); // bold "Times New Roman", 24 pixels
 QFont valueBoxFont();   // bold "MS Sans Serif", 24 pixels
 
-// An image of the resources, rendered to PNG at build time; a null image when it is missing.
-QImage readPng(const QString &path);
 // Adds the image ":/images/BASENAME.png" to the icon for the mode, and on a screen that scales
 // its twin BASENAME@2x.png.
 void addPng(QIcon &icon, const QString &baseName, QIcon::Mode mode = QIcon::Normal);

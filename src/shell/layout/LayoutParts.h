@@ -4,10 +4,10 @@
 
 class QTabWidget;
 class QWidget;
-class TMainForm;
+class QMainWindow;
 struct ResourceWidgets;
 
-void buildMenuBar(TMainForm *form);
+void buildMenuBar(QMainWindow *form);
 // The "Character Generation" page: the upper area with its five bands and, below it, the resource
 // pages. Both fill in the controls of the resource kinds they hold.
 void buildCharSheet(QWidget *page, ResourceWidgets &resources);

@@ -1,8 +1,10 @@
 #include "shell/layout/MainLayout.h"
 
-#include "shell/cMain.h"
 #include "shell/layout/LayoutKit.h"
 #include "shell/layout/LayoutParts.h"
+#include "shell/widgets/Artwork.h"
+
+#include <QMainWindow>
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -29,7 +31,7 @@ QWidget *addPage(QTabWidget *pages, const QString &name, const QString &tab)
     return page;
 }
 
-QFrame *buildPageArea(TMainForm *form, ResourceWidgets &resources)
+QFrame *buildPageArea(QMainWindow *form, ResourceWidgets &resources)
 {
     auto *panel = new QFrame;
     panel->setObjectName(u"Panel1"_s);
@@ -47,7 +49,7 @@ QFrame *buildPageArea(TMainForm *form, ResourceWidgets &resources)
     return panel;
 }
 
-void buildStatusBar(TMainForm *form)
+void buildStatusBar(QMainWindow *form)
 {
     auto *status = new QStatusBar;
     status->setObjectName(u"StatusBar1"_s);
@@ -57,7 +59,7 @@ void buildStatusBar(TMainForm *form)
 }
 
 // A single fixed border with minimise and close but no maximise.
-void fixFrame(TMainForm *form)
+void fixFrame(QMainWindow *form)
 {
     form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -77,11 +79,11 @@ QIcon programIcon()
     QIcon icon;
     for (int size : {16, 32, 48, 64})
         icon.addPixmap(
-            QPixmap::fromImage(LayoutKit::readPng(u":/images/quillmark-icon-%1.png"_s.arg(size))));
+            QPixmap::fromImage(Artwork::readPng(u":/images/quillmark-icon-%1.png"_s.arg(size))));
     return icon;
 }
 
-void centreOnScreen(TMainForm *form)
+void centreOnScreen(QMainWindow *form)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
@@ -91,7 +93,7 @@ void centreOnScreen(TMainForm *form)
 
 } // namespace
 
-void buildMainWindow(TMainForm *form, ResourceWidgets &resources)
+void buildMainWindow(QMainWindow *form, ResourceWidgets &resources)
 {
     form->setFont(LayoutKit::windowFont());
     form->setWindowIcon(programIcon());

@@ -1,6 +1,6 @@
-#include "shell/cMain.h"
 #include "shell/layout/LayoutParts.h"
 
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -26,7 +26,7 @@ void addItem(QMenu *menu, const QString &name, const QString &caption)
 
 } // namespace
 
-void buildMenuBar(TMainForm *form)
+void buildMenuBar(QMainWindow *form)
 {
     QMenuBar *bar = form->menuBar();
     bar->setObjectName(u"MainMenu"_s);

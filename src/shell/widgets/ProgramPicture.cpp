@@ -1,13 +1,13 @@
 #include "shell/widgets/ProgramPicture.h"
 
-#include "shell/layout/LayoutKit.h"
+#include "shell/widgets/Artwork.h"
 
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
 
 ProgramPicture::ProgramPicture(QWidget *parent)
-    : QWidget(parent), m_picture(LayoutKit::readPng(u":/images/quillmark-picture.png"_s))
+    : QWidget(parent), m_picture(Artwork::readPng(u":/images/quillmark-picture.png"_s))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(u"Quillmark"_s);
