@@ -1,5 +1,6 @@
 #include "files/CharacterFile.h"
 #include "files/SheetSamples.h"
+#include "gui/FileDialogAnswers.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/cMain.h"
 #include "support/ModalWatcher.h"
@@ -21,12 +22,7 @@ namespace {
 
 ModalWatcher::DialogAction choose(const QString &name)
 {
-    return [name](QWidget *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        QVERIFY(files);
-        files->selectFile(name);
-        static_cast<QDialog *>(files)->accept();
-    };
+    return typeFileName(name);
 }
 
 void cancel(QWidget *dialog)
