@@ -3,8 +3,8 @@
 // What the benchmarks share: a Prompter that must never be asked anything, the median of
 // repeated timed runs, a large character written as a file, and the process's own memory figures.
 
+#include "common/Prompter.h"
 #include "files/CharacterFile.h"
-#include "sheet/Prompter.h"
 #include "sheet/SheetValues.h"
 
 #include <QCoreApplication>
@@ -29,12 +29,16 @@ public:
     QString pdfFileName() override { return {}; }
 };
 
-// The benchmarks need no display: the offscreen platform, unless QT_QPA_PLATFORM names another.
-inline void useOffscreenUnlessSet()
+// What a benchmark program runs. Every benchmark shares one main() (BenchMain.cpp): it chooses
+// the offscreen platform unless QT_QPA_PLATFORM names another, starts the QApplication unless the
+// benchmark starts its own (one for each measured run), and then calls run.
+struct Benchmark
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
+    int (*run)(int argc, char **argv);
+    bool startsOwnApplication = false;
+};
+// Each benchmark defines this.
+extern const Benchmark benchmark;
 
 // The median, in milliseconds, of `runs` timed calls of run(); setUp() runs untimed before each.
 inline double medianMs(int runs, const std::function<void()> &run,

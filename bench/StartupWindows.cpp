@@ -1,8 +1,8 @@
 #include "StartupWindows.h"
 
 #include "sheet/SheetValues.h"
-#include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "shell/widgets/TUpDown.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // Times Open (read, apply, shown in the window's lists) and Save of character files with 1,000,
 // 10,000 and 100,000 items, against a plain read of the same file split into lines.
 #include "BenchSupport.h"
+#include "common/Prompter.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/Prompter.h"
 #include "shell/cMain.h"
 
 #include <QApplication>
@@ -70,10 +70,8 @@ void measure(TMainForm &form, const QString &name, int items)
 
 } // namespace
 
-int main(int argc, char *argv[])
+static int benchmarkMain(int, char **)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     TMainForm form;
@@ -87,3 +85,5 @@ int main(int argc, char *argv[])
         measure(form, dir.filePath(u"bench.qmc"_s), items);
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain};

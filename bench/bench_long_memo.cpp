@@ -95,11 +95,9 @@ void report(const QString &what, qsizetype letters, const Run &run)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int, char **)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const QStringList args = QCoreApplication::arguments();
     const int runs = args.size() > 1 ? args.at(1).toInt() : 5;
     const qsizetype longest = args.size() > 2 ? args.at(2).toLongLong() : 300000;
     const QString layout = args.size() > 3 ? args.at(3) : defaultLayout();
@@ -127,3 +125,5 @@ int main(int argc, char **argv)
            printSkills(folder.path(), shortSkills, runs));
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain};

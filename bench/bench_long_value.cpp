@@ -103,11 +103,9 @@ Figures measure(qint64 digits, int runs, const QString &program)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int, char **)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const QStringList args = QCoreApplication::arguments();
     if (args.value(1) == u"--child"_s)
         return child(args.value(2));
     const int runs = std::max(1, args.value(1, u"3"_s).toInt());
@@ -128,3 +126,5 @@ int main(int argc, char **argv)
     }
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain};

@@ -9,10 +9,10 @@
 //   bench_memory --child bare|empty|large     one measurement (used by the benchmark itself)
 
 #include "BenchSupport.h"
+#include "common/Prompter.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/Prompter.h"
 #include "shell/cMain.h"
 
 #include <QApplication>
@@ -147,7 +147,7 @@ int runBenchmark(int argc, char **argv, int runs)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int argc, char **argv)
 {
     QString kind, file;
     QSize size;
@@ -168,3 +168,5 @@ int main(int argc, char **argv)
         return runChild(argc, argv, kind, file, size);
     return runBenchmark(argc, argv, runs);
 }
+
+const Benchmark benchmark{benchmarkMain, true};

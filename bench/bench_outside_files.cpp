@@ -4,14 +4,15 @@
 // child reading a small regular file of the same kind. Save into a pipe that no program reads
 // is timed as well. Start-up with a refused settings file is
 // timed through the real window, up to the moment its message box shows.
+#include "BenchSupport.h"
+#include "common/Prompter.h"
+#include "common/QuillError.h"
 #include "fault/PipesAndDevices.h"
 #include "files/FileCommands.h"
 #include "print/report/LayoutReader.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/Prompter.h"
-#include "sheet/QuillError.h"
-#include "shell/ProfileFile.h"
 #include "shell/cMain.h"
+#include "shell/settings/ProfileFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -165,10 +166,8 @@ template <class T> T median(std::vector<T> values)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     const QList<Case> cases = {
         {"character", u"small"_s},
         {"character", u"link to /dev/zero"_s},
@@ -203,3 +202,5 @@ int main(int argc, char **argv)
     }
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain, true};

@@ -4,10 +4,10 @@
 //
 //   bench_pdf_command [layout file] [runs]
 #include "BenchSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/PdfCommand.h"
 #include "files/FileCommands.h"
 #include "sheet/CharacterSheet.h"
-#include "shell/CommandLine.h"
-#include "shell/PdfCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -87,11 +87,9 @@ void checkPdfs(const QString &out)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int, char **)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const QStringList args = QCoreApplication::arguments();
     const QString built = QCoreApplication::applicationDirPath() + u"/../../data/qmsheet.rav"_s;
     const QString layout = args.value(1, QFile::exists(built) ? built : u"data/qmsheet.rav"_s);
     const int runs = std::max(1, args.value(2, u"7"_s).toInt());
@@ -137,3 +135,5 @@ int main(int argc, char **argv)
                 open / characters);
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain};

@@ -7,6 +7,7 @@
 //   bench_peaks [layout file] [runs]           the benchmark
 //   bench_peaks --child KIND N [layout file]   one measurement (used by the benchmark itself)
 #include "BenchSupport.h"
+#include "common/QuillError.h"
 #include "files/FileCommands.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
@@ -14,7 +15,6 @@
 #include "print/report/ReportPreviewDialog.h"
 #include "print/report/ReportPrinting.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
 #include "shell/cMain.h"
 
 #include <QApplication>
@@ -227,11 +227,9 @@ void reportSeries(const QString &layout)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int, char **)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const QStringList args = QCoreApplication::arguments();
     if (args.size() > 3 && args.at(1) == u"--child"_s)
         return child(args.at(2), args.at(3).toInt(),
                      args.size() > 4 ? args.at(4) : defaultLayout());
@@ -240,3 +238,5 @@ int main(int argc, char **argv)
     reportSeries(QFileInfo(args.size() > 1 ? args.at(1) : defaultLayout()).absoluteFilePath());
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain};

@@ -6,13 +6,13 @@
 //   bench_print [layout file] [runs] [keep PDF as]
 //   bench_print --memory N [layout file]      one memory measurement (used by the benchmark)
 #include "BenchSupport.h"
+#include "common/Prompter.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/PdfReportOutput.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/Prompter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -177,11 +177,9 @@ void memorySeries(const QString &layout)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int, char **)
 {
-    useOffscreenUnlessSet();
-    QApplication app(argc, argv);
-    QStringList args = app.arguments();
+    QStringList args = QCoreApplication::arguments();
     if (args.size() > 2 && args.at(1) == u"--memory"_s)
         return memoryChild(args.at(2).toInt(), args.size() > 3 ? args.at(3) : defaultLayout());
     const QString layout = args.size() > 1 ? args.at(1) : defaultLayout();
@@ -224,3 +222,5 @@ int main(int argc, char **argv)
     memorySeries(QFileInfo(layout).absoluteFilePath());
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain};

@@ -3,11 +3,11 @@
 // the list model's resets during the Adds and Deletes (there must be none) and, for comparison,
 // times rebuilding the whole model for the same append.
 #include "BenchSupport.h"
+#include "common/Prompter.h"
 #include "resources/DeleteSequence.h"
 #include "resources/ResourceChecks.h"
 #include "resources/VesselsRoles.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/Prompter.h"
 #include "shell/cMain.h"
 
 #include <QApplication>
@@ -117,9 +117,8 @@ void measure(TMainForm &form, int count)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int, char **)
 {
-    QApplication app(argc, argv);
     QTemporaryDir dir; // the settings file stays out of the working folder
     QDir::setCurrent(dir.path());
     TMainForm form;
@@ -132,3 +131,5 @@ int main(int argc, char **argv)
         measure(form, count);
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain};

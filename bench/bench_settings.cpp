@@ -1,8 +1,8 @@
 // Times loading and storing the sixteen configuration keys of the settings file through the real
 // window, against the floor of one read and one safe replacing write of the same file.
 #include "BenchSupport.h"
-#include "shell/Configuration.h"
 #include "shell/cMain.h"
+#include "shell/settings/SettingsFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,20 +35,21 @@ void writeOnce(const QString &path, const QByteArray &content)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int, char **)
 {
-    QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString start = QDir::currentPath();
     QDir::setCurrent(dir.path());
     {
         TMainForm form;
-        storeConfiguration(&form);
+        SettingsFile file;
+        file.store(form.configuration());
         const QString path = dir.filePath(u"quillmark.ini"_s);
         const QByteArray content = readOnce(path);
         const int runs = 51;
-        const double load = medianMs(runs, [&] { loadConfiguration(&form); });
-        const double store = medianMs(runs, [&] { storeConfiguration(&form); });
+        const double load =
+            medianMs(runs, [&] { form.showConfiguration(*file.load().configuration); });
+        const double store = medianMs(runs, [&] { file.store(form.configuration()); });
         const double read = medianMs(runs, [&] { readOnce(path); });
         const double write = medianMs(runs, [&] { writeOnce(path, content); });
         std::printf("settings load (16 keys):  median %.3f ms; baseline one read %.3f ms\n", load,
@@ -59,3 +60,5 @@ int main(int argc, char **argv)
     QDir::setCurrent(start);
     return 0;
 }
+
+const Benchmark benchmark{benchmarkMain};

@@ -13,6 +13,7 @@
 //       KIND is main, bare, text, obvious or lean
 //   bench_startup --child KIND --grab STEM        pictures of the window's pages, STEM-N.png
 
+#include "BenchSupport.h"
 #include "StartupWindows.h"
 #include "shell/cMain.h"
 
@@ -335,11 +336,9 @@ QSize parseSize(const QString &text)
 
 } // namespace
 
-int main(int argc, char **argv)
+static int benchmarkMain(int argc, char **argv)
 {
     sinceMain.start();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -361,3 +360,5 @@ int main(int argc, char **argv)
     return runChild(argc, argv, parser.value(child), parseSize(parser.value(size)),
                     parser.isSet(exitAtFrame), parser.value(grab));
 }
+
+const Benchmark benchmark{benchmarkMain, true};

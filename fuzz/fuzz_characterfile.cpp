@@ -1,7 +1,7 @@
 // The character file reader on any bytes: it either raises the conversion error for the type line
 // or gives a character that the writer writes and the reader reads back unchanged.
+#include "common/QuillError.h"
 #include "files/CharacterFile.h"
-#include "sheet/QuillError.h"
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 // must read back as stored, and every other line must stand as it was, byte for byte. Only the
 // key's own line changes; a missing key adds its line (and its section, and blank lines to
 // separate it), and a last line without a line end may gain one.
-#include "shell/ProfileFile.h"
-#include "shell/ProfileText.h"
+#include "shell/settings/ProfileFile.h"
+#include "shell/settings/ProfileText.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // A layout file of any content, loaded and then drawn page by page: whatever the loader accepts,
 // the renderer must draw without crashing, hanging or running out of memory. The pages are
 // drawn onto a small picture of low resolution so that each run stays quick.
+#include "common/QuillError.h"
 #include "print/report/LayoutReader.h"
 #include "print/report/ReportRenderer.h"
-#include "sheet/QuillError.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
+#include "cli/CommandLine.h"
+#include "cli/PdfCommand.h"
+#include "common/QuotedValue.h"
 #include "files/BrokenPipes.h"
-#include "sheet/QuotedValue.h"
-#include "shell/CommandLine.h"
 #include "shell/HelpWindow.h"
-#include "shell/PdfCommand.h"
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
 

@@ -1,8 +1,8 @@
 #include "files/CharacterFile.h"
 
+#include "common/QuillError.h"
+#include "common/QuotedValue.h"
 #include "sheet/IntText.h"
-#include "sheet/QuillError.h"
-#include "sheet/QuotedValue.h"
 
 #include <QStringDecoder>
 #include <algorithm>

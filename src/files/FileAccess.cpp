@@ -1,8 +1,8 @@
 #include "files/FileAccess.h"
 
+#include "common/OutsideFile.h"
+#include "common/QuillError.h"
 #include "files/IoError.h"
-#include "files/OutsideFile.h"
-#include "sheet/QuillError.h"
 
 #include <QFile>
 #include <QFileInfo>

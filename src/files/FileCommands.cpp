@@ -1,10 +1,10 @@
 #include "files/FileCommands.h"
 
+#include "common/Prompter.h"
+#include "common/QuillError.h"
 #include "files/CharacterFile.h"
 #include "files/FileAccess.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/Prompter.h"
-#include "sheet/QuillError.h"
 
 #include <QLocale>
 

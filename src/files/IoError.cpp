@@ -1,6 +1,6 @@
 #include "files/IoError.h"
 
-#include "sheet/QuillError.h"
+#include "common/QuillError.h"
 
 #include <QDir>
 #include <QFileInfo>

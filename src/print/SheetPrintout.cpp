@@ -1,9 +1,9 @@
 #include "print/SheetPrintout.h"
 
+#include "common/Prompter.h"
+#include "common/QuillError.h"
+#include "common/ReportEngine.h"
 #include "print/PrintTexts.h"
-#include "print/ReportEngine.h"
-#include "sheet/Prompter.h"
-#include "sheet/QuillError.h"
 
 #include <QDir>
 #include <QFileInfo>

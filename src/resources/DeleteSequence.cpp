@@ -1,12 +1,12 @@
 #include "resources/DeleteSequence.h"
 
+#include "common/Prompter.h"
 #include "resources/DistinctionsAttunements.h"
 #include "resources/PointPool.h"
 #include "resources/ResourceChecks.h"
 #include "resources/ResourceKinds.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
-#include "sheet/Prompter.h"
 
 #include <optional>
 

@@ -1,10 +1,10 @@
 #include "resources/DistinctionsAttunements.h"
 
+#include "common/Prompter.h"
 #include "resources/PointPool.h"
 #include "resources/ResourceChecks.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
-#include "sheet/Prompter.h"
 #include "sheet/TypeGuard.h"
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,6 @@
 #include "resources/ResourceChecks.h"
 
-#include "sheet/Prompter.h"
+#include "common/Prompter.h"
 
 #include <algorithm>
 

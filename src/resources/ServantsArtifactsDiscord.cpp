@@ -1,9 +1,9 @@
 #include "resources/ServantsArtifactsDiscord.h"
 
+#include "common/Prompter.h"
 #include "resources/PointPool.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
-#include "sheet/Prompter.h"
 #include "sheet/TypeGuard.h"
 
 #include <optional>

@@ -1,8 +1,8 @@
 #include "sheet/Bonuses.h"
 
+#include "common/Prompter.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
-#include "sheet/Prompter.h"
 
 using namespace Qt::StringLiterals;
 

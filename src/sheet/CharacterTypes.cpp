@@ -1,7 +1,7 @@
 #include "sheet/CharacterTypes.h"
 
+#include "common/Prompter.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/Prompter.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "sheet/Forces.h"
 
+#include "common/Prompter.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
-#include "sheet/Prompter.h"
 #include "sheet/TypeGuard.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "sheet/IntText.h"
 
-#include "sheet/QuillError.h"
-#include "sheet/QuotedValue.h"
+#include "common/QuillError.h"
+#include "common/QuotedValue.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #include "sheet/TypeGuard.h"
 
+#include "common/Prompter.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/Prompter.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,6 @@
 #include "shell/QuillPrompter.h"
 
+#include "common/ErrorText.h"
 #include "shell/AppTitle.h"
 
 #include <QAbstractItemView>
@@ -45,13 +46,6 @@ bool QuillPrompter::confirm(const QString &text)
 {
     return runBox(m_window, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No,
                   QMessageBox::Yes) == QMessageBox::Yes;
-}
-
-QString QuillPrompter::errorText(const QString &message)
-{
-    if (!message.isEmpty() && message.back().unicode() > u'.')
-        return message + u'.';
-    return message;
 }
 
 void QuillPrompter::showError(const QString &text)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/Prompter.h"
+#include "common/Prompter.h"
 
 class QFileDialog;
 class QWidget;
@@ -25,10 +25,8 @@ public:
     // The PDF file dialog offers this character's name plus ".pdf" in the current folder.
     void offerPdfFor(const QString &characterName) { m_pdfCharacter = characterName; }
 
-    // The general error handler's box: stop icon, OK, the text with a "." appended when its last
-    // character sorts after ".".
+    // The general error handler's box: stop icon, OK, the text as errorText() gives it.
     void showError(const QString &text);
-    static QString errorText(const QString &message);
 
 private:
     QFileDialog *dialog(const QString &name, bool save);

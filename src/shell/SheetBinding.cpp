@@ -2,10 +2,10 @@
 
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
-#include "shell/ResourceWidgets.h"
-#include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
 #include "shell/cMain.h"
+#include "shell/layout/ResourceWidgets.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "shell/widgets/TUpDown.h"
 
 #include <QApplication>
 #include <QComboBox>

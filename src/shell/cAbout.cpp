@@ -1,7 +1,7 @@
 #include "shell/cAbout.h"
 
-#include "shell/LayoutKit.h"
-#include "shell/ProgramPicture.h"
+#include "shell/layout/LayoutKit.h"
+#include "shell/widgets/ProgramPicture.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,21 +1,20 @@
 #include "shell/cMain.h"
 
+#include "common/QuillError.h"
 #include "resources/ResourceKinds.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
-#include "shell/Configuration.h"
-#include "shell/DeleteKeyFilter.h"
-#include "shell/FileDrop.h"
-#include "shell/KeyboardWalk.h"
-#include "shell/MainLayout.h"
-#include "shell/MouseDownFilter.h"
-#include "shell/PromptSelection.h"
 #include "shell/QuillPrompter.h"
-#include "shell/ReadWhole.h"
 #include "shell/SheetBinding.h"
-#include "shell/StartFolder.h"
-#include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
+#include "shell/layout/MainLayout.h"
+#include "shell/settings/StartFolder.h"
+#include "shell/widgets/DeleteKeyFilter.h"
+#include "shell/widgets/FileDrop.h"
+#include "shell/widgets/KeyboardWalk.h"
+#include "shell/widgets/MouseDownFilter.h"
+#include "shell/widgets/PromptSelection.h"
+#include "shell/widgets/ReadWhole.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "shell/widgets/TUpDown.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -250,12 +249,12 @@ void TMainForm::FormShow()
     main->setCurrentWidget(control<QWidget>(u"CharSheet"_s));
     auto *resources = control<QTabWidget>(u"ResourcesPageControl"_s);
     resources->setCurrentWidget(control<QWidget>(u"SongsTabSheet"_s));
-    loadConfiguration(this);
+    loadSettings();
 }
 
 void TMainForm::FormClose()
 {
-    storeConfiguration(this);
+    storeSettings();
 }
 
 void TMainForm::Exit1Click()

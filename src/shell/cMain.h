@@ -16,7 +16,8 @@
 // rule lives in this class.
 
 #include "sheet/CharacterTypes.h"
-#include "shell/ResourceWidgets.h"
+#include "shell/layout/ResourceWidgets.h"
+#include "shell/settings/SettingsFile.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -53,6 +54,10 @@ public:
     // The state of the check box named caption + "CheckBox" (exact, case-sensitive); off when
     // there is none.
     bool checkBoxByName(const QString &caption) const;
+
+    // The Configuration page's sixteen check boxes as a value, and back.
+    Configuration configuration() const;
+    void showConfiguration(const Configuration &configuration);
 
     // Opens a character file named outside the window (on the command line) as File > Open does
     // once its dialog has returned the name, except that the current folder stays as it is.
@@ -146,11 +151,15 @@ private:
     void deleteFrom(SheetList list, Qt::MouseButton button);
     // Shows or empties a resource page as its configuration check box says.
     void followCheckBox(SheetList list);
+    // The settings file, read at the first showing and stored at close.
+    void loadSettings();
+    void storeSettings();
     // The configuration's offer of the eight character types now.
     CharacterTypes::AllowedTypes allowedTypes() const;
 
     CharacterSheet *m_sheet;
     std::unique_ptr<QuillPrompter> m_prompter;
     ResourceWidgets m_resources;
+    SettingsFile m_settings;
     bool m_shown = false;
 };

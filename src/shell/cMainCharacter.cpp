@@ -2,8 +2,8 @@
 #include "sheet/CharacterTypes.h"
 #include "sheet/Forces.h"
 #include "sheet/SheetValues.h"
-#include "shell/TRadioGroup.h"
 #include "shell/cMain.h"
+#include "shell/widgets/TRadioGroup.h"
 
 #include <QLineEdit>
 

@@ -5,7 +5,7 @@
 #include "print/report/WindowReportOutput.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/QuillPrompter.h"
-#include "shell/StartFolder.h"
+#include "shell/settings/StartFolder.h"
 
 void TMainForm::Print1Click()
 {

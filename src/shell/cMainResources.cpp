@@ -5,7 +5,7 @@
 #include "resources/ResourceKinds.h"
 #include "resources/VesselsRoles.h"
 #include "sheet/CharacterSheet.h"
-#include "shell/TRadioGroup.h"
+#include "shell/widgets/TRadioGroup.h"
 
 #include <QItemSelectionModel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "shell/cSplash.h"
 
-#include "shell/ProgramPicture.h"
+#include "shell/widgets/ProgramPicture.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

@@ -2,13 +2,13 @@
 // writer, a socket, a file far larger than any character. Each is refused at once with a message
 // that names the file and says why, and the sheet stays as it was. Every row runs under a
 // watchdog, so a read that blocks or runs away ends the program instead of hanging the suite.
+#include "common/OutsideFile.h"
+#include "common/QuillError.h"
 #include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
-#include "files/OutsideFile.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
 #include "support/RecordingPrompter.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // which the disk fills, Save either writes the whole new file or reports "Disk full" and leaves
 // the old file and the folder exactly as they were. A file-size limit stands in for the full
 // disk, since it stops root too.
+#include "common/QuillError.h"
 #include "files/FileAccess.h"
-#include "sheet/QuillError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
+#include "common/QuillError.h"
 #include "files/CharacterFile.h"
 #include "files/SheetSamples.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
+#include "common/QuillError.h"
 #include "files/FileCommands.h"
 #include "files/InChild.h"
 #include "files/SheetSamples.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
 #include "support/ErrorOf.h"
 #include "support/RecordingPrompter.h"
 

@@ -1,11 +1,11 @@
 // What assistive technology hears for the window's controls: every control has a name, the names
 // come from the labels that stand for the controls, and the pictures carry a description.
 
-#include "shell/ProgramPicture.h"
-#include "shell/TUpDown.h"
 #include "shell/cAbout.h"
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
+#include "shell/widgets/ProgramPicture.h"
+#include "shell/widgets/TUpDown.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -5,8 +5,8 @@
 #include "gui/FileDialogAnswers.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/HelpWindow.h"
-#include "shell/TUpDown.h"
 #include "shell/cMain.h"
+#include "shell/widgets/TUpDown.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
 

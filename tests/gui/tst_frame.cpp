@@ -3,11 +3,12 @@
 
 #include "shell/AppTitle.h"
 #include "shell/HelpWindow.h"
-#include "shell/LayoutKit.h"
 #include "shell/QuillPrompter.h"
 #include "shell/cAbout.h"
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
+#include "shell/layout/LayoutKit.h"
+#include "shell/widgets/Artwork.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
 
@@ -183,7 +184,7 @@ void FrameTest::renderedArtworkHasItsSize()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    const QImage image = LayoutKit::readPng(path);
+    const QImage image = Artwork::readPng(path);
     QCOMPARE(image.size(), size);
     // Drawn on a transparent ground: a corner of a button image shows the button through it.
     if (size.width() <= 32 && !path.contains(u"icon"_s))
@@ -192,9 +193,9 @@ void FrameTest::renderedArtworkHasItsSize()
 
 void FrameTest::missingArtworkReadsAsNothing()
 {
-    QVERIFY(LayoutKit::readPng(u":/images/no-such-image.png"_s).isNull());
+    QVERIFY(Artwork::readPng(u":/images/no-such-image.png"_s).isNull());
     // An SVG is not read as PNG.
-    QVERIFY(LayoutKit::readPng(u":/images/arrow-up.svg"_s).isNull());
+    QVERIFY(Artwork::readPng(u":/images/arrow-up.svg"_s).isNull());
     QIcon icon;
     LayoutKit::addPng(icon, u"no-such-image"_s);
     QVERIFY(icon.isNull());

@@ -3,9 +3,9 @@
 
 #include "sheet/CharacterSheet.h"
 #include "sheet/SheetValues.h"
-#include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
 #include "shell/cMain.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "shell/widgets/TUpDown.h"
 #include "support/TemporaryCurrentFolder.h"
 
 #include <QAction>

@@ -7,9 +7,9 @@
 #include "gui/FileDialogAnswers.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
-#include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
 #include "shell/cMain.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "shell/widgets/TUpDown.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
 

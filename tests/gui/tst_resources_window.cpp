@@ -1,7 +1,7 @@
 #include "sheet/CharacterSheet.h"
-#include "shell/TRadioGroup.h"
-#include "shell/TUpDown.h"
 #include "shell/cMain.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "shell/widgets/TUpDown.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
 

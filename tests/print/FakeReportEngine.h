@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/ReportEngine.h"
-#include "sheet/QuillError.h"
+#include "common/QuillError.h"
+#include "common/ReportEngine.h"
 
 #include <QHash>
 #include <QStringList>

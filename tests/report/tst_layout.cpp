@@ -1,3 +1,4 @@
+#include "common/QuillError.h"
 #include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
 #include "print/report/LayoutImages.h"
@@ -5,7 +6,6 @@
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/ReportOutput.h"
 #include "report/LayoutFiles.h"
-#include "sheet/QuillError.h"
 #include "support/ErrorOf.h"
 
 #include <QImage>

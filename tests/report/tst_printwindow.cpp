@@ -142,7 +142,8 @@ private:
     QTemporaryDir m_b;
     std::unique_ptr<TMainForm> m_form;
     QString m_startFolder;
-    int m_showAfter = -1;
+    // The program's own delay before the status window shows.
+    int m_showAfter = 0;
 };
 
 void TestPrintWindow::init()
@@ -153,14 +154,16 @@ void TestPrintWindow::init()
     QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
                         inA(u"qmsheet.rav"_s)));
     QDir::setCurrent(m_a.path());
+    // A run slowed down by a busy machine would show the status window in a test that does not
+    // expect it; only the tests of that window let it show.
+    m_showAfter = ReportStatusWindow::setShowAfter(24 * 60 * 60 * 1000);
     m_form = std::make_unique<TMainForm>();
     m_form->show();
 }
 
 void TestPrintWindow::cleanup()
 {
-    if (m_showAfter >= 0)
-        ReportStatusWindow::setShowAfter(std::exchange(m_showAfter, -1));
+    ReportStatusWindow::setShowAfter(m_showAfter);
     m_form.reset();
     for (QWidget *widget : QApplication::topLevelWidgets())
         widget->close();
@@ -338,6 +341,7 @@ void TestPrintWindow::previewPagesThroughEveryPage()
 // A long run shows "Report Status"; its Cancel stops the run and no PDF file is left.
 void TestPrintWindow::cancelInTheStatusWindowLeavesNoFile()
 {
+    ReportStatusWindow::setShowAfter(m_showAfter);
     m_form->sheet().setItems(SheetList::Skills, numbered(20000));
     ModalWatcher watcher;
     QString status;
@@ -366,7 +370,7 @@ void TestPrintWindow::cancelInThePreviewsStatusWindowClosesIt()
 {
     QFETCH(QString, target);
     m_form->sheet().setItems(SheetList::Skills, numbered(500));
-    m_showAfter = ReportStatusWindow::setShowAfter(0);
+    ReportStatusWindow::setShowAfter(0);
     ModalWatcher watcher;
     watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
     watcher.leave(u"ReportStatusWindow"_s);

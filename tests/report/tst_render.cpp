@@ -1,3 +1,4 @@
+#include "common/QuillError.h"
 #include "print/PrintTexts.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReader.h"
@@ -8,7 +9,6 @@
 #include "print/report/ReportRenderer.h"
 #include "report/LayoutFiles.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
 #include "support/RecordingPrompter.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/QuillError.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
 #include "support/ErrorOf.h"
 #include "support/RecordingPrompter.h"
 

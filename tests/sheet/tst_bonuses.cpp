@@ -1,7 +1,7 @@
 #include "SheetHelpers.h"
+#include "common/QuillError.h"
 #include "sheet/Bonuses.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
 #include "support/RecordingPrompter.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
+#include "common/QuillError.h"
 #include "sheet/CharacterSheet.h"
-#include "sheet/QuillError.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

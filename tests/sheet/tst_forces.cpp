@@ -1,7 +1,7 @@
 #include "SheetHelpers.h"
+#include "common/QuillError.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/Forces.h"
-#include "sheet/QuillError.h"
 #include "sheet/TypeGuard.h"
 #include "support/RecordingPrompter.h"
 

@@ -1,5 +1,5 @@
+#include "common/QuillError.h"
 #include "sheet/IntText.h"
-#include "sheet/QuillError.h"
 
 #include <QTest>
 #include <limits>

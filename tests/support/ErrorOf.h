@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/QuillError.h"
+#include "common/QuillError.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/Prompter.h"
+#include "common/Prompter.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,7 +1,7 @@
 #include "print/report/LayoutImages.h"
 
-#include "files/OutsideFile.h"
-#include "sheet/QuotedValue.h"
+#include "common/OutsideFile.h"
+#include "common/QuotedValue.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,10 +1,10 @@
 #include "print/report/LayoutReader.h"
 
-#include "files/OutsideFile.h"
+#include "common/OutsideFile.h"
+#include "common/QuillError.h"
+#include "common/QuotedValue.h"
 #include "print/report/LayoutImages.h"
 #include "print/report/LayoutValues.h"
-#include "sheet/QuillError.h"
-#include "sheet/QuotedValue.h"
 
 #include <QDir>
 #include <QFileInfo>

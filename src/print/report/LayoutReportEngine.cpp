@@ -1,8 +1,8 @@
 #include "print/report/LayoutReportEngine.h"
 
+#include "common/QuillError.h"
 #include "print/report/LayoutReader.h"
 #include "print/report/ReportOutput.h"
-#include "sheet/QuillError.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/ReportEngine.h"
+#include "common/ReportEngine.h"
 #include "print/report/ReportLayout.h"
 
 #include <optional>

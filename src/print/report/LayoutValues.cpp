@@ -1,6 +1,6 @@
 #include "print/report/LayoutValues.h"
 
-#include "sheet/QuotedValue.h"
+#include "common/QuotedValue.h"
 
 #include <QPageSize>
 

@@ -1,6 +1,6 @@
 #include "print/report/MemoFlow.h"
 
-#include "sheet/QuillError.h"
+#include "common/QuillError.h"
 
 #include <QFontMetricsF>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "print/report/ReportPages.h"
 
+#include "common/QuillError.h"
 #include "print/report/ReportLayout.h"
-#include "sheet/QuillError.h"
 
 #include <QLocale>
 #include <QPaintDevice>

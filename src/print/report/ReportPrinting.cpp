@@ -1,9 +1,9 @@
 #include "print/report/ReportPrinting.h"
 
+#include "common/QuillError.h"
 #include "print/report/ReportLayout.h"
 #include "print/report/ReportPages.h"
 #include "print/report/ReportRenderer.h"
-#include "sheet/QuillError.h"
 
 #include <QFileInfo>
 #include <QPageLayout>

@@ -1,12 +1,12 @@
 #include "print/report/WindowReportOutput.h"
 
+#include "common/Prompter.h"
+#include "common/QuillError.h"
 #include "print/report/ReportLayout.h"
 #include "print/report/ReportPreviewDialog.h"
 #include "print/report/ReportPrinting.h"
 #include "print/report/ReportSetupDialog.h"
 #include "print/report/ReportStatusWindow.h"
-#include "sheet/Prompter.h"
-#include "sheet/QuillError.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

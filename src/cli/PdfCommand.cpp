@@ -1,0 +1,158 @@
+#include "cli/PdfCommand.h"
+
+#include "cli/CommandLine.h"
+#include "cli/ConsolePrompter.h"
+#include "common/QuillError.h"
+#include "common/QuotedValue.h"
+#include "files/FileCommands.h"
+#include "print/PrintTexts.h"
+#include "print/SheetPrintout.h"
+#include "print/report/LayoutReportEngine.h"
+#include "print/report/PdfReportOutput.h"
+#include "sheet/CharacterSheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace PdfCommand {
+namespace {
+
+QString pdfNameFor(const QString &character)
+{
+    QString name = QFileInfo(character).fileName();
+    if (name.size() > 4 && name.endsWith(u".qmc"_s, Qt::CaseInsensitive))
+        name.chop(4);
+    return name + u".pdf"_s;
+}
+
+// Names the same file the same way, also through "..", a link or a second name in the folder.
+QString identity(const QString &name)
+{
+    const QFileInfo info(name);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+QString layoutPath(const CommandLine::Request &request)
+{
+    if (request.layout.isEmpty())
+        return PrintTexts::layoutPath(SheetPrintout::currentFolder());
+    return QFileInfo(request.layout).absoluteFilePath();
+}
+
+// A regular file, reached directly or through a link, that does not start as a PDF does: a
+// character file, a layout, anything a user meant to keep. One that cannot be opened to tell is
+// kept as well. A new name is free, and what is not a regular file is refused by the writer.
+bool holdsSomethingElse(const QString &pdf)
+{
+    const QByteArray path = QFile::encodeName(pdf);
+    struct stat st = {};
+    if (::stat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    char start[5] = {};
+    ssize_t n = 0;
+    do
+        n = ::read(fd, start, sizeof start);
+    while (n < 0 && errno == EINTR);
+    ::close(fd);
+    return n != ssize_t(sizeof start) || std::memcmp(start, "%PDF-", sizeof start) != 0;
+}
+
+// The window offers every type when no settings file turns one off, and --pdf reads none.
+CharacterTypes::AllowedTypes everyType()
+{
+    CharacterTypes::AllowedTypes allowed{};
+    allowed.fill(true);
+    return allowed;
+}
+
+bool printOne(const Job &job, const QString &layout, ConsolePrompter &prompter)
+{
+    try {
+        CharacterSheet sheet;
+        FileCommands::load(sheet, job.character, everyType(), prompter);
+        PdfReportOutput output(job.pdf);
+        LayoutReportEngine engine(output);
+        const int before = prompter.messages();
+        SheetPrintout::printWithLayout(sheet, engine, prompter, layout);
+        if (output.runs() == 1)
+            return true;
+        if (prompter.messages() == before)
+            prompter.inform(u"the layout printed nothing; %1 was not written."_s.arg(job.pdf));
+    } catch (const QuillError &error) {
+        prompter.error(error.message());
+    } catch (const std::exception &error) {
+        prompter.error(QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+void showProgress(int done, qsizetype total, const QString &character)
+{
+    std::fprintf(stderr, "quillmark: %d of %lld: %s\n", done, static_cast<long long>(total),
+                 QuotedValue::escapeControls(character).toLocal8Bit().constData());
+}
+
+} // namespace
+
+QList<Job> plan(const CommandLine::Request &request)
+{
+    QSet<QString> characters;
+    for (const QString &character : request.files)
+        characters.insert(identity(character));
+    QSet<QString> pdfs;
+    QList<Job> jobs;
+    for (const QString &character : request.files) {
+        Job job{character,
+                request.pdfIntoFolder ? QDir(request.pdf).filePath(pdfNameFor(character))
+                                      : request.pdf,
+                {}};
+        const QString pdf = identity(job.pdf);
+        if (characters.contains(pdf))
+            job.refusal =
+                u"its PDF %1 would replace a character file; nothing was written."_s.arg(job.pdf);
+        else if (pdfs.contains(pdf))
+            job.refusal = u"its PDF %1 is also the PDF of an earlier file; nothing was "
+                          u"written."_s.arg(job.pdf);
+        else if (holdsSomethingElse(job.pdf))
+            job.refusal = u"%1 exists and is not a PDF; it was left as it is."_s.arg(job.pdf);
+        pdfs.insert(pdf);
+        jobs.append(job);
+    }
+    return jobs;
+}
+
+int run(const CommandLine::Request &request)
+{
+    const QList<Job> jobs = plan(request);
+    const QString layout = layoutPath(request);
+    const bool progress = jobs.size() > 1 && ::isatty(STDERR_FILENO);
+    ConsolePrompter prompter;
+    int failed = 0;
+    for (int i = 0; i < jobs.size(); ++i) {
+        const Job &job = jobs.at(i);
+        if (progress)
+            showProgress(i + 1, jobs.size(), job.character);
+        prompter.setFile(job.character);
+        const bool written = job.refusal.isEmpty() && printOne(job, layout, prompter);
+        if (!job.refusal.isEmpty())
+            prompter.inform(job.refusal);
+        failed += written ? 0 : 1;
+    }
+    return failed == 0 ? 0 : 1;
+}
+
+} // namespace PdfCommand

@@ -1,8 +1,0 @@
-#pragma once
-
-class TMainForm;
-struct ResourceWidgets;
-
-// Builds every control, page, label, group and menu item of the main window with its name, size,
-// position, font and starting value, and hands back the resource kinds' controls. Runs no handler.
-void buildMainWindow(TMainForm *form, ResourceWidgets &resources);

@@ -1,0 +1,49 @@
+#include "shell/layout/LayoutParts.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    // The open menu speaks its caption without the access key's marker.
+    menu->setAccessibleName(QString(caption).remove(u'&'));
+    return menu;
+}
+
+void addItem(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(name);
+    item->setIconVisibleInMenu(false);
+}
+
+} // namespace
+
+void buildMenuBar(QMainWindow *form)
+{
+    QMenuBar *bar = form->menuBar();
+    bar->setObjectName(u"MainMenu"_s);
+    // Kept inside the window on every desktop, so the window's size is the same everywhere.
+    bar->setNativeMenuBar(false);
+    bar->setAccessibleName(u"Menu bar"_s);
+
+    QMenu *file = addMenu(bar, u"File1"_s, u"&File"_s);
+    addItem(file, u"New1"_s, u"&New"_s);
+    addItem(file, u"Open1"_s, u"&Open"_s);
+    addItem(file, u"Save1"_s, u"&Save"_s);
+    addItem(file, u"Print1"_s, u"&Print"_s);
+    file->addSeparator();
+    addItem(file, u"Exit1"_s, u"E&xit"_s);
+
+    QMenu *help = addMenu(bar, u"Help1"_s, u"&Help"_s);
+    addItem(help, u"HelpTopics1"_s, u"Help &Topics"_s);
+    help->addSeparator();
+    addItem(help, u"About1"_s, u"&About"_s);
+}

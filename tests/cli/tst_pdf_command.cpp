@@ -1,0 +1,172 @@
+// quillmark --pdf behind its command line: the PDF file each character file goes to, and a sheet
+// identical in text and pages to the one File > Print writes into a PDF file.
+#include "cli/CommandLine.h"
+#include "cli/PdfCommand.h"
+#include "files/SheetSamples.h"
+#include "gui/FileDialogAnswers.h"
+#include "shell/cMain.h"
+#include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The text of every page, each page ended by a form feed.
+QString pdfText(const QString &pdf)
+{
+    QProcess tool;
+    tool.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return u"pdftotext failed on "_s + pdf;
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestPdfCommand : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void plan_data();
+    void plan();
+    void whatOutMayReplace_data();
+    void whatOutMayReplace();
+    void sameSheetAsFilePrint();
+
+private:
+    TemporaryCurrentFolder m_folder;
+};
+
+void TestPdfCommand::init()
+{
+    QVERIFY(m_folder.enter());
+}
+
+void TestPdfCommand::cleanup()
+{
+    m_folder.leave();
+}
+
+void TestPdfCommand::plan_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QStringList>("pdfs");
+    QTest::addColumn<QStringList>("refusals");
+    const QString earlier = u"its PDF out/hero.pdf is also the PDF of an earlier file; nothing "
+                            u"was written."_s;
+    QTest::newRow("names in a folder")
+        << QStringList{u"a/hero.qmc"_s, u"notes.txt"_s, u"b/Loud.QMC"_s, u".qmc"_s} << u"out"_s
+        << QStringList{u"out/hero.pdf"_s, u"out/notes.txt.pdf"_s, u"out/Loud.pdf"_s,
+                       u"out/.qmc.pdf"_s}
+        << QStringList{QString(), QString(), QString(), QString()};
+    QTest::newRow("two files of one name")
+        << QStringList{u"a/hero.qmc"_s, u"b/hero.qmc"_s} << u"out"_s
+        << QStringList{u"out/hero.pdf"_s, u"out/hero.pdf"_s} << QStringList{QString(), earlier};
+    QTest::newRow("a PDF over another file's character file, named through a link")
+        << QStringList{u"hero.pdf"_s, u"hero.qmc"_s} << u"out"_s
+        << QStringList{u"out/hero.pdf.pdf"_s, u"out/hero.pdf"_s}
+        << QStringList{QString(), u"its PDF out/hero.pdf would replace a character file; "
+                                  u"nothing was written."_s};
+}
+
+void TestPdfCommand::plan()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, out);
+    QFETCH(QStringList, pdfs);
+    QFETCH(QStringList, refusals);
+    QVERIFY(QDir().mkdir(out));
+    // "hero.pdf" is the same file as "out/hero.pdf" through a link.
+    QVERIFY(QFile::link(u"out/hero.pdf"_s, u"hero.pdf"_s));
+    QVERIFY(writeFile(u"out/hero.pdf"_s, "%PDF-1.4\r\n"));
+    CommandLine::Request request{.files = files, .pdf = out, .pdfIntoFolder = true};
+    QStringList plannedPdfs, plannedRefusals;
+    for (const PdfCommand::Job &job : PdfCommand::plan(request)) {
+        plannedPdfs << job.pdf;
+        plannedRefusals << job.refusal;
+    }
+    QCOMPARE(plannedPdfs, pdfs);
+    QCOMPARE(plannedRefusals, refusals);
+}
+
+void TestPdfCommand::whatOutMayReplace_data()
+{
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<int>("status");
+    QTest::addRow("a character file") << u"other.qmc"_s << 1;
+    QTest::addRow("a link to a character file") << u"link.pdf"_s << 1;
+    QTest::addRow("the layout") << u"qmsheet.rav"_s << 1;
+    QTest::addRow("an older PDF") << u"older.pdf"_s << 0;
+}
+
+void TestPdfCommand::whatOutMayReplace()
+{
+    QFETCH(QString, out);
+    QFETCH(int, status);
+    QVERIFY(
+        QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"), u"qmsheet.rav"_s));
+    const QByteArray character = CharacterFileFormat::encode(fullCharacter());
+    QVERIFY(writeFile(u"hero.qmc"_s, character));
+    QVERIFY(writeFile(u"other.qmc"_s, character));
+    QVERIFY(QFile::link(u"other.qmc"_s, u"link.pdf"_s));
+    QVERIFY(writeFile(u"older.pdf"_s, "%PDF-1.4 older\n"));
+    QFile before(out);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    before.close();
+
+    const CommandLine::Request request{.files = {u"hero.qmc"_s}, .pdf = out};
+    QCOMPARE(PdfCommand::run(request), status);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray now = before.readAll();
+    QCOMPARE(now == old, status == 1);
+    QVERIFY(now.startsWith(status == 1 ? old : QByteArray("%PDF-")));
+    QCOMPARE(QFileInfo(u"link.pdf"_s).isSymLink(), true);
+}
+
+void TestPdfCommand::sameSheetAsFilePrint()
+{
+    QVERIFY(
+        QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"), u"qmsheet.rav"_s));
+    // Enough items for the lists to go on over continuation pages.
+    CharacterFile character = fullCharacter();
+    for (int i = 0; i < 120; ++i)
+        character.lists[2] << u"Song of Motion %1 ,Level:3"_s.arg(i);
+    QVERIFY(writeFile(u"hero.qmc"_s, CharacterFileFormat::encode(character)));
+    const QString byWindow = m_folder.filePath(u"window.pdf"_s);
+    {
+        TMainForm form;
+        form.show();
+        form.openCharacterFile(u"hero.qmc"_s);
+        ModalWatcher watcher;
+        watcher.onDialog(sendReportToFile);
+        watcher.onDialog(typeFileName(byWindow));
+        form.control<QAction>(u"Print1"_s)->trigger();
+        QVERIFY(!watcher.unexpected());
+        QVERIFY(watcher.seen().isEmpty());
+    }
+    QVERIFY(QDir().mkdir(u"out"_s));
+    const CommandLine::Request request{
+        .files = {u"hero.qmc"_s}, .pdf = u"out"_s, .pdfIntoFolder = true};
+    QCOMPARE(PdfCommand::run(request), 0);
+
+    const QString text = pdfText(u"out/hero.pdf"_s);
+    QVERIFY2(text.count(u'\f') >= 3, qPrintable(text));
+    QVERIFY(text.contains(u"Zoë Ångström"_s));
+    QVERIFY(text.contains(u"Song of Motion 119 ,Level:3"_s));
+    QCOMPARE(text, pdfText(byWindow));
+}
+
+QTEST_MAIN(TestPdfCommand)
+#include "tst_pdf_command.moc"
