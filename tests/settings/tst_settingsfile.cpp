@@ -16,7 +16,6 @@ class TestSettingsFile : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void missingFileIsCreatedWithEverythingOn();
     void keysReadIntoTheValue();
     void storeWritesTheValueAndKeepsOtherLines();
     void refusedFileIsToldAndNeverWritten();
@@ -52,18 +51,6 @@ void TestSettingsFile::writeSettings(const QByteArray &text) const
 {
     QFile file(m_dir->filePath(u"quillmark.ini"_s));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-}
-
-void TestSettingsFile::missingFileIsCreatedWithEverythingOn()
-{
-    SettingsFile file;
-    const SettingsFile::Loaded loaded = file.load();
-    QVERIFY(!loaded.configuration);
-    QVERIFY(loaded.message.isEmpty());
-    QCOMPARE(settings(), "[Character Types]\nAngel=1\nDemon=1\nOutcast=1\nRenegade=1\nSoldier=1\n"
-                         "Undead=1\nRemnant=1\nMundane=1\n\n[Resource Types]\nSongs=1\nSkills=1\n"
-                         "Vessels=1\nRoles=1\nArtifacts=1\nServants=1\nDiscords=1\n"
-                         "Distinctions=1\n");
 }
 
 void TestSettingsFile::keysReadIntoTheValue()
