@@ -1466,4 +1466,12 @@ Try &apos;%1 --help&apos; for more information.
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print without a display
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
