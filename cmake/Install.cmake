@@ -29,12 +29,17 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.quillmark.quillmark.desktop
 install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quillmark.xml)
 
-# The default layout and the help pages, when they are there; the globs are checked again at
-# every build so that a file added later is installed without a fresh configure.
-file(GLOB QUILLMARK_LAYOUT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/qmsheet.rav)
-install(FILES ${QUILLMARK_LAYOUT} DESTINATION ${QUILLMARK_DATA_DIR})
-file(GLOB QUILLMARK_HELP CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/help/*)
-install(FILES ${QUILLMARK_HELP} DESTINATION ${QUILLMARK_DATA_DIR}/help)
+# The default layout and the help pages, when they are there, each language's in a folder named
+# for the language (de/qmsheet.rav, help/de/); the globs are checked again at every build so
+# that a file added later is installed without a fresh configure.
+file(GLOB QUILLMARK_LAYOUTS CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/data
+     ${PROJECT_SOURCE_DIR}/data/qmsheet.rav ${PROJECT_SOURCE_DIR}/data/*/qmsheet.rav)
+file(GLOB_RECURSE QUILLMARK_HELP CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/data
+     ${PROJECT_SOURCE_DIR}/data/help/*)
+foreach(file IN LISTS QUILLMARK_LAYOUTS QUILLMARK_HELP)
+    get_filename_component(folder ${file} DIRECTORY)
+    install(FILES ${PROJECT_SOURCE_DIR}/data/${file} DESTINATION ${QUILLMARK_DATA_DIR}/${folder})
+endforeach()
 
 # The icon: the drawing itself for scalable use and a PNG rendered from it at each fixed size.
 file(GLOB QUILLMARK_ICON_SVG CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/images/quillmark-icon.svg)
