@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/PdfCommand.h"
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
 #include "files/BrokenPipes.h"
 #include "shell/HelpWindow.h"
 #include "shell/cMain.h"
@@ -65,7 +66,18 @@ int printToPdf(char *argv[], const CommandLine::Request &request)
     startingPlatform = true;
     QApplication app(qtArgc, argv);
     startingPlatform = false;
+    Translations::install(Translations::desktopLanguage());
     return PdfCommand::run(request);
+}
+
+// Help, the version and mistakes are told in the desktop's language. Translations need an
+// application object; the one made here needs no display and ends with the program.
+int answerAtOnce(char *argv[], const QStringList &arguments)
+{
+    int qtArgc = 1;
+    QCoreApplication app(qtArgc, argv);
+    Translations::install(Translations::desktopLanguage());
+    return CommandLine::print(CommandLine::parse(arguments));
 }
 
 } // namespace
@@ -78,9 +90,10 @@ int main(int argc, char *argv[])
     // takes its own options (-stylesheet FILE, -platform NAME, -reverse ...) out of whatever it
     // is given, even after "--". It is given only the program's name, so that every argument
     // is the program's own and an option it does not know is refused like any other.
-    const CommandLine::Request request = CommandLine::parse(CommandLine::fromArgv(argc, argv));
+    const QStringList arguments = CommandLine::fromArgv(argc, argv);
+    const CommandLine::Request request = CommandLine::parse(arguments);
     if (request.exitStatus)
-        return CommandLine::print(request);
+        return answerAtOnce(argv, arguments);
     if (!request.pdf.isEmpty())
         return printToPdf(argv, request);
     qtHandler = qInstallMessageHandler(qtMessages);
@@ -88,6 +101,7 @@ int main(int argc, char *argv[])
     startingPlatform = true;
     QApplication app(qtArgc, argv);
     startingPlatform = false;
+    Translations::install(Translations::desktopLanguage());
     auto splash = std::make_unique<TSplashForm>();
     splash->showPainted();
     setApplicationHelpFile(u"Quillgen.hlp"_s);

@@ -4,6 +4,7 @@
 #include "common/QuillError.h"
 #include "files/IoError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -13,6 +14,16 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FileAccess)
+};
+
+} // namespace
 
 namespace FileAccess {
 namespace {
@@ -38,11 +49,15 @@ int writeAll(int fd, QByteArrayView bytes)
 // neither is opened, so a save can neither block nor write half a character.
 [[noreturn]] void refuseSpecial(const QString &name, mode_t mode)
 {
-    const QString what = S_ISFIFO(mode)                   ? u"a named pipe, not"_s
-                         : S_ISCHR(mode) || S_ISBLK(mode) ? u"a device, not"_s
-                         : S_ISSOCK(mode)                 ? u"a socket, not"_s
-                                                          : u"not"_s;
-    throw QuillError(u"\"%1\" is %2 a regular file; the character was not saved"_s.arg(name, what));
+    const QString text =
+        S_ISFIFO(mode) ? Text::tr("\"%1\" is a named pipe, not a regular file; the character was "
+                                  "not saved")
+        : S_ISCHR(mode) || S_ISBLK(mode)
+            ? Text::tr("\"%1\" is a device, not a regular file; the character was not saved")
+        : S_ISSOCK(mode)
+            ? Text::tr("\"%1\" is a socket, not a regular file; the character was not saved")
+            : Text::tr("\"%1\" is not a regular file; the character was not saved");
+    throw QuillError(text.arg(name));
 }
 
 mode_t newFileMode()
@@ -95,7 +110,8 @@ QByteArray readAll(const QString &name)
     if (file.error)
         IoError::raiseErrno(file.error, Use::Read, name);
     if (!file.refusal.isEmpty())
-        throw QuillError(u"The character file \"%1\" cannot be read: %2"_s.arg(name, file.refusal));
+        throw QuillError(
+            Text::tr("The character file \"%1\" cannot be read: %2").arg(name, file.refusal));
     return std::move(file.bytes);
 }
 

@@ -2,13 +2,25 @@
 
 #include "common/Prompter.h"
 #include "common/QuillError.h"
+#include "common/Translations.h"
 #include "files/CharacterFile.h"
 #include "files/FileAccess.h"
 #include "sheet/CharacterSheet.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+};
+
+} // namespace
 
 namespace FileCommands {
 namespace {
@@ -32,31 +44,31 @@ void apply(CharacterSheet &sheet, const CharacterFile &file,
 
 QString tooManyItemsMessage(const QString &name)
 {
-    return u"The character file \"%1\" cannot be read: it holds more than %2 items"_s.arg(
-        name, QLocale(QLocale::English).toString(CharacterFileFormat::maximumItems));
+    return Text::tr("The character file \"%1\" cannot be read: it holds more than %2 items")
+        .arg(name, Translations::numberLocale().toString(CharacterFileFormat::maximumItems));
 }
 
 } // namespace
 
 QString clearQuestion()
 {
-    return u"This will clear all current work.  Are you sure?"_s;
+    return Text::tr("This will clear all current work.  Are you sure?");
 }
 
 QString noFileToOpenMessage()
 {
-    return u"You must select a character file."_s;
+    return Text::tr("You must select a character file.");
 }
 
 QString noFileNameMessage()
 {
-    return u"You must enter a file name."_s;
+    return Text::tr("You must enter a file name.");
 }
 
 QString endedEarlyMessage()
 {
-    return u"The character file ended before all of its lists were read. The character was "
-           u"loaded as far as the file goes; some lists may be incomplete."_s;
+    return Text::tr("The character file ended before all of its lists were read. The character "
+                    "was loaded as far as the file goes; some lists may be incomplete.");
 }
 
 void newCharacter(CharacterSheet &sheet, Prompter &prompter)

@@ -2,7 +2,19 @@
 
 #include "sheet/CharacterSheet.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PrintTexts)
+};
+
+} // namespace
 
 namespace PrintTexts {
 
@@ -39,7 +51,8 @@ QString layoutPath(const QString &currentFolder)
 
 QString choirBandLine(const CharacterSheet &sheet)
 {
-    return sheet.text(SheetValue::ChoirBand) + u" of "_s + sheet.text(SheetValue::Superior);
+    return Text::tr("%1 of %2")
+        .arg(sheet.text(SheetValue::ChoirBand), sheet.text(SheetValue::Superior));
 }
 
 QList<Field> textFields(const CharacterSheet &sheet)
@@ -66,11 +79,11 @@ QStringList firstColumnLines(const CharacterSheet &sheet)
 {
     return columnLines(sheet,
                        {
-                           {u"** Attunments **"_s,
+                           {Text::tr("** Attunments **"),
                             {SheetList::ChoirBandAttunements, SheetList::SuperiorAttunements}},
-                           {u"** Distinctions **"_s, {SheetList::Distinctions}},
-                           {u"** Songs **"_s, {SheetList::Songs}},
-                           {u"** Skills **"_s, {SheetList::Skills}},
+                           {Text::tr("** Distinctions **"), {SheetList::Distinctions}},
+                           {Text::tr("** Songs **"), {SheetList::Songs}},
+                           {Text::tr("** Skills **"), {SheetList::Skills}},
                        },
                        choirBandLine(sheet));
 }
@@ -78,11 +91,11 @@ QStringList firstColumnLines(const CharacterSheet &sheet)
 QStringList secondColumnLines(const CharacterSheet &sheet)
 {
     return columnLines(sheet, {
-                                  {u"** Vessels **"_s, {SheetList::Vessels}},
-                                  {u"** Roles **"_s, {SheetList::Roles}},
-                                  {u"** Servants **"_s, {SheetList::Servants}},
-                                  {u"** Artifacts **"_s, {SheetList::Artifacts}},
-                                  {u"** Discords **"_s, {SheetList::Discords}},
+                                  {Text::tr("** Vessels **"), {SheetList::Vessels}},
+                                  {Text::tr("** Roles **"), {SheetList::Roles}},
+                                  {Text::tr("** Servants **"), {SheetList::Servants}},
+                                  {Text::tr("** Artifacts **"), {SheetList::Artifacts}},
+                                  {Text::tr("** Discords **"), {SheetList::Discords}},
                               });
 }
 

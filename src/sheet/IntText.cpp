@@ -3,9 +3,20 @@
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(IntText)
+};
+
+} // namespace
 
 namespace IntText {
 namespace {
@@ -58,7 +69,7 @@ template <class View> std::optional<int> parseView(View text)
 int checked(qint64 value)
 {
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        throw QuillError(u"Integer overflow"_s);
+        throw QuillError(Text::tr("Integer overflow"));
     return static_cast<int>(value);
 }
 
@@ -76,7 +87,8 @@ std::optional<int> parse(QLatin1StringView text)
 
 QString notAnInteger(QStringView text, qsizetype length)
 {
-    return QuotedValue::quote(text, u"'", u"'", length) + u" is not a valid integer value"_s;
+    return Text::tr("%1 is not a valid integer value")
+        .arg(QuotedValue::quote(text, u"'", u"'", length));
 }
 
 int toInt(QStringView text)

@@ -5,12 +5,23 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(QuillPrompter)
+};
+
+} // namespace
 
 namespace {
 
@@ -63,7 +74,7 @@ QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
     d->setOption(QFileDialog::DontConfirmOverwrite);
     d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d->setFileMode(QFileDialog::AnyFile);
-    d->setNameFilter(u"Vestrine Characters (*.qmc)"_s);
+    d->setNameFilter(Text::tr("Vestrine Characters (*.qmc)"));
     d->setSizeGripEnabled(true);
     if (!m_offered.isEmpty())
         d->selectFile(m_offered);
@@ -110,12 +121,12 @@ QString QuillPrompter::saveFileName()
 // is still looked up where it was.
 QString QuillPrompter::pdfFileName()
 {
-    QFileDialog d(m_window, u"Save the Report as PDF"_s);
+    QFileDialog d(m_window, Text::tr("Save the Report as PDF"));
     d.setObjectName(u"ReportFileDialog"_s);
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
-    d.setNameFilter(u"PDF documents (*.pdf)"_s);
+    d.setNameFilter(Text::tr("PDF documents (*.pdf)"));
     d.setDefaultSuffix(u"pdf"_s);
     d.selectFile(QDir::current().filePath(pdfNameFor(m_pdfCharacter)));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())

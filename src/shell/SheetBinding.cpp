@@ -19,25 +19,30 @@ namespace {
 
 void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 {
-    edit->setText(sheet.text(value));
-    QObject::connect(edit, &QLineEdit::textChanged, &sheet,
-                     [&sheet, value](const QString &text) { sheet.setText(value, text); });
+    edit->setText(SheetNames::shownText(value, sheet.text(value)));
+    QObject::connect(edit, &QLineEdit::textChanged, &sheet, [&sheet, value](const QString &text) {
+        sheet.setText(value, SheetNames::storedText(value, text));
+    });
     QObject::connect(&sheet, &CharacterSheet::textChanged, edit,
                      [edit, value](SheetValue changed, const QString &text) {
-                         if (changed == value && edit->text() != text)
-                             edit->setText(text);
+                         const QString shown = SheetNames::shownText(value, text);
+                         if (changed == value && edit->text() != shown)
+                             edit->setText(shown);
                      });
 }
 
 void bindComboBox(QComboBox *combo, CharacterSheet &sheet, SheetValue value)
 {
-    combo->setEditText(sheet.text(value));
+    combo->setEditText(SheetNames::shownText(value, sheet.text(value)));
     QObject::connect(combo, &QComboBox::editTextChanged, &sheet,
-                     [&sheet, value](const QString &text) { sheet.setText(value, text); });
+                     [&sheet, value](const QString &text) {
+                         sheet.setText(value, SheetNames::storedText(value, text));
+                     });
     QObject::connect(&sheet, &CharacterSheet::textChanged, combo,
                      [combo, value](SheetValue changed, const QString &text) {
-                         if (changed == value && combo->currentText() != text)
-                             combo->setEditText(text);
+                         const QString shown = SheetNames::shownText(value, text);
+                         if (changed == value && combo->currentText() != shown)
+                             combo->setEditText(shown);
                      });
 }
 

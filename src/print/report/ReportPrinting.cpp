@@ -5,6 +5,7 @@
 #include "print/report/ReportPages.h"
 #include "print/report/ReportRenderer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -14,6 +15,16 @@
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportPrinting)
+};
+
+} // namespace
 
 namespace ReportPrinting {
 
@@ -33,7 +44,7 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
                                             const StatusReport &status)
 {
     return ReportPages::layOut(report, &device, [&status](int page) {
-        return !status || status(u"Generating page %1"_s.arg(page), page, 0);
+        return !status || status(Text::tr("Generating page %1").arg(page), page, 0);
     });
 }
 
@@ -51,7 +62,7 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
     device.setPageLayout(pageLayout(*flows->front().page));
     QPainter painter;
     if (!painter.begin(&device))
-        throw QuillError(u"The report cannot be written to %1"_s.arg(what));
+        throw QuillError(Text::tr("The report cannot be written to %1").arg(what));
     int number = 0;
     bool cancelled = false;
     for (const PageFlow &flow : *flows) {
@@ -64,7 +75,7 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
                 device.newPage();
             }
             ++number;
-            cancelled = status && !status(u"Printing page %1"_s.arg(number), number, pages);
+            cancelled = status && !status(Text::tr("Printing page %1").arg(number), number, pages);
             if (!cancelled)
                 ReportRenderer::renderPage(painter, flow, print, {number, pages});
         }
@@ -77,7 +88,7 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
         return false;
     }
     if (!painter.end())
-        throw QuillError(u"The report could not be finished on %1"_s.arg(what));
+        throw QuillError(Text::tr("The report could not be finished on %1").arg(what));
     return true;
 }
 
@@ -87,16 +98,17 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
     // write never leaves a broken file where a good one was.
     if (report.pages.isEmpty())
         return true;
-    const QString what = u"the file \"%1\""_s.arg(fileName);
+    const QString what = Text::tr("the file \"%1\"").arg(fileName);
     // The new file is renamed over the old one, which for a device or a named pipe (such as
     // /dev/null, where root may write) would put a plain file in its place.
     const QFileInfo existing(fileName);
     if (existing.exists() && !existing.isFile())
         throw QuillError(
-            u"The report cannot be written to %1: it is not a regular file"_s.arg(what));
+            Text::tr("The report cannot be written to %1: it is not a regular file").arg(what));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw QuillError(u"The report cannot be written to %1: %2"_s.arg(what, file.errorString()));
+        throw QuillError(
+            Text::tr("The report cannot be written to %1: %2").arg(what, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setTitle(QString::fromUtf16(jobTitle));
@@ -108,7 +120,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
     }
     if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
         throw QuillError(
-            u"The report could not be finished on %1: %2"_s.arg(what, file.errorString()));
+            Text::tr("The report could not be finished on %1: %2").arg(what, file.errorString()));
     return true;
 }
 

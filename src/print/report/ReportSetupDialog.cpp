@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -11,6 +12,16 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportSetupDialog)
+};
+
+} // namespace
 
 namespace {
 
@@ -26,7 +37,7 @@ ReportSetupDialog::ReportSetupDialog(PrinterSetup printerSetup, QWidget *parent)
     : QDialog(parent), m_printerSetup(std::move(printerSetup))
 {
     setObjectName(u"ReportSetupDialog"_s);
-    setWindowTitle(u"Report Setup"_s);
+    setWindowTitle(Text::tr("Report Setup"));
     auto *buttons = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
                           u"SetupButtons"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -39,10 +50,10 @@ ReportSetupDialog::ReportSetupDialog(PrinterSetup printerSetup, QWidget *parent)
 
 QWidget *ReportSetupDialog::destinationGroup()
 {
-    auto *group = new QGroupBox(u"Send the report to"_s);
-    m_preview = named(new QRadioButton(u"Pre&view"_s), u"PreviewRadioButton"_s);
-    m_printer = named(new QRadioButton(u"&Printer"_s), u"PrinterRadioButton"_s);
-    m_file = named(new QRadioButton(u"PDF &file"_s), u"FileRadioButton"_s);
+    auto *group = new QGroupBox(Text::tr("Send the report to"));
+    m_preview = named(new QRadioButton(Text::tr("Pre&view")), u"PreviewRadioButton"_s);
+    m_printer = named(new QRadioButton(Text::tr("&Printer")), u"PrinterRadioButton"_s);
+    m_file = named(new QRadioButton(Text::tr("PDF &file")), u"FileRadioButton"_s);
     m_preview->setChecked(true);
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(m_preview);
@@ -53,21 +64,21 @@ QWidget *ReportSetupDialog::destinationGroup()
 
 QWidget *ReportSetupDialog::printerGroup()
 {
-    auto *group = new QGroupBox(u"Printing"_s);
+    auto *group = new QGroupBox(Text::tr("Printing"));
     m_copies = named(new QSpinBox, u"CopiesSpinBox"_s);
     m_copies->setRange(1, 999);
-    m_collate = named(new QCheckBox(u"&Collate"_s), u"CollateCheckBox"_s);
+    m_collate = named(new QCheckBox(Text::tr("&Collate")), u"CollateCheckBox"_s);
     m_collate->setChecked(true);
     m_duplex = named(new QComboBox, u"DuplexComboBox"_s);
-    m_duplex->addItem(u"One-sided"_s, QPrinter::DuplexNone);
-    m_duplex->addItem(u"Two-sided, long edge"_s, QPrinter::DuplexLongSide);
-    m_duplex->addItem(u"Two-sided, short edge"_s, QPrinter::DuplexShortSide);
-    auto *setup = named(new QPushButton(u"Printer &setup..."_s), u"PrinterSetupButton"_s);
+    m_duplex->addItem(Text::tr("One-sided"), QPrinter::DuplexNone);
+    m_duplex->addItem(Text::tr("Two-sided, long edge"), QPrinter::DuplexLongSide);
+    m_duplex->addItem(Text::tr("Two-sided, short edge"), QPrinter::DuplexShortSide);
+    auto *setup = named(new QPushButton(Text::tr("Printer &setup...")), u"PrinterSetupButton"_s);
     connect(setup, &QPushButton::clicked, this, &ReportSetupDialog::runPrinterSetup);
     auto *layout = new QFormLayout(group);
-    layout->addRow(u"C&opies:"_s, m_copies);
+    layout->addRow(Text::tr("C&opies:"), m_copies);
     layout->addRow(QString(), m_collate);
-    layout->addRow(u"&Duplex:"_s, m_duplex);
+    layout->addRow(Text::tr("&Duplex:"), m_duplex);
     layout->addRow(QString(), setup);
     return group;
 }

@@ -8,10 +8,21 @@
 #include "print/report/ReportSetupDialog.h"
 #include "print/report/ReportStatusWindow.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowReportOutput)
+};
+
+} // namespace
 
 WindowReportOutput::WindowReportOutput(QWidget *parent, Prompter &prompter)
     : m_parent(parent), m_prompter(prompter)
@@ -84,13 +95,15 @@ void WindowReportOutput::preview(const LayoutReport &report)
 void WindowReportOutput::sendToPrinter(const LayoutReport &report)
 {
     if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty())
-        throw QuillError(u"There is no printer to print on; choose one under \"Printer setup\" "
-                         "or send the report to a PDF file"_s);
+        throw QuillError(
+            Text::tr("There is no printer to print on; choose one under \"Printer setup\" "
+                     "or send the report to a PDF file"));
     printer().setCopyCount(m_choice.copies);
     printer().setCollateCopies(m_choice.collate);
     printer().setDuplex(m_choice.duplex);
     ReportStatusWindow status(m_parent);
-    ReportPrinting::print(printer(), report, u"the printer \"%1\""_s.arg(printer().printerName()),
+    ReportPrinting::print(printer(), report,
+                          Text::tr("the printer \"%1\"").arg(printer().printerName()),
                           statusIn(status), true);
 }
 

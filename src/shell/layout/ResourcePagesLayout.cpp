@@ -49,7 +49,7 @@ QFrame *makePage(QTabWidget *pages, const ResourceKind &kind)
     auto *fill = new QVBoxLayout(page);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(bevel);
-    pages->addTab(page, kind.tab);
+    pages->addTab(page, kind.tabCaption);
     return bevel;
 }
 
@@ -63,7 +63,8 @@ QLineEdit *addEntry(QFrame *bevel, const ResourceKind &kind)
 
 TRadioGroup *addTypeGroup(QFrame *bevel, const ResourceKind &kind)
 {
-    auto *group = new TRadioGroup(kind.typeTitle, Resources::realmNames(), 1, bevel);
+    auto *group = new TRadioGroup(kind.typeTitle, Resources::realmNames(), Resources::realmLabels(),
+                                  1, bevel);
     group->setObjectName(kind.typeGroup.name);
     group->setAccessibleName(kind.typeGroup.spoken);
     group->setGeometry(45, 28, 91, 78);

@@ -5,11 +5,22 @@
 #include "sheet/IntText.h"
 #include "shell/settings/ProfileText.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <cerrno>
 #include <optional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ProfileFile)
+};
+
+} // namespace
 
 namespace ProfileFile {
 namespace {
@@ -24,7 +35,7 @@ std::optional<QByteArray> readContent(const QString &path)
 
 [[noreturn]] void unableToWrite(const QString &path)
 {
-    throw QuillError(u"Unable to write to %1"_s.arg(path));
+    throw QuillError(Text::tr("Unable to write to %1").arg(path));
 }
 
 // Writes a temporary file beside the target and renames it over the target (keeping its
@@ -103,10 +114,11 @@ void writeStrings(const QString &path, const QList<Entry> &entries)
             ProfileText::withValue(content, e.section.toUtf8(), e.key.toUtf8(), e.value.toUtf8());
     // A file over the reader's limit would be refused at every later start.
     if (content.size() > OutsideFile::settingsFile.maxBytes)
-        throw QuillError(u"Unable to write to %1: the settings would take %2 bytes, more than the "
-                         u"%3 bytes a settings file may hold; the file was left as it was"_s.arg(
-                             path, QString::number(content.size()),
-                             QString::number(OutsideFile::settingsFile.maxBytes)));
+        throw QuillError(
+            Text::tr("Unable to write to %1: the settings would take %2 bytes, more than the "
+                     "%3 bytes a settings file may hold; the file was left as it was")
+                .arg(path, QString::number(content.size()),
+                     QString::number(OutsideFile::settingsFile.maxBytes)));
     replaceContent(path, content);
 }
 

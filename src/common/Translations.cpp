@@ -1,0 +1,114 @@
+#include "common/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+namespace Translations {
+namespace {
+
+const QString CatalogueFolder = u":/i18n"_s;
+const QString CataloguePrefix = u"quillmark_"_s;
+
+QLocale &installedLocale()
+{
+    static QLocale locale(QLocale::English);
+    return locale;
+}
+
+bool namesCLocale(const QString &name)
+{
+    return name.isEmpty() || name == u"C"_s || name == u"POSIX"_s || name.startsWith(u"C."_s) ||
+           name.startsWith(u"C@"_s);
+}
+
+// "de-DE" is looked for as "de_DE", then as "de".
+QStringList candidates(const QString &uiLanguage)
+{
+    QStringList parts = uiLanguage.split(u'-');
+    QStringList names;
+    while (!parts.isEmpty()) {
+        names.append(parts.join(u'_'));
+        parts.removeLast();
+    }
+    return names;
+}
+
+QStringList builtInCatalogues()
+{
+    QStringList codes;
+    const QStringList files = QDir(CatalogueFolder).entryList({CataloguePrefix + u"*.qm"_s});
+    for (const QString &file : files)
+        codes.append(file.mid(CataloguePrefix.size()).chopped(3));
+    return codes;
+}
+
+bool installLoaded(QTranslator *translator, bool loaded)
+{
+    if (loaded && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+
+} // namespace
+
+QString chooseLanguage(const QString &localeName, const QStringList &uiLanguages,
+                       const QStringList &catalogues)
+{
+    if (namesCLocale(localeName))
+        return {};
+    for (const QString &uiLanguage : uiLanguages) {
+        for (const QString &name : candidates(uiLanguage)) {
+            if (name == u"en"_s)
+                return {};
+            if (catalogues.contains(name))
+                return name;
+        }
+    }
+    return {};
+}
+
+QString desktopLanguage()
+{
+    QString localeName;
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        localeName = qEnvironmentVariable(variable);
+        if (!localeName.isEmpty())
+            break;
+    }
+    if (namesCLocale(localeName))
+        return {};
+    return chooseLanguage(localeName, QLocale::system().uiLanguages(), builtInCatalogues());
+}
+
+bool install(const QString &language)
+{
+    if (language.isEmpty())
+        return true;
+    // Qt's catalogue only with the program's own, so that the two never speak different languages.
+    if (!installProgramCatalogue(CatalogueFolder + u'/' + CataloguePrefix + language + u".qm"_s))
+        return false;
+    installedLocale() = QLocale(language);
+    auto *qt = new QTranslator(QCoreApplication::instance());
+    installLoaded(qt, qt->load(u"qtbase_"_s + language,
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    return true;
+}
+
+QLocale numberLocale()
+{
+    return installedLocale();
+}
+
+bool installProgramCatalogue(const QString &file)
+{
+    auto *own = new QTranslator(QCoreApplication::instance());
+    return installLoaded(own, own->load(file));
+}
+
+} // namespace Translations
