@@ -24,7 +24,7 @@ endforeach()
 list(SORT QUILLMARK_TRANSLATED_SOURCES)
 # The same list for the check that the catalogues hold every text (tests/scripts/lupdate_check.sh).
 string(REPLACE ";" "\n" sources_lines "${QUILLMARK_TRANSLATED_SOURCES}")
-file(WRITE ${PROJECT_BINARY_DIR}/lupdate-sources.lst "${sources_lines}\n")
+file(WRITE ${PROJECT_BINARY_DIR}/lupdate-sources.lst "-I${PROJECT_SOURCE_DIR}/src\n${sources_lines}\n")
 
 qt_add_lupdate(quillmark_common TS_FILES ${QUILLMARK_TS_FILES}
                SOURCES ${QUILLMARK_TRANSLATED_SOURCES}

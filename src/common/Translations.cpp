@@ -20,6 +20,12 @@ QLocale &installedLocale()
     return locale;
 }
 
+QString &installedLanguage()
+{
+    static QString language;
+    return language;
+}
+
 bool namesCLocale(const QString &name)
 {
     return name.isEmpty() || name == u"C"_s || name == u"POSIX"_s || name.startsWith(u"C."_s) ||
@@ -94,10 +100,16 @@ bool install(const QString &language)
     if (!installProgramCatalogue(CatalogueFolder + u'/' + CataloguePrefix + language + u".qm"_s))
         return false;
     installedLocale() = QLocale(language);
+    installedLanguage() = language;
     auto *qt = new QTranslator(QCoreApplication::instance());
     installLoaded(qt, qt->load(u"qtbase_"_s + language,
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     return true;
+}
+
+QString language()
+{
+    return installedLanguage();
 }
 
 QLocale numberLocale()

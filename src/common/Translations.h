@@ -25,6 +25,9 @@ QString desktopLanguage();
 // could not be loaded.
 bool install(const QString &language);
 
+// The language installed: a catalogue's code ("de"), empty for English.
+QString language();
+
 // How numbers in messages are written: as in the program's language, English until one is
 // installed.
 QLocale numberLocale();

@@ -1,5 +1,7 @@
 #include "shell/HelpWindow.h"
 
+#include "common/Translations.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QScreen>
@@ -20,8 +22,13 @@ constexpr const char *helpFileProperty = "quillmarkHelpFile";
 // The resource page of a context number; empty when there is none.
 QString topicPage(int context)
 {
-    if (context == helpContentsTopic)
-        return u":/help/index.html"_s;
+    if (context != helpContentsTopic)
+        return {};
+    // The pages in the program's language where they are there, the English ones otherwise.
+    const QString translated = u":/help/%1/index.html"_s.arg(Translations::language());
+    if (!Translations::language().isEmpty() && QFile::exists(translated))
+        return translated;
+    return u":/help/index.html"_s;
     return {};
 }
 
