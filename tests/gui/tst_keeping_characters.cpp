@@ -126,8 +126,10 @@ void TestKeepingCharacters::saveOffers()
             trigger(u"New1"_s);
             m_form->sheet().setText(SheetValue::CharacterName, u"Undead"_s);
         } else if (before == u"drop notes"_s) {
-            dropFiles(m_form.get(), {path(u"notes.txt"_s)});
+            // The refusal alone: the first file was not opened, so nothing was "the only one".
+            dropFiles(m_form.get(), {path(u"notes.txt"_s), path(u"kurt.qmc"_s)});
             QTRY_COMPARE(watcher.seen().size(), 1);
+            QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
         } else {
             m_form->openCharacterFile(path(u"kurt.qmc"_s));
         }
