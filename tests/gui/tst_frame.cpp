@@ -320,7 +320,8 @@ void FrameTest::helpTopicsShowsTheContentsAndReusesItsWindow()
     QVERIFY(help->isVisible());
     QVERIFY2(help->browser()->toPlainText().contains(u"Contents"_s),
              "a second Help Topics shows the contents page again");
-    QVERIFY(!help->browser()->toPlainText().contains(u"remembers the file the character was opened"_s));
+    QVERIFY(
+        !help->browser()->toPlainText().contains(u"remembers the file the character was opened"_s));
 }
 
 void FrameTest::helpWindowGoesBackAndForward()
