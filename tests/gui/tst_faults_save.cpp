@@ -127,7 +127,8 @@ void TestFaultsSave::failedSaveShowsTheErrorAndKeepsEverything_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("a device")
         << u"/dev/full"_s << false
-        << u"\"/dev/full\" is a device, not a regular file; the character was not saved."_s;
+        << u"\"/dev/full\" cannot be written: it is a device, not a regular file; the character "
+           u"was not saved."_s;
     QTest::newRow("a file taken for a folder")
         << u"old.qmc/hero.qmc"_s << false << u"Invalid filename."_s;
     QTest::newRow("a folder that vanished while the dialog was open")
