@@ -1,6 +1,7 @@
 // What a desktop user expects of the window beyond its handlers, one wiring test each: a prompt
-// that typing replaces, a pasted value held to the value limit, files dropped to open, entries read whole, the wheel on number boxes,
-// the help window's placement and Escape, the PDF name offered, and a readable total.
+// that typing replaces, a pasted value held to the value limit, files dropped to open, entries read
+// whole, the wheel on number boxes, the help window's placement and Escape, the PDF name offered,
+// and a readable total.
 #include "files/FileCommands.h"
 #include "gui/FileDialogAnswers.h"
 #include "sheet/CharacterSheet.h"
