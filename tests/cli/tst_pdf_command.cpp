@@ -109,7 +109,7 @@ void TestPdfCommand::whatOutMayReplace_data()
     QTest::addRow("a character file") << u"other.qmc"_s << 1;
     QTest::addRow("a link to a character file") << u"link.pdf"_s << 1;
     QTest::addRow("the layout") << u"qmsheet.rav"_s << 1;
-    QTest::addRow("a character named %PDF- ending in %%EOF") << u"named.qmc"_s << 1;
+    QTest::newRow("a character named %PDF- ending in %%EOF") << u"named.qmc"_s << 1;
     QTest::addRow("a file that only starts as a PDF does") << u"header.pdf"_s << 1;
     QTest::addRow("an older PDF") << u"older.pdf"_s << 0;
 }
