@@ -51,11 +51,14 @@ QString writeLongLine(const QString &folder, LongLine line, qint64 length)
 {
     const QString name = folder + u"/long.qmc"_s;
     QFile out(name);
-    const QByteArray bytes = line == LongLine::Type
-                                 ? "Long\n" + QByteArray(qsizetype(length), '9') + "\n"
-                                 : QByteArray(qsizetype(length), 'a') + "\r\n0\r\n" +
-                                       QByteArray("0\r\n").repeated(15) +
-                                       QByteArray("*\r\n").repeated(10);
+    QByteArray bytes;
+    if (line == LongLine::Largest)
+        bytes = largestCharacter();
+    else if (line == LongLine::Type)
+        bytes = "Long\n" + QByteArray(qsizetype(length), '9') + "\n";
+    else
+        bytes = QByteArray(qsizetype(length), 'a') + "\r\n0\r\n" +
+                QByteArray("0\r\n").repeated(15) + QByteArray("*\r\n").repeated(10);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(name));
     return name;
