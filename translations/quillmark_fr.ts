@@ -486,11 +486,11 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>** Skills **</source>
-        <translation>** Compétences **</translation>
+        <translation>** Talents **</translation>
     </message>
     <message>
         <source>** Vessels **</source>
-        <translation>** Réceptacles **</translation>
+        <translation>** Corps **</translation>
     </message>
     <message>
         <source>** Roles **</source>
@@ -748,7 +748,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Add</source>
-        <translation>Ajouter</translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Extra Choir/Band attunements</source>
@@ -804,55 +804,55 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Skills page</source>
-        <translation>Page Compétences</translation>
+        <translation>Page Talents</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation>Compétences</translation>
+        <translation>Talents</translation>
     </message>
     <message>
         <source>Skill:</source>
-        <translation>Compétence&#xa0;:</translation>
+        <translation>Talent&#xa0;:</translation>
     </message>
     <message>
         <source>Skill name</source>
-        <translation>Nom de la Compétence</translation>
+        <translation>Nom du Talent</translation>
     </message>
     <message>
         <source>Skill level</source>
-        <translation>Niveau de la Compétence</translation>
+        <translation>Niveau du Talent</translation>
     </message>
     <message>
         <source>Add Skill</source>
-        <translation>Ajouter la Compétence</translation>
+        <translation>Ajouter le Talent</translation>
     </message>
     <message>
         <source>Vessels page</source>
-        <translation>Page Réceptacles</translation>
+        <translation>Page Corps</translation>
     </message>
     <message>
         <source>Vessels</source>
-        <translation>Réceptacles</translation>
+        <translation>Corps</translation>
     </message>
     <message>
         <source>Vessel:</source>
-        <translation>Réceptacle&#xa0;:</translation>
+        <translation>Corps&#xa0;:</translation>
     </message>
     <message>
         <source>Vessel name</source>
-        <translation>Nom du Réceptacle</translation>
+        <translation>Nom du Corps</translation>
     </message>
     <message>
         <source>Vessel level</source>
-        <translation>Niveau du Réceptacle</translation>
+        <translation>Niveau du Corps</translation>
     </message>
     <message>
         <source>Charisma:</source>
-        <translation>Charisme&#xa0;:</translation>
+        <translation>Charisme:</translation>
     </message>
     <message>
         <source>Vessel Charisma</source>
-        <translation>Charisme du Réceptacle</translation>
+        <translation>Charisme du Corps</translation>
     </message>
     <message>
         <source>Body Hits</source>
@@ -860,11 +860,11 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Body Hits:</source>
-        <translation>Pts de corps&#xa0;:</translation>
+        <translation>Pts corps&#xa0;:</translation>
     </message>
     <message>
         <source>Add Vessel</source>
-        <translation>Ajouter le Réceptacle</translation>
+        <translation>Ajouter le Corps</translation>
     </message>
     <message>
         <source>Roles page</source>
@@ -1096,7 +1096,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Enter a Skill</source>
-        <translation>Saisir une Compétence</translation>
+        <translation>Saisir un Talent</translation>
     </message>
     <message>
         <source>You must first enter a Song Name.</source>
@@ -1112,19 +1112,19 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>You must first enter a Skill.</source>
-        <translation>Vous devez d&apos;abord saisir une Compétence.</translation>
+        <translation>Vous devez d&apos;abord saisir un Talent.</translation>
     </message>
     <message>
         <source>You already have that Skill.</source>
-        <translation>Vous avez déjà cette Compétence.</translation>
+        <translation>Vous avez déjà ce Talent.</translation>
     </message>
     <message>
         <source>You can not buy this Vessel with this Charisma.</source>
-        <translation>Vous ne pouvez pas acheter ce Réceptacle avec ce Charisme.</translation>
+        <translation>Vous ne pouvez pas acheter ce Corps avec ce Charisme.</translation>
     </message>
     <message>
         <source>Enter a Name for this Vessel</source>
-        <translation>Saisir le nom du Réceptacle</translation>
+        <translation>Saisir le nom du Corps</translation>
     </message>
     <message>
         <source>Enter a Name for this Role</source>
@@ -1132,11 +1132,11 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>You must enter a name for this Vessel.</source>
-        <translation>Vous devez saisir un nom pour ce Réceptacle.</translation>
+        <translation>Vous devez saisir un nom pour ce Corps.</translation>
     </message>
     <message>
         <source>This is a duplicate Vessel.</source>
-        <translation>Ce Réceptacle existe déjà.</translation>
+        <translation>Ce Corps existe déjà.</translation>
     </message>
     <message>
         <source>You must enter a name for this Role.</source>
@@ -1240,7 +1240,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Builds player characters for the Vestrine role-playing game: pick a type, share out Forces, and spend Character Points on Songs, Skills, Vessels and more.</source>
-        <translation>Crée des personnages joueurs pour le jeu de rôle Vestrine&#xa0;: choisissez un type, répartissez les Forces et dépensez des points de personnage en Chants, Compétences, Réceptacles et plus encore.</translation>
+        <translation>Crée des personnages joueurs pour le jeu de rôle Vestrine&#xa0;: choisissez un type, répartissez les Forces et dépensez des points de personnage en Chants, Talents, Corps et plus encore.</translation>
     </message>
     <message>
         <source>Characters are saved as plain text files and printed from a sheet layout of your choosing.</source>
