@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -21,6 +22,13 @@ namespace {
 // for "xcb"); while the application object is made, that ends it with status 1 instead.
 bool startingPlatform = false;
 QtMessageHandler qtHandler = nullptr;
+// The program's catalogue, loaded before the application object for the one message that comes
+// while that object is being made.
+QTranslator *earlyCatalogue = nullptr;
+
+const char *const PlatformFailed = QT_TRANSLATE_NOOP(
+    "main", "quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print "
+            "without a display\n");
 
 void endIfPlatformFailed(QtMsgType type)
 {
@@ -44,10 +52,11 @@ void onlyQtErrors(QtMsgType type, const QMessageLogContext &, const QString &mes
 {
     if (type == QtFatalMsg && startingPlatform) {
         const QString platform = QuotedValue::quote(qEnvironmentVariable("QT_QPA_PLATFORM"), u'\'');
-        std::fprintf(stderr,
-                     "quillmark: the platform %s could not be started; unset QT_QPA_PLATFORM to "
-                     "print without a display\n",
-                     QuotedValue::escapeControls(platform).toLocal8Bit().constData());
+        QString text =
+            earlyCatalogue ? earlyCatalogue->translate("main", PlatformFailed) : QString();
+        text = (text.isEmpty() ? QString::fromUtf8(PlatformFailed) : text)
+                   .arg(QuotedValue::escapeControls(platform));
+        std::fputs(text.toLocal8Bit().constData(), stderr);
         endIfPlatformFailed(type);
     }
     if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -62,10 +71,14 @@ int printToPdf(char *argv[], const CommandLine::Request &request)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyQtErrors);
+    QTranslator catalogue;
+    if (Translations::loadProgramCatalogue(catalogue, Translations::desktopLanguage()))
+        earlyCatalogue = &catalogue;
     int qtArgc = 1;
     startingPlatform = true;
     QApplication app(qtArgc, argv);
     startingPlatform = false;
+    earlyCatalogue = nullptr;
     Translations::install(Translations::desktopLanguage());
     return PdfCommand::run(request);
 }

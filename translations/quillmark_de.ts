@@ -748,7 +748,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Add</source>
-        <translation>Neu</translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Extra Choir/Band attunements</source>
@@ -960,7 +960,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Modifier:</source>
-        <translation>Modifikator:</translation>
+        <translation>Mod.:</translation>
     </message>
     <message>
         <source>Artifact modifier</source>
@@ -1016,7 +1016,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Distinction:</source>
-        <translation>Auszeichnung:</translation>
+        <translation>Ausz.:</translation>
     </message>
     <message>
         <source>Distinction</source>
@@ -1240,11 +1240,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Builds player characters for the Vestrine role-playing game: pick a type, share out Forces, and spend Character Points on Songs, Skills, Vessels and more.</source>
-        <translation>Erschafft Spielercharaktere für das Rollenspiel Vestrine: Typ wählen, Kräfte verteilen und Charakterpunkte für Lieder, Fertigkeiten, Hüllen und mehr ausgeben.</translation>
+        <translation>Erschafft Charaktere für Vestrine: Typ wählen, Kräfte verteilen, Punkte für Lieder, Fertigkeiten, Hüllen und mehr ausgeben.</translation>
     </message>
     <message>
         <source>Characters are saved as plain text files and printed from a sheet layout of your choosing.</source>
-        <translation>Charaktere werden als einfache Textdateien gespeichert und mit einem Bogenlayout deiner Wahl gedruckt.</translation>
+        <translation>Charaktere werden als Textdateien gespeichert und mit einem Layout deiner Wahl gedruckt.</translation>
     </message>
     <message>
         <source>Vestrine (R) Character Creator</source>
@@ -1287,7 +1287,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Corporeal:</source>
-        <translation>Körperlich:</translation>
+        <translation>Körper:</translation>
     </message>
     <message>
         <source>Strength:</source>
@@ -1299,7 +1299,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Ethereal:</source>
-        <translation>Ätherisch:</translation>
+        <translation>Äther:</translation>
     </message>
     <message>
         <source>Intelligence:</source>
@@ -1311,7 +1311,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Celestial:</source>
-        <translation>Himmlisch:</translation>
+        <translation>Himmel:</translation>
     </message>
     <message>
         <source>Will:</source>
@@ -1323,7 +1323,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1 Forces</source>
-        <translation>%1e Kräfte</translation>
+        <translation>%1-Kräfte</translation>
     </message>
     <message>
         <source>Raise %1</source>
@@ -1363,7 +1363,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Apply</source>
-        <translation>Anwenden</translation>
+        <translation>Setzen</translation>
     </message>
     <message>
         <source>Apply %1</source>
@@ -1371,7 +1371,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Available Character Types</source>
-        <translation>Verfügbare Charaktertypen</translation>
+        <translation>Charaktertypen</translation>
     </message>
     <message>
         <source>Available Resource Types</source>
@@ -1469,6 +1469,15 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>the printer &quot;%1&quot;</source>
         <translation>den Drucker &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print without a display
+</source>
+        <translation>quillmark: die Plattform %1 konnte nicht gestartet werden; ohne QT_QPA_PLATFORM wird ohne Anzeige gedruckt
+</translation>
     </message>
 </context>
 </TS>

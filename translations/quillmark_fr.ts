@@ -1471,4 +1471,12 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
         <translation>l&apos;imprimante «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print without a display
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -61,6 +61,11 @@ bool installLoaded(QTranslator *translator, bool loaded)
     return false;
 }
 
+QString catalogueFile(const QString &language)
+{
+    return CatalogueFolder + u'/' + CataloguePrefix + language + u".qm"_s;
+}
+
 } // namespace
 
 QString chooseLanguage(const QString &localeName, const QStringList &uiLanguages,
@@ -92,18 +97,23 @@ QString desktopLanguage()
     return chooseLanguage(localeName, QLocale::system().uiLanguages(), builtInCatalogues());
 }
 
+bool loadProgramCatalogue(QTranslator &catalogue, const QString &language)
+{
+    return !language.isEmpty() && catalogue.load(catalogueFile(language));
+}
+
 bool install(const QString &language)
 {
     if (language.isEmpty())
         return true;
     // Qt's catalogue only with the program's own, so that the two never speak different languages.
-    if (!installProgramCatalogue(CatalogueFolder + u'/' + CataloguePrefix + language + u".qm"_s))
+    if (!installProgramCatalogue(catalogueFile(language)))
         return false;
     installedLocale() = QLocale(language);
     installedLanguage() = language;
     auto *qt = new QTranslator(QCoreApplication::instance());
-    installLoaded(qt, qt->load(u"qtbase_"_s + language,
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    installLoaded(
+        qt, qt->load(u"qtbase_"_s + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     return true;
 }
 

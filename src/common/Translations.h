@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTranslator;
+
 // The language the program speaks: the desktop's, by gettext's rule. English is the language of
 // the sources and needs no catalogue; every other language needs the program's own catalogue,
 // and then Qt's catalogue for the same language is loaded too, so that standard buttons and
@@ -31,6 +33,10 @@ QString language();
 // How numbers in messages are written: as in the program's language, English until one is
 // installed.
 QLocale numberLocale();
+
+// Loads the program's catalogue for `language` without installing it: for a text needed before
+// the application object exists. False for English and when there is none.
+bool loadProgramCatalogue(QTranslator &catalogue, const QString &language);
 
 // Installs a catalogue file as the program's own (the pseudo-language of the tests).
 bool installProgramCatalogue(const QString &file);

@@ -42,6 +42,12 @@ QStringList columnLines(const CharacterSheet &sheet, const QList<Section> &secti
     return lines;
 }
 
+// A value as the window shows it: a prompt still standing prints in the program's language.
+QString shown(const CharacterSheet &sheet, SheetValue value)
+{
+    return SheetNames::shownText(value, sheet.text(value));
+}
+
 } // namespace
 
 QString layoutPath(const QString &currentFolder)
@@ -52,12 +58,12 @@ QString layoutPath(const QString &currentFolder)
 QString choirBandLine(const CharacterSheet &sheet)
 {
     return Text::tr("%1 of %2")
-        .arg(sheet.text(SheetValue::ChoirBand), sheet.text(SheetValue::Superior));
+        .arg(shown(sheet, SheetValue::ChoirBand), shown(sheet, SheetValue::Superior));
 }
 
 QList<Field> textFields(const CharacterSheet &sheet)
 {
-    const auto value = [&sheet](SheetValue v) { return sheet.text(v); };
+    const auto value = [&sheet](SheetValue v) { return shown(sheet, v); };
     return {
         {u"cname"_s, value(SheetValue::CharacterName)},
         {u"chior_band"_s, choirBandLine(sheet)},
