@@ -1476,7 +1476,8 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <message>
         <source>quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print without a display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quillmark: la plateforme %1 n&apos;a pas pu être démarrée&#xa0;; retirez QT_QPA_PLATFORM pour imprimer sans affichage
+</translation>
     </message>
 </context>
 </TS>
