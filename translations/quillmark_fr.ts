@@ -748,7 +748,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Add</source>
-        <translation>Plus</translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Extra Choir/Band attunements</source>
@@ -992,7 +992,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Discord Type</source>
-        <translation>Type de Discorde</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Discord level</source>
@@ -1016,7 +1016,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Distinction:</source>
-        <translation>Distinction&#xa0;:</translation>
+        <translation>Distinction:</translation>
     </message>
     <message>
         <source>Distinction</source>
@@ -1162,7 +1162,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Select Choir or Band</source>
-        <translation>Choisir un Chœur ou une Bande</translation>
+        <translation>Choisir Chœur ou Bande</translation>
     </message>
     <message>
         <source>Select Superior</source>
@@ -1240,15 +1240,15 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Builds player characters for the Vestrine role-playing game: pick a type, share out Forces, and spend Character Points on Songs, Skills, Vessels and more.</source>
-        <translation>Crée des personnages joueurs pour le jeu de rôle Vestrine&#xa0;: choisissez un type, répartissez les Forces et dépensez des points de personnage en Chants, Talents, Corps et plus encore.</translation>
+        <translation>Crée des personnages pour Vestrine&#xa0;: choisir un type, répartir les Forces, dépenser des points en Chants, Talents, Corps et plus.</translation>
     </message>
     <message>
         <source>Characters are saved as plain text files and printed from a sheet layout of your choosing.</source>
-        <translation>Les personnages sont enregistrés dans des fichiers texte et imprimés selon le modèle de feuille de votre choix.</translation>
+        <translation>Les personnages sont enregistrés en fichiers texte et imprimés avec le modèle de votre choix.</translation>
     </message>
     <message>
         <source>Vestrine (R) Character Creator</source>
-        <translation>Créateur de personnages Vestrine (R)</translation>
+        <translation>Personnages Vestrine (R)</translation>
     </message>
     <message>
         <source>Ok</source>
