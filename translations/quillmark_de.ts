@@ -150,6 +150,16 @@ Try &apos;%1 --help&apos; for more information.
         <source>The character file ended before all of its lists were read. The character was loaded as far as the file goes; some lists may be incomplete.</source>
         <translation>Die Charakterdatei endete, bevor alle ihre Listen gelesen waren. Der Charakter wurde so weit geladen, wie die Datei reicht; einige Listen können unvollständig sein.</translation>
     </message>
+    <message>
+        <source>The character has been changed. Do you want to save it?</source>
+        <translation>Der Charakter wurde geändert. Möchtest du ihn speichern?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchtest du die Datei ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>Forces</name>
@@ -616,6 +626,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The report could not be finished on %1: %2</source>
         <translation>Der Bericht konnte auf %1 nicht abgeschlossen werden: %2</translation>
+    </message>
+    <message>
+        <source>Quillmark Report</source>
+        <translation>Quillmark-Bericht</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1446,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>This page is switched off. Check &quot;%1&quot; on the Configuration page to show it.</source>
+        <translation>Diese Seite ist ausgeschaltet. Kreuze &quot;%1&quot; auf der Seite Konfiguration an, um sie zu zeigen.</translation>
     </message>
 </context>
 <context>

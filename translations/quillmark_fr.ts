@@ -150,6 +150,15 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
         <source>The character file ended before all of its lists were read. The character was loaded as far as the file goes; some lists may be incomplete.</source>
         <translation>Le fichier de personnage s&apos;est terminé avant que toutes ses listes soient lues. Le personnage a été chargé aussi loin que va le fichier&#xa0;; certaines listes peuvent être incomplètes.</translation>
     </message>
+    <message>
+        <source>The character has been changed. Do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Forces</name>
@@ -616,6 +625,10 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <message>
         <source>The report could not be finished on %1: %2</source>
         <translation>L&apos;état n&apos;a pas pu être terminé sur %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Quillmark Report</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1445,10 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <message>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>This page is switched off. Check &quot;%1&quot; on the Configuration page to show it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

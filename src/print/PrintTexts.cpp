@@ -50,6 +50,13 @@ QString shown(const CharacterSheet &sheet, SheetValue value)
 
 } // namespace
 
+QString documentName(const CharacterSheet &sheet)
+{
+    const QString name = sheet.text(SheetValue::CharacterName).trimmed();
+    const bool prompt = name == SheetNames::startText(SheetValue::CharacterName);
+    return name.isEmpty() || prompt ? u"Character"_s : name;
+}
+
 QString layoutPath(const QString &currentFolder)
 {
     return currentFolder + u"/qmsheet.rav"_s;

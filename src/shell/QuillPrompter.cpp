@@ -1,6 +1,7 @@
 #include "shell/QuillPrompter.h"
 
 #include "common/ErrorText.h"
+#include "common/FileNames.h"
 #include "shell/AppTitle.h"
 
 #include <QAbstractItemView>
@@ -35,17 +36,6 @@ int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
     return box.exec();
 }
 
-// A file name made of the character's name: a folder separator in the name would send the file
-// elsewhere, and a very long name would be no file name at all. Nameless characters get one too.
-QString pdfNameFor(const QString &character)
-{
-    QString name = character.trimmed().left(100);
-    name.replace(u'/', u'-').remove(QChar(u'\0'));
-    if (name.isEmpty() || name == u"."_s || name == u".."_s)
-        name = u"Character"_s;
-    return name + u".pdf"_s;
-}
-
 } // namespace
 
 void QuillPrompter::inform(const QString &text)
@@ -59,6 +49,28 @@ bool QuillPrompter::confirm(const QString &text)
                   QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QuillPrompter::confirmRisk(const QString &text)
+{
+    return runBox(m_window, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+Prompter::Unsaved QuillPrompter::askToSave(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Unsaved::Save;
+    case QMessageBox::Discard:
+        return Unsaved::Discard;
+    default:
+        return Unsaved::Cancel;
+    }
+}
+
 void QuillPrompter::showError(const QString &text)
 {
     runBox(m_window, QMessageBox::Critical, errorText(text), QMessageBox::Ok, QMessageBox::Ok);
@@ -66,19 +78,24 @@ void QuillPrompter::showError(const QString &text)
 
 QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
 {
-    if (auto *existing = m_window->findChild<QFileDialog *>(name, Qt::FindDirectChildrenOnly))
-        return existing;
-    auto *d = new QFileDialog(m_window);
-    d->setObjectName(name);
-    d->setOption(QFileDialog::DontUseNativeDialog);
-    d->setOption(QFileDialog::DontConfirmOverwrite);
-    d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    d->setFileMode(QFileDialog::AnyFile);
-    d->setNameFilter(Text::tr("Vestrine Characters (*.qmc)"));
-    d->setSizeGripEnabled(true);
-    if (!m_offered.isEmpty())
-        d->selectFile(m_offered);
+    auto *d = m_window->findChild<QFileDialog *>(name, Qt::FindDirectChildrenOnly);
+    if (!d) {
+        d = new QFileDialog(m_window);
+        d->setObjectName(name);
+        d->setOption(QFileDialog::DontUseNativeDialog);
+        d->setOption(QFileDialog::DontConfirmOverwrite);
+        d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        d->setFileMode(QFileDialog::AnyFile);
+        d->setNameFilter(Text::tr("Vestrine Characters (*.qmc)"));
+        d->setSizeGripEnabled(true);
+    }
+    d->setDirectory(dialogFolder());
     return d;
+}
+
+QString QuillPrompter::dialogFolder() const
+{
+    return m_firstFolder.isEmpty() ? QDir::currentPath() : m_firstFolder;
 }
 
 QString QuillPrompter::runDialog(QFileDialog *d)
@@ -94,27 +111,39 @@ QString QuillPrompter::runDialog(QFileDialog *d)
     // A chosen file makes its folder the current one: the next Open or Save window starts there,
     // and Print looks for a layout there first.
     QDir::setCurrent(QFileInfo(name).absolutePath());
-    d->selectFile(name);
+    m_firstFolder.clear();
     return name;
+}
+
+void QuillPrompter::startDialogsIn(const QString &folder)
+{
+    m_firstFolder = folder;
 }
 
 void QuillPrompter::offerFile(const QString &name)
 {
-    m_offered = QFileInfo(name).absoluteFilePath();
-    for (const QString &dialogName : {u"OpenChar"_s, u"SaveChar"_s}) {
-        if (auto *d = m_window->findChild<QFileDialog *>(dialogName, Qt::FindDirectChildrenOnly))
-            d->selectFile(m_offered);
-    }
+    const QFileInfo file(name);
+    m_openOffered = file.fileName();
+    m_firstFolder = file.absolutePath();
 }
 
 QString QuillPrompter::openFileName()
 {
-    return runDialog(dialog(u"OpenChar"_s, false));
+    QFileDialog *d = dialog(u"OpenChar"_s, false);
+    d->selectFile(m_openOffered);
+    const QString name = runDialog(d);
+    if (!name.isEmpty())
+        m_openOffered = QFileInfo(name).fileName();
+    return name;
 }
 
-QString QuillPrompter::saveFileName()
+QString QuillPrompter::saveFileName(const QString &offered)
 {
-    return runDialog(dialog(u"SaveChar"_s, true));
+    QFileDialog *d = dialog(u"SaveChar"_s, true);
+    if (QFileInfo(offered).isAbsolute())
+        d->setDirectory(QFileInfo(offered).absolutePath());
+    d->selectFile(QFileInfo(offered).fileName());
+    return runDialog(d);
 }
 
 // Unlike the character-file dialogs, this one leaves the current folder alone: the layout file
@@ -128,8 +157,11 @@ QString QuillPrompter::pdfFileName()
     d.setFileMode(QFileDialog::AnyFile);
     d.setNameFilter(Text::tr("PDF documents (*.pdf)"));
     d.setDefaultSuffix(u"pdf"_s);
-    d.selectFile(QDir::current().filePath(pdfNameFor(m_pdfCharacter)));
+    d.setDirectory(m_pdfFolder.isEmpty() ? dialogFolder() : m_pdfFolder);
+    d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
-    return d.selectedFiles().constFirst();
+    const QString name = d.selectedFiles().constFirst();
+    m_pdfFolder = QFileInfo(name).absolutePath();
+    return name;
 }

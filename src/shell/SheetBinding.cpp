@@ -26,8 +26,11 @@ void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
     QObject::connect(&sheet, &CharacterSheet::textChanged, edit,
                      [edit, value](SheetValue changed, const QString &text) {
                          const QString shown = SheetNames::shownText(value, text);
-                         if (changed == value && edit->text() != shown)
+                         if (changed == value && edit->text() != shown) {
                              edit->setText(shown);
+                             // A long value shows its beginning, as a name is read.
+                             edit->setCursorPosition(0);
+                         }
                      });
 }
 
@@ -41,9 +44,13 @@ void bindComboBox(QComboBox *combo, CharacterSheet &sheet, SheetValue value)
     QObject::connect(&sheet, &CharacterSheet::textChanged, combo,
                      [combo, value](SheetValue changed, const QString &text) {
                          const QString shown = SheetNames::shownText(value, text);
-                         if (changed == value && combo->currentText() != shown)
+                         if (changed == value && combo->currentText() != shown) {
                              combo->setEditText(shown);
+                             combo->lineEdit()->setCursorPosition(0);
+                         }
                      });
+    QObject::connect(combo, &QComboBox::textActivated, combo,
+                     [combo] { combo->lineEdit()->setCursorPosition(0); });
 }
 
 QColor colourOf(TotalColour colour)

@@ -17,6 +17,7 @@ sed -e 's|@QUILLMARK_PROGRAM_FROM_BIN@|program|' -e 's|@QUILLMARK_DATA_FROM_BIN@
 cat >"$work/bin/program" <<'PROGRAM'
 #!/bin/sh
 { pwd; printf '%s\n' "$@"; } >"$RECORD"
+printf '%s' "$QUILLMARK_CALLER_FOLDER" >"$RECORD.caller"
 PROGRAM
 chmod +x "$work/bin/quillmark" "$work/bin/program"
 export RECORD="$work/record"
@@ -27,10 +28,12 @@ mkdir "$work/folder$lf" "$work/folder"
 [ "$(sed -n '2,$p' "$RECORD")" = "$work/folder$lf/hero.qmc$lf$work/folder$lf/-" ] ||
     fail "the caller's folder with a line feed: $(cat -A "$RECORD")"
 [ "$(head -n 1 "$RECORD")" = "$work/home/.local/share/quillmark" ] || fail "not run in the player's folder"
+[ "$(cat "$RECORD.caller"; printf x)" = "$work/folder${lf}x" ] ||
+    fail "the caller's folder is not passed on: $(cat -A "$RECORD.caller")"
 
 # A home below a plain file cannot be made, not even by root.
 touch "$work/file"
 (cd "$work/folder" && HOME="$work/file/home" "$work/bin/quillmark" --help) ||
     fail "--help with no home to write in"
 [ "$(cat "$RECORD")" = "$work/folder$lf--help" ] || fail "--help: $(cat "$RECORD")"
-echo "the launcher kept the caller's folder, passed - on as a file and needed no home for help"
+echo "the launcher kept and passed on the caller's folder, passed - on as a file and needed no home for help"

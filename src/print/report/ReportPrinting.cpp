@@ -28,6 +28,11 @@ struct Text
 
 namespace ReportPrinting {
 
+QString documentName(const LayoutReport &report)
+{
+    return report.documentName.isEmpty() ? Text::tr("Quillmark Report") : report.documentName;
+}
+
 namespace {
 
 QPageLayout pageLayout(const LayoutPage &page)
@@ -111,7 +116,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
             Text::tr("The report cannot be written to %1: %2").arg(what, file.errorString()));
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QString::fromUtf16(jobTitle));
+        writer.setTitle(documentName(report));
         writer.setCreator(u"Quillmark"_s);
         if (!print(writer, report, what, status)) {
             file.cancelWriting();

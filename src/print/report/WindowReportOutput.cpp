@@ -35,7 +35,7 @@ QPrinter &WindowReportOutput::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setDocName(QString::fromUtf16(ReportPrinting::jobTitle));
+        m_printer->setDocName(m_documentName);
         m_printer->setFullPage(true);
     }
     return *m_printer;
@@ -56,6 +56,11 @@ std::optional<ReportSetupDialog::Choice> WindowReportOutput::setupPrinter()
 
 void WindowReportOutput::run(const LayoutReport &report)
 {
+    // Named before the print dialog shows, since its "Print to File" offers the name; the
+    // printer itself is still looked up only when it is needed.
+    m_documentName = ReportPrinting::documentName(report);
+    if (m_printer)
+        m_printer->setDocName(m_documentName);
     ReportSetupDialog setup([this] { return setupPrinter(); }, m_parent);
     if (setup.exec() != QDialog::Accepted)
         return;

@@ -34,4 +34,5 @@ private:
     Prompter &m_prompter;
     std::unique_ptr<QPrinter> m_printer;
     ReportSetupDialog::Choice m_choice;
+    QString m_documentName;
 };

@@ -1,6 +1,7 @@
 #include "shell/layout/LayoutParts.h"
 
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,11 +29,12 @@ QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
     return menu;
 }
 
-void addItem(QMenu *menu, const QString &name, const QString &caption)
+QAction *addItem(QMenu *menu, const QString &name, const QString &caption)
 {
     QAction *item = menu->addAction(caption);
     item->setObjectName(name);
     item->setIconVisibleInMenu(false);
+    return item;
 }
 
 } // namespace
@@ -54,7 +56,9 @@ void buildMenuBar(QMainWindow *form)
     addItem(file, u"Exit1"_s, Text::tr("E&xit"));
 
     QMenu *help = addMenu(bar, u"Help1"_s, Text::tr("&Help"));
-    addItem(help, u"HelpTopics1"_s, Text::tr("Help &Topics"));
+    // F1 opens the help, as on every desktop; it works wherever the focus is in the window.
+    addItem(help, u"HelpTopics1"_s, Text::tr("Help &Topics"))
+        ->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
     addItem(help, u"About1"_s, Text::tr("&About"));
 }

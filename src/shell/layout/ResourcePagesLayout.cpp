@@ -6,7 +6,9 @@
 #include "shell/widgets/TUpDown.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QTabBar>
@@ -14,6 +16,16 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+};
+
+} // namespace
 using namespace LayoutKit;
 using Resources::ResourceKind;
 
@@ -51,6 +63,23 @@ QFrame *makePage(QTabWidget *pages, const ResourceKind &kind)
     fill->addWidget(bevel);
     pages->addTab(page, kind.tabCaption);
     return bevel;
+}
+
+// What the page shows instead of its controls while the configuration hides them.
+QLabel *addSwitchedOffNote(QFrame *bevel, const ResourceKind &kind)
+{
+    QWidget *page = bevel->parentWidget();
+    auto *note = new QLabel(
+        Text::tr("This page is switched off. Check \"%1\" on the Configuration page to show it.")
+            .arg(kind.tabCaption),
+        page);
+    note->setObjectName(kind.page.name + u"SwitchedOffLabel"_s);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setMargin(8);
+    note->hide();
+    page->layout()->addWidget(note);
+    return note;
 }
 
 QLineEdit *addEntry(QFrame *bevel, const ResourceKind &kind)
@@ -114,6 +143,7 @@ EntryWidgets buildPage(QTabWidget *pages, const ResourceKind &kind)
     EntryWidgets widgets;
     QFrame *bevel = makePage(pages, kind);
     widgets.contents = bevel;
+    widgets.switchedOff = addSwitchedOffNote(bevel, kind);
     widgets.edit = addEntry(bevel, kind);
     if (!kind.typeGroup.name.isEmpty())
         widgets.type = addTypeGroup(bevel, kind);
