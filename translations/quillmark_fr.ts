@@ -152,12 +152,13 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>The character has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le personnage a été modifié. Voulez-vous l&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -628,7 +629,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Quillmark Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille Quillmark</translation>
     </message>
 </context>
 <context>
@@ -1448,7 +1449,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>This page is switched off. Check &quot;%1&quot; on the Configuration page to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette page est désactivée. Cochez «&#xa0;%1&#xa0;» sur la page Configuration pour l&apos;afficher.</translation>
     </message>
 </context>
 <context>
