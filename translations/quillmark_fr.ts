@@ -1449,7 +1449,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>This page is switched off. Check &quot;%1&quot; on the Configuration page to show it.</source>
-        <translation>Cette page est désactivée. Cochez «&#xa0;%1&#xa0;» sur la page Configuration pour l&apos;afficher.</translation>
+        <translation>Page désactivée&#xa0;: cochez «&#xa0;%1&#xa0;» sur la page Configuration pour l&apos;afficher.</translation>
     </message>
 </context>
 <context>
