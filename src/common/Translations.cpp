@@ -94,7 +94,15 @@ QString desktopLanguage()
     }
     if (namesCLocale(localeName))
         return {};
-    return chooseLanguage(localeName, QLocale::system().uiLanguages(), builtInCatalogues());
+    // Without LANGUAGE the locale alone names the language, as in Qt's list ("de_DE.UTF-8" is
+    // "de-DE"); an English desktop then needs neither that list nor the catalogues' names.
+    const QStringList uiLanguages =
+        qEnvironmentVariableIsEmpty("LANGUAGE")
+            ? QStringList{localeName.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'_', u'-')}
+            : QLocale::system().uiLanguages();
+    if (uiLanguages.isEmpty() || candidates(uiLanguages.constFirst()).constLast() == u"en"_s)
+        return {};
+    return chooseLanguage(localeName, uiLanguages, builtInCatalogues());
 }
 
 bool loadProgramCatalogue(QTranslator &catalogue, const QString &language)
