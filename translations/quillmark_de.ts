@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>CharacterFileReader</name>
+    <message>
+        <source>Line %1 of the character file is too long: %2; a value may have at most %3 characters</source>
+        <translation>Zeile %1 der Charakterdatei ist zu lang: %2; ein Wert darf höchstens %3 Zeichen haben</translation>
+    </message>
+</context>
+<context>
     <name>CharacterTypes</name>
     <message>
         <source>Current configuration does not allow this Character Type.</source>
@@ -109,19 +116,19 @@ Try &apos;%1 --help&apos; for more information.
     <name>FileAccess</name>
     <message>
         <source>&quot;%1&quot; is a named pipe, not a regular file; the character was not saved</source>
-        <translation>&quot;%1&quot; ist eine benannte Pipe, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
+        <translation type="vanished">&quot;%1&quot; ist eine benannte Pipe, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a device, not a regular file; the character was not saved</source>
-        <translation>&quot;%1&quot; ist ein Gerät, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
+        <translation type="vanished">&quot;%1&quot; ist ein Gerät, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a socket, not a regular file; the character was not saved</source>
-        <translation>&quot;%1&quot; ist ein Socket, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
+        <translation type="vanished">&quot;%1&quot; ist ein Socket, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file; the character was not saved</source>
-        <translation>&quot;%1&quot; ist keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
+        <translation type="vanished">&quot;%1&quot; ist keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>The character file &quot;%1&quot; cannot be read: %2</source>
@@ -450,6 +457,30 @@ Möchtest du die Datei ersetzen?</translation>
         <source>an image file</source>
         <translation>eine Bilddatei</translation>
     </message>
+    <message>
+        <source>it exists and is not %1</source>
+        <translation>sie existiert und ist nicht %1</translation>
+    </message>
+    <message>
+        <source>it is a character file, which only Save replaces</source>
+        <translation>es ist eine Charakterdatei, die nur Speichern ersetzt</translation>
+    </message>
+    <message>
+        <source>it is a link to a missing file</source>
+        <translation>es ist ein Verweis auf eine fehlende Datei</translation>
+    </message>
+    <message>
+        <source>it kept changing while it was being written</source>
+        <translation>sie änderte sich, während sie geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>a PDF</source>
+        <translation>eine PDF</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommand</name>
@@ -473,7 +504,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>%1 exists and is not a PDF; it was left as it is.</source>
-        <translation>%1 existiert und ist keine PDF; sie blieb unverändert.</translation>
+        <translation type="vanished">%1 existiert und ist keine PDF; sie blieb unverändert.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +559,10 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>Unable to write to %1: the settings would take %2 bytes, more than the %3 bytes a settings file may hold; the file was left as it was</source>
         <translation>Schreiben nach %1 nicht möglich: die Einstellungen bräuchten %2 Bytes, mehr als die %3 Bytes, die eine Einstellungsdatei fassen darf; die Datei blieb unverändert</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Schreiben nach %1 nicht möglich: %2</translation>
     </message>
 </context>
 <context>
@@ -617,7 +652,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: it is not a regular file</source>
-        <translation>Der Bericht kann nicht nach %1 geschrieben werden: es ist keine reguläre Datei</translation>
+        <translation type="vanished">Der Bericht kann nicht nach %1 geschrieben werden: es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2</source>
@@ -630,6 +665,10 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>Quillmark Report</source>
         <translation>Quillmark-Bericht</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to %1: %2; it was left as it is</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: %2; die Datei blieb unverändert</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>CharacterFileReader</name>
+    <message>
+        <source>Line %1 of the character file is too long: %2; a value may have at most %3 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CharacterTypes</name>
     <message>
         <source>Current configuration does not allow this Character Type.</source>
@@ -109,19 +116,19 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <name>FileAccess</name>
     <message>
         <source>&quot;%1&quot; is a named pipe, not a regular file; the character was not saved</source>
-        <translation>«&#xa0;%1&#xa0;» est un tube nommé, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
+        <translation type="vanished">«&#xa0;%1&#xa0;» est un tube nommé, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a device, not a regular file; the character was not saved</source>
-        <translation>«&#xa0;%1&#xa0;» est un périphérique, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
+        <translation type="vanished">«&#xa0;%1&#xa0;» est un périphérique, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a socket, not a regular file; the character was not saved</source>
-        <translation>«&#xa0;%1&#xa0;» est une socket, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
+        <translation type="vanished">«&#xa0;%1&#xa0;» est une socket, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file; the character was not saved</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
+        <translation type="vanished">«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
     </message>
     <message>
         <source>The character file &quot;%1&quot; cannot be read: %2</source>
@@ -450,6 +457,30 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>an image file</source>
         <translation>un fichier image</translation>
     </message>
+    <message>
+        <source>it exists and is not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a character file, which only Save replaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a link to a missing file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it kept changing while it was being written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfCommand</name>
@@ -473,7 +504,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 exists and is not a PDF; it was left as it is.</source>
-        <translation>%1 existe et n&apos;est pas un PDF&#xa0;; il a été laissé tel quel.</translation>
+        <translation type="vanished">%1 existe et n&apos;est pas un PDF&#xa0;; il a été laissé tel quel.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +559,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Unable to write to %1: the settings would take %2 bytes, more than the %3 bytes a settings file may hold; the file was left as it was</source>
         <translation>Impossible d&apos;écrire dans %1&#xa0;: les réglages prendraient %2 octets, plus que les %3 octets que peut contenir un fichier de réglages&#xa0;; le fichier est resté tel quel</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -617,7 +652,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: it is not a regular file</source>
-        <translation>L&apos;état ne peut pas être écrit dans %1&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+        <translation type="vanished">L&apos;état ne peut pas être écrit dans %1&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2</source>
@@ -630,6 +665,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Quillmark Report</source>
         <translation>Feuille Quillmark</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to %1: %2; it was left as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

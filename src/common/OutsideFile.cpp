@@ -32,17 +32,6 @@ QString sizeText(qint64 bytes, int precision)
     return QLocale::c().formattedDataSize(bytes, precision, QLocale::DataSizeTraditionalFormat);
 }
 
-QString notRegular(mode_t mode)
-{
-    if (S_ISFIFO(mode))
-        return Text::tr("it is a named pipe, not a regular file");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return Text::tr("it is a device, not a regular file");
-    if (S_ISSOCK(mode))
-        return Text::tr("it is a socket, not a regular file");
-    return Text::tr("it is not a regular file");
-}
-
 QString tooLarge(const QString &size, const Kind &kind)
 {
     return Text::tr("it is too large: %1, where %2 may have at most %3")
@@ -110,6 +99,17 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
 }
 
 } // namespace
+
+QString notRegular(unsigned mode)
+{
+    if (S_ISFIFO(mode))
+        return Text::tr("it is a named pipe, not a regular file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return Text::tr("it is a device, not a regular file");
+    if (S_ISSOCK(mode))
+        return Text::tr("it is a socket, not a regular file");
+    return Text::tr("it is not a regular file");
+}
 
 Result read(const QString &name, const Kind &kind)
 {

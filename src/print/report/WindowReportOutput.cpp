@@ -107,9 +107,12 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report)
     printer().setCollateCopies(m_choice.collate);
     printer().setDuplex(m_choice.duplex);
     ReportStatusWindow status(m_parent);
-    ReportPrinting::print(printer(), report,
-                          Text::tr("the printer \"%1\"").arg(printer().printerName()),
-                          statusIn(status), true);
+    if (!printer().outputFileName().isEmpty())
+        ReportPrinting::printToFile(printer(), report, statusIn(status));
+    else
+        ReportPrinting::print(printer(), report,
+                              Text::tr("the printer \"%1\"").arg(printer().printerName()),
+                              statusIn(status), true);
 }
 
 void WindowReportOutput::saveToFile(const LayoutReport &report)
