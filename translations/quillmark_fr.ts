@@ -16,7 +16,7 @@
     <name>CharacterFileReader</name>
     <message>
         <source>Line %1 of the character file is too long: %2; a value may have at most %3 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 du fichier de personnage est trop longue&#xa0;: %2&#xa0;; une valeur peut avoir au plus %3 caractères</translation>
     </message>
 </context>
 <context>
@@ -459,27 +459,27 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>it exists and is not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il existe et n&apos;est pas %1</translation>
     </message>
     <message>
         <source>it is a character file, which only Save replaces</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un fichier de personnage, que seul Enregistrer remplace</translation>
     </message>
     <message>
         <source>it is a link to a missing file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien vers un fichier manquant</translation>
     </message>
     <message>
         <source>it kept changing while it was being written</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a cessé de changer pendant son écriture</translation>
     </message>
     <message>
         <source>a file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier</translation>
     </message>
     <message>
         <source>a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>un PDF</translation>
     </message>
 </context>
 <context>
@@ -562,7 +562,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Unable to write to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -668,7 +668,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2; it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;état ne peut pas être écrit dans %1&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
     </message>
 </context>
 <context>
