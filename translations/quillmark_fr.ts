@@ -16,7 +16,7 @@
     <name>CharacterFileReader</name>
     <message>
         <source>Line %1 of the character file is too long: %2; a value may have at most %3 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 du fichier de personnage est trop longue&#xa0;: %2&#xa0;; une valeur peut avoir au plus %3 caractères</translation>
     </message>
 </context>
 <context>
@@ -159,12 +159,13 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>The character has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le personnage a été modifié. Voulez-vous l&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -458,27 +459,27 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>it exists and is not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il existe et n&apos;est pas %1</translation>
     </message>
     <message>
         <source>it is a character file, which only Save replaces</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un fichier de personnage, que seul Enregistrer remplace</translation>
     </message>
     <message>
         <source>it is a link to a missing file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien vers un fichier manquant</translation>
     </message>
     <message>
         <source>it kept changing while it was being written</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a cessé de changer pendant son écriture</translation>
     </message>
     <message>
         <source>a file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier</translation>
     </message>
     <message>
         <source>a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>un PDF</translation>
     </message>
 </context>
 <context>
@@ -526,11 +527,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>** Skills **</source>
-        <translation>** Compétences **</translation>
+        <translation>** Talents **</translation>
     </message>
     <message>
         <source>** Vessels **</source>
-        <translation>** Réceptacles **</translation>
+        <translation>** Corps **</translation>
     </message>
     <message>
         <source>** Roles **</source>
@@ -561,7 +562,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Unable to write to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -663,11 +664,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Quillmark Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille Quillmark</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2; it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;état ne peut pas être écrit dans %1&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
     </message>
 </context>
 <context>
@@ -800,7 +801,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Add</source>
-        <translation>Ajouter</translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Extra Choir/Band attunements</source>
@@ -856,55 +857,55 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Skills page</source>
-        <translation>Page Compétences</translation>
+        <translation>Page Talents</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation>Compétences</translation>
+        <translation>Talents</translation>
     </message>
     <message>
         <source>Skill:</source>
-        <translation>Compétence&#xa0;:</translation>
+        <translation>Talent&#xa0;:</translation>
     </message>
     <message>
         <source>Skill name</source>
-        <translation>Nom de la Compétence</translation>
+        <translation>Nom du Talent</translation>
     </message>
     <message>
         <source>Skill level</source>
-        <translation>Niveau de la Compétence</translation>
+        <translation>Niveau du Talent</translation>
     </message>
     <message>
         <source>Add Skill</source>
-        <translation>Ajouter la Compétence</translation>
+        <translation>Ajouter le Talent</translation>
     </message>
     <message>
         <source>Vessels page</source>
-        <translation>Page Réceptacles</translation>
+        <translation>Page Corps</translation>
     </message>
     <message>
         <source>Vessels</source>
-        <translation>Réceptacles</translation>
+        <translation>Corps</translation>
     </message>
     <message>
         <source>Vessel:</source>
-        <translation>Réceptacle&#xa0;:</translation>
+        <translation>Corps&#xa0;:</translation>
     </message>
     <message>
         <source>Vessel name</source>
-        <translation>Nom du Réceptacle</translation>
+        <translation>Nom du Corps</translation>
     </message>
     <message>
         <source>Vessel level</source>
-        <translation>Niveau du Réceptacle</translation>
+        <translation>Niveau du Corps</translation>
     </message>
     <message>
         <source>Charisma:</source>
-        <translation>Charisme&#xa0;:</translation>
+        <translation>Charisme:</translation>
     </message>
     <message>
         <source>Vessel Charisma</source>
-        <translation>Charisme du Réceptacle</translation>
+        <translation>Charisme du Corps</translation>
     </message>
     <message>
         <source>Body Hits</source>
@@ -912,11 +913,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Body Hits:</source>
-        <translation>Pts de corps&#xa0;:</translation>
+        <translation>Pts corps&#xa0;:</translation>
     </message>
     <message>
         <source>Add Vessel</source>
-        <translation>Ajouter le Réceptacle</translation>
+        <translation>Ajouter le Corps</translation>
     </message>
     <message>
         <source>Roles page</source>
@@ -1044,7 +1045,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Discord Type</source>
-        <translation>Type de Discorde</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Discord level</source>
@@ -1068,7 +1069,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Distinction:</source>
-        <translation>Distinction&#xa0;:</translation>
+        <translation>Distinction:</translation>
     </message>
     <message>
         <source>Distinction</source>
@@ -1148,7 +1149,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Enter a Skill</source>
-        <translation>Saisir une Compétence</translation>
+        <translation>Saisir un Talent</translation>
     </message>
     <message>
         <source>You must first enter a Song Name.</source>
@@ -1164,19 +1165,19 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>You must first enter a Skill.</source>
-        <translation>Vous devez d&apos;abord saisir une Compétence.</translation>
+        <translation>Vous devez d&apos;abord saisir un Talent.</translation>
     </message>
     <message>
         <source>You already have that Skill.</source>
-        <translation>Vous avez déjà cette Compétence.</translation>
+        <translation>Vous avez déjà ce Talent.</translation>
     </message>
     <message>
         <source>You can not buy this Vessel with this Charisma.</source>
-        <translation>Vous ne pouvez pas acheter ce Réceptacle avec ce Charisme.</translation>
+        <translation>Vous ne pouvez pas acheter ce Corps avec ce Charisme.</translation>
     </message>
     <message>
         <source>Enter a Name for this Vessel</source>
-        <translation>Saisir le nom du Réceptacle</translation>
+        <translation>Saisir le nom du Corps</translation>
     </message>
     <message>
         <source>Enter a Name for this Role</source>
@@ -1184,11 +1185,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>You must enter a name for this Vessel.</source>
-        <translation>Vous devez saisir un nom pour ce Réceptacle.</translation>
+        <translation>Vous devez saisir un nom pour ce Corps.</translation>
     </message>
     <message>
         <source>This is a duplicate Vessel.</source>
-        <translation>Ce Réceptacle existe déjà.</translation>
+        <translation>Ce Corps existe déjà.</translation>
     </message>
     <message>
         <source>You must enter a name for this Role.</source>
@@ -1214,7 +1215,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Select Choir or Band</source>
-        <translation>Choisir un Chœur ou une Bande</translation>
+        <translation>Choisir Chœur ou Bande</translation>
     </message>
     <message>
         <source>Select Superior</source>
@@ -1292,15 +1293,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Builds player characters for the Vestrine role-playing game: pick a type, share out Forces, and spend Character Points on Songs, Skills, Vessels and more.</source>
-        <translation>Crée des personnages joueurs pour le jeu de rôle Vestrine&#xa0;: choisissez un type, répartissez les Forces et dépensez des points de personnage en Chants, Compétences, Réceptacles et plus encore.</translation>
+        <translation>Crée des personnages pour Vestrine&#xa0;: choisir un type, répartir les Forces, dépenser des points en Chants, Talents, Corps et plus.</translation>
     </message>
     <message>
         <source>Characters are saved as plain text files and printed from a sheet layout of your choosing.</source>
-        <translation>Les personnages sont enregistrés dans des fichiers texte et imprimés selon le modèle de feuille de votre choix.</translation>
+        <translation>Les personnages sont enregistrés en fichiers texte et imprimés avec le modèle de votre choix.</translation>
     </message>
     <message>
         <source>Vestrine (R) Character Creator</source>
-        <translation>Créateur de personnages Vestrine (R)</translation>
+        <translation>Personnages Vestrine (R)</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1487,7 +1488,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>This page is switched off. Check &quot;%1&quot; on the Configuration page to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Page désactivée&#xa0;: cochez «&#xa0;%1&#xa0;» sur la page Configuration pour l&apos;afficher.</translation>
     </message>
 </context>
 <context>
@@ -1532,7 +1533,8 @@ Do you want to replace it?</source>
     <message>
         <source>quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print without a display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quillmark: la plateforme %1 n&apos;a pas pu être démarrée&#xa0;; retirez QT_QPA_PLATFORM pour imprimer sans affichage
+</translation>
     </message>
 </context>
 </TS>

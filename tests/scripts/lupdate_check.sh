@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the committed catalogues hold every text of the sources: lupdate, run on copies of
-# them, must find no new text and say nothing about the sources, and the German one leaves no text
-# unfinished. Usage: lupdate_check.sh LUPDATE SOURCES-LIST TS-FILE...
+# them, must find no new text and say nothing about the sources, and the German and French ones
+# leave no text unfinished. Usage: lupdate_check.sh LUPDATE SOURCES-LIST TS-FILE...
 set -euo pipefail
 lupdate=$1 sources=$2
 shift 2
@@ -27,7 +27,7 @@ if grep -vE "^(Updating '|    (Found|Kept|Removed|Same-text) )" <<<"$report"; th
 fi
 for ts in "${names[@]}"; do
     case $ts in
-    *_de.ts)
+    *_de.ts | *_fr.ts)
         released=$("$(dirname "$lupdate")/lrelease" "$ts" -qm "$copies/check.qm" 2>&1)
         echo "$released"
         grep -q ' 0 unfinished)' <<<"$released" ||
