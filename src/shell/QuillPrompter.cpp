@@ -5,9 +5,11 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +35,34 @@ QString pdfNameFor(const QString &character)
     if (name.isEmpty() || name == u"."_s || name == u".."_s)
         name = u"Character"_s;
     return name + u".pdf"_s;
+}
+
+// "md" of the filter "Markdown (*.md)".
+QString extensionOf(const QString &filter)
+{
+    const qsizetype star = filter.lastIndexOf(u"*."_s);
+    return star < 0 ? QString() : filter.mid(star + 2).section(u')', 0, 0);
+}
+
+// The name with the extension of the type chosen: one of the types' extensions is swapped, any
+// other part after a dot is kept ("Mr. Smith" becomes "Mr. Smith.md").
+QString withExtension(const QString &name, const QString &extension, const QStringList &types)
+{
+    for (const QString &type : types) {
+        const QString old = u'.' + extensionOf(type);
+        if (old.size() > 1 && name.endsWith(old, Qt::CaseInsensitive) && name.size() > old.size())
+            return name.chopped(old.size()) + u'.' + extension;
+    }
+    return name + u'.' + extension;
+}
+
+// The desktop's usual question before a file is replaced, in Qt's own words; No is the default.
+bool confirmReplace(QWidget *parent, const QString &name)
+{
+    const QString question = QCoreApplication::translate(
+        "QFileDialog", "%1 already exists.\nDo you want to replace it?");
+    return runBox(parent, QMessageBox::Warning, question.arg(QFileInfo(name).fileName()),
+                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace
@@ -121,4 +151,31 @@ QString QuillPrompter::pdfFileName()
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().constFirst();
+}
+
+// The report's file dialog with a type per filter; the offered name and the chosen name take the
+// extension of the type chosen. An existing file is replaced only after the usual question.
+Prompter::ReportFile QuillPrompter::reportFile(const QStringList &types)
+{
+    QFileDialog d(m_window, QCoreApplication::translate("QuillPrompter", "Save the Report"));
+    d.setObjectName(u"ReportFileDialog"_s);
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setOption(QFileDialog::DontConfirmOverwrite);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setNameFilters(types);
+    d.selectFile(QDir::current().filePath(pdfNameFor(m_pdfCharacter)));
+    QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d, &types](const QString &filter) {
+        if (auto *typed = d.findChild<QLineEdit *>(u"fileNameEdit"_s);
+            typed && !typed->text().isEmpty())
+            typed->setText(withExtension(typed->text(), extensionOf(filter), types));
+    });
+    while (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
+        const int type = std::max<int>(0, types.indexOf(d.selectedNameFilter()));
+        const QString name =
+            withExtension(d.selectedFiles().constFirst(), extensionOf(types.value(type)), types);
+        if (!QFileInfo::exists(name) || confirmReplace(&d, name))
+            return {name, type};
+    }
+    return {};
 }

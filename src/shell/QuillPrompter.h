@@ -18,6 +18,7 @@ public:
     QString openFileName() override;
     QString saveFileName() override;
     QString pdfFileName() override;
+    ReportFile reportFile(const QStringList &types) override;
 
     // Both dialogs start in this file's folder with its name offered, as after choosing it in
     // them; the current folder stays as it is.

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "export/SheetExports.h"
+
+#include <QString>
+#include <QStringList>
+
+// What an export may replace. An export is written for reading elsewhere, so it never takes the
+// place of a file the program itself reads: a character file, the layout, the settings file.
+namespace ExportTarget {
+
+// The file holds a character: the character reader takes it without an error.
+bool holdsCharacter(const QString &name);
+
+// From the window, where the file dialog has asked before replacing: why `name` must not be
+// replaced, or empty when it may. `kept` names the layout and the settings file in use.
+QString windowRefusal(const QString &name, const QStringList &kept);
+
+} // namespace ExportTarget

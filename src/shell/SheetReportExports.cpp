@@ -1,0 +1,48 @@
+#include "shell/SheetReportExports.h"
+
+#include "common/QuillError.h"
+#include "export/ExportTarget.h"
+#include "export/SheetExports.h"
+#include "files/FileAccess.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QStatusBar>
+
+using namespace Qt::StringLiterals;
+using SheetExports::Format;
+
+namespace {
+
+// In the order of fileTypes(), after the report's PDF.
+constexpr Format typeFormats[] = {Format::Markdown, Format::Text, Format::Json};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SheetReportExports", text);
+}
+
+} // namespace
+
+QStringList SheetReportExports::fileTypes() const
+{
+    return {tr("Markdown (*.md)"), tr("Plain text (*.txt)"), tr("JSON (*.json)")};
+}
+
+void SheetReportExports::writeFile(int type, const QString &name)
+{
+    const Format format = typeFormats[qBound(0, type, int(std::size(typeFormats)) - 1)];
+    const QByteArray bytes = SheetExports::write(format, m_sheet);
+    if (const QString refusal = ExportTarget::windowRefusal(name, m_kept); !refusal.isEmpty())
+        throw QuillError(refusal);
+    FileAccess::replace(name, bytes);
+}
+
+void SheetReportExports::copyToClipboard()
+{
+    const QByteArray markdown = SheetExports::write(Format::Markdown, m_sheet);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(markdown));
+    if (m_status)
+        m_status->showMessage(tr("The character was copied to the clipboard as Markdown."));
+}
