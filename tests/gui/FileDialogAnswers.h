@@ -32,12 +32,20 @@ inline ModalWatcher::DialogAction typeFileName(const QString &name,
     };
 }
 
+// Answers "Report Setup" with the destination of this radio button.
+inline ModalWatcher::DialogAction sendReportTo(const QString &radioButton)
+{
+    return [radioButton](QWidget *dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("ReportSetupDialog"));
+        auto *destination = dialog->findChild<QRadioButton *>(radioButton);
+        QVERIFY(destination);
+        destination->setChecked(true);
+        static_cast<QDialog *>(dialog)->accept();
+    };
+}
+
 // Answers "Report Setup" with the destination "File".
 inline void sendReportToFile(QWidget *dialog)
 {
-    QCOMPARE(dialog->objectName(), QStringLiteral("ReportSetupDialog"));
-    auto *file = dialog->findChild<QRadioButton *>(QStringLiteral("FileRadioButton"));
-    QVERIFY(file);
-    file->setChecked(true);
-    static_cast<QDialog *>(dialog)->accept();
+    sendReportTo(QStringLiteral("FileRadioButton"))(dialog);
 }
