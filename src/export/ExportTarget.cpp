@@ -1,5 +1,6 @@
 #include "export/ExportTarget.h"
 
+#include "common/OutsideFile.h"
 #include "common/QuillError.h"
 #include "files/CharacterFile.h"
 #include "files/FileAccess.h"
@@ -19,6 +20,22 @@ QString identity(const QString &name)
     const QFileInfo info(name);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+// An export is at most a few times the size of the character file it was made from.
+constexpr OutsideFile::Kind exportFile{u"an export", qint64(256) << 20};
+
+QString formatName(SheetExports::Format format)
+{
+    switch (format) {
+    case SheetExports::Format::Json:
+        return u"JSON"_s;
+    case SheetExports::Format::Markdown:
+        return u"Markdown"_s;
+    case SheetExports::Format::Text:
+        return u"plain text"_s;
+    }
+    return {};
 }
 
 } // namespace
@@ -48,6 +65,29 @@ QString windowRefusal(const QString &name, const QStringList &kept)
         return QCoreApplication::translate("ExportTarget",
                                            "\"%1\" holds a character; an export never replaces it.")
             .arg(name);
+    return {};
+}
+
+QString commandLineRefusal(SheetExports::Format format, const QString &name)
+{
+    const QFileInfo info(name);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    if (!info.exists())
+        return QCoreApplication::translate("ExportTarget",
+                                           "%1 is a link to nothing; it was left as it is.")
+            .arg(name);
+    if (!info.isFile() || holdsCharacter(name))
+        return QCoreApplication::translate(
+                   "ExportTarget",
+                   "%1 exists and is not an earlier %2 export; it was left as it is.")
+            .arg(name, formatName(format));
+    const OutsideFile::Result read = OutsideFile::read(name, exportFile);
+    if (!read.ok() || !SheetExports::isExport(format, read.bytes))
+        return QCoreApplication::translate(
+                   "ExportTarget",
+                   "%1 exists and is not an earlier %2 export; it was left as it is.")
+            .arg(name, formatName(format));
     return {};
 }
 

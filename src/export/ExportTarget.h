@@ -16,4 +16,9 @@ bool holdsCharacter(const QString &name);
 // replaced, or empty when it may. `kept` names the layout and the settings file in use.
 QString windowRefusal(const QString &name, const QStringList &kept);
 
+// From the command line, where nothing is asked: `name` may be a new name or an earlier export of
+// the same format, and nothing else (a character file, a layout, notes of the player's). Why it
+// must not be replaced, or empty when it may; asked again just before each write.
+QString commandLineRefusal(SheetExports::Format format, const QString &name);
+
 } // namespace ExportTarget

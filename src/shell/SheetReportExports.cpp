@@ -18,16 +18,13 @@ namespace {
 // In the order of fileTypes(), after the report's PDF.
 constexpr Format typeFormats[] = {Format::Markdown, Format::Text, Format::Json};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetReportExports", text);
-}
-
 } // namespace
 
 QStringList SheetReportExports::fileTypes() const
 {
-    return {tr("Markdown (*.md)"), tr("Plain text (*.txt)"), tr("JSON (*.json)")};
+    return {QCoreApplication::translate("SheetReportExports", "Markdown (*.md)"),
+            QCoreApplication::translate("SheetReportExports", "Plain text (*.txt)"),
+            QCoreApplication::translate("SheetReportExports", "JSON (*.json)")};
 }
 
 void SheetReportExports::writeFile(int type, const QString &name)
@@ -44,5 +41,6 @@ void SheetReportExports::copyToClipboard()
     const QByteArray markdown = SheetExports::write(Format::Markdown, m_sheet);
     QGuiApplication::clipboard()->setText(QString::fromUtf8(markdown));
     if (m_status)
-        m_status->showMessage(tr("The character was copied to the clipboard as Markdown."));
+        m_status->showMessage(QCoreApplication::translate(
+            "SheetReportExports", "The character was copied to the clipboard as Markdown."));
 }
