@@ -9,7 +9,8 @@
 // place of a file the program itself reads: a character file, the layout, the settings file.
 namespace ExportTarget {
 
-// The file holds a character: the character reader takes it without an error.
+// The file holds a character: the character reader takes it without an error, also when it ends
+// before its last list.
 bool holdsCharacter(const QString &name);
 
 // From the window, where the file dialog has asked before replacing: why `name` must not be

@@ -18,6 +18,9 @@ namespace {
 // In the order of fileTypes(), after the report's PDF.
 constexpr Format typeFormats[] = {Format::Markdown, Format::Text, Format::Json};
 
+// Long enough to read, short enough not to outlive the copy it speaks of.
+constexpr int shownFor = 10000;
+
 } // namespace
 
 QStringList SheetReportExports::fileTypes() const
@@ -41,6 +44,8 @@ void SheetReportExports::copyToClipboard()
     const QByteArray markdown = SheetExports::write(Format::Markdown, m_sheet);
     QGuiApplication::clipboard()->setText(QString::fromUtf8(markdown));
     if (m_status)
-        m_status->showMessage(QCoreApplication::translate(
-            "SheetReportExports", "The character was copied to the clipboard as Markdown."));
+        m_status->showMessage(
+            QCoreApplication::translate("SheetReportExports",
+                                        "The character was copied to the clipboard as Markdown."),
+            shownFor);
 }
