@@ -116,9 +116,9 @@ void exportSeries(const CharacterSheet &sheet, const QString &folder, int runs, 
                 qFatal("cannot write %s", qPrintable(name));
             bytes = text.size();
         });
-        std::printf("    export to %s: median %.1f ms, %.2f of the PDF's time (target < 0.10), "
-                    "%.1f MiB\n",
-                    qPrintable(SheetExports::extension(format)), ms, ms / pdfMs,
+        std::printf("    export to %s: median %.1f ms, %.1f %% of the PDF's time (target < 10 %%), "
+                    "%.2f MiB\n",
+                    qPrintable(SheetExports::extension(format)), ms, 100 * ms / pdfMs,
                     double(bytes) / (1 << 20));
     }
     std::fflush(stdout);
