@@ -68,13 +68,15 @@ QString optionMistake(const QCommandLineParser &parser, const QString &option)
     if (parser.values(option).size() > 1 || parser.values(u"layout"_s).size() > 1)
         return u"--%1 and --layout can each be given only once."_s.arg(option);
     if (!pdf && parser.isSet(u"layout"_s))
-        return u"--layout is used only with --pdf."_s;
+        return QCoreApplication::translate("CommandLine", "--layout is used only with --pdf.");
     if (parser.value(option).isEmpty() ||
         (parser.isSet(u"layout"_s) && parser.value(u"layout"_s).isEmpty()))
         return u"the name after --%1 or --layout is empty."_s.arg(option);
     if (parser.positionalArguments().isEmpty())
         return pdf ? u"--pdf needs at least one character file to print."_s
-                   : u"--%1 needs at least one character file to export."_s.arg(option);
+                   : QCoreApplication::translate(
+                         "CommandLine", "--%1 needs at least one character file to export.")
+                         .arg(option);
     if (anyEmpty(parser.positionalArguments()))
         return u"the file name is empty."_s;
     return {};
@@ -84,10 +86,11 @@ QString optionMistake(const QCommandLineParser &parser, const QString &option)
 QString destinationMistake(const QString &out, qsizetype files, bool toStandardOutput)
 {
     if (toStandardOutput)
-        return files > 1
-                   ? u"standard output (-) takes one character file, but %1 were given."_s.arg(
-                         files)
-                   : QString();
+        return files > 1 ? QCoreApplication::translate(
+                               "CommandLine",
+                               "standard output (-) takes one character file, but %1 were given.")
+                               .arg(files)
+                         : QString();
     if (QFileInfo(out).isDir())
         return {};
     // "out/" asks for a folder as surely as several files do.
@@ -117,7 +120,8 @@ std::optional<OutputOption> outputOption(const QCommandLineParser &parser, QStri
         if (!parser.isSet(option.name))
             continue;
         if (chosen)
-            mistake = u"only one of --pdf, --json, --markdown and --text can be given."_s;
+            mistake = QCoreApplication::translate(
+                "CommandLine", "only one of --pdf, --json, --markdown and --text can be given.");
         chosen = option;
     }
     return chosen;
@@ -164,13 +168,21 @@ Request parse(const QStringList &arguments)
         u"OUT"_s);
     const QCommandLineOption json(
         u"json"_s,
-        u"Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the "
-        u"folder OUT, and leave; OUT - is standard output."_s,
+        QCoreApplication::translate(
+            "CommandLine",
+            "Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the "
+            "folder OUT, and leave; OUT - is standard output."),
         u"OUT"_s);
     const QCommandLineOption markdown(
-        u"markdown"_s, u"The same as Markdown, into OUT or NAME.md in the folder OUT."_s, u"OUT"_s);
+        u"markdown"_s,
+        QCoreApplication::translate("CommandLine",
+                                    "The same as Markdown, into OUT or NAME.md in the folder OUT."),
+        u"OUT"_s);
     const QCommandLineOption text(
-        u"text"_s, u"The same as plain text, into OUT or NAME.txt in the folder OUT."_s, u"OUT"_s);
+        u"text"_s,
+        QCoreApplication::translate(
+            "CommandLine", "The same as plain text, into OUT or NAME.txt in the folder OUT."),
+        u"OUT"_s);
     const QCommandLineOption layout(u"layout"_s,
                                     u"With --pdf: print with this layout instead of qmsheet.rav."_s,
                                     u"FILE.rav"_s);

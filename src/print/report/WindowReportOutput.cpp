@@ -9,6 +9,7 @@
 #include "print/report/ReportSetupDialog.h"
 #include "print/report/ReportStatusWindow.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -64,8 +65,9 @@ bool WindowReportOutput::chooseDestination()
 // The type follows the dialog's filter: the first is the report's own PDF.
 bool WindowReportOutput::chooseFile()
 {
-    const QStringList types = QStringList{QObject::tr("PDF documents (*.pdf)")} +
-                              (m_exports ? m_exports->fileTypes() : QStringList());
+    const QStringList types =
+        QStringList{QCoreApplication::translate("WindowReportOutput", "PDF documents (*.pdf)")} +
+        (m_exports ? m_exports->fileTypes() : QStringList());
     const Prompter::ReportFile file = m_prompter.reportFile(types);
     if (file.name.isEmpty())
         return false;
