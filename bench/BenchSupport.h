@@ -25,7 +25,9 @@ public:
     }
     bool confirm(const QString &) override { return true; }
     QString openFileName() override { return {}; }
-    QString saveFileName() override { return {}; }
+    bool confirmRisk(const QString &) override { return false; }
+    Unsaved askToSave(const QString &) override { return Unsaved::Cancel; }
+    QString saveFileName(const QString &) override { return {}; }
     QString pdfFileName() override { return {}; }
 };
 

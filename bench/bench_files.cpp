@@ -43,17 +43,14 @@ qsizetype plainReadAndSplit(const QString &name)
 void measure(TMainForm &form, const QString &name, int items)
 {
     SilentPrompter prompter;
-    CharacterTypes::AllowedTypes allowAll{};
-    allowAll.fill(true);
     CharacterSheet source;
     fill(source, items);
     const int runs = items >= 100000 ? 11 : 21;
 
     const double save = medianMs(runs, [&] { FileCommands::store(source, name); });
-    const double load =
-        medianMs(runs, [&] { FileCommands::load(form.sheet(), name, allowAll, prompter); });
+    const double load = medianMs(runs, [&] { FileCommands::load(form.sheet(), name, prompter); });
     const double open = medianMs(runs, [&] {
-        FileCommands::load(form.sheet(), name, allowAll, prompter);
+        FileCommands::load(form.sheet(), name, prompter);
         QCoreApplication::processEvents();
     });
     if (CharacterFile::fromSheet(form.sheet()) != CharacterFile::fromSheet(source))

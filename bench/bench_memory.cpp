@@ -48,9 +48,7 @@ int runChild(int argc, char **argv, const QString &kind, const QString &file, QS
         if (kind == u"large"_s) {
             auto *form = static_cast<TMainForm *>(window.get());
             SilentPrompter prompter;
-            CharacterTypes::AllowedTypes allowAll{};
-            allowAll.fill(true);
-            FileCommands::load(form->sheet(), file, allowAll, prompter);
+            FileCommands::load(form->sheet(), file, prompter);
             if (form->sheet().itemCount(SheetList::Songs) != largeItems / SheetListCount)
                 qFatal("the large character was not opened");
         }

@@ -36,7 +36,9 @@ public:
     void inform(const QString &) override {}
     bool confirm(const QString &) override { return false; }
     QString openFileName() override { return {}; }
-    QString saveFileName() override { return {}; }
+    bool confirmRisk(const QString &) override { return false; }
+    Unsaved askToSave(const QString &) override { return Unsaved::Cancel; }
+    QString saveFileName(const QString &) override { return {}; }
     QString pdfFileName() override { return {}; }
 };
 
@@ -59,10 +61,7 @@ QString readAsKind(const QString &file, const QString &path)
         if (file == u"character"_s) {
             CharacterSheet sheet;
             NoPrompter prompter;
-            FileCommands::load(
-                sheet, path,
-                CharacterTypes::AllowedTypes{true, true, true, true, true, true, true, true},
-                prompter);
+            FileCommands::load(sheet, path, prompter);
         } else if (file == u"save"_s) {
             FileCommands::store(CharacterSheet(), path);
         } else if (file == u"settings"_s) {

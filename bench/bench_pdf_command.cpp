@@ -103,12 +103,10 @@ static int benchmarkMain(int, char **)
     QDir::setCurrent(folder.path());
 
     SilentPrompter prompter;
-    CharacterTypes::AllowedTypes allowAll{};
-    allowAll.fill(true);
     const double open = medianMs(runs, [&] {
         for (const QString &file : files) {
             CharacterSheet sheet;
-            FileCommands::load(sheet, file, allowAll, prompter);
+            FileCommands::load(sheet, file, prompter);
         }
     });
     const CommandLine::Request request{.files = files, .pdf = out, .pdfIntoFolder = true};

@@ -85,9 +85,7 @@ long resetPeak()
 void open(CharacterSheet &sheet, const QString &file)
 {
     SilentPrompter prompter;
-    CharacterTypes::AllowedTypes allowAll{};
-    allowAll.fill(true);
-    FileCommands::load(sheet, file, allowAll, prompter);
+    FileCommands::load(sheet, file, prompter);
 }
 
 // Prints a character of `items` items to the preview or a PDF file with the layout in `folder`,

@@ -71,9 +71,7 @@ void fill(CharacterSheet &sheet)
 void open(CharacterSheet &sheet, const QString &file, int items)
 {
     SilentPrompter prompter;
-    CharacterTypes::AllowedTypes allowAll{};
-    allowAll.fill(true);
-    FileCommands::load(sheet, file, allowAll, prompter);
+    FileCommands::load(sheet, file, prompter);
     if (sheet.itemCount(SheetList::Songs) != items / SheetListCount)
         qFatal("the character was not opened");
 }

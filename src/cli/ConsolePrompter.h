@@ -21,8 +21,14 @@ public:
 
     void inform(const QString &text) override;
     bool confirm(const QString &text) override;
+    bool confirmRisk(const QString &text) override { return confirm(text); }
+    Unsaved askToSave(const QString &text) override
+    {
+        confirm(text);
+        return Unsaved::Cancel;
+    }
     QString openFileName() override { return {}; }
-    QString saveFileName() override { return {}; }
+    QString saveFileName(const QString &) override { return {}; }
     QString pdfFileName() override { return {}; }
 
     // What the window's error box shows, with the same full-stop rule.

@@ -37,13 +37,6 @@ QString identity(const QString &name)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-CharacterTypes::AllowedTypes everyType()
-{
-    CharacterTypes::AllowedTypes allowed{};
-    allowed.fill(true);
-    return allowed;
-}
-
 void toStandardOutput(const QByteArray &bytes)
 {
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
@@ -55,7 +48,7 @@ void toStandardOutput(const QByteArray &bytes)
 void writeOne(const Job &job, SheetExports::Format format, ConsolePrompter &prompter)
 {
     CharacterSheet sheet;
-    FileCommands::load(sheet, job.character, everyType(), prompter);
+    FileCommands::load(sheet, job.character, prompter);
     const QByteArray bytes = SheetExports::write(format, sheet);
     if (job.out == u"-"_s)
         return toStandardOutput(bytes);

@@ -71,19 +71,11 @@ bool holdsSomethingElse(const QString &pdf)
     return n != ssize_t(sizeof start) || std::memcmp(start, "%PDF-", sizeof start) != 0;
 }
 
-// The window offers every type when no settings file turns one off, and --pdf reads none.
-CharacterTypes::AllowedTypes everyType()
-{
-    CharacterTypes::AllowedTypes allowed{};
-    allowed.fill(true);
-    return allowed;
-}
-
 bool printOne(const Job &job, const QString &layout, ConsolePrompter &prompter)
 {
     try {
         CharacterSheet sheet;
-        FileCommands::load(sheet, job.character, everyType(), prompter);
+        FileCommands::load(sheet, job.character, prompter);
         PdfReportOutput output(job.pdf);
         LayoutReportEngine engine(output);
         const int before = prompter.messages();

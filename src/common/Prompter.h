@@ -8,15 +8,28 @@
 class Prompter
 {
 public:
+    // The answers to the question before a changed character is closed or replaced.
+    enum class Unsaved
+    {
+        Save,
+        Discard,
+        Cancel
+    };
+
     virtual ~Prompter() = default;
 
     // A plain message box with an OK button; returns when it is closed.
     virtual void inform(const QString &text) = 0;
     // A Yes/No question, Yes the default; Escape or closing counts as No.
     virtual bool confirm(const QString &text) = 0;
-    // The open and save dialogs; an empty name means the dialog was cancelled.
+    // A Yes/No question with No the default, before something is lost; Escape counts as No.
+    virtual bool confirmRisk(const QString &text) = 0;
+    // Save, Discard or Cancel; Escape or closing counts as Cancel.
+    virtual Unsaved askToSave(const QString &text) = 0;
+    // The open and save dialogs; an empty name means the dialog was cancelled. The save dialog
+    // offers `offered`: a full path, or a bare name in the folder the dialog is in.
     virtual QString openFileName() = 0;
-    virtual QString saveFileName() = 0;
+    virtual QString saveFileName(const QString &offered) = 0;
     // The name of the PDF file to write a report to; empty when the dialog was cancelled.
     virtual QString pdfFileName() = 0;
 

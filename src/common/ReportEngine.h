@@ -37,6 +37,8 @@ public:
     virtual void setText(ComponentHandle component, const QString &text) = 0;
     virtual QString memoText(ComponentHandle memo) const = 0;
     virtual void setMemoText(ComponentHandle memo, const QString &text) = 0;
+    // The name the printed document goes by: a PDF's title, the job in the printer's queue.
+    virtual void setDocumentName(const QString &name) = 0;
     // Runs the report of this name; nothing happens when the project holds none.
     virtual void execute(const QString &reportName) = 0;
     // Drops the loaded layout and every text put into it.

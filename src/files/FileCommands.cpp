@@ -1,11 +1,16 @@
 #include "files/FileCommands.h"
 
+#include "common/FileNames.h"
 #include "common/Prompter.h"
 #include "common/QuillError.h"
+#include "files/CharacterDocument.h"
 #include "files/CharacterFile.h"
 #include "files/FileAccess.h"
 #include "sheet/CharacterSheet.h"
+#include "sheet/CharacterTypes.h"
+#include "sheet/Forces.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -13,27 +18,43 @@ using namespace Qt::StringLiterals;
 namespace FileCommands {
 namespace {
 
-// The stored type runs the type choice, with its starting values and its refusal, before the
-// stored numbers overwrite those values.
-void apply(CharacterSheet &sheet, const CharacterFile &file,
-           const CharacterTypes::AllowedTypes &allowed, Prompter &prompter)
+// The stored type runs the type's choice with its starting values, but without the
+// configuration's check: that limits what the player picks, not what a file holds. The stored
+// numbers then overwrite those values, and the total's colour follows the Forces read.
+void apply(CharacterSheet &sheet, const CharacterFile &file)
 {
     sheet.reset();
     sheet.setText(SheetValue::CharacterName, file.text(SheetValue::CharacterName));
-    if (file.typeIndex >= 0)
-        CharacterTypes::select(sheet, file.typeIndex, allowed, prompter);
+    CharacterTypes::selectStored(sheet, file.typeIndex);
     for (SheetValue v : SheetNames::allValues()) {
         if (v != SheetValue::CharacterName)
             sheet.setText(v, file.text(v));
     }
     for (SheetList l : SheetNames::allLists())
         sheet.setItems(l, file.list(l));
+    Forces::showPlacedForces(sheet);
 }
 
 QString tooManyItemsMessage(const QString &name)
 {
     return u"The character file \"%1\" cannot be read: it holds more than %2 items"_s.arg(
         name, QLocale(QLocale::English).toString(CharacterFileFormat::maximumItems));
+}
+
+// The file the character came from, or one named after the character.
+QString offeredName(const CharacterDocument &document)
+{
+    if (!document.fileName().isEmpty())
+        return document.fileName();
+    const QString name = document.sheet().text(SheetValue::CharacterName);
+    const bool prompt = name == SheetNames::startText(SheetValue::CharacterName);
+    return FileNames::offered(prompt ? QString() : name, QString::fromUtf16(extension));
+}
+
+bool exists(const QString &name)
+{
+    const QFileInfo file(name);
+    return file.exists() || file.isSymLink();
 }
 
 } // namespace
@@ -59,38 +80,79 @@ QString endedEarlyMessage()
            u"loaded as far as the file goes; some lists may be incomplete."_s;
 }
 
-void newCharacter(CharacterSheet &sheet, Prompter &prompter)
+QString unsavedQuestion()
 {
-    if (prompter.confirm(clearQuestion()))
-        sheet.reset();
+    return u"The character has been changed. Do you want to save it?"_s;
 }
 
-void openCharacter(CharacterSheet &sheet, const CharacterTypes::AllowedTypes &allowed,
-                   Prompter &prompter)
+QString replaceQuestion(const QString &name)
 {
+    return u"%1 already exists.\nDo you want to replace it?"_s.arg(QFileInfo(name).fileName());
+}
+
+void newCharacter(CharacterSheet &sheet, CharacterDocument &document, Prompter &prompter)
+{
+    if (!prompter.confirm(clearQuestion()))
+        return;
+    sheet.reset();
+    document.markUnchanged({});
+}
+
+void openCharacter(CharacterSheet &sheet, CharacterDocument &document, Prompter &prompter)
+{
+    if (!settleChanges(document, prompter))
+        return;
     const QString name = prompter.openFileName();
     if (name.isEmpty())
         return prompter.inform(noFileToOpenMessage());
-    load(sheet, name, allowed, prompter);
+    load(sheet, document, name, prompter);
 }
 
-void saveCharacter(const CharacterSheet &sheet, Prompter &prompter)
+bool saveCharacter(CharacterDocument &document, Prompter &prompter)
 {
-    const QString name = prompter.saveFileName();
-    if (name.isEmpty())
-        return prompter.inform(noFileNameMessage());
-    store(sheet, name);
+    QString name = prompter.saveFileName(offeredName(document));
+    if (name.isEmpty()) {
+        prompter.inform(noFileNameMessage());
+        return false;
+    }
+    name = FileNames::withExtension(name, QString::fromUtf16(extension));
+    if (exists(name) && !prompter.confirmRisk(replaceQuestion(name)))
+        return false;
+    store(document.sheet(), name);
+    document.markUnchanged(QFileInfo(name).absoluteFilePath());
+    return true;
 }
 
-void load(CharacterSheet &sheet, const QString &name, const CharacterTypes::AllowedTypes &allowed,
-          Prompter &prompter)
+bool settleChanges(CharacterDocument &document, Prompter &prompter)
+{
+    if (!document.isChanged())
+        return true;
+    switch (prompter.askToSave(unsavedQuestion())) {
+    case Prompter::Unsaved::Save:
+        return saveCharacter(document, prompter);
+    case Prompter::Unsaved::Discard:
+        return true;
+    case Prompter::Unsaved::Cancel:
+        break;
+    }
+    return false;
+}
+
+void load(CharacterSheet &sheet, const QString &name, Prompter &prompter)
 {
     const CharacterFile file = CharacterFileFormat::decode(FileAccess::readAll(name));
     if (file.tooManyItems)
         throw QuillError(tooManyItemsMessage(name));
-    apply(sheet, file, allowed, prompter);
+    apply(sheet, file);
     if (!file.complete)
         prompter.inform(endedEarlyMessage());
+}
+
+void load(CharacterSheet &sheet, CharacterDocument &document, const QString &name,
+          Prompter &prompter)
+{
+    load(sheet, name, prompter);
+    document.markUnchanged(QFileInfo(name).absoluteFilePath());
 }
 
 void store(const CharacterSheet &sheet, const QString &name)

@@ -1,29 +1,42 @@
 #pragma once
 
-#include "sheet/CharacterTypes.h"
-
 #include <QString>
 
+class CharacterDocument;
 class CharacterSheet;
 class Prompter;
 
-// The File menu's New, Open and Save. There is no current file: Save always asks for a name,
-// New asks before it clears, Open clears without asking once the file was read.
+// The File menu's New, Open and Save, and the question before a changed character is closed.
+// Save offers the file the character was opened from or last saved to, or a name made of the
+// character's name, and asks before it replaces a file. Open reads the whole file before the
+// sheet changes, so a refused file changes nothing.
 namespace FileCommands {
 
 QString clearQuestion();
 QString noFileToOpenMessage();
 QString noFileNameMessage();
 QString endedEarlyMessage();
+QString unsavedQuestion();
+QString replaceQuestion(const QString &name);
 
-void newCharacter(CharacterSheet &sheet, Prompter &prompter);
-void openCharacter(CharacterSheet &sheet, const CharacterTypes::AllowedTypes &allowed,
-                   Prompter &prompter);
-void saveCharacter(const CharacterSheet &sheet, Prompter &prompter);
+// The extension of character files.
+inline constexpr char16_t extension[] = u".qmc";
 
-// Open and Save once the name is known.
-void load(CharacterSheet &sheet, const QString &name, const CharacterTypes::AllowedTypes &allowed,
+void newCharacter(CharacterSheet &sheet, CharacterDocument &document, Prompter &prompter);
+void openCharacter(CharacterSheet &sheet, CharacterDocument &document, Prompter &prompter);
+// True when the character was written.
+bool saveCharacter(CharacterDocument &document, Prompter &prompter);
+
+// Before a changed character is closed or replaced: asks whether to save it first. True when the
+// caller may go on (saved, discarded, or nothing changed); false on Cancel or when the save did
+// not happen. A failed write raises its error.
+bool settleChanges(CharacterDocument &document, Prompter &prompter);
+
+// Open once the name is known: the sheet, and with a document the sheet as that file's.
+void load(CharacterSheet &sheet, const QString &name, Prompter &prompter);
+void load(CharacterSheet &sheet, CharacterDocument &document, const QString &name,
           Prompter &prompter);
+// Save once the name is known.
 void store(const CharacterSheet &sheet, const QString &name);
 
 } // namespace FileCommands

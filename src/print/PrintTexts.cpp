@@ -55,6 +55,13 @@ const QList<Section> &secondColumn()
 
 } // namespace
 
+QString documentName(const CharacterSheet &sheet)
+{
+    const QString name = sheet.text(SheetValue::CharacterName).trimmed();
+    const bool prompt = name == SheetNames::startText(SheetValue::CharacterName);
+    return name.isEmpty() || prompt ? u"Character"_s : name;
+}
+
 QString layoutPath(const QString &currentFolder)
 {
     return currentFolder + u"/qmsheet.rav"_s;

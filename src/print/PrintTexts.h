@@ -12,6 +12,9 @@ class CharacterSheet;
 // stands. Nothing is formatted or checked: every value goes in as the sheet shows it.
 namespace PrintTexts {
 
+// The printed document's name: the character's, "Character" while it has none.
+QString documentName(const CharacterSheet &sheet);
+
 struct Field
 {
     QString component;

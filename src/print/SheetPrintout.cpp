@@ -108,6 +108,7 @@ void printWithLayout(const CharacterSheet &sheet, ReportEngine &engine, Prompter
         engine.setText(found.byName.value(field.component), field.text);
     fillMemo(engine, found.byName.value(firstColumn), PrintTexts::firstColumnLines(sheet));
     fillMemo(engine, found.byName.value(secondColumn), PrintTexts::secondColumnLines(sheet));
+    engine.setDocumentName(PrintTexts::documentName(sheet));
     engine.execute(reportName);
 }
 

@@ -81,6 +81,14 @@ void select(CharacterSheet &sheet, int index, const AllowedTypes &allowed, Promp
         refuse(sheet, prompter);
         return;
     }
+    selectStored(sheet, index);
+}
+
+void selectStored(CharacterSheet &sheet, int index)
+{
+    if (index < 0 || index >= int(startingForces.size()))
+        return;
+    sheet.setTypeIndex(index);
     const StartingForces &forces = startingForces[index];
     writeForces(sheet, forces);
     writeTypeTraits(sheet, index);

@@ -19,4 +19,8 @@ using AllowedTypes = std::array<bool, 8>;
 // index, or refuses it (message, index back to -1, total "0").
 void select(CharacterSheet &sheet, int index, const AllowedTypes &allowed, Prompter &prompter);
 
+// The choice of a type that a character file holds: the configuration limits what the player
+// may pick, not what was stored, so nothing is checked or refused.
+void selectStored(CharacterSheet &sheet, int index);
+
 } // namespace CharacterTypes

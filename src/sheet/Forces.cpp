@@ -157,4 +157,18 @@ void lower(CharacterSheet &sheet, Realm realm, Prompter &prompter)
     setTotalColour(sheet, s.placed, s.total);
 }
 
+void showPlacedForces(CharacterSheet &sheet)
+{
+    const auto read = [&sheet](SheetValue v) { return IntText::parse(sheet.text(v)); };
+    const auto total = read(SheetValue::TotalForces);
+    const auto corporeal = read(SheetValue::Corporeal);
+    const auto ethereal = read(SheetValue::Ethereal);
+    const auto celestial = read(SheetValue::Celestial);
+    if (!total || !corporeal || !ethereal || !celestial)
+        return;
+    // In 64 bits, so that three huge Forces cannot wrap around to the total.
+    const qint64 placed = qint64(*corporeal) + *ethereal + *celestial;
+    sheet.setTotalColour(placed == *total ? TotalColour::Green : TotalColour::Red);
+}
+
 } // namespace Forces

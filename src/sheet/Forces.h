@@ -25,4 +25,8 @@ void moveCharacteristicDown(CharacterSheet &sheet, Realm realm, Prompter &prompt
 void raise(CharacterSheet &sheet, Realm realm, Prompter &prompter);
 void lower(CharacterSheet &sheet, Realm realm, Prompter &prompter);
 
+// The total's colour as after a Forces change, for Forces that arrived some other way (a file):
+// only when the three Forces and the total are integers; otherwise nothing changes.
+void showPlacedForces(CharacterSheet &sheet);
+
 } // namespace Forces

@@ -1,6 +1,8 @@
 #include "shell/QuillPrompter.h"
 
 #include "common/ErrorText.h"
+#include "common/FileNames.h"
+#include "files/FileCommands.h"
 #include "shell/AppTitle.h"
 
 #include <QAbstractItemView>
@@ -26,17 +28,6 @@ int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
     return box.exec();
 }
 
-// A file name made of the character's name: a folder separator in the name would send the file
-// elsewhere, and a very long name would be no file name at all. Nameless characters get one too.
-QString pdfNameFor(const QString &character)
-{
-    QString name = character.trimmed().left(100);
-    name.replace(u'/', u'-').remove(QChar(u'\0'));
-    if (name.isEmpty() || name == u"."_s || name == u".."_s)
-        name = u"Character"_s;
-    return name + u".pdf"_s;
-}
-
 // "md" of the filter "Markdown (*.md)".
 QString extensionOf(const QString &filter)
 {
@@ -46,7 +37,7 @@ QString extensionOf(const QString &filter)
 
 // The name with the extension of the type chosen: one of the types' extensions is swapped, any
 // other part after a dot is kept ("Mr. Smith" becomes "Mr. Smith.md").
-QString withExtension(const QString &name, const QString &extension, const QStringList &types)
+QString nameOfType(const QString &name, const QString &extension, const QStringList &types)
 {
     for (const QString &type : types) {
         const QString old = u'.' + extensionOf(type);
@@ -54,15 +45,6 @@ QString withExtension(const QString &name, const QString &extension, const QStri
             return name.chopped(old.size()) + u'.' + extension;
     }
     return name + u'.' + extension;
-}
-
-// The desktop's usual question before a file is replaced, in Qt's own words; No is the default.
-bool confirmReplace(QWidget *parent, const QString &name)
-{
-    const QString question = QCoreApplication::translate(
-        "QFileDialog", "%1 already exists.\nDo you want to replace it?");
-    return runBox(parent, QMessageBox::Warning, question.arg(QFileInfo(name).fileName()),
-                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace
@@ -78,6 +60,28 @@ bool QuillPrompter::confirm(const QString &text)
                   QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QuillPrompter::confirmRisk(const QString &text)
+{
+    return runBox(m_window, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+Prompter::Unsaved QuillPrompter::askToSave(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Unsaved::Save;
+    case QMessageBox::Discard:
+        return Unsaved::Discard;
+    default:
+        return Unsaved::Cancel;
+    }
+}
+
 void QuillPrompter::showError(const QString &text)
 {
     runBox(m_window, QMessageBox::Critical, errorText(text), QMessageBox::Ok, QMessageBox::Ok);
@@ -85,19 +89,24 @@ void QuillPrompter::showError(const QString &text)
 
 QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
 {
-    if (auto *existing = m_window->findChild<QFileDialog *>(name, Qt::FindDirectChildrenOnly))
-        return existing;
-    auto *d = new QFileDialog(m_window);
-    d->setObjectName(name);
-    d->setOption(QFileDialog::DontUseNativeDialog);
-    d->setOption(QFileDialog::DontConfirmOverwrite);
-    d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    d->setFileMode(QFileDialog::AnyFile);
-    d->setNameFilter(u"Vestrine Characters (*.qmc)"_s);
-    d->setSizeGripEnabled(true);
-    if (!m_offered.isEmpty())
-        d->selectFile(m_offered);
+    auto *d = m_window->findChild<QFileDialog *>(name, Qt::FindDirectChildrenOnly);
+    if (!d) {
+        d = new QFileDialog(m_window);
+        d->setObjectName(name);
+        d->setOption(QFileDialog::DontUseNativeDialog);
+        d->setOption(QFileDialog::DontConfirmOverwrite);
+        d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        d->setFileMode(QFileDialog::AnyFile);
+        d->setNameFilter(u"Vestrine Characters (*.qmc)"_s);
+        d->setSizeGripEnabled(true);
+    }
+    d->setDirectory(dialogFolder());
     return d;
+}
+
+QString QuillPrompter::dialogFolder() const
+{
+    return m_firstFolder.isEmpty() ? QDir::currentPath() : m_firstFolder;
 }
 
 QString QuillPrompter::runDialog(QFileDialog *d)
@@ -113,27 +122,39 @@ QString QuillPrompter::runDialog(QFileDialog *d)
     // A chosen file makes its folder the current one: the next Open or Save window starts there,
     // and Print looks for a layout there first.
     QDir::setCurrent(QFileInfo(name).absolutePath());
-    d->selectFile(name);
+    m_firstFolder.clear();
     return name;
+}
+
+void QuillPrompter::startDialogsIn(const QString &folder)
+{
+    m_firstFolder = folder;
 }
 
 void QuillPrompter::offerFile(const QString &name)
 {
-    m_offered = QFileInfo(name).absoluteFilePath();
-    for (const QString &dialogName : {u"OpenChar"_s, u"SaveChar"_s}) {
-        if (auto *d = m_window->findChild<QFileDialog *>(dialogName, Qt::FindDirectChildrenOnly))
-            d->selectFile(m_offered);
-    }
+    const QFileInfo file(name);
+    m_openOffered = file.fileName();
+    m_firstFolder = file.absolutePath();
 }
 
 QString QuillPrompter::openFileName()
 {
-    return runDialog(dialog(u"OpenChar"_s, false));
+    QFileDialog *d = dialog(u"OpenChar"_s, false);
+    d->selectFile(m_openOffered);
+    const QString name = runDialog(d);
+    if (!name.isEmpty())
+        m_openOffered = QFileInfo(name).fileName();
+    return name;
 }
 
-QString QuillPrompter::saveFileName()
+QString QuillPrompter::saveFileName(const QString &offered)
 {
-    return runDialog(dialog(u"SaveChar"_s, true));
+    QFileDialog *d = dialog(u"SaveChar"_s, true);
+    if (QFileInfo(offered).isAbsolute())
+        d->setDirectory(QFileInfo(offered).absolutePath());
+    d->selectFile(QFileInfo(offered).fileName());
+    return runDialog(d);
 }
 
 // Unlike the character-file dialogs, this one leaves the current folder alone: the layout file
@@ -147,14 +168,18 @@ QString QuillPrompter::pdfFileName()
     d.setFileMode(QFileDialog::AnyFile);
     d.setNameFilter(u"PDF documents (*.pdf)"_s);
     d.setDefaultSuffix(u"pdf"_s);
-    d.selectFile(QDir::current().filePath(pdfNameFor(m_pdfCharacter)));
+    d.setDirectory(m_pdfFolder.isEmpty() ? dialogFolder() : m_pdfFolder);
+    d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
-    return d.selectedFiles().constFirst();
+    const QString name = d.selectedFiles().constFirst();
+    m_pdfFolder = QFileInfo(name).absolutePath();
+    return name;
 }
 
-// The report's file dialog with a type per filter; the offered name and the chosen name take the
-// extension of the type chosen. An existing file is replaced only after the usual question.
+// The report's file dialog with a type per filter, in the PDF dialog's folder; the offered name
+// and the chosen name take the extension of the type chosen. An existing file is replaced only
+// after the question Save asks too.
 Prompter::ReportFile QuillPrompter::reportFile(const QStringList &types)
 {
     QFileDialog d(m_window, QCoreApplication::translate("QuillPrompter", "Save the Report"));
@@ -164,18 +189,32 @@ Prompter::ReportFile QuillPrompter::reportFile(const QStringList &types)
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
     d.setNameFilters(types);
-    d.selectFile(QDir::current().filePath(pdfNameFor(m_pdfCharacter)));
-    QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d, &types](const QString &filter) {
-        if (auto *typed = d.findChild<QLineEdit *>(u"fileNameEdit"_s);
-            typed && !typed->text().isEmpty())
-            typed->setText(withExtension(typed->text(), extensionOf(filter), types));
-    });
+    d.setDirectory(m_pdfFolder.isEmpty() ? dialogFolder() : m_pdfFolder);
+    d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
+    QObject::connect(&d, &QFileDialog::filterSelected, &d,
+                     [&](const QString &filter) { offerType(d, extensionOf(filter), types); });
     while (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
         const int type = std::max<int>(0, types.indexOf(d.selectedNameFilter()));
         const QString name =
-            withExtension(d.selectedFiles().constFirst(), extensionOf(types.value(type)), types);
-        if (!QFileInfo::exists(name) || confirmReplace(&d, name))
-            return {name, type};
+            nameOfType(d.selectedFiles().constFirst(), extensionOf(types.value(type)), types);
+        if (QFileInfo::exists(name) && !confirmRisk(FileCommands::replaceQuestion(name)))
+            continue;
+        m_pdfFolder = QFileInfo(name).absolutePath();
+        return {name, type};
     }
     return {};
+}
+
+// The name box follows the type: the offered name is offered again with the type's extension,
+// within the file system's length, and a typed name has its extension swapped.
+void QuillPrompter::offerType(QFileDialog &d, const QString &extension, const QStringList &types)
+{
+    auto *typed = d.findChild<QLineEdit *>(u"fileNameEdit"_s);
+    if (!typed || typed->text().isEmpty())
+        return;
+    const QString offered = FileNames::offered(m_pdfCharacter, u".pdf"_s);
+    const bool untouched =
+        QFileInfo(typed->text()).completeBaseName() == QFileInfo(offered).completeBaseName();
+    typed->setText(untouched ? FileNames::offered(m_pdfCharacter, u'.' + extension)
+                             : nameOfType(typed->text(), extension, types));
 }

@@ -24,8 +24,11 @@ void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
                      [&sheet, value](const QString &text) { sheet.setText(value, text); });
     QObject::connect(&sheet, &CharacterSheet::textChanged, edit,
                      [edit, value](SheetValue changed, const QString &text) {
-                         if (changed == value && edit->text() != text)
+                         if (changed == value && edit->text() != text) {
                              edit->setText(text);
+                             // A long value shows its beginning, as a name is read.
+                             edit->setCursorPosition(0);
+                         }
                      });
 }
 
@@ -36,9 +39,13 @@ void bindComboBox(QComboBox *combo, CharacterSheet &sheet, SheetValue value)
                      [&sheet, value](const QString &text) { sheet.setText(value, text); });
     QObject::connect(&sheet, &CharacterSheet::textChanged, combo,
                      [combo, value](SheetValue changed, const QString &text) {
-                         if (changed == value && combo->currentText() != text)
+                         if (changed == value && combo->currentText() != text) {
                              combo->setEditText(text);
+                             combo->lineEdit()->setCursorPosition(0);
+                         }
                      });
+    QObject::connect(combo, &QComboBox::textActivated, combo,
+                     [combo] { combo->lineEdit()->setCursorPosition(0); });
 }
 
 QColor colourOf(TotalColour colour)

@@ -1,6 +1,8 @@
 #include "shell/cMain.h"
 
 #include "common/QuillError.h"
+#include "files/CharacterDocument.h"
+#include "files/FileCommands.h"
 #include "resources/ResourceKinds.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/QuillPrompter.h"
@@ -22,6 +24,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
@@ -34,6 +37,7 @@ using namespace Qt::StringLiterals;
 
 TMainForm::TMainForm(QWidget *parent)
     : QMainWindow(parent), m_sheet(new CharacterSheet(this)),
+      m_document(std::make_unique<CharacterDocument>(*m_sheet)),
       m_prompter(std::make_unique<QuillPrompter>(this))
 {
     StartFolder::remember();
@@ -41,6 +45,10 @@ TMainForm::TMainForm(QWidget *parent)
     buildMainWindow(this, m_resources);
     bindSheet(this, *m_sheet, m_resources);
     connectHandlers();
+    // The installed program runs in a folder of its own; its launcher says where the player was.
+    const QString caller = qEnvironmentVariable("QUILLMARK_CALLER_FOLDER");
+    if (!caller.isEmpty() && QFileInfo(caller).isDir())
+        m_prompter->startDialogsIn(caller);
 }
 
 TMainForm::~TMainForm() = default;
@@ -91,9 +99,16 @@ void TMainForm::showEvent(QShowEvent *event)
     });
 }
 
+bool TMainForm::mayReplaceCharacter()
+{
+    bool mayGoOn = false;
+    guarded([this, &mayGoOn] { mayGoOn = FileCommands::settleChanges(*m_document, prompter()); });
+    return mayGoOn;
+}
+
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (guarded([this] { FormClose(); }))
+    if (mayReplaceCharacter() && guarded([this] { FormClose(); }))
         event->accept();
     else
         event->ignore();
@@ -259,6 +274,8 @@ void TMainForm::FormClose()
 
 void TMainForm::Exit1Click()
 {
+    if (!mayReplaceCharacter())
+        return;
     // Leaves without the close path, so the settings are not stored.
     QCoreApplication::processEvents();
     QCoreApplication::exit(0);

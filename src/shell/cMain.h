@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 
+class CharacterDocument;
 class CharacterSheet;
 class Prompter;
 class QuillPrompter;
@@ -39,6 +40,8 @@ public:
     ~TMainForm() override;
 
     CharacterSheet &sheet() const { return *m_sheet; }
+    // The sheet's file and whether it changed since it was opened, saved or cleared.
+    CharacterDocument &document() const { return *m_document; }
     Prompter &prompter() const;
 
     // The descendant with exactly this object name; raises an error when there is none, so a
@@ -63,7 +66,8 @@ public:
     // once its dialog has returned the name, except that the current folder stays as it is.
     void openCharacterFile(const QString &name);
     // Files dropped on the window: the first opens as File > Open opens a file chosen in its
-    // window, the current folder moving with it; the others are not opened, and a message says so.
+    // window, the current folder moving with it, after the question that guards a changed
+    // character; the others are not opened, and a message says so.
     void openDroppedFiles(const QStringList &paths);
 
 public Q_SLOTS:
@@ -151,6 +155,9 @@ private:
     void deleteFrom(SheetList list, Qt::MouseButton button);
     // Shows or empties a resource page as its configuration check box says.
     void followCheckBox(SheetList list);
+    void showPageContents(SheetList list, bool shown);
+    // Asks before a changed character is closed or replaced; true when the caller may go on.
+    bool mayReplaceCharacter();
     // The settings file, read at the first showing and stored at close.
     void loadSettings();
     void storeSettings();
@@ -158,6 +165,7 @@ private:
     CharacterTypes::AllowedTypes allowedTypes() const;
 
     CharacterSheet *m_sheet;
+    std::unique_ptr<CharacterDocument> m_document;
     std::unique_ptr<QuillPrompter> m_prompter;
     ResourceWidgets m_resources;
     SettingsFile m_settings;

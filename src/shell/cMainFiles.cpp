@@ -1,3 +1,4 @@
+#include "files/CharacterDocument.h"
 #include "files/FileCommands.h"
 #include "shell/QuillPrompter.h"
 #include "shell/cMain.h"
@@ -9,28 +10,31 @@ using namespace Qt::StringLiterals;
 
 void TMainForm::New1Click()
 {
-    FileCommands::newCharacter(sheet(), prompter());
+    FileCommands::newCharacter(sheet(), *m_document, prompter());
 }
 
 void TMainForm::Open1Click()
 {
-    FileCommands::openCharacter(sheet(), allowedTypes(), prompter());
+    FileCommands::openCharacter(sheet(), *m_document, prompter());
 }
 
 void TMainForm::openCharacterFile(const QString &name)
 {
     m_prompter->offerFile(name);
-    guarded([this, &name] { FileCommands::load(sheet(), name, allowedTypes(), prompter()); });
+    guarded([this, &name] { FileCommands::load(sheet(), *m_document, name, prompter()); });
 }
 
 void TMainForm::openDroppedFiles(const QStringList &paths)
 {
-    if (paths.isEmpty())
+    if (paths.isEmpty() || !mayReplaceCharacter())
         return;
     // As a file chosen in the Open window does, the dropped file makes its folder the current one.
     QDir::setCurrent(QFileInfo(paths.constFirst()).absolutePath());
-    openCharacterFile(paths.constFirst());
-    if (paths.size() > 1)
+    m_prompter->offerFile(paths.constFirst());
+    const bool opened = guarded([this, &paths] {
+        FileCommands::load(sheet(), *m_document, paths.constFirst(), prompter());
+    });
+    if (opened && paths.size() > 1)
         prompter().inform(
             u"Only the first of the %1 files dropped was opened; the others were not."_s.arg(
                 paths.size()));
@@ -38,5 +42,5 @@ void TMainForm::openDroppedFiles(const QStringList &paths)
 
 void TMainForm::Save1Click()
 {
-    FileCommands::saveCharacter(sheet(), prompter());
+    FileCommands::saveCharacter(*m_document, prompter());
 }

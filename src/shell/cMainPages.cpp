@@ -11,7 +11,13 @@ using namespace Qt::StringLiterals;
 
 void TMainForm::followCheckBox(SheetList list)
 {
-    m_resources[list].contents->setVisible(checkBoxByName(Resources::resourceKind(list).tab));
+    showPageContents(list, checkBoxByName(Resources::resourceKind(list).tab));
+}
+
+void TMainForm::showPageContents(SheetList list, bool shown)
+{
+    m_resources[list].contents->setVisible(shown);
+    m_resources[list].switchedOff->setVisible(!shown);
 }
 
 void TMainForm::ResourcesPageControlChange()
@@ -19,7 +25,7 @@ void TMainForm::ResourcesPageControlChange()
     const auto *pages = control<QTabWidget>(u"ResourcesPageControl"_s);
     const int index = pages->currentIndex();
     const bool shown = checkBoxByName(pages->tabText(index));
-    m_resources[Resources::resourcePageOrder().at(index)].contents->setVisible(shown);
+    showPageContents(Resources::resourcePageOrder().at(index), shown);
 }
 
 void TMainForm::SongsCheckBoxClick()

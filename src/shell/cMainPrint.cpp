@@ -23,6 +23,7 @@ void TMainForm::Print1Click()
                               StartFolder::settingsFile()};
     SheetReportExports exports(sheet(), statusBar(), kept);
     WindowReportOutput output(this, prompter(), &exports);
+    output.setDocumentName(PrintTexts::documentName(sheet()));
     if (!output.chooseDestination())
         return;
     LayoutReportEngine engine(output);

@@ -67,10 +67,7 @@ void TestPipesAndDevices::openRefusesWhatIsNoCharacterFile()
     {
         Watchdog watchdog(QTest::currentDataTag());
         try {
-            FileCommands::load(
-                sheet, name,
-                CharacterTypes::AllowedTypes{true, true, true, true, true, true, true, true},
-                prompter);
+            FileCommands::load(sheet, name, prompter);
         } catch (const QuillError &e) {
             error = e.message();
         }

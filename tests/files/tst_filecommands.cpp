@@ -1,4 +1,6 @@
+#include "common/FileNames.h"
 #include "common/QuillError.h"
+#include "files/CharacterDocument.h"
 #include "files/FileCommands.h"
 #include "files/InChild.h"
 #include "files/SheetSamples.h"
@@ -18,8 +20,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString refusal = u"Current configuration does not allow this Character Type."_s;
 
 // Runs `body` in a child as described in InChild.h. The child first makes sure it can see
 // `file` at all, so that a folder it may not even enter does not pass for the refusal a test
@@ -57,7 +57,14 @@ private Q_SLOTS:
     void saveKeepsASymbolicLink();
     void typeLineRunsTheTypeChoice_data();
     void typeLineRunsTheTypeChoice();
-    void disallowedTypeLoadsEverythingElse();
+    void totalColourFollowsTheStoredForces_data();
+    void totalColourFollowsTheStoredForces();
+    void saveOffersTheCharactersFile_data();
+    void saveOffersTheCharactersFile();
+    void saveAddsTheExtensionAndAsksBeforeReplacing_data();
+    void saveAddsTheExtensionAndAsksBeforeReplacing();
+    void changedCharacterIsSettledFirst_data();
+    void changedCharacterIsSettledFirst();
     void fileEndingEarlyIsLoadedAndReported();
     void failedOpenLeavesTheSheet_data();
     void failedOpenLeavesTheSheet();
@@ -75,12 +82,6 @@ private:
         return QDir(m_dir->path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-    static CharacterTypes::AllowedTypes allowing(bool allowed)
-    {
-        CharacterTypes::AllowedTypes types{};
-        types.fill(allowed);
-        return types;
-    }
     // The names of the types whose choice ran on the sheet, in order.
     void recordChoices(CharacterSheet &sheet)
     {
@@ -92,6 +93,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     CharacterSheet m_sheet;
+    std::unique_ptr<CharacterDocument> m_document;
     RecordingPrompter m_prompter;
     QStringList m_asked;
 };
@@ -101,6 +103,7 @@ void TestFileCommands::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     fillSheet(m_sheet, fullCharacter());
+    m_document = std::make_unique<CharacterDocument>(m_sheet);
     m_prompter = RecordingPrompter();
     m_asked.clear();
     disconnect(&m_sheet, nullptr, this, nullptr);
@@ -125,7 +128,7 @@ void TestFileCommands::newCharacter()
 {
     QFETCH(bool, yes);
     m_prompter.answers = {yes};
-    FileCommands::newCharacter(m_sheet, m_prompter);
+    FileCommands::newCharacter(m_sheet, *m_document, m_prompter);
     QCOMPARE(m_prompter.shown, QStringList{u"This will clear all current work.  Are you sure?"_s});
     CharacterSheet fresh;
     const CharacterFile expected = CharacterFile::fromSheet(yes ? fresh : m_sheet);
@@ -134,8 +137,8 @@ void TestFileCommands::newCharacter()
 
 void TestFileCommands::cancelledDialogs()
 {
-    FileCommands::openCharacter(m_sheet, allowing(true), m_prompter);
-    FileCommands::saveCharacter(m_sheet, m_prompter);
+    FileCommands::openCharacter(m_sheet, *m_document, m_prompter);
+    FileCommands::saveCharacter(*m_document, m_prompter);
     QCOMPARE(m_prompter.shown, (QStringList{u"You must select a character file."_s,
                                             u"You must enter a file name."_s}));
     QCOMPARE(CharacterFile::fromSheet(m_sheet), fullCharacter());
@@ -145,12 +148,13 @@ void TestFileCommands::cancelledDialogs()
 void TestFileCommands::saveThenOpenGivesBackTheSheet()
 {
     m_prompter.saveNames = {path(u"zoë.qmc"_s)};
-    FileCommands::saveCharacter(m_sheet, m_prompter);
+    FileCommands::saveCharacter(*m_document, m_prompter);
     CharacterSheet loaded;
     loaded.setItems(SheetList::Songs, {u"left over"_s});
+    CharacterDocument document(loaded);
     recordChoices(loaded);
     m_prompter.openNames = {path(u"zoë.qmc"_s)};
-    FileCommands::openCharacter(loaded, allowing(true), m_prompter);
+    FileCommands::openCharacter(loaded, document, m_prompter);
     QCOMPARE(CharacterFile::fromSheet(loaded), fullCharacter());
     QCOMPARE(m_asked, QStringList{u"Angel"_s});
     QVERIFY(m_prompter.shown.isEmpty());
@@ -202,7 +206,7 @@ void TestFileCommands::typeLineRunsTheTypeChoice()
     QFETCH(int, index);
     QFETCH(QStringList, asked);
     QVERIFY(writeFile(path(u"c.qmc"_s), joinLines(plainLines(line))));
-    FileCommands::load(m_sheet, path(u"c.qmc"_s), allowing(true), m_prompter);
+    FileCommands::load(m_sheet, path(u"c.qmc"_s), m_prompter);
     QCOMPARE(m_asked, asked);
     QCOMPARE(m_sheet.typeIndex(), index);
     // The stored values win over the starting values of the type.
@@ -214,24 +218,13 @@ void TestFileCommands::typeLineRunsTheTypeChoice()
     QVERIFY(m_prompter.shown.isEmpty());
 }
 
-void TestFileCommands::disallowedTypeLoadsEverythingElse()
-{
-    FileCommands::store(m_sheet, path(u"angel.qmc"_s));
-    CharacterSheet loaded;
-    FileCommands::load(loaded, path(u"angel.qmc"_s), allowing(false), m_prompter);
-    QCOMPARE(m_prompter.shown, QStringList{refusal});
-    CharacterFile expected = fullCharacter();
-    expected.typeIndex = -1;
-    QCOMPARE(CharacterFile::fromSheet(loaded), expected);
-}
-
 void TestFileCommands::fileEndingEarlyIsLoadedAndReported()
 {
     QByteArray bytes = readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"));
     bytes.truncate(bytes.indexOf("Item 4 first"));
     QVERIFY(writeFile(path(u"short.qmc"_s), bytes));
-    FileCommands::load(m_sheet, path(u"short.qmc"_s), allowing(false), m_prompter);
-    QCOMPARE(m_prompter.shown, (QStringList{refusal, FileCommands::endedEarlyMessage()}));
+    FileCommands::load(m_sheet, path(u"short.qmc"_s), m_prompter);
+    QCOMPARE(m_prompter.shown, QStringList{FileCommands::endedEarlyMessage()});
     QVERIFY(m_prompter.shown.last().contains(u"incomplete"_s));
     QCOMPARE(m_sheet.text(SheetValue::CharacterName), u"Zoë Ångström"_s);
     QCOMPARE(m_sheet.items(SheetList::Skills), fullCharacter().list(SheetList::Skills));
@@ -269,7 +262,7 @@ void TestFileCommands::failedOpenLeavesTheSheet()
     if (name == u"pipe"_s)
         QCOMPARE(::mkfifo(QFile::encodeName(path(name)).constData(), 0600), 0);
     m_prompter.openNames = {path(name)};
-    QCOMPARE(errorOf([&] { FileCommands::openCharacter(m_sheet, allowing(true), m_prompter); }),
+    QCOMPARE(errorOf([&] { FileCommands::openCharacter(m_sheet, *m_document, m_prompter); }),
              message.contains(u"%1"_s) ? message.arg(path(name)) : message);
     QCOMPARE(CharacterFile::fromSheet(m_sheet), fullCharacter());
     QVERIFY(m_prompter.shown.isEmpty());
@@ -282,9 +275,8 @@ void TestFileCommands::unreadableFileLeavesTheSheet()
     QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner |
                                                      QFile::ExeOwner | QFile::ExeOther));
     const QByteArray report = inChildSeeing(path(u"locked.qmc"_s), [&] {
-        const QString error = errorOf([&] {
-            FileCommands::load(m_sheet, path(u"locked.qmc"_s), allowing(true), m_prompter);
-        });
+        const QString error =
+            errorOf([&] { FileCommands::load(m_sheet, path(u"locked.qmc"_s), m_prompter); });
         const bool untouched = CharacterFile::fromSheet(m_sheet) == fullCharacter();
         return (error + (untouched ? u" | untouched"_s : u" | changed"_s)).toUtf8();
     });
@@ -316,13 +308,155 @@ void TestFileCommands::failedSaveLeavesTheOldFile()
     QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
     QCOMPARE(::mkfifo(QFile::encodeName(path(u"pipe"_s)).constData(), 0600), 0);
     const QStringList before = entries();
-    m_prompter.saveNames = {path(name)};
-    QCOMPARE(errorOf([&] { FileCommands::saveCharacter(m_sheet, m_prompter); }),
+    QCOMPARE(errorOf([&] { FileCommands::store(m_sheet, path(name)); }),
              message.contains(u"%1"_s) ? message.arg(path(name)) : message);
     QCOMPARE(entries(), before);
     QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
     QVERIFY(QFileInfo(path(u"folder"_s)).isDir());
     QCOMPARE(CharacterFile::fromSheet(m_sheet), fullCharacter());
+}
+
+void TestFileCommands::totalColourFollowsTheStoredForces_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QByteArray>("corporeal");
+    QTest::addColumn<QByteArray>("total");
+    QTest::addColumn<TotalColour>("colour");
+    // Ethereal and Celestial hold 1 each.
+    QTest::newRow("Soldier with all placed")
+        << QByteArray("4") << QByteArray("1") << QByteArray("3") << TotalColour::Green;
+    QTest::newRow("Undead with one to place")
+        << QByteArray("5") << QByteArray("1") << QByteArray("4") << TotalColour::Red;
+    QTest::newRow("Angel with one too many")
+        << QByteArray("0") << QByteArray("2") << QByteArray("3") << TotalColour::Red;
+    QTest::newRow("a Force that is no number keeps the type's colour")
+        << QByteArray("4") << QByteArray("abc") << QByteArray("3") << TotalColour::Red;
+    QTest::newRow("no type, all placed")
+        << QByteArray("-1") << QByteArray("1") << QByteArray("3") << TotalColour::Green;
+}
+
+void TestFileCommands::totalColourFollowsTheStoredForces()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(QByteArray, corporeal);
+    QFETCH(QByteArray, total);
+    QFETCH(TotalColour, colour);
+    QList<QByteArray> lines = plainLines(type);
+    lines[4] = corporeal;
+    lines[7] = "1";
+    lines[10] = "1";
+    lines[13] = total;
+    QVERIFY(writeFile(path(u"c.qmc"_s), joinLines(lines)));
+    FileCommands::load(m_sheet, path(u"c.qmc"_s), m_prompter);
+    QCOMPARE(m_sheet.totalColour(), colour);
+    QCOMPARE(m_sheet.text(SheetValue::TotalForces), QString::fromLatin1(total));
+}
+
+void TestFileCommands::saveOffersTheCharactersFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("a name") << u"Mr. Smith"_s << false << u"Mr. Smith.qmc"_s;
+    QTest::newRow("the prompt") << u"Enter Character Name"_s << false << u"Character.qmc"_s;
+    QTest::newRow("blanks") << u"   "_s << false << u"Character.qmc"_s;
+    QTest::newRow("folders and dots") << u"../up/there"_s << false << u"-up-there.qmc"_s;
+    // Three bytes a letter: 83 letters and the extension take 253 of the 255 bytes.
+    QTest::newRow("100 CJK letters")
+        << QString(100, QChar(0x6F22)) << false << QString(83, QChar(0x6F22)) + u".qmc"_s;
+    QTest::newRow("opened from a file") << u"Mr. Smith"_s << true << u"opened.qmc"_s;
+}
+
+void TestFileCommands::saveOffersTheCharactersFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, opened);
+    QFETCH(QString, offered);
+    if (opened) {
+        FileCommands::store(m_sheet, path(u"opened.qmc"_s));
+        FileCommands::load(m_sheet, *m_document, path(u"opened.qmc"_s), m_prompter);
+        offered = path(offered);
+    }
+    m_sheet.setText(SheetValue::CharacterName, name);
+    FileCommands::saveCharacter(*m_document, m_prompter);
+    QCOMPARE(m_prompter.offeredSaveNames, QStringList{offered});
+    QVERIFY(QFile::encodeName(offered).size() <= 255);
+}
+
+void TestFileCommands::saveAddsTheExtensionAndAsksBeforeReplacing_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QStringList>("written");
+    QTest::newRow("a name with a dot")
+        << u"Mr. Smith"_s << QString() << false << QStringList{u"Mr. Smith.qmc"_s};
+    QTest::newRow("an existing file kept on No")
+        << u"kurt.qmc"_s << u"kurt.qmc"_s << false << QStringList();
+    QTest::newRow("an existing file replaced on Yes")
+        << u"kurt"_s << u"kurt.qmc"_s << true << QStringList{u"kurt.qmc"_s};
+    QTest::newRow("a file without the extension is not the one written")
+        << u"notes"_s << u"notes"_s << false << QStringList{u"notes.qmc"_s};
+}
+
+void TestFileCommands::saveAddsTheExtensionAndAsksBeforeReplacing()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, existing);
+    QFETCH(bool, replace);
+    QFETCH(QStringList, written);
+    if (!existing.isEmpty())
+        QVERIFY(writeFile(path(existing), "the player's own"));
+    m_prompter.saveNames = {path(chosen)};
+    m_prompter.answers = {replace};
+    const bool saved = FileCommands::saveCharacter(*m_document, m_prompter);
+    QCOMPARE(saved, !written.isEmpty());
+    const QByteArray full = readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"));
+    for (const QString &name : entries()) {
+        const bool ours = written.contains(name);
+        QCOMPARE(readFile(path(name)), ours ? full : QByteArray("the player's own"));
+    }
+    const bool asked = existing == FileNames::withExtension(chosen, u".qmc"_s);
+    QCOMPARE(m_prompter.shown,
+             asked ? QStringList{u"kurt.qmc already exists.\nDo you want to replace it?"_s}
+                   : QStringList());
+    QCOMPARE(m_document->fileName(), saved ? path(written.constFirst()) : QString());
+}
+
+void TestFileCommands::changedCharacterIsSettledFirst_data()
+{
+    using Unsaved = Prompter::Unsaved;
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<Unsaved>("answer");
+    QTest::addColumn<QString>("saveName");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("unchanged, no question")
+        << false << Unsaved::Cancel << QString() << true << false;
+    QTest::newRow("Cancel keeps it") << true << Unsaved::Cancel << QString() << false << false;
+    QTest::newRow("Discard goes on") << true << Unsaved::Discard << QString() << true << false;
+    QTest::newRow("Save writes first") << true << Unsaved::Save << u"kept"_s << true << true;
+    QTest::newRow("Save whose dialog is cancelled stops")
+        << true << Unsaved::Save << QString() << false << false;
+}
+
+void TestFileCommands::changedCharacterIsSettledFirst()
+{
+    QFETCH(bool, changed);
+    QFETCH(Prompter::Unsaved, answer);
+    QFETCH(QString, saveName);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, written);
+    if (changed)
+        m_sheet.setText(SheetValue::CharacterName, u"Renamed"_s);
+    m_prompter.unsavedAnswers = {answer};
+    if (!saveName.isEmpty())
+        m_prompter.saveNames = {path(saveName)};
+    QCOMPARE(FileCommands::settleChanges(*m_document, m_prompter), goesOn);
+    QCOMPARE(m_prompter.shown.value(0),
+             changed ? u"The character has been changed. Do you want to save it?"_s : QString());
+    QCOMPARE(QFileInfo::exists(path(u"kept.qmc"_s)), written);
+    QCOMPARE(m_document->isChanged(), changed && !written);
 }
 
 void TestFileCommands::saveIntoAFolderWithoutWritePermission()

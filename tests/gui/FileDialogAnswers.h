@@ -3,11 +3,15 @@
 #include "support/ModalWatcher.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDialog>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
+#include <QUrl>
 #include <functional>
 
 // Answers a file dialog by typing the name into its name box and accepting, as a user would.
@@ -42,6 +46,23 @@ inline ModalWatcher::DialogAction sendReportTo(const QString &radioButton)
         destination->setChecked(true);
         static_cast<QDialog *>(dialog)->accept();
     };
+}
+
+// Drops the files on `target` as a file manager does.
+inline void dropFiles(QWidget *target, const QStringList &paths)
+{
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    QVERIFY(dropped.isAccepted());
 }
 
 // Answers "Report Setup" with the destination "File".

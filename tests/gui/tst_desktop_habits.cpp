@@ -44,7 +44,6 @@ private Q_SLOTS:
 
 private:
     template <class T> T *control(const QString &name) const { return m_form->control<T>(name); }
-    void drop(QWidget *target, const QStringList &paths);
 
     TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
@@ -71,24 +70,11 @@ void TestDesktopHabits::typingAfterAClickReplacesThePrompt()
     QCOMPARE(name->text(), u"Enter Character Name"_s);
     QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());
     QTRY_VERIFY(name->hasSelectedText());
+    // A second click, into the middle of the prompt, selects it whole again.
+    QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());
+    QCOMPARE(name->selectedText(), u"Enter Character Name"_s);
     QTest::keyClicks(name, u"Seraphame"_s);
     QCOMPARE(name->text(), u"Seraphame"_s);
-}
-
-void TestDesktopHabits::drop(QWidget *target, const QStringList &paths)
-{
-    QList<QUrl> urls;
-    for (const QString &path : paths)
-        urls << QUrl::fromLocalFile(path);
-    QMimeData data;
-    data.setUrls(urls);
-    const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &dropped);
-    QVERIFY(dropped.isAccepted());
 }
 
 void TestDesktopHabits::droppedFilesOpenTheFirst()
@@ -101,17 +87,20 @@ void TestDesktopHabits::droppedFilesOpenTheFirst()
 
     // Dropped on the name box, the file opens; its path does not become the name.
     ModalWatcher watcher;
-    drop(control<QLineEdit>(u"CharacterNameEdit"_s), {first});
+    dropFiles(control<QLineEdit>(u"CharacterNameEdit"_s), {first});
     QTRY_COMPARE(m_form->sheet().text(SheetValue::CharacterName), u"Auriel"_s);
     QCOMPARE(QDir::currentPath(), m_folder.filePath(u"party"_s));
     QCOMPARE(watcher.seen().size(), 0);
 
+    // The changed name is given up only on the player's word.
     m_form->sheet().setText(SheetValue::CharacterName, u"Other"_s);
-    drop(m_form.get(),
-         {first, m_folder.filePath(u"second.qmc"_s), m_folder.filePath(u"third.qmc"_s)});
+    watcher.answer(QMessageBox::Discard);
+    dropFiles(m_form.get(),
+              {first, m_folder.filePath(u"second.qmc"_s), m_folder.filePath(u"third.qmc"_s)});
     QTRY_COMPARE(
         watcher.texts(),
-        QStringList{u"Only the first of the 3 files dropped was opened; the others were not."_s});
+        (QStringList{u"The character has been changed. Do you want to save it?"_s,
+                     u"Only the first of the 3 files dropped was opened; the others were not."_s}));
     QCOMPARE(m_form->sheet().text(SheetValue::CharacterName), u"Auriel"_s);
     QVERIFY(!watcher.unexpected());
 }
@@ -172,7 +161,7 @@ void TestDesktopHabits::wheelStepsALevelBox()
 void TestDesktopHabits::helpOpensOverTheWindowAndEscapeClosesIt()
 {
     m_form->move(40, 30);
-    control<QAction>(u"HelpTopics1"_s)->trigger();
+    QTest::keyClick(m_form.get(), Qt::Key_F1);
     auto *help = m_form->findChild<HelpWindow *>(u"HelpWindow"_s);
     QVERIFY(help && help->isVisible());
     const QPoint offset = help->frameGeometry().center() - m_form->frameGeometry().center();
@@ -199,12 +188,19 @@ void TestDesktopHabits::pdfDialogOffersTheCharactersName()
         QVERIFY(files);
         offered = files->findChild<QLineEdit *>(u"fileNameEdit"_s)->text();
         folder = files->directory().absolutePath();
-        files->reject();
+        typeFileName(m_folder.filePath(offered))(dialog);
     });
     control<QAction>(u"Print1"_s)->trigger();
     QVERIFY(!watcher.unexpected());
     QCOMPARE(offered, u"Ivo Brandt.pdf"_s);
     QCOMPARE(folder, QDir::currentPath());
+    // The document is named after the character: the PDF's title, in UTF-16 with its mark.
+    QFile pdf(m_folder.filePath(offered));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QByteArray title("\xFE\xFF");
+    for (QChar c : u"Ivo Brandt"_s)
+        title.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    QVERIFY(pdf.readAll().contains(title));
 }
 
 void TestDesktopHabits::totalDigitsAreReadableOnBothColours()

@@ -86,7 +86,10 @@ private:
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     // Runs Save with the dialog action and returns the one box it showed.
-    ModalWatcher::Box saveShowingOneBox(const ModalWatcher::DialogAction &dialog);
+    // Save answered by `dialog`; the box that follows it, after a Yes to the question before an
+    // existing file is replaced when `replacing`.
+    ModalWatcher::Box saveShowingOneBox(const ModalWatcher::DialogAction &dialog,
+                                        bool replacing = false);
 
     TemporaryCurrentFolder m_folder;
     std::unique_ptr<TMainForm> m_form;
@@ -108,16 +111,19 @@ void TestFaultsSave::cleanup()
     m_folder.leave();
 }
 
-ModalWatcher::Box TestFaultsSave::saveShowingOneBox(const ModalWatcher::DialogAction &dialog)
+ModalWatcher::Box TestFaultsSave::saveShowingOneBox(const ModalWatcher::DialogAction &dialog,
+                                                    bool replacing)
 {
     ModalWatcher watcher;
     watcher.onDialog(dialog);
+    if (replacing)
+        watcher.answer(QMessageBox::Yes);
     m_form->control<QAction>(u"Save1"_s)->trigger();
     [&] {
         QVERIFY(!watcher.unexpected());
-        QCOMPARE(watcher.seen().size(), 1);
+        QCOMPARE(watcher.seen().size(), replacing ? 2 : 1);
     }();
-    return watcher.seen().value(0);
+    return watcher.seen().value(replacing ? 1 : 0);
 }
 
 void TestFaultsSave::failedSaveShowsTheErrorAndKeepsEverything_data()
@@ -125,9 +131,9 @@ void TestFaultsSave::failedSaveShowsTheErrorAndKeepsEverything_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removeFolderFirst");
     QTest::addColumn<QString>("message");
-    QTest::newRow("a device")
-        << u"/dev/full"_s << false
-        << u"\"/dev/full\" is a device, not a regular file; the character was not saved."_s;
+    QTest::newRow("a link to a device")
+        << u"device.qmc"_s << false
+        << u"\"%1\" is a device, not a regular file; the character was not saved."_s;
     QTest::newRow("a file taken for a folder")
         << u"old.qmc/hero.qmc"_s << false << u"Invalid filename."_s;
     QTest::newRow("a folder that vanished while the dialog was open")
@@ -144,12 +150,14 @@ void TestFaultsSave::failedSaveShowsTheErrorAndKeepsEverything()
         if (removeFolderFirst)
             QVERIFY(QDir(path(u"folder"_s)).removeRecursively());
     };
+    QVERIFY(QFile::link(u"/dev/full"_s, path(u"device.qmc"_s)));
     QStringList before = entries();
     if (removeFolderFirst)
         before.removeOne(u"folder"_s);
 
-    const ModalWatcher::Box box = saveShowingOneBox(typeFileName(target, vanish));
-    QCOMPARE(box.text, message);
+    const bool replacing = QFileInfo(target).isSymLink();
+    const ModalWatcher::Box box = saveShowingOneBox(typeFileName(target, vanish), replacing);
+    QCOMPARE(box.text, message.contains(u"%1"_s) ? message.arg(target) : message);
     QCOMPARE(box.icon, QMessageBox::Critical);
     QVERIFY(m_form->isVisible());
     QCOMPARE(CharacterFile::fromSheet(m_form->sheet()), fullCharacter());
@@ -178,7 +186,7 @@ void TestFaultsSave::saveThatRunsOutOfSpaceKeepsTheOldFile()
     {
         const FileSizeLimit limit(100);
         QVERIFY(limit.isSet());
-        box = saveShowingOneBox(typeFileName(path(u"old.qmc"_s)));
+        box = saveShowingOneBox(typeFileName(path(u"old.qmc"_s)), true);
     }
     QCOMPARE(box.text, u"Disk full."_s);
     QCOMPARE(box.icon, QMessageBox::Critical);

@@ -320,7 +320,8 @@ void FrameTest::helpTopicsShowsTheContentsAndReusesItsWindow()
     QVERIFY(help->isVisible());
     QVERIFY2(help->browser()->toPlainText().contains(u"Contents"_s),
              "a second Help Topics shows the contents page again");
-    QVERIFY(!help->browser()->toPlainText().contains(u"does not remember a file name"_s));
+    QVERIFY(
+        !help->browser()->toPlainText().contains(u"remembers the file the character was opened"_s));
 }
 
 void FrameTest::helpWindowGoesBackAndForward()
@@ -335,13 +336,13 @@ void FrameTest::helpWindowGoesBackAndForward()
     };
     QVERIFY(!action("HelpBack")->isEnabled());
     help.browser()->setSource(QUrl(u"files.html"_s));
-    QVERIFY(showing(u"does not remember a file name"_s));
+    QVERIFY(showing(u"remembers the file the character was opened"_s));
     QVERIFY(action("HelpBack")->isEnabled());
     action("HelpBack")->trigger();
     QVERIFY(showing(u"Good to know"_s));
     QVERIFY(action("HelpForward")->isEnabled());
     action("HelpForward")->trigger();
-    QVERIFY(showing(u"does not remember a file name"_s));
+    QVERIFY(showing(u"remembers the file the character was opened"_s));
     help.browser()->setSource(QUrl(u"printing.html"_s));
     action("HelpContents")->trigger();
     QVERIFY(showing(u"Good to know"_s));

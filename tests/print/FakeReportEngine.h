@@ -59,12 +59,14 @@ public:
         memoWrites++;
         texts.insert(m_names.value(memo.id), text);
     }
+    void setDocumentName(const QString &name) override { documentName = name; }
     void execute(const QString &reportName) override { log << QStringLiteral("run ") + reportName; }
     void close() override { log << QStringLiteral("close"); }
 
     mutable QStringList log;
     QHash<QString, QString> texts;
     int memoWrites = 0;
+    QString documentName;
     QString openError;
 
 private:

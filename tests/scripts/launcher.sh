@@ -17,6 +17,7 @@ sed -e 's|@QUILLMARK_PROGRAM_FROM_BIN@|program|' -e 's|@QUILLMARK_DATA_FROM_BIN@
 cat >"$work/bin/program" <<'PROGRAM'
 #!/bin/sh
 { pwd; printf '%s\n' "$@"; } >"$RECORD"
+printf '%s' "$QUILLMARK_CALLER_FOLDER" >"$RECORD.caller"
 PROGRAM
 chmod +x "$work/bin/quillmark" "$work/bin/program"
 export RECORD="$work/record"
@@ -27,6 +28,8 @@ mkdir "$work/folder$lf" "$work/folder"
 [ "$(sed -n '2,$p' "$RECORD")" = "$work/folder$lf/hero.qmc$lf$work/folder$lf/-" ] ||
     fail "the caller's folder with a line feed: $(cat -A "$RECORD")"
 [ "$(head -n 1 "$RECORD")" = "$work/home/.local/share/quillmark" ] || fail "not run in the player's folder"
+[ "$(cat "$RECORD.caller"; printf x)" = "$work/folder${lf}x" ] ||
+    fail "the caller's folder is not passed on: $(cat -A "$RECORD.caller")"
 
 # A home below a plain file cannot be made, not even by root.
 touch "$work/file"
@@ -40,4 +43,4 @@ touch "$work/file"
 [ "$(cat "$RECORD")" = "$work/folder$lf--json$lf-$lf$work/folder/a.qmc" ] || fail "--json -: $(cat "$RECORD")"
 (cd "$work/folder" && HOME="$work/file/home" "$work/bin/quillmark" --markdown=out a.qmc)
 [ "$(sed -n 2p "$RECORD")" = "--markdown=$work/folder/out" ] || fail "--markdown=out: $(cat "$RECORD")"
-echo "the launcher kept the caller's folder, passed - on as a file, kept an export's - and needed no home for help or exports"
+echo "the launcher kept and passed on the caller's folder, passed - on as a file, kept an export's - and needed no home for help or exports"

@@ -20,12 +20,28 @@ public:
         answers.pop_front();
         return answer;
     }
+    bool confirmRisk(const QString &text) override { return confirm(text); }
+    Unsaved askToSave(const QString &text) override
+    {
+        shown << text;
+        if (unsavedAnswers.empty())
+            return Unsaved::Cancel;
+        const Unsaved answer = unsavedAnswers.front();
+        unsavedAnswers.pop_front();
+        return answer;
+    }
     QString openFileName() override { return next(openNames); }
-    QString saveFileName() override { return next(saveNames); }
+    QString saveFileName(const QString &offered) override
+    {
+        offeredSaveNames << offered;
+        return next(saveNames);
+    }
     QString pdfFileName() override { return next(pdfNames); }
 
     QStringList shown;
     std::deque<bool> answers;
+    std::deque<Unsaved> unsavedAnswers;
+    QStringList offeredSaveNames;
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     std::deque<QString> pdfNames;

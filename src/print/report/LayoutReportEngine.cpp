@@ -117,8 +117,9 @@ void LayoutReportEngine::execute(const QString &reportName)
 {
     if (!m_project)
         return;
-    for (const LayoutReport &report : m_project->reports) {
+    for (LayoutReport &report : m_project->reports) {
         if (sameName(report.name, reportName)) {
+            report.documentName = m_documentName;
             m_output.run(report);
             return;
         }

@@ -20,6 +20,7 @@ public:
     void setText(ComponentHandle component, const QString &text) override;
     QString memoText(ComponentHandle memo) const override;
     void setMemoText(ComponentHandle memo, const QString &text) override;
+    void setDocumentName(const QString &name) override { m_documentName = name; }
     void execute(const QString &reportName) override;
     void close() override;
 
@@ -41,5 +42,6 @@ private:
     ReportOutput &m_output;
     QString m_fileName;
     std::optional<LayoutProject> m_project;
+    QString m_documentName;
     QList<Place> m_places;
 };

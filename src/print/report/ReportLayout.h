@@ -65,6 +65,8 @@ struct LayoutPage
 struct LayoutReport
 {
     QString name;
+    // What the printed document is called; set when the report is run.
+    QString documentName;
     QList<LayoutPage> pages;
 };
 

@@ -17,6 +17,11 @@ using namespace Qt::StringLiterals;
 
 namespace ReportPrinting {
 
+QString documentName(const LayoutReport &report)
+{
+    return report.documentName.isEmpty() ? u"Quillmark Report"_s : report.documentName;
+}
+
 namespace {
 
 QPageLayout pageLayout(const LayoutPage &page)
@@ -99,7 +104,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
         throw QuillError(u"The report cannot be written to %1: %2"_s.arg(what, file.errorString()));
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QString::fromUtf16(jobTitle));
+        writer.setTitle(documentName(report));
         writer.setCreator(u"Quillmark"_s);
         if (!print(writer, report, what, status)) {
             file.cancelWriting();

@@ -14,7 +14,8 @@ class QPaintDevice;
 // Runs a report's pages onto a printer or a PDF writer, each page on paper of its own size.
 namespace ReportPrinting {
 
-inline constexpr const char16_t *jobTitle = u"ReportPrinter Report";
+// The report's document name, or a general one when it has none.
+QString documentName(const LayoutReport &report);
 
 // Receives "Generating page N" as the pages are laid out, with the page's number and 0 for the
 // page count, which is not known yet; then "Printing page N" as each is drawn, with the page's

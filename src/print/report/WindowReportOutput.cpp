@@ -26,7 +26,7 @@ QPrinter &WindowReportOutput::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setDocName(QString::fromUtf16(ReportPrinting::jobTitle));
+        m_printer->setDocName(m_documentName);
         m_printer->setFullPage(true);
     }
     return *m_printer;
@@ -43,6 +43,13 @@ std::optional<ReportSetupDialog::Choice> WindowReportOutput::setupPrinter()
     chosen.collate = printer().collateCopies();
     chosen.duplex = printer().duplex();
     return chosen;
+}
+
+void WindowReportOutput::setDocumentName(const QString &name)
+{
+    m_documentName = name;
+    if (m_printer)
+        m_printer->setDocName(m_documentName);
 }
 
 bool WindowReportOutput::chooseDestination()
@@ -81,6 +88,9 @@ bool WindowReportOutput::chooseFile()
 
 void WindowReportOutput::run(const LayoutReport &report)
 {
+    // Named before the print dialog shows, since its "Print to File" offers the name; the
+    // printer itself is still looked up only when it is needed.
+    setDocumentName(ReportPrinting::documentName(report));
     if (!m_choice && !chooseDestination())
         return;
     const ReportSetupDialog::Choice choice = *m_choice;

@@ -23,6 +23,10 @@ public:
     WindowReportOutput(QWidget *parent, Prompter &prompter, ReportExports *exports = nullptr);
     ~WindowReportOutput() override;
 
+    // The printed document's name, for the print dialog that Report Setup may open before the
+    // report, which names it too, is loaded.
+    void setDocumentName(const QString &name);
+
     // Report Setup and the file dialog, before any layout is loaded. True when the report itself
     // is to run (the preview, the printer, a PDF file); false when either was cancelled or the
     // character went to a file of another type or to the clipboard, which need no layout.
@@ -45,4 +49,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::optional<ReportSetupDialog::Choice> m_choice;
     QString m_pdfName;
+    QString m_documentName;
 };

@@ -1,5 +1,6 @@
 #include "shell/layout/LayoutParts.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,11 +18,12 @@ QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
     return menu;
 }
 
-void addItem(QMenu *menu, const QString &name, const QString &caption)
+QAction *addItem(QMenu *menu, const QString &name, const QString &caption)
 {
     QAction *item = menu->addAction(caption);
     item->setObjectName(name);
     item->setIconVisibleInMenu(false);
+    return item;
 }
 
 } // namespace
@@ -43,7 +45,8 @@ void buildMenuBar(QMainWindow *form)
     addItem(file, u"Exit1"_s, u"E&xit"_s);
 
     QMenu *help = addMenu(bar, u"Help1"_s, u"&Help"_s);
-    addItem(help, u"HelpTopics1"_s, u"Help &Topics"_s);
+    // F1 opens the help, as on every desktop; it works wherever the focus is in the window.
+    addItem(help, u"HelpTopics1"_s, u"Help &Topics"_s)->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
     addItem(help, u"About1"_s, u"&About"_s);
 }

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QTabBar>
@@ -51,6 +52,23 @@ QFrame *makePage(QTabWidget *pages, const ResourceKind &kind)
     fill->addWidget(bevel);
     pages->addTab(page, kind.tab);
     return bevel;
+}
+
+// What the page shows instead of its controls while the configuration hides them.
+QLabel *addSwitchedOffNote(QFrame *bevel, const ResourceKind &kind)
+{
+    QWidget *page = bevel->parentWidget();
+    auto *note = new QLabel(
+        u"This page is switched off. Check \"%1\" on the Configuration page to show it."_s.arg(
+            kind.tab),
+        page);
+    note->setObjectName(kind.page.name + u"SwitchedOffLabel"_s);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setMargin(8);
+    note->hide();
+    page->layout()->addWidget(note);
+    return note;
 }
 
 QLineEdit *addEntry(QFrame *bevel, const ResourceKind &kind)
@@ -113,6 +131,7 @@ EntryWidgets buildPage(QTabWidget *pages, const ResourceKind &kind)
     EntryWidgets widgets;
     QFrame *bevel = makePage(pages, kind);
     widgets.contents = bevel;
+    widgets.switchedOff = addSwitchedOffNote(bevel, kind);
     widgets.edit = addEntry(bevel, kind);
     if (!kind.typeGroup.name.isEmpty())
         widgets.type = addTypeGroup(bevel, kind);

@@ -21,8 +21,9 @@ struct Entry;
 // Pointers the kind has no control for stay null.
 struct EntryWidgets
 {
-    QWidget *contents = nullptr; // the page's bevel, which the configuration hides; null for
-                                 // the attunements
+    QWidget *contents = nullptr;    // the page's bevel, which the configuration hides; null for
+                                    // the attunements
+    QWidget *switchedOff = nullptr; // the note shown in its place
     QLineEdit *edit = nullptr;
     TRadioGroup *type = nullptr;
     QList<QLineEdit *> numbers;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 
 void PromptSelection::watch(QLineEdit *edit)
@@ -14,8 +15,28 @@ PromptSelection::PromptSelection(QLineEdit *edit)
 {
 }
 
+// A press of the left button into a prompt that already has the focus would place the cursor in
+// it, so that typing mixes with the prompt: the press selects the whole prompt instead, and the
+// moves and double click that follow it select nothing else.
+bool PromptSelection::takesPress(QEvent *event) const
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return m_edit->hasFocus() && m_edit->text() == m_prompt &&
+               static_cast<QMouseEvent *>(event)->buttons().testFlag(Qt::LeftButton);
+    default:
+        return false;
+    }
+}
+
 bool PromptSelection::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_edit && takesPress(event)) {
+        m_edit->selectAll();
+        return true;
+    }
     if (watched == m_edit && event->type() == QEvent::FocusIn && m_edit->text() == m_prompt) {
         // A click places the cursor after the focus has come in; the selection is made once the
         // press has been handled, or it would be undone at once.

@@ -6,8 +6,8 @@
 class QLineEdit;
 
 // While an edit still shows its starting prompt ("Enter Character Name"), taking the focus by a
-// click or by Tab selects the whole prompt, so the first key typed replaces it. The prompt itself
-// is not changed.
+// click or by Tab selects the whole prompt, and so does every later click into it, so the first
+// key typed replaces it. The prompt itself is not changed.
 class PromptSelection : public QObject
 {
     Q_OBJECT
@@ -21,6 +21,7 @@ protected:
 
 private:
     PromptSelection(QLineEdit *edit);
+    bool takesPress(QEvent *event) const;
 
     QLineEdit *m_edit;
     QString m_prompt;
