@@ -2,6 +2,7 @@
 // must read back as stored, and every other line must stand as it was, byte for byte. Only the
 // key's own line changes; a missing key adds its line (and its section, and blank lines to
 // separate it), and a last line without a line end may gain one.
+#include "common/QuillError.h"
 #include "shell/settings/ProfileFile.h"
 #include "shell/settings/ProfileText.h"
 
@@ -139,7 +140,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString section = QString::fromLatin1(store.section);
     const QString key = QString::fromLatin1(store.key);
-    ProfileFile::writeString(path, section, key, QString::fromLatin1(value));
+    try {
+        ProfileFile::writeString(path, section, key, QString::fromLatin1(value));
+    } catch (const QuillError &) {
+        // What is no settings file is refused, and stays as it was.
+        if (contentOf(path) != before)
+            __builtin_trap();
+        return 0;
+    }
     if (ProfileFile::readString(path, section, key, u"missing"_s) != QString::fromLatin1(value))
         __builtin_trap();
     if (!onlyTheKeyChanged(before, contentOf(path), store, value))

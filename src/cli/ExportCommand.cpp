@@ -5,7 +5,6 @@
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
 #include "export/ExportTarget.h"
-#include "files/FileAccess.h"
 #include "files/FileCommands.h"
 #include "sheet/CharacterSheet.h"
 
@@ -52,11 +51,9 @@ void writeOne(const Job &job, SheetExports::Format format, ConsolePrompter &prom
     const QByteArray bytes = SheetExports::write(format, sheet);
     if (job.out == u"-"_s)
         return toStandardOutput(bytes);
-    // The file may have changed since the plan: a character saved under this name meanwhile.
-    if (const QString refusal = ExportTarget::commandLineRefusal(format, job.out);
-        !refusal.isEmpty())
-        throw QuillError(refusal);
-    FileAccess::replace(job.out, bytes);
+    // Judged when the write starts and again as the file takes its place: a character saved
+    // under this name meanwhile is kept.
+    ExportTarget::write(job.out, bytes, ExportTarget::earlierExport(format));
 }
 
 bool exportOne(const Job &job, SheetExports::Format format, ConsolePrompter &prompter)
@@ -72,8 +69,7 @@ bool exportOne(const Job &job, SheetExports::Format format, ConsolePrompter &pro
     return false;
 }
 
-QString refusalFor(const Job &job, SheetExports::Format format, const QSet<QString> &characters,
-                   const QSet<QString> &earlier)
+QString refusalFor(const Job &job, const QSet<QString> &characters, const QSet<QString> &earlier)
 {
     if (job.out == u"-"_s)
         return {};
@@ -88,7 +84,7 @@ QString refusalFor(const Job &job, SheetExports::Format format, const QSet<QStri
                    "ExportCommand",
                    "its export %1 is also the export of an earlier file; nothing was written.")
             .arg(job.out);
-    return ExportTarget::commandLineRefusal(format, job.out);
+    return {};
 }
 
 } // namespace
@@ -107,7 +103,7 @@ QList<Job> plan(const CommandLine::Request &request)
                     ? QDir(request.exportOut).filePath(exportNameFor(character, format))
                     : request.exportOut,
                 {}};
-        job.refusal = refusalFor(job, format, characters, earlier);
+        job.refusal = refusalFor(job, characters, earlier);
         earlier.insert(identity(job.out));
         jobs.append(job);
     }

@@ -20,9 +20,10 @@ struct Job
     QString refusal;   // why this job must not run, or empty
 };
 
-// One job per file. An export goes to a new name or over an earlier export of its format; one
-// that would replace one of the character files, the export of an earlier file or any other file
-// is refused, and that is checked again just before the file is written.
+// One job per file. One whose export would replace one of the character files or the export of
+// an earlier file is refused here; any other file under its name is judged by the writer, when
+// the write starts and again as the new file takes its place: only an earlier export of the same
+// format is replaced.
 QList<Job> plan(const CommandLine::Request &request);
 
 // Runs the request's jobs; 0 when every export was written, 1 when any file failed.

@@ -12,14 +12,9 @@
 #include "sheet/CharacterSheet.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -48,27 +43,6 @@ QString layoutPath(const CommandLine::Request &request)
     if (request.layout.isEmpty())
         return PrintTexts::layoutPath(SheetPrintout::currentFolder());
     return QFileInfo(request.layout).absoluteFilePath();
-}
-
-// A regular file, reached directly or through a link, that does not start as a PDF does: a
-// character file, a layout, anything a user meant to keep. One that cannot be opened to tell is
-// kept as well. A new name is free, and what is not a regular file is refused by the writer.
-bool holdsSomethingElse(const QString &pdf)
-{
-    const QByteArray path = QFile::encodeName(pdf);
-    struct stat st = {};
-    if (::stat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return true;
-    char start[5] = {};
-    ssize_t n = 0;
-    do
-        n = ::read(fd, start, sizeof start);
-    while (n < 0 && errno == EINTR);
-    ::close(fd);
-    return n != ssize_t(sizeof start) || std::memcmp(start, "%PDF-", sizeof start) != 0;
 }
 
 bool printOne(const Job &job, const QString &layout, ConsolePrompter &prompter)
@@ -119,8 +93,6 @@ QList<Job> plan(const CommandLine::Request &request)
         else if (pdfs.contains(pdf))
             job.refusal = u"its PDF %1 is also the PDF of an earlier file; nothing was "
                           u"written."_s.arg(job.pdf);
-        else if (holdsSomethingElse(job.pdf))
-            job.refusal = u"%1 exists and is not a PDF; it was left as it is."_s.arg(job.pdf);
         pdfs.insert(pdf);
         jobs.append(job);
     }
@@ -129,7 +101,11 @@ QList<Job> plan(const CommandLine::Request &request)
 
 int run(const CommandLine::Request &request)
 {
-    const QList<Job> jobs = plan(request);
+    return run(request, plan(request));
+}
+
+int run(const CommandLine::Request &request, const QList<Job> &jobs)
+{
     const QString layout = layoutPath(request);
     const bool progress = jobs.size() > 1 && ::isatty(STDERR_FILENO);
     ConsolePrompter prompter;

@@ -20,12 +20,13 @@ struct Job
 };
 
 // One job per file: into the folder as NAME.pdf (the file's name without its folder and
-// ".qmc"), or into the one PDF named. A PDF may be a new file or replace an older PDF; one that
-// would replace one of the character files, the PDF of an earlier file or any other file that is
-// there (a layout, a character file not being printed) is refused.
+// ".qmc"), or into the one PDF named. A PDF that would replace one of the character files or the
+// PDF of an earlier file is refused here; what else is there is judged when each PDF is written
+// (ReportPrinting::writePdf): only an earlier PDF is replaced.
 QList<Job> plan(const CommandLine::Request &request);
 
 // Runs the request's jobs; 0 when every PDF was written, 1 when any file failed.
 int run(const CommandLine::Request &request);
+int run(const CommandLine::Request &request, const QList<Job> &jobs);
 
 } // namespace PdfCommand

@@ -21,17 +21,6 @@ QString sizeText(qint64 bytes, int precision)
     return QLocale::c().formattedDataSize(bytes, precision, QLocale::DataSizeTraditionalFormat);
 }
 
-QString notRegular(mode_t mode)
-{
-    if (S_ISFIFO(mode))
-        return u"it is a named pipe, not a regular file"_s;
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return u"it is a device, not a regular file"_s;
-    if (S_ISSOCK(mode))
-        return u"it is a socket, not a regular file"_s;
-    return u"it is not a regular file"_s;
-}
-
 QString tooLarge(const QString &size, const Kind &kind)
 {
     return u"it is too large: %1, where %2 may have at most %3"_s.arg(
@@ -99,6 +88,17 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
 }
 
 } // namespace
+
+QString notRegular(unsigned mode)
+{
+    if (S_ISFIFO(mode))
+        return u"it is a named pipe, not a regular file"_s;
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return u"it is a device, not a regular file"_s;
+    if (S_ISSOCK(mode))
+        return u"it is a socket, not a regular file"_s;
+    return u"it is not a regular file"_s;
+}
 
 Result read(const QString &name, const Kind &kind)
 {

@@ -4,9 +4,10 @@
 #include <QString>
 
 // Whole-file reads of everything that comes from outside the program: the character files, the
-// settings file, the report layout and its images. A name may stand for anything (a named pipe,
-// a device, a file far larger than any real one), so only a regular file is read, only up to the
-// size limit of its kind, and the memory taken is the file's size plus a small margin.
+// settings file, the report layout and its images. Writes are in OutsideWrite.h. A name may stand
+// for anything (a named pipe, a device, a file far larger than any real one), so only a regular
+// file is read, only up to the size limit of its kind, and the memory taken is the file's size plus
+// a small margin.
 namespace OutsideFile {
 
 // A kind of file: its name in a refusal and the largest size a real file of the kind reaches.
@@ -37,5 +38,9 @@ struct Result
 // Never blocks on a pipe or a device: neither is opened for reading. A file that says it is
 // regular but would wait for more to read is refused, and so is a name that is not UTF-8.
 Result read(const QString &name, const Kind &kind);
+
+// Why a file of this mode (from stat) is neither read nor replaced: "it is a named pipe, not a
+// regular file", "it is a device, not a regular file" ...
+QString notRegular(unsigned mode);
 
 } // namespace OutsideFile

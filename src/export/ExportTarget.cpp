@@ -1,13 +1,15 @@
 #include "export/ExportTarget.h"
 
-#include "common/OutsideFile.h"
+#include "common/OutsideWrite.h"
 #include "common/QuillError.h"
-#include "files/CharacterFile.h"
-#include "files/FileAccess.h"
+#include "export/LastLine.h"
+#include "export/SheetDescription.h"
+#include "export/SheetJson.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -22,74 +24,75 @@ QString identity(const QString &name)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-// An export is at most a few times the size of the character file it was made from.
-constexpr OutsideFile::Kind exportFile{u"an export", qint64(256) << 20};
-
-QString formatName(SheetExports::Format format)
+bool isJsonExport(const OutsideFile::Look &look)
 {
-    switch (format) {
-    case SheetExports::Format::Json:
-        return u"JSON"_s;
-    case SheetExports::Format::Markdown:
-        return u"Markdown"_s;
-    case SheetExports::Format::Text:
-        return u"plain text"_s;
-    }
-    return {};
+    return SheetJson::isExport(look.head);
 }
+
+bool isMarkdownExport(const OutsideFile::Look &look)
+{
+    return LastLine::is(look.tail, SheetExport::markdownMarker);
+}
+
+bool isTextExport(const OutsideFile::Look &look)
+{
+    return LastLine::is(look.tail, SheetExport::textMarker);
+}
+
+// A report layout or a settings file, by its first bytes.
+bool isNeitherLayoutNorSettings(const OutsideFile::Look &look)
+{
+    const QByteArray start = look.head.trimmed();
+    return !start.startsWith("[Character Types]") && !start.startsWith("[Resource Types]") &&
+           !(start.startsWith("<?xml") && start.contains("<project")) &&
+           !start.startsWith("<project");
+}
+
+// The JSON marker may stand behind two values of the sheet, each at most CharacterFileCheck's
+// 100,000 characters, six bytes each when escaped.
+constexpr qint64 jsonHead = qint64(2) << 20;
+
+// By Format.
+const std::array<OutsideFile::ReplaceRule, 3> rules = {{
+    {u"an earlier JSON export", jsonHead, isJsonExport},
+    {u"an earlier Markdown export", 0, isMarkdownExport},
+    {u"an earlier plain text export", 0, isTextExport},
+}};
 
 } // namespace
 
-bool holdsCharacter(const QString &name)
+const OutsideFile::ReplaceRule windowExport{u"a file an export may replace", 4096,
+                                            isNeitherLayoutNorSettings};
+
+const OutsideFile::ReplaceRule &earlierExport(SheetExports::Format format)
 {
-    if (!QFileInfo(name).isFile())
-        return false;
-    try {
-        // Also one that ends early: Open loads it, with a warning.
-        CharacterFileFormat::decode(FileAccess::readAll(name));
-        return true;
-    } catch (const QuillError &) {
-        return false;
-    }
+    return rules.at(static_cast<std::size_t>(format));
 }
 
-QString windowRefusal(const QString &name, const QStringList &kept)
+QString keptRefusal(const QString &name, const QStringList &kept)
 {
     const QString target = identity(name);
     for (const QString &file : kept)
         if (!file.isEmpty() && identity(file) == target)
-            return QCoreApplication::translate("ExportTarget",
-                                               "\"%1\" is a file Quillmark reads; an export never "
-                                               "replaces it.")
+            return QCoreApplication::translate(
+                       "ExportTarget",
+                       "\"%1\" is a file Quillmark reads; an export never replaces it.")
                 .arg(name);
-    if (holdsCharacter(name))
-        return QCoreApplication::translate("ExportTarget",
-                                           "\"%1\" holds a character; an export never replaces it.")
-            .arg(name);
     return {};
 }
 
-QString commandLineRefusal(SheetExports::Format format, const QString &name)
+void write(const QString &name, QByteArrayView bytes, const OutsideFile::ReplaceRule &rule)
 {
-    const QFileInfo info(name);
-    if (!info.exists() && !info.isSymLink())
-        return {};
-    if (!info.exists())
-        return QCoreApplication::translate("ExportTarget",
-                                           "%1 is a link to nothing; it was left as it is.")
-            .arg(name);
-    if (!info.isFile() || holdsCharacter(name))
-        return QCoreApplication::translate(
-                   "ExportTarget",
-                   "%1 exists and is not an earlier %2 export; it was left as it is.")
-            .arg(name, formatName(format));
-    const OutsideFile::Result read = OutsideFile::read(name, exportFile);
-    if (!read.ok() || !SheetExports::isExport(format, read.bytes))
-        return QCoreApplication::translate(
-                   "ExportTarget",
-                   "%1 exists and is not an earlier %2 export; it was left as it is.")
-            .arg(name, formatName(format));
-    return {};
+    const OutsideFile::WriteResult written = OutsideFile::replace(name, bytes, rule);
+    if (!written.refusal.isEmpty())
+        throw QuillError(
+            QCoreApplication::translate(
+                "ExportTarget", "The export cannot be written to \"%1\": %2; it was left as it is")
+                .arg(name, written.refusal));
+    if (written.error)
+        throw QuillError(QCoreApplication::translate("ExportTarget",
+                                                     "The export cannot be written to \"%1\": %2")
+                             .arg(name, qt_error_string(written.error)));
 }
 
 } // namespace ExportTarget

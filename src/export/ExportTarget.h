@@ -1,25 +1,31 @@
 #pragma once
 
+#include "common/ReplaceRule.h"
 #include "export/SheetExports.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
-// What an export may replace. An export is written for reading elsewhere, so it never takes the
-// place of a file the program itself reads: a character file, the layout, the settings file.
+// What an export may replace, judged by the writer of outside files when the write starts and
+// again just before the new file takes its place. An export is written for reading elsewhere, so
+// it never takes the place of a file the program itself reads: a character file (the writer keeps
+// those for Save), the layout, the settings file.
 namespace ExportTarget {
 
-// The file holds a character: the character reader takes it without an error, also when it ends
-// before its last list.
-bool holdsCharacter(const QString &name);
+// From the command line, where nothing is asked: a new name or an earlier export of the same
+// format, known by its marker.
+const OutsideFile::ReplaceRule &earlierExport(SheetExports::Format format);
 
-// From the window, where the file dialog has asked before replacing: why `name` must not be
-// replaced, or empty when it may. `kept` names the layout and the settings file in use.
-QString windowRefusal(const QString &name, const QStringList &kept);
+// From the window, where the file dialog has asked: any regular file but a character file, a
+// report layout or a settings file.
+extern const OutsideFile::ReplaceRule windowExport;
 
-// From the command line, where nothing is asked: `name` may be a new name or an earlier export of
-// the same format, and nothing else (a character file, a layout, notes of the player's). Why it
-// must not be replaced, or empty when it may; asked again just before each write.
-QString commandLineRefusal(SheetExports::Format format, const QString &name);
+// Why the window must not replace `name` although the rule would: it is one of `kept`, the layout
+// and the settings file in use, also when empty. Empty when it may.
+QString keptRefusal(const QString &name, const QStringList &kept);
+
+// Writes the export; raises QuillError naming the file and why when it was not written.
+void write(const QString &name, QByteArrayView bytes, const OutsideFile::ReplaceRule &rule);
 
 } // namespace ExportTarget

@@ -3,6 +3,7 @@
 #include "export/SheetDescription.h"
 #include "resources/ItemFields.h"
 
+#include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -86,11 +87,13 @@ QByteArray write(const CharacterSheet &sheet)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-bool isExport(QByteArrayView bytes)
+bool isExport(QByteArrayView head)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray());
-    return document.isObject() &&
-           document.object().value(u"format"_s) == QString::fromUtf16(SheetExport::jsonMarker);
+    // write() puts every top-level key on a line of its own, four blanks in; a string holds no
+    // line feed, so only a top-level "format" key can stand on such a line.
+    const QByteArray marker =
+        "\n    \"format\": \"" + QString::fromUtf16(SheetExport::jsonMarker).toUtf8() + "\",\n";
+    return head.startsWith("{\n") && QByteArrayView(head).indexOf(marker) >= 0;
 }
 
 } // namespace SheetJson

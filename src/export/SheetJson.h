@@ -19,7 +19,9 @@ QByteArray write(const CharacterSheet &sheet);
 // blank) and lies within the integers a double holds exactly; the text itself otherwise.
 QJsonValue numberOrText(const QString &text);
 
-// A JSON object whose "format" is the export's marker.
-bool isExport(QByteArrayView bytes);
+// The start of a file that write() made: "{" and, on a line of its own at the top level, the
+// "format" key with the export's marker. The key is the third in alphabetical order, so the
+// start of the file is enough.
+bool isExport(QByteArrayView head);
 
 } // namespace SheetJson

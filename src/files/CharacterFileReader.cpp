@@ -1,9 +1,11 @@
 #include "files/CharacterFile.h"
 
+#include "common/CharacterFileCheck.h"
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
 #include "sheet/IntText.h"
 
+#include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
@@ -100,49 +102,26 @@ template <class Lines> ListEnd readList(Lines &lines, QStringList &items, qsizet
     return ListEnd::EndOfText;
 }
 
-qsizetype lineEnd(QByteArrayView text, qsizetype from)
+QString tooLongMessage(const CharacterFileCheck::Finding &finding)
 {
-    while (from < text.size() && text[from] != '\r' && text[from] != '\n')
-        ++from;
-    return from;
+    return u"Line %1 of the character file is too long: %2; a value may have at most %3 "
+           u"characters"_s.arg(
+               QString::number(finding.line),
+               QuotedValue::quote(finding.start, u"'", u"'", finding.length),
+               QLocale(QLocale::English).toString(CharacterFileCheck::maxValueLength));
 }
 
-// The second line, which holds the character's type.
-QByteArrayView typeLine(QByteArrayView text)
+// A type that is no number, or a value far too long to show, fails the file before any of it is
+// decoded: the line may be millions of characters long, and neither its decoded copy nor a
+// message of its length is needed.
+void check(QByteArrayView text)
 {
-    qsizetype start = lineEnd(text, 0);
-    if (start < text.size())
-        start += text.sliced(start).startsWith("\r\n") ? 2 : 1;
-    return text.sliced(start, lineEnd(text, start) - start);
-}
-
-// How many characters the line decodes to, and the first of them, as the reader decodes it.
-QString lineStart(QByteArrayView line, qsizetype &length)
-{
-    // A character takes at most 4 bytes in UTF-8.
-    const QByteArrayView head = line.first(qMin(line.size(), 4 * (QuotedValue::maxQuoted + 1)));
-    if (QUtf8StringView(line).isValidUtf8()) {
-        length = 0;
-        for (const char c : line) {
-            const auto byte = static_cast<unsigned char>(c);
-            length += ((byte & 0xc0) != 0x80) + (byte >= 0xf0); // 4 bytes make a surrogate pair
-        }
-        return QString::fromUtf8(head);
-    }
-    length = line.size();
-    return LineDecoder().windows1252(head);
-}
-
-// A type that is no number fails the file before any of it is decoded: the line may be millions
-// of characters long, and neither its decoded copy nor a message of its length is needed.
-void checkTypeLine(QByteArrayView text)
-{
-    const QByteArrayView line = typeLine(text);
-    if (IntText::parse(QLatin1StringView(line)))
-        return;
-    qsizetype length = 0;
-    const QString start = lineStart(line, length);
-    throw QuillError(IntText::notAnInteger(start, length));
+    using What = CharacterFileCheck::Finding::What;
+    const CharacterFileCheck::Finding finding = CharacterFileCheck::check(text);
+    if (finding.what == What::NotAnInteger)
+        throw QuillError(IntText::notAnInteger(finding.start, finding.length));
+    if (finding.what == What::TooLong)
+        throw QuillError(tooLongMessage(finding));
 }
 
 template <class Lines> CharacterFile readLines(Lines &lines)
@@ -171,11 +150,8 @@ namespace CharacterFileFormat {
 
 CharacterFile decode(QByteArrayView bytes)
 {
-    const qsizetype end = bytes.indexOf('\x1a');
-    QByteArrayView text = end < 0 ? bytes : bytes.first(end);
-    if (text.startsWith("\xef\xbb\xbf"))
-        text = text.sliced(3);
-    checkTypeLine(text);
+    const QByteArrayView text = CharacterFileCheck::text(bytes);
+    check(text);
     // Most files are UTF-8 throughout and are decoded in one go.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);

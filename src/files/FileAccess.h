@@ -13,11 +13,11 @@ namespace FileAccess {
 // says why.
 QByteArray readAll(const QString &name);
 
-// Replaces the file's content with `bytes` or, on any failure, leaves it exactly as it was. The
-// bytes go to a new file in the same folder, which is written, flushed to the disk and closed
-// before it is renamed over the target; the target's permissions and owner carry over, and a
-// symbolic link is followed so that the link stays. A target that is not a regular file (a
-// named pipe, a device, a socket) is refused before anything is opened or written.
+// Replaces the file's content with `bytes` or, on any failure, leaves it exactly as it was, as
+// OutsideFile::replace() writes under Save's rule: any regular file, or a link to one, the link
+// staying. The target's permissions and owner carry over. A target that is not a regular file (a
+// named pipe, a device, a socket) or a link to a missing file is refused before anything is
+// written.
 void replace(const QString &name, QByteArrayView bytes);
 
 } // namespace FileAccess

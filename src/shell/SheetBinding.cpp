@@ -1,5 +1,6 @@
 #include "shell/SheetBinding.h"
 
+#include "common/CharacterFileCheck.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 #include "shell/cMain.h"
@@ -17,8 +18,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A value longer than a character file may hold would be saved into a file that Open refuses.
+void limitLength(QLineEdit *edit)
+{
+    edit->setMaxLength(int(CharacterFileCheck::maxValueLength));
+}
+
 void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 {
+    limitLength(edit);
     edit->setText(sheet.text(value));
     QObject::connect(edit, &QLineEdit::textChanged, &sheet,
                      [&sheet, value](const QString &text) { sheet.setText(value, text); });
@@ -34,6 +42,7 @@ void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 
 void bindComboBox(QComboBox *combo, CharacterSheet &sheet, SheetValue value)
 {
+    limitLength(combo->lineEdit());
     combo->setEditText(sheet.text(value));
     QObject::connect(combo, &QComboBox::editTextChanged, &sheet,
                      [&sheet, value](const QString &text) { sheet.setText(value, text); });

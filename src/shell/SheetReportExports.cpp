@@ -3,7 +3,6 @@
 #include "common/QuillError.h"
 #include "export/ExportTarget.h"
 #include "export/SheetExports.h"
-#include "files/FileAccess.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -34,9 +33,9 @@ void SheetReportExports::writeFile(int type, const QString &name)
 {
     const Format format = typeFormats[qBound(0, type, int(std::size(typeFormats)) - 1)];
     const QByteArray bytes = SheetExports::write(format, m_sheet);
-    if (const QString refusal = ExportTarget::windowRefusal(name, m_kept); !refusal.isEmpty())
+    if (const QString refusal = ExportTarget::keptRefusal(name, m_kept); !refusal.isEmpty())
         throw QuillError(refusal);
-    FileAccess::replace(name, bytes);
+    ExportTarget::write(name, bytes, ExportTarget::windowExport);
 }
 
 void SheetReportExports::copyToClipboard()

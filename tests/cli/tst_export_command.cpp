@@ -56,6 +56,7 @@ void TestExportCommand::whatOutMayReplace_data()
     QTest::addRow("notes of the player's") << Format::Text << u"notes.txt"_s << 1;
     QTest::addRow("an export of another format") << Format::Text << u"older.md"_s << 1;
     QTest::addRow("JSON without the marker") << Format::Json << u"plain.json"_s << 1;
+    QTest::addRow("the marker as a value, not a key") << Format::Json << u"value.json"_s << 1;
 }
 
 void TestExportCommand::whatOutMayReplace()
@@ -73,12 +74,15 @@ void TestExportCommand::whatOutMayReplace()
         QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"), u"qmsheet.rav"_s));
     QVERIFY(writeFile(u"quillmark.ini"_s, "[Character Types]\r\nAngel=1\r\n"));
     QVERIFY(writeFile(u"notes.txt"_s, "Bring dice.\n"));
-    QVERIFY(writeFile(u"older.json"_s, "{\"format\": \"quillmark-character\", \"version\": 1}\n"));
+    QVERIFY(writeFile(u"older.json"_s, "{\n    \"characterPoints\": 0,\n    \"choirBand\": \"\",\n"
+                                       "    \"format\": \"quillmark-character\",\n}\n"));
     QVERIFY(writeFile(u"older.md"_s, "# Old\n\n<!-- Quillmark character export: Markdown, "
                                      "version 1 -->\n"));
     QVERIFY(
         writeFile(u"older.txt"_s, "Old\n\nQuillmark character export: plain text, version 1\n"));
     QVERIFY(writeFile(u"plain.json"_s, "{\"name\": \"Old\"}\n"));
+    QVERIFY(writeFile(u"value.json"_s, "{\n    \"notes\": [\n        \"format\": "
+                                       "\"quillmark-character\",\n    ]\n}\n"));
     const QByteArray old = readFile(out);
 
     const CommandLine::Request request{

@@ -41,6 +41,8 @@ private Q_SLOTS:
     void plan();
     void whatOutMayReplace_data();
     void whatOutMayReplace();
+    void characterFileAppearingDuringTheBatch_data();
+    void characterFileAppearingDuringTheBatch();
     void sameSheetAsFilePrint();
 
 private:
@@ -107,6 +109,8 @@ void TestPdfCommand::whatOutMayReplace_data()
     QTest::addRow("a character file") << u"other.qmc"_s << 1;
     QTest::addRow("a link to a character file") << u"link.pdf"_s << 1;
     QTest::addRow("the layout") << u"qmsheet.rav"_s << 1;
+    QTest::newRow("a character named %PDF- ending in %%EOF") << u"named.qmc"_s << 1;
+    QTest::addRow("a file that only starts as a PDF does") << u"header.pdf"_s << 1;
     QTest::addRow("an older PDF") << u"older.pdf"_s << 0;
 }
 
@@ -120,7 +124,12 @@ void TestPdfCommand::whatOutMayReplace()
     QVERIFY(writeFile(u"hero.qmc"_s, character));
     QVERIFY(writeFile(u"other.qmc"_s, character));
     QVERIFY(QFile::link(u"other.qmc"_s, u"link.pdf"_s));
-    QVERIFY(writeFile(u"older.pdf"_s, "%PDF-1.4 older\n"));
+    QVERIFY(writeFile(u"older.pdf"_s, "%PDF-1.4 older\n%%EOF\n"));
+    QVERIFY(writeFile(u"header.pdf"_s, "%PDF-1.4 no trailer\n"));
+    CharacterFile named = fullCharacter();
+    named.text(SheetValue::CharacterName) = u"%PDF-1.7 Ann"_s;
+    named.list(SheetList::Distinctions) << u"%%EOF"_s;
+    QVERIFY(writeFile(u"named.qmc"_s, CharacterFileFormat::encode(named)));
     QFile before(out);
     QVERIFY(before.open(QIODevice::ReadOnly));
     const QByteArray old = before.readAll();
@@ -133,6 +142,40 @@ void TestPdfCommand::whatOutMayReplace()
     QCOMPARE(now == old, status == 1);
     QVERIFY(now.startsWith(status == 1 ? old : QByteArray("%PDF-")));
     QCOMPARE(QFileInfo(u"link.pdf"_s).isSymLink(), true);
+}
+
+void TestPdfCommand::characterFileAppearingDuringTheBatch_data()
+{
+    QTest::addColumn<bool>("link");
+    QTest::addRow("a character file saved under the PDF's name") << false;
+    QTest::addRow("a link to a character file placed there") << true;
+}
+
+// The batch is planned while OUT is free; a character file comes there before its PDF is written.
+void TestPdfCommand::characterFileAppearingDuringTheBatch()
+{
+    QFETCH(bool, link);
+    QVERIFY(
+        QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"), u"qmsheet.rav"_s));
+    const QByteArray character = CharacterFileFormat::encode(fullCharacter());
+    QVERIFY(writeFile(u"hero.qmc"_s, character));
+    QVERIFY(QDir().mkdir(u"out"_s));
+    const CommandLine::Request request{
+        .files = {u"hero.qmc"_s}, .pdf = u"out"_s, .pdfIntoFolder = true};
+    const QList<PdfCommand::Job> jobs = PdfCommand::plan(request);
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(jobs.constFirst().refusal.isEmpty());
+
+    QVERIFY(writeFile(link ? u"kept.qmc"_s : u"out/hero.pdf"_s, character));
+    if (link)
+        QVERIFY(QFile::link(u"../kept.qmc"_s, u"out/hero.pdf"_s));
+    QCOMPARE(PdfCommand::run(request, jobs), 1);
+    QFile kept(u"out/hero.pdf"_s);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), character);
+    QCOMPARE(QFileInfo(u"out/hero.pdf"_s).isSymLink(), link);
+    QCOMPARE(QDir(u"out"_s).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{u"hero.pdf"_s});
 }
 
 void TestPdfCommand::sameSheetAsFilePrint()

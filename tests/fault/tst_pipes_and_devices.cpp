@@ -129,7 +129,8 @@ void TestPipesAndDevices::saveRefusesWhatIsNoRegularFile()
     if (keep >= 0)
         ::close(keep);
     QCOMPARE(error,
-             u"\"%1\" is %2, not a regular file; the character was not saved"_s.arg(name, what));
+             u"\"%1\" cannot be written: it is %2, not a regular file; the character was not "
+             u"saved"_s.arg(name, what));
     QVERIFY(pipeEmpty);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
              QStringList{u"hero.qmc"_s});

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void typeLine();
     void typeLineThatIsNoInteger_data();
     void typeLineThatIsNoInteger();
+    void valueLengths_data();
+    void valueLengths();
     void lineEnds_data();
     void lineEnds();
     void encodings_data();
@@ -130,6 +132,45 @@ void TestCharacterFile::typeLineThatIsNoInteger()
     try {
         CharacterFileFormat::decode(bytes);
         QFAIL("no error raised");
+    } catch (const QuillError &error) {
+        QCOMPARE(error.message(), message);
+    }
+}
+
+void TestCharacterFile::valueLengths_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("message");
+    const QString tooLong = u"Line %1 of the character file is too long: '%2…' (%3 characters); a "
+                            u"value may have at most 100,000 characters"_s;
+    QTest::newRow("name at the limit") << 1 << QByteArray(100'000, 'a') << QString();
+    QTest::newRow("name one over")
+        << 1 << QByteArray(100'001, 'a') << tooLong.arg(u"1"_s, QString(60, u'a'), u"100,001"_s);
+    QTest::newRow("Choir/Band of UTF-8, counted in characters")
+        << 3 << QByteArray("\xc3\xab").repeated(100'001)
+        << tooLong.arg(u"3"_s, QString(60, u'ë'), u"100,001"_s);
+    QTest::newRow("Superior of UTF-8 at the limit, more bytes than the limit")
+        << 4 << QByteArray("\xc3\xab").repeated(100'000) << QString();
+    QTest::newRow("20,000,000 digits of points")
+        << 15 << QByteArray(20'000'000, '7')
+        << tooLong.arg(u"15"_s, QString(60, u'7'), u"20,000,000"_s);
+    QTest::newRow("soul hits, the last value")
+        << 17 << QByteArray(100'001, '1') << tooLong.arg(u"17"_s, QString(60, u'1'), u"100,001"_s);
+}
+
+void TestCharacterFile::valueLengths()
+{
+    QFETCH(int, line);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, message);
+    QList<QByteArray> lines = plainLines("0");
+    lines[line - 1] = value;
+    try {
+        const CharacterFile file = CharacterFileFormat::decode(joinLines(lines));
+        QVERIFY2(message.isEmpty(), "no error raised");
+        QCOMPARE(file.text(line == 1 ? SheetValue::CharacterName : SheetValue(line - 2)),
+                 QString::fromUtf8(value));
     } catch (const QuillError &error) {
         QCOMPARE(error.message(), message);
     }

@@ -250,6 +250,12 @@ void TestFileCommands::failedOpenLeavesTheSheet_data()
         << u"The character file \"%1\" cannot be read: it holds more than 1,000,000 items"_s;
     QTest::newRow("name line only")
         << u"empty.qmc"_s << QByteArray("Name") << u"'' is not a valid integer value"_s;
+    QList<QByteArray> longName = plainLines();
+    longName[0] = QByteArray(100'001, 'n');
+    QTest::newRow("a name longer than a value may be")
+        << u"long.qmc"_s << joinLines(longName)
+        << u"Line 1 of the character file is too long: '%1…' (100,001 characters); a value may "
+           u"have at most 100,000 characters"_s.arg(QString(60, u'n'));
 }
 
 void TestFileCommands::failedOpenLeavesTheSheet()
@@ -293,10 +299,16 @@ void TestFileCommands::failedSaveLeavesTheOldFile_data()
     QTest::newRow("a folder") << u"folder"_s << u"File access denied"_s;
     QTest::newRow("a device")
         << u"/dev/full"_s
-        << u"\"%1\" is a device, not a regular file; the character was not saved"_s;
+        << u"\"%1\" cannot be written: it is a device, not a regular file; the character was not "
+           u"saved"_s;
     QTest::newRow("a pipe nobody reads")
         << u"pipe"_s
-        << u"\"%1\" is a named pipe, not a regular file; the character was not saved"_s;
+        << u"\"%1\" cannot be written: it is a named pipe, not a regular file; the character was "
+           u"not saved"_s;
+    QTest::newRow("a link to a missing file")
+        << u"dangling"_s
+        << u"\"%1\" cannot be written: it is a link to a missing file; the character was not "
+           u"saved"_s;
     QTest::newRow("a file taken for a folder") << u"old.qmc/c.qmc"_s << u"Invalid filename"_s;
 }
 
@@ -307,12 +319,14 @@ void TestFileCommands::failedSaveLeavesTheOldFile()
     QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
     QVERIFY(writeFile(path(u"old.qmc"_s), "old"));
     QCOMPARE(::mkfifo(QFile::encodeName(path(u"pipe"_s)).constData(), 0600), 0);
+    QVERIFY(QFile::link(path(u"missing.qmc"_s), path(u"dangling"_s)));
     const QStringList before = entries();
     QCOMPARE(errorOf([&] { FileCommands::store(m_sheet, path(name)); }),
              message.contains(u"%1"_s) ? message.arg(path(name)) : message);
     QCOMPARE(entries(), before);
     QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
     QVERIFY(QFileInfo(path(u"folder"_s)).isDir());
+    QVERIFY(QFileInfo(path(u"dangling"_s)).isSymLink());
     QCOMPARE(CharacterFile::fromSheet(m_sheet), fullCharacter());
 }
 

@@ -1,6 +1,7 @@
 // What a desktop user expects of the window beyond its handlers, one wiring test each: a prompt
-// that typing replaces, files dropped to open, entries read whole, the wheel on number boxes,
-// the help window's placement and Escape, the PDF name offered, and a readable total.
+// that typing replaces, a pasted value held to the value limit, files dropped to open, entries read
+// whole, the wheel on number boxes, the help window's placement and Escape, the PDF name offered,
+// and a readable total.
 #include "files/FileCommands.h"
 #include "gui/FileDialogAnswers.h"
 #include "sheet/CharacterSheet.h"
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void cleanup();
 
     void typingAfterAClickReplacesThePrompt();
+    void pastedValueStopsAtTheValueLimit();
     void droppedFilesOpenTheFirst();
     void entriesAreReadWhole();
     void wheelStepsALevelBox();
@@ -75,6 +77,15 @@ void TestDesktopHabits::typingAfterAClickReplacesThePrompt()
     QCOMPARE(name->selectedText(), u"Enter Character Name"_s);
     QTest::keyClicks(name, u"Seraphame"_s);
     QCOMPARE(name->text(), u"Seraphame"_s);
+}
+
+// A longer value would be saved into a file that Open refuses.
+void TestDesktopHabits::pastedValueStopsAtTheValueLimit()
+{
+    auto *superior = control<QComboBox>(u"SuperiorComboBox"_s);
+    superior->lineEdit()->selectAll();
+    superior->lineEdit()->insert(QString(100'001, u's'));
+    QCOMPARE(m_form->sheet().text(SheetValue::Superior).size(), 100'000);
 }
 
 void TestDesktopHabits::droppedFilesOpenTheFirst()

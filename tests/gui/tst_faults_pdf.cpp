@@ -82,7 +82,7 @@ void TestFaultsPdf::init()
     QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
                         path(u"qmsheet.rav"_s)));
     QVERIFY(QDir(m_folder.path()).mkdir(u"folder"_s));
-    QVERIFY(writeFile(path(u"old.pdf"_s), "%PDF old\n"));
+    QVERIFY(writeFile(path(u"old.pdf"_s), "%PDF-1.4 old\n%%EOF\n"));
     QDir::setCurrent(m_folder.path());
     m_form = std::make_unique<TMainForm>();
     m_form->show();
@@ -135,7 +135,7 @@ void TestFaultsPdf::unwritablePdfShowsTheError()
     QVERIFY2(boxes.constFirst().text.startsWith(start), qPrintable(boxes.constFirst().text));
     QCOMPARE(boxes.constFirst().icon, QMessageBox::Critical);
     QVERIFY(m_form->isVisible());
-    QCOMPARE(readFile(path(u"old.pdf"_s)), QByteArray("%PDF old\n"));
+    QCOMPARE(readFile(path(u"old.pdf"_s)), QByteArray("%PDF-1.4 old\n%%EOF\n"));
     QCOMPARE(entries(), before);
 
     // The window goes on working: the next print into a good name writes the file.
@@ -164,7 +164,7 @@ void TestFaultsPdf::pdfThatRunsOutOfSpaceKeepsTheOldFile()
     QVERIFY2(boxes.constFirst().text.startsWith(start), qPrintable(boxes.constFirst().text));
     QCOMPARE(boxes.constFirst().icon, QMessageBox::Critical);
     QVERIFY(m_form->isVisible());
-    QCOMPARE(readFile(path(u"old.pdf"_s)), QByteArray("%PDF old\n"));
+    QCOMPARE(readFile(path(u"old.pdf"_s)), QByteArray("%PDF-1.4 old\n%%EOF\n"));
     QCOMPARE(entries(), before);
 }
 

@@ -133,7 +133,8 @@ void TestFaultsSave::failedSaveShowsTheErrorAndKeepsEverything_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("a link to a device")
         << u"device.qmc"_s << false
-        << u"\"%1\" is a device, not a regular file; the character was not saved."_s;
+        << u"\"%1\" cannot be written: it is a device, not a regular file; the character was "
+           u"not saved."_s;
     QTest::newRow("a file taken for a folder")
         << u"old.qmc/hero.qmc"_s << false << u"Invalid filename."_s;
     QTest::newRow("a folder that vanished while the dialog was open")

@@ -94,6 +94,8 @@ int TestFaultsSettings::exitThroughTheMenu()
 void TestFaultsSettings::startInAFolderThatWasRemoved()
 {
     QVERIFY(QDir(m_folder.path()).rmdir(u"work"_s));
+    // The name Linux gives the removed folder, taken by another folder.
+    QVERIFY(QDir(m_folder.path()).mkdir(u"work (deleted)"_s));
     ModalWatcher watcher;
     m_form = std::make_unique<TMainForm>();
     m_form->show();
@@ -113,6 +115,9 @@ void TestFaultsSettings::startInAFolderThatWasRemoved()
     QCOMPARE(watcher.seen().size(), 2);
     QVERIFY(watcher.seen().constLast().text.startsWith(u"Unable to write to "_s));
     QVERIFY(!QFile::exists(m_folder.filePath(u"quillmark.ini"_s)));
+    QCOMPARE(QDir(m_folder.filePath(u"work (deleted)"_s))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList());
     QCOMPARE(exitThroughTheMenu(), 0);
 }
 

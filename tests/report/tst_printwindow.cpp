@@ -350,9 +350,10 @@ void TestPrintWindow::exportNeverReplacesACharacter()
     trigger("Print1");
     QVERIFY(!watcher.unexpected());
     QCOMPARE(watcher.texts(),
-             (QStringList{u"notes.md already exists.\nDo you want to replace it?"_s,
-                          u"\"%1\" holds a character; an export never replaces it."_s.arg(
-                              inA(u"notes.md"_s))}));
+             (QStringList{
+                 u"notes.md already exists.\nDo you want to replace it?"_s,
+                 u"The export cannot be written to \"%1\": it is a character file, "
+                 u"which only Save replaces; it was left as it is."_s.arg(inA(u"notes.md"_s))}));
     QCOMPARE(readFile(inA(u"notes.md"_s)), character);
 }
 

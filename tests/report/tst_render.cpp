@@ -495,7 +495,7 @@ void TestRender::cancelledRunLeavesNoFile()
         page.paper = QSizeF(210, 297);
     const QString target = path(u"cancelled.pdf"_s);
     QFile old(target);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("older") == 5);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("%PDF-1.4 older\n%%EOF\n") == 21);
     old.close();
     QStringList heard;
     const bool done = ReportPrinting::writePdf(report, target, [&](const QString &text, int, int) {
@@ -505,7 +505,7 @@ void TestRender::cancelledRunLeavesNoFile()
     QVERIFY(!done);
     QCOMPARE(heard, status);
     QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("older"));
+    QCOMPARE(old.readAll(), QByteArray("%PDF-1.4 older\n%%EOF\n"));
     QCOMPARE(QDir(m_dir.path()).entryList({u"cancelled*"_s}), QStringList{u"cancelled.pdf"_s});
 }
 

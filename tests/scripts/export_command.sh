@@ -40,7 +40,7 @@ quillmark --markdown hero.md hero.qmc
 
 quillmark --text other.qmc hero.qmc
 [ $status -eq 1 ] && cmp -s other.qmc hero.qmc || fail "a character file as OUT: status $status"
-grep -qF "hero.qmc: other.qmc exists and is not an earlier plain text export; it was left as it is." stderr ||
+grep -qF 'hero.qmc: The export cannot be written to "other.qmc": it is a character file' stderr ||
     fail "the refusal was not said"
 
 status=0

@@ -59,14 +59,21 @@ quillmark --layout missing.rav --pdf new.pdf hero.qmc
 mkfifo sheet.fifo
 quillmark --pdf sheet.fifo hero.qmc
 [ "$status" -eq 1 ] && [ -p sheet.fifo ] || fail "--pdf into a named pipe: status $status"
-grep -qF 'hero.qmc: The report cannot be written to the file "sheet.fifo": it is not a regular file.' stderr ||
+grep -qF 'hero.qmc: The report cannot be written to the file "sheet.fifo": it is a named pipe, not a regular file; it was left as it is.' stderr ||
     fail "the named pipe's message"
 
 # Meant as two inputs: the first is OUT, a character file, and stays as it was.
 quillmark --pdf second.qmc hero.qmc
 cmp -s second.qmc hero.qmc && [ "$status" -eq 1 ] || fail "--pdf second.qmc hero.qmc: status $status"
-[ "$(cat stderr)" = "hero.qmc: second.qmc exists and is not a PDF; it was left as it is." ] ||
+[ "$(cat stderr)" = "hero.qmc: The report cannot be written to the file \"second.qmc\": it is a character file, which only Save replaces; it was left as it is." ] ||
     fail "the message for a character file as OUT"
+
+# A name of 20,000,000 letters: refused at once, with the line and its length.
+{ head -c 20000000 /dev/zero | tr '\0' a; echo; sed -n '2,$p' hero.qmc; } >longname.qmc
+quillmark --pdf longname.pdf longname.qmc
+[ "$status" -eq 1 ] && [ ! -e longname.pdf ] || fail "the long name: status $status"
+[ "$(cat stderr)" = "longname.qmc: Line 1 of the character file is too long: '$(printf 'a%.0s' $(seq 60))…' (20,000,000 characters); a value may have at most 100,000 characters." ] ||
+    fail "the long name's message"
 
 # A type line of 2,000,000 digits: the message quotes 60 of them, soon.
 { sed -n 1p hero.qmc; head -c 2000000 /dev/zero | tr '\0' 9; echo; sed -n '3,$p' hero.qmc; } >long.qmc

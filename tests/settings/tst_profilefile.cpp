@@ -36,6 +36,8 @@ private Q_SLOTS:
     void writeThatWouldPassTheReadLimitIsRefused();
     void refusesWhatIsNoSettingsFile_data();
     void refusesWhatIsNoSettingsFile();
+    void writesOnlyOverASettingsFile_data();
+    void writesOnlyOverASettingsFile();
 };
 
 namespace {
@@ -184,14 +186,7 @@ void TestProfileFile::storesOneKeyKeepingEveryOtherLine()
     QFETCH(QByteArray, section);
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, after);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"settings.ini"_s);
-    if (!before.isNull())
-        writeAll(path, before);
-    ProfileFile::writeString(path, QString::fromUtf8(section), QString::fromUtf8(key), u"0"_s);
-    QCOMPARE(readAll(path), after);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{u"settings.ini"_s});
+    QCOMPARE(ProfileText::withValue(before, section, key, "0"), after);
 }
 
 void TestProfileFile::storeReadsBackAndTouchesNoOtherKey()
@@ -312,11 +307,11 @@ void TestProfileFile::keepsThePermissionsOfTheFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"quillmark.ini"_s);
-    writeAll(path, "[A]\nk=1\n");
+    writeAll(path, "[Resource Types]\nSongs=1\n");
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(path, permissions));
-    ProfileFile::writeString(path, u"A"_s, u"k"_s, u"0"_s);
-    QCOMPARE(readAll(path), "[A]\nk=0\n"_ba);
+    ProfileFile::writeString(path, u"Resource Types"_s, u"Songs"_s, u"0"_s);
+    QCOMPARE(readAll(path), "[Resource Types]\nSongs=0\n"_ba);
     // Owner, group and others; the "user" bits repeat the owner's for the file's owner.
     const QFile::Permissions ownerGroupOther(0x7077);
     QCOMPARE(QFile::permissions(path) & ownerGroupOther, permissions);
@@ -326,7 +321,7 @@ void TestProfileFile::failedWriteKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"quillmark.ini"_s);
-    const QByteArray old = "[A]\n; " + QByteArray(64 * 1024, 'x') + "\nk=1\n";
+    const QByteArray old = "[Resource Types]\n; " + QByteArray(64 * 1024, 'x') + "\nSongs=1\n";
     writeAll(path, old);
 
     // A file-size limit makes the write fail as a full disk would, also for root.
@@ -338,7 +333,7 @@ void TestProfileFile::failedWriteKeepsTheOldFile()
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     bool raised = false;
     try {
-        ProfileFile::writeString(path, u"A"_s, u"k"_s, u"0"_s);
+        ProfileFile::writeString(path, u"Resource Types"_s, u"Songs"_s, u"0"_s);
     } catch (const QuillError &error) {
         raised = error.message() == u"Unable to write to "_s + path;
     }
@@ -418,6 +413,56 @@ void TestProfileFile::refusesWhatIsNoSettingsFile()
     QCOMPARE(QDir(dir.path())
                  .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{u"quillmark.ini"_s});
+}
+
+// "link" names a link to "target", which holds `content` unless it is null.
+void TestProfileFile::writesOnlyOverASettingsFile_data()
+{
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("why");
+    const QString notSettings = u"it exists and is not a settings file"_s;
+    QTest::newRow("link to a binary file") << true
+                                           << "\x7f"
+                                              "ELF\x02\x01\n\0\0"_ba
+                                           << notSettings;
+    QTest::newRow("link to a missing file")
+        << true << QByteArray() << u"it is a link to a missing file"_s;
+    QTest::newRow("a line that is no setting")
+        << false << "[Character Types]\nAngel=1\nrm -rf\n"_ba << notSettings;
+    QTest::newRow("settings of another program") << false << "[Colours]\nred=1\n"_ba << notSettings;
+    QTest::newRow("a character file")
+        << true << "Ann\r\n0\r\n" + QByteArray("0\r\n").repeated(15) + "*\r\n"_ba.repeated(10)
+        << u"it is a character file, which only Save replaces"_s;
+    QTest::newRow("link to a settings file")
+        << true << "[Resource Types]\nSongs=1\n"_ba << QString();
+    QTest::newRow("an empty file") << false << ""_ba << QString();
+}
+
+void TestProfileFile::writesOnlyOverASettingsFile()
+{
+    QFETCH(bool, link);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"quillmark.ini"_s);
+    const QString target = link ? dir.filePath(u"target"_s) : path;
+    if (!content.isNull())
+        writeAll(target, content);
+    if (link)
+        QVERIFY(QFile::link(target, path));
+    QString error;
+    try {
+        ProfileFile::writeString(path, u"Resource Types"_s, u"Songs"_s, u"0"_s);
+    } catch (const QuillError &e) {
+        error = e.message();
+    }
+    QCOMPARE(error, why.isEmpty() ? QString() : u"Unable to write to %1: %2"_s.arg(path, why));
+    QCOMPARE(QFileInfo(path).isSymLink(), link);
+    if (why.isEmpty())
+        QCOMPARE(ProfileFile::readString(path, u"Resource Types"_s, u"Songs"_s, {}), u"0"_s);
+    else
+        QCOMPARE(readAll(target), content.isNull() ? "<unreadable>"_ba : content);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

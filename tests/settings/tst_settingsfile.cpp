@@ -67,13 +67,13 @@ void TestSettingsFile::keysReadIntoTheValue()
 
 void TestSettingsFile::storeWritesTheValueAndKeepsOtherLines()
 {
-    writeSettings("; mine\n[Other]\nx=y\n");
+    writeSettings("; mine\n[Other]\nx=y\n[Character Types]\n");
     SettingsFile file;
     Configuration off;
     off.types.fill(false);
     off.resources = {false, true, true, true, true, true, true, true};
     file.store(off);
-    QCOMPARE(settings(), "; mine\n[Other]\nx=y\n\n[Character Types]\nAngel=0\nDemon=0\nOutcast=0\n"
+    QCOMPARE(settings(), "; mine\n[Other]\nx=y\n[Character Types]\nAngel=0\nDemon=0\nOutcast=0\n"
                          "Renegade=0\nSoldier=0\nUndead=0\nRemnant=0\nMundane=0\n\n"
                          "[Resource Types]\nSongs=0\nSkills=1\nVessels=1\nRoles=1\nArtifacts=1\n"
                          "Servants=1\nDiscords=1\nDistinctions=1\n");

@@ -1,5 +1,6 @@
 #include "print/report/ReportPrinting.h"
 
+#include "common/OutsideWrite.h"
 #include "common/QuillError.h"
 #include "print/report/ReportLayout.h"
 #include "print/report/ReportPages.h"
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -86,34 +86,68 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
     return true;
 }
 
+namespace {
+
+[[noreturn]] void raiseUnwritten(const QString &what, const OutsideFile::WriteResult &written)
+{
+    if (!written.refusal.isEmpty())
+        throw QuillError(u"The report cannot be written to %1: %2; it was left as it is"_s.arg(
+            what, written.refusal));
+    throw QuillError(
+        u"The report cannot be written to %1: %2"_s.arg(what, qt_error_string(written.error)));
+}
+
+} // namespace
+
 bool writePdf(const LayoutReport &report, const QString &fileName, const StatusReport &status)
 {
-    // Written beside the target and put in its place only when complete, so that a failed
-    // write never leaves a broken file where a good one was.
     if (report.pages.isEmpty())
         return true;
     const QString what = u"the file \"%1\""_s.arg(fileName);
-    // The new file is renamed over the old one, which for a device or a named pipe (such as
-    // /dev/null, where root may write) would put a plain file in its place.
-    const QFileInfo existing(fileName);
-    if (existing.exists() && !existing.isFile())
-        throw QuillError(
-            u"The report cannot be written to %1: it is not a regular file"_s.arg(what));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Written beside the target and put in its place only when complete, so that a failed
+    // write never leaves a broken file where a good one was; an older PDF is all it replaces.
+    OutsideFile::PendingWrite pending(fileName, OutsideFile::earlierPdf);
+    if (!pending.started().ok())
+        raiseUnwritten(what, pending.started());
+    QFile file;
+    if (!file.open(pending.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         throw QuillError(u"The report cannot be written to %1: %2"_s.arg(what, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setTitle(documentName(report));
         writer.setCreator(u"Quillmark"_s);
-        if (!print(writer, report, what, status)) {
-            file.cancelWriting();
+        if (!print(writer, report, what, status))
             return false;
-        }
     }
-    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
+    if (!file.flush() || file.error() != QFileDevice::NoError)
         throw QuillError(
             u"The report could not be finished on %1: %2"_s.arg(what, file.errorString()));
+    if (const OutsideFile::WriteResult written = pending.commit(); !written.ok())
+        raiseUnwritten(what, written);
+    return true;
+}
+
+bool printToFile(QPrinter &printer, const LayoutReport &report, const StatusReport &status)
+{
+    const QString fileName = printer.outputFileName();
+    const QString what = u"the file \"%1\""_s.arg(fileName);
+    OutsideFile::PendingWrite pending(fileName, OutsideFile::earlierPdf);
+    if (!pending.started().ok())
+        raiseUnwritten(what, pending.started());
+    // The printer writes the temporary file by name; its format stays the one the dialog chose.
+    printer.setOutputFileName(pending.temporaryName());
+    bool printed = false;
+    try {
+        printed = print(printer, report, what, status, true);
+    } catch (...) {
+        printer.setOutputFileName(fileName);
+        throw;
+    }
+    printer.setOutputFileName(fileName);
+    if (!printed)
+        return false;
+    if (const OutsideFile::WriteResult written = pending.commit(); !written.ok())
+        raiseUnwritten(what, written);
     return true;
 }
 

@@ -10,6 +10,7 @@
 struct LayoutReport;
 class QPagedPaintDevice;
 class QPaintDevice;
+class QPrinter;
 
 // Runs a report's pages onto a printer or a PDF writer, each page on paper of its own size.
 namespace ReportPrinting {
@@ -36,7 +37,13 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
            const StatusReport &status = {}, bool printerJob = false);
 
 // Writes the report into a PDF file, without any window. A cancelled or failed run leaves no
-// file behind and an older file of that name as it was; returns false when cancelled.
+// file behind and an older file of that name as it was; returns false when cancelled. An existing
+// file is replaced only when it is an earlier PDF (OutsideFile::earlierPdf), judged when the run
+// starts and again just before the new file takes its place; raises QuillError otherwise.
 bool writePdf(const LayoutReport &report, const QString &fileName, const StatusReport &status = {});
+
+// print() onto a printer whose output is a file (the print dialog's "Print to File"), written
+// and judged as writePdf() writes and judges its file.
+bool printToFile(QPrinter &printer, const LayoutReport &report, const StatusReport &status = {});
 
 } // namespace ReportPrinting

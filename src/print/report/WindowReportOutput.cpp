@@ -140,8 +140,12 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report,
     printer().setCollateCopies(choice.collate);
     printer().setDuplex(choice.duplex);
     ReportStatusWindow status(m_parent);
-    ReportPrinting::print(printer(), report, u"the printer \"%1\""_s.arg(printer().printerName()),
-                          statusIn(status), true);
+    if (!printer().outputFileName().isEmpty())
+        ReportPrinting::printToFile(printer(), report, statusIn(status));
+    else
+        ReportPrinting::print(printer(), report,
+                              u"the printer \"%1\""_s.arg(printer().printerName()),
+                              statusIn(status), true);
 }
 
 void WindowReportOutput::saveToFile(const LayoutReport &report)

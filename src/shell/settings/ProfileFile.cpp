@@ -1,11 +1,11 @@
 #include "shell/settings/ProfileFile.h"
 
 #include "common/OutsideFile.h"
+#include "common/OutsideWrite.h"
 #include "common/QuillError.h"
 #include "sheet/IntText.h"
 #include "shell/settings/ProfileText.h"
 
-#include <QSaveFile>
 #include <cerrno>
 #include <optional>
 
@@ -22,25 +22,31 @@ std::optional<QByteArray> readContent(const QString &path)
     return std::move(content.bytes);
 }
 
-[[noreturn]] void unableToWrite(const QString &path)
+bool isSettingsFile(const OutsideFile::Look &look)
 {
-    throw QuillError(u"Unable to write to %1"_s.arg(path));
+    return look.whole() && look.size <= OutsideFile::settingsFile.maxBytes &&
+           ProfileText::onlyProfileLines(look.head, {"Character Types", "Resource Types"});
 }
 
-// Writes a temporary file beside the target and renames it over the target (keeping its
-// permissions). Every write and the flush are checked: commit() alone can miss a failed flush.
+// A failed write says only that; a refused one says why, too.
 void replaceContent(const QString &path, const QByteArray &content)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const OutsideFile::WriteResult written = OutsideFile::replace(path, content, settingsRule);
+    if (!written.refusal.isEmpty())
+        throw QuillError(u"Unable to write to %1: %2"_s.arg(path, written.refusal));
+    if (written.error)
         unableToWrite(path);
-    if (file.write(content) != content.size() || !file.flush() || !file.commit()) {
-        file.cancelWriting();
-        unableToWrite(path);
-    }
 }
 
 } // namespace
+
+const OutsideFile::ReplaceRule settingsRule{u"a settings file",
+                                            OutsideFile::settingsFile.maxBytes + 1, isSettingsFile};
+
+void unableToWrite(const QString &path)
+{
+    throw QuillError(u"Unable to write to %1"_s.arg(path));
+}
 
 Content load(const QString &path)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ReplaceRule.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -8,6 +10,11 @@
 // keeps every other line of the file as it was and replaces the file in one step, so a failure
 // never leaves it half written.
 namespace ProfileFile {
+
+// What a write may replace: a regular file (or a link to one) within a settings file's 1 MB,
+// empty or holding "[Character Types]" or "[Resource Types]", with nothing but section, key=value,
+// comment and blank lines. Anything else, a link to nothing too, is refused.
+extern const OutsideFile::ReplaceRule settingsRule;
 
 // A whole settings file, read once so that every key can be taken from it.
 struct Content
@@ -48,9 +55,13 @@ bool readBool(const QString &path, const QString &section, const QString &key, b
 
 // Stores the value, creating the file when it is missing; raises "Unable to write to <path>"
 // when the file cannot be written, or when it exists but cannot be read (or is refused as by
-// load()), since its other lines would then be lost.
+// load()), since its other lines would then be lost; "Unable to write to <path>: <why>" when
+// settingsRule refuses it.
 void writeString(const QString &path, const QString &section, const QString &key,
                  const QString &value);
+
+// Raises "Unable to write to <path>".
+[[noreturn]] void unableToWrite(const QString &path);
 
 struct Entry
 {

@@ -168,4 +168,18 @@ QByteArray withValue(const QByteArray &content, QByteArrayView section, QByteArr
     return appendKey(content, lines, *span, key, value);
 }
 
+bool onlyProfileLines(const QByteArray &content, const QList<QByteArrayView> &sections)
+{
+    bool named = sections.isEmpty() || content.isEmpty();
+    for (const Line &line : splitLines(content)) {
+        const QByteArrayView text = textOf(content, line);
+        const auto section = sectionName(text);
+        if (!text.isEmpty() && !isComment(text) && !section && !keyOf(text))
+            return false;
+        for (QByteArrayView wanted : sections)
+            named = named || (section && sameName(*section, wanted));
+    }
+    return named;
+}
+
 } // namespace ProfileText

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <optional>
 
 // The text of an INI-style profile file: "[Section]" lines, each followed by "key=value" lines.
@@ -19,5 +20,9 @@ std::optional<QByteArray> value(const QByteArray &content, QByteArrayView sectio
 // stays byte for byte, line ends included.
 QByteArray withValue(const QByteArray &content, QByteArrayView section, QByteArrayView key,
                      QByteArrayView value);
+
+// True when every line is a section, a "key=value", a comment or blank, and, unless `sections` is
+// empty or the content is, one of the sections named stands in it.
+bool onlyProfileLines(const QByteArray &content, const QList<QByteArrayView> &sections);
 
 } // namespace ProfileText

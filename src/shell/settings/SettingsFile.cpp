@@ -65,6 +65,8 @@ QString ignoredMessage(const QString &path, const QString &refusal)
 
 void write(const QString &path, Configuration c)
 {
+    if (StartFolder::gone())
+        ProfileFile::unableToWrite(path);
     QList<ProfileFile::Entry> entries;
     for (std::size_t i = 0; i < keys().size(); ++i)
         entries.append({keys()[i].section, keys()[i].name, flag(c, i) ? u"1"_s : u"0"_s});
@@ -81,7 +83,8 @@ QString SettingsFile::path()
 SettingsFile::Loaded SettingsFile::load()
 {
     const QString file = path();
-    const ProfileFile::Content content = ProfileFile::load(file);
+    const ProfileFile::Content content =
+        StartFolder::gone() ? ProfileFile::Content() : ProfileFile::load(file);
     m_ignored.clear();
     switch (content.state) {
     case ProfileFile::Content::State::NoFile:

@@ -9,21 +9,26 @@ using namespace Qt::StringLiterals;
 namespace StartFolder {
 namespace {
 
-std::optional<QString> &remembered()
+struct Folder
 {
-    static std::optional<QString> folder;
+    QString path;
+    bool gone = false;
+};
+
+std::optional<Folder> &remembered()
+{
+    static std::optional<Folder> folder;
     return folder;
 }
 
 // A current folder that has been removed has no path; Linux still names it ("/home/ann/old
-// (deleted)"), and a file named in it can never be written into some other folder that a file
-// dialog makes current later.
-QString currentFolder()
+// (deleted)"), which is kept for messages only: a folder of that very name is another folder.
+Folder currentFolder()
 {
     const QString folder = QDir::currentPath();
     if (!folder.isEmpty())
-        return folder;
-    return QFileInfo(u"/proc/self/cwd"_s).symLinkTarget();
+        return {folder, false};
+    return {QFileInfo(u"/proc/self/cwd"_s).symLinkTarget(), true};
 }
 
 } // namespace
@@ -35,7 +40,12 @@ void remember()
 
 QString path()
 {
-    return remembered().value_or(currentFolder());
+    return remembered().value_or(currentFolder()).path;
+}
+
+bool gone()
+{
+    return remembered().value_or(currentFolder()).gone;
 }
 
 // Where the system does not name a removed folder its path is empty; the bare name then fails to

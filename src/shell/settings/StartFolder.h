@@ -14,6 +14,10 @@ void remember();
 // before it was remembered keeps the name the system gives it, or is empty where it gives none.
 QString path();
 
+// True when the folder had been removed before it was remembered: nothing is read from or
+// written into it, whatever now stands under its name.
+bool gone();
+
 // "quillmark.ini" in the start folder; the bare name when the start folder is not known.
 QString settingsFile();
 
