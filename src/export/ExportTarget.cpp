@@ -61,8 +61,9 @@ const std::array<OutsideFile::ReplaceRule, 3> rules = {{
 
 } // namespace
 
-const OutsideFile::ReplaceRule windowExport{u"a file an export may replace", 4096,
-                                            isNeitherLayoutNorSettings};
+const OutsideFile::ReplaceRule windowExport{
+    u"a file an export may replace: it is a report layout or a settings file", 4096,
+    isNeitherLayoutNorSettings};
 
 const OutsideFile::ReplaceRule &earlierExport(SheetExports::Format format)
 {
