@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/ExportCommand.h"
 #include "cli/PdfCommand.h"
 #include "common/QuotedValue.h"
 #include "files/BrokenPipes.h"
@@ -68,6 +69,15 @@ int printToPdf(char *argv[], const CommandLine::Request &request)
     return PdfCommand::run(request);
 }
 
+// The exports draw nothing, so they need no platform at all.
+int exportCharacters(char *argv[], const CommandLine::Request &request)
+{
+    qInstallMessageHandler(onlyQtErrors);
+    int qtArgc = 1;
+    QCoreApplication app(qtArgc, argv);
+    return ExportCommand::run(request);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -83,6 +93,8 @@ int main(int argc, char *argv[])
         return CommandLine::print(request);
     if (!request.pdf.isEmpty())
         return printToPdf(argv, request);
+    if (request.exportFormat)
+        return exportCharacters(argv, request);
     qtHandler = qInstallMessageHandler(qtMessages);
     int qtArgc = 1;
     startingPlatform = true;

@@ -30,6 +30,29 @@ QStringList columnLines(const CharacterSheet &sheet, const QList<Section> &secti
     return lines;
 }
 
+const QList<Section> &firstColumn()
+{
+    static const QList<Section> sections = {
+        {u"** Attunments **"_s, {SheetList::ChoirBandAttunements, SheetList::SuperiorAttunements}},
+        {u"** Distinctions **"_s, {SheetList::Distinctions}},
+        {u"** Songs **"_s, {SheetList::Songs}},
+        {u"** Skills **"_s, {SheetList::Skills}},
+    };
+    return sections;
+}
+
+const QList<Section> &secondColumn()
+{
+    static const QList<Section> sections = {
+        {u"** Vessels **"_s, {SheetList::Vessels}},
+        {u"** Roles **"_s, {SheetList::Roles}},
+        {u"** Servants **"_s, {SheetList::Servants}},
+        {u"** Artifacts **"_s, {SheetList::Artifacts}},
+        {u"** Discords **"_s, {SheetList::Discords}},
+    };
+    return sections;
+}
+
 } // namespace
 
 QString documentName(const CharacterSheet &sheet)
@@ -71,26 +94,20 @@ QList<Field> textFields(const CharacterSheet &sheet)
 
 QStringList firstColumnLines(const CharacterSheet &sheet)
 {
-    return columnLines(sheet,
-                       {
-                           {u"** Attunments **"_s,
-                            {SheetList::ChoirBandAttunements, SheetList::SuperiorAttunements}},
-                           {u"** Distinctions **"_s, {SheetList::Distinctions}},
-                           {u"** Songs **"_s, {SheetList::Songs}},
-                           {u"** Skills **"_s, {SheetList::Skills}},
-                       },
-                       choirBandLine(sheet));
+    return columnLines(sheet, firstColumn(), choirBandLine(sheet));
 }
 
 QStringList secondColumnLines(const CharacterSheet &sheet)
 {
-    return columnLines(sheet, {
-                                  {u"** Vessels **"_s, {SheetList::Vessels}},
-                                  {u"** Roles **"_s, {SheetList::Roles}},
-                                  {u"** Servants **"_s, {SheetList::Servants}},
-                                  {u"** Artifacts **"_s, {SheetList::Artifacts}},
-                                  {u"** Discords **"_s, {SheetList::Discords}},
-                              });
+    return columnLines(sheet, secondColumn());
+}
+
+QList<SheetList> printedListOrder()
+{
+    QList<SheetList> order;
+    for (const Section &section : firstColumn() + secondColumn())
+        order << section.lists;
+    return order;
 }
 
 QString memoText(const QStringList &lines)
