@@ -23,16 +23,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray readFile(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TestGerman : public QObject
 {
     Q_OBJECT

@@ -142,7 +142,7 @@ void TestTranslationFit::captionsFit()
     form.show();
     TAboutForm about(&form);
     about.show();
-    ReportSetupDialog setup({}, &form);
+    ReportSetupDialog setup({}, true, &form);
     setup.show();
     QStringList problems = tooWide(&form) + tooWide(&about) + tooWide(&setup);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
