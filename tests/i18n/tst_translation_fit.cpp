@@ -17,9 +17,11 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -35,14 +37,24 @@ int textWidth(const QWidget *w, const QString &text)
 // The room a caption has inside its control.
 int room(QWidget *w)
 {
-    // A group box's title starts a little way in from its frame.
-    if (qobject_cast<QGroupBox *>(w))
-        return w->width() - 16;
+    // A group box's title, where the style draws it.
+    if (auto *group = qobject_cast<QGroupBox *>(w)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxLabel, group);
+        return group->width() - label.left() - 1;
+    }
     if (auto *button = qobject_cast<QAbstractButton *>(w)) {
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        // A check box's or radio button's indicator; a tool button's frame is narrower than a
+        // push button's.
         const int indicator = qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)
                                   ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 4
-                                  : 8;
+                              : qobject_cast<QToolButton *>(w) ? 6
+                                                               : 8;
         return button->width() - icon - indicator;
     }
     if (auto *edit = qobject_cast<QLineEdit *>(w))
@@ -56,7 +68,8 @@ QStringList tooWide(QWidget *root)
     QStringList problems;
     for (const ShownText &shown : shownTexts(root)) {
         QWidget *w = shown.widget;
-        if (!shown.measured || qobject_cast<QTabWidget *>(w))
+        // A caption hidden by design (the note of a page switched off) is not shown as laid out.
+        if (!shown.measured || qobject_cast<QTabWidget *>(w) || w->isHidden())
             continue;
         if (auto *label = qobject_cast<QLabel *>(w); label && label->wordWrap()) {
             if (label->heightForWidth(label->width()) > label->height())
