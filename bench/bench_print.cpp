@@ -1,12 +1,14 @@
 // The whole Print of a character into a PDF file: load the layout, fill it, render and write.
 // First a filled sheet of one page, then characters of 1,000, 10,000 and 100,000 items against
 // Open of the same character file, then the memory during Print against the memory after Open
-// (each size in a fresh process; the benchmark starts itself as the child).
+// (each size in a fresh process; the benchmark starts itself as the child). Beside each size's
+// PDF, the same character exported as JSON, Markdown and plain text.
 //
 //   bench_print [layout file] [runs] [keep PDF as]
 //   bench_print --memory N [layout file]      one memory measurement (used by the benchmark)
 #include "BenchSupport.h"
 #include "common/Prompter.h"
+#include "export/SheetExports.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
 #include "print/SheetPrintout.h"
@@ -98,6 +100,40 @@ QString thousands(int n)
     return QLocale(QLocale::English).toString(n);
 }
 
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// Each export of the same character, written to a file, against the PDF's medians: the wall
+// clock and the CPU time, which a busy machine disturbs less.
+void exportSeries(const CharacterSheet &sheet, const QString &folder, int runs, double pdfMs,
+                  double pdfCpuMs)
+{
+    using SheetExports::Format;
+    for (Format format : {Format::Json, Format::Markdown, Format::Text}) {
+        const QString name = folder + u"/series."_s + SheetExports::extension(format);
+        qint64 bytes = 0;
+        QList<double> cpu;
+        const double ms = medianMs(runs, [&] {
+            const double start = cpuMs();
+            QFile out(name);
+            const QByteArray text = SheetExports::write(format, sheet);
+            if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
+                qFatal("cannot write %s", qPrintable(name));
+            out.close();
+            bytes = text.size();
+            cpu << cpuMs() - start;
+        });
+        std::printf("    export to %s (%.2f MiB): median %.1f ms, %.1f %% of the PDF's; CPU time "
+                    "median %.1f ms, %.1f %% of the PDF's (target < 10 %%)\n",
+                    qPrintable(SheetExports::extension(format)), double(bytes) / (1 << 20), ms,
+                    100 * ms / pdfMs, median(cpu), 100 * median(cpu) / pdfCpuMs);
+    }
+    std::fflush(stdout);
+}
+
 void printSeries(const QString &folder)
 {
     for (int items : {1000, 10000, 100000}) {
@@ -122,6 +158,7 @@ void printSeries(const QString &folder)
                     "%.1f ms\n",
                     pagesOf(pdf), cpu.at(cpu.size() / 2), opened);
         std::fflush(stdout);
+        exportSeries(sheet, folder, runs, printed, median(cpu));
     }
 }
 

@@ -36,6 +36,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark-mime.xml
 # added later is installed without a fresh configure.
 file(GLOB QUILLMARK_LAYOUT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/qmsheet.rav)
 install(FILES ${QUILLMARK_LAYOUT} DESTINATION ${QUILLMARK_DATA_DIR})
+# The JSON Schema of the character export, for those who read the exports elsewhere.
+install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark-character.schema.json
+        DESTINATION ${QUILLMARK_DATA_DIR})
 file(GLOB QUILLMARK_HELP CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/help/*.html)
 install(FILES ${QUILLMARK_HELP} DESTINATION ${QUILLMARK_DATA_DIR}/help)
 file(GLOB QUILLMARK_LANGUAGE_LAYOUTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*/qmsheet.rav)

@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/ExportCommand.h"
 #include "cli/PdfCommand.h"
 #include "common/QuotedValue.h"
 #include "common/Translations.h"
@@ -93,6 +94,16 @@ int answerAtOnce(char *argv[], const QStringList &arguments)
     return CommandLine::print(CommandLine::parse(arguments));
 }
 
+// The exports draw nothing, so they need no platform at all.
+int exportCharacters(char *argv[], const CommandLine::Request &request)
+{
+    qInstallMessageHandler(onlyQtErrors);
+    int qtArgc = 1;
+    QCoreApplication app(qtArgc, argv);
+    Translations::install(Translations::desktopLanguage());
+    return ExportCommand::run(request);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -109,6 +120,8 @@ int main(int argc, char *argv[])
         return answerAtOnce(argv, arguments);
     if (!request.pdf.isEmpty())
         return printToPdf(argv, request);
+    if (request.exportFormat)
+        return exportCharacters(argv, request);
     qtHandler = qInstallMessageHandler(qtMessages);
     int qtArgc = 1;
     startingPlatform = true;

@@ -50,11 +50,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>--pdf and --layout can each be given only once.</source>
-        <translation>--pdf und --layout dürfen je nur einmal angegeben werden.</translation>
+        <translation type="vanished">--pdf und --layout dürfen je nur einmal angegeben werden.</translation>
     </message>
     <message>
         <source>the name after --pdf or --layout is empty.</source>
-        <translation>der Name nach --pdf oder --layout ist leer.</translation>
+        <translation type="vanished">der Name nach --pdf oder --layout ist leer.</translation>
     </message>
     <message>
         <source>--pdf needs at least one character file to print.</source>
@@ -95,7 +95,7 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Usage: %1 [options] [FILE]
        %1 --pdf OUT [--layout FILE.rav] FILE...</source>
-        <translation>Aufruf: %1 [Optionen] [FILE]
+        <translation type="vanished">Aufruf: %1 [Optionen] [FILE]
         %1 --pdf OUT [--layout FILE.rav] FILE...</translation>
     </message>
     <message>
@@ -104,12 +104,86 @@ Try &apos;%1 --help&apos; for more information.
         <translation>quillmark: die Ausgabe konnte nicht geschrieben werden
 </translation>
     </message>
+    <message>
+        <source>--%1 and --layout can each be given only once.</source>
+        <translation>--%1 und --layout dürfen je nur einmal angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--layout is used only with --pdf.</source>
+        <translation>--layout gilt nur mit --pdf.</translation>
+    </message>
+    <message>
+        <source>the name after --%1 or --layout is empty.</source>
+        <translation>der Name nach --%1 oder --layout ist leer.</translation>
+    </message>
+    <message>
+        <source>--%1 needs at least one character file to export.</source>
+        <translation>--%1 braucht mindestens eine Charakterdatei zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>standard output (-) takes one character file, but %1 were given.</source>
+        <translation>die Standardausgabe (-) nimmt eine Charakterdatei, aber %1 wurden angegeben.</translation>
+    </message>
+    <message>
+        <source>only one of --pdf, --json, --markdown and --text can be given.</source>
+        <translation>nur eine von --pdf, --json, --markdown und --text darf angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the folder OUT, and leave; OUT - is standard output.</source>
+        <translation>Den Charakter von FILE als JSON in OUT exportieren oder den jeder FILE in NAME.json im Ordner OUT, und beenden; OUT - ist die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>The same as Markdown, into OUT or NAME.md in the folder OUT.</source>
+        <translation>Dasselbe als Markdown, in OUT oder NAME.md im Ordner OUT.</translation>
+    </message>
+    <message>
+        <source>The same as plain text, into OUT or NAME.txt in the folder OUT.</source>
+        <translation>Dasselbe als einfacher Text, in OUT oder NAME.txt im Ordner OUT.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]
+       %1 --pdf OUT [--layout FILE.rav] FILE...
+       %1 --json|--markdown|--text OUT FILE...</source>
+        <translation>Aufruf: %1 [Optionen] [FILE]
+        %1 --pdf OUT [--layout FILE.rav] FILE...
+        %1 --json|--markdown|--text OUT FILE...</translation>
+    </message>
 </context>
 <context>
     <name>ConsolePrompter</name>
     <message>
         <source>%1 (answered No)</source>
         <translation>%1 (mit Nein beantwortet)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>the export could not be written to standard output</source>
+        <translation>der Export konnte nicht in die Standardausgabe geschrieben werden</translation>
+    </message>
+    <message>
+        <source>its export %1 would replace a character file; nothing was written.</source>
+        <translation>sein Export %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>its export %1 is also the export of an earlier file; nothing was written.</source>
+        <translation>sein Export %1 ist auch der Export einer früheren Datei; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTarget</name>
+    <message>
+        <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
+        <translation>&quot;%1&quot; ist eine Datei, die Quillmark liest; ein Export ersetzt sie nie.</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
+        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2</source>
+        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -481,6 +555,22 @@ Möchtest du die Datei ersetzen?</translation>
         <source>a PDF</source>
         <translation>eine PDF</translation>
     </message>
+    <message>
+        <source>an earlier JSON export</source>
+        <translation>ein früherer JSON-Export</translation>
+    </message>
+    <message>
+        <source>an earlier Markdown export</source>
+        <translation>ein früherer Markdown-Export</translation>
+    </message>
+    <message>
+        <source>an earlier plain text export</source>
+        <translation>ein früherer Text-Export</translation>
+    </message>
+    <message>
+        <source>a file an export may replace: it is a report layout or a settings file</source>
+        <translation>eine Datei, die ein Export ersetzen darf: sie ist ein Berichtslayout oder eine Einstellungsdatei</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommand</name>
@@ -589,6 +679,10 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save the Report</source>
+        <translation>Bericht speichern</translation>
     </message>
 </context>
 <context>
@@ -724,6 +818,14 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>&amp;Duplex:</source>
         <translation>&amp;Beidseitig:</translation>
+    </message>
+    <message>
+        <source>&amp;File (PDF, Markdown, text or JSON)</source>
+        <translation>Da&amp;tei (PDF, Markdown, Text oder JSON)</translation>
+    </message>
+    <message>
+        <source>Clip&amp;board, as Markdown</source>
+        <translation>&amp;Zwischenablage, als Markdown</translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1310,129 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>SheetExport</name>
+    <message>
+        <source>Extra Choir/Band Attunements</source>
+        <translation>Zusätzliche Chor/Bande-Einstimmungen</translation>
+    </message>
+    <message>
+        <source>Extra Superior Attunements</source>
+        <translation>Zusätzliche Fürsten-Einstimmungen</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Lieder</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>Fertigkeiten</translation>
+    </message>
+    <message>
+        <source>Vessels</source>
+        <translation>Hüllen</translation>
+    </message>
+    <message>
+        <source>Roles</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Servants</source>
+        <translation>Diener</translation>
+    </message>
+    <message>
+        <source>Artifacts</source>
+        <translation>Artefakte</translation>
+    </message>
+    <message>
+        <source>Discords</source>
+        <translation>Dissonanzen</translation>
+    </message>
+    <message>
+        <source>Distinctions</source>
+        <translation>Auszeichnungen</translation>
+    </message>
+    <message>
+        <source>Corporeal</source>
+        <translation>Körperlich</translation>
+    </message>
+    <message>
+        <source>Forces</source>
+        <translation>Kräfte</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation>Geschick</translation>
+    </message>
+    <message>
+        <source>Ethereal</source>
+        <translation>Ätherisch</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Intelligenz</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Präzision</translation>
+    </message>
+    <message>
+        <source>Celestial</source>
+        <translation>Himmlisch</translation>
+    </message>
+    <message>
+        <source>Will</source>
+        <translation>Wille</translation>
+    </message>
+    <message>
+        <source>Perception</source>
+        <translation>Wahrnehmung</translation>
+    </message>
+    <message>
+        <source>Total Forces</source>
+        <translation>Gesamtkräfte</translation>
+    </message>
+    <message>
+        <source>Character Points</source>
+        <translation>Charakterpunkte</translation>
+    </message>
+    <message>
+        <source>Mind Hits</source>
+        <translation>Geistestreffer</translation>
+    </message>
+    <message>
+        <source>Soul Hits</source>
+        <translation>Seelentreffer</translation>
+    </message>
+    <message>
+        <source>Choir/Band</source>
+        <translation>Chor/Bande</translation>
+    </message>
+    <message>
+        <source>Superior</source>
+        <translation>Fürst</translation>
+    </message>
+    <message>
+        <source>Realm</source>
+        <translation>Sphäre</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>keiner gewählt</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+</context>
+<context>
     <name>SheetNames</name>
     <message>
         <source>Enter Character Name</source>
@@ -1275,6 +1500,25 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>The following reporting projects do not exist:<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>&quot;%2&quot;</source>
         <translation>Die folgenden Berichtsprojekte existieren nicht:<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>&quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>SheetReportExports</name>
+    <message>
+        <source>Markdown (*.md)</source>
+        <translation>Markdown (*.md)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Einfacher Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The character was copied to the clipboard as Markdown.</source>
+        <translation>Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
     </message>
 </context>
 <context>
@@ -1526,6 +1770,10 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>the printer &quot;%1&quot;</source>
         <translation>den Drucker &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -50,11 +50,11 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>--pdf and --layout can each be given only once.</source>
-        <translation>--pdf et --layout ne peuvent être donnés qu&apos;une fois chacun.</translation>
+        <translation type="vanished">--pdf et --layout ne peuvent être donnés qu&apos;une fois chacun.</translation>
     </message>
     <message>
         <source>the name after --pdf or --layout is empty.</source>
-        <translation>le nom après --pdf ou --layout est vide.</translation>
+        <translation type="vanished">le nom après --pdf ou --layout est vide.</translation>
     </message>
     <message>
         <source>--pdf needs at least one character file to print.</source>
@@ -95,7 +95,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <message>
         <source>Usage: %1 [options] [FILE]
        %1 --pdf OUT [--layout FILE.rav] FILE...</source>
-        <translation>Usage&#xa0;: %1 [options] [FILE]
+        <translation type="vanished">Usage&#xa0;: %1 [options] [FILE]
         %1 --pdf OUT [--layout FILE.rav] FILE...</translation>
     </message>
     <message>
@@ -104,12 +104,84 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
         <translation>quillmark: la sortie n&apos;a pas pu être écrite
 </translation>
     </message>
+    <message>
+        <source>--%1 and --layout can each be given only once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--layout is used only with --pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name after --%1 or --layout is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs at least one character file to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard output (-) takes one character file, but %1 were given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one of --pdf, --json, --markdown and --text can be given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the folder OUT, and leave; OUT - is standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same as Markdown, into OUT or NAME.md in the folder OUT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same as plain text, into OUT or NAME.txt in the folder OUT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]
+       %1 --pdf OUT [--layout FILE.rav] FILE...
+       %1 --json|--markdown|--text OUT FILE...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConsolePrompter</name>
     <message>
         <source>%1 (answered No)</source>
         <translation>%1 (réponse&#xa0;: Non)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>the export could not be written to standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its export %1 would replace a character file; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its export %1 is also the export of an earlier file; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportTarget</name>
+    <message>
+        <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -481,6 +553,22 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>a PDF</source>
         <translation>un PDF</translation>
     </message>
+    <message>
+        <source>an earlier JSON export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an earlier Markdown export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an earlier plain text export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file an export may replace: it is a report layout or a settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfCommand</name>
@@ -589,6 +677,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>PDF documents (*.pdf)</source>
         <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save the Report</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -724,6 +816,14 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>&amp;Duplex:</source>
         <translation>Recto &amp;verso&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;File (PDF, Markdown, text or JSON)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clip&amp;board, as Markdown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1308,129 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SheetExport</name>
+    <message>
+        <source>Extra Choir/Band Attunements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra Superior Attunements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation type="unfinished">Chants</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation type="unfinished">Talents</translation>
+    </message>
+    <message>
+        <source>Vessels</source>
+        <translation type="unfinished">Corps</translation>
+    </message>
+    <message>
+        <source>Roles</source>
+        <translation type="unfinished">Rôles</translation>
+    </message>
+    <message>
+        <source>Servants</source>
+        <translation type="unfinished">Serviteurs</translation>
+    </message>
+    <message>
+        <source>Artifacts</source>
+        <translation type="unfinished">Artefacts</translation>
+    </message>
+    <message>
+        <source>Discords</source>
+        <translation type="unfinished">Discordes</translation>
+    </message>
+    <message>
+        <source>Distinctions</source>
+        <translation type="unfinished">Distinctions</translation>
+    </message>
+    <message>
+        <source>Corporeal</source>
+        <translation type="unfinished">Corporel</translation>
+    </message>
+    <message>
+        <source>Forces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ethereal</source>
+        <translation type="unfinished">Éthéré</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celestial</source>
+        <translation type="unfinished">Céleste</translation>
+    </message>
+    <message>
+        <source>Will</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perception</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Forces</source>
+        <translation type="unfinished">Total des Forces</translation>
+    </message>
+    <message>
+        <source>Character Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mind Hits</source>
+        <translation type="unfinished">Points d&apos;esprit</translation>
+    </message>
+    <message>
+        <source>Soul Hits</source>
+        <translation type="unfinished">Points d&apos;âme</translation>
+    </message>
+    <message>
+        <source>Choir/Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Superior</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Realm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SheetNames</name>
     <message>
         <source>Enter Character Name</source>
@@ -1275,6 +1498,25 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>The following reporting projects do not exist:<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>&quot;%2&quot;</source>
         <translation>Les modèles de feuille suivants n&apos;existent pas&#xa0;:<byte value="xd"/>«&#xa0;%1&#xa0;»<byte value="xd"/>«&#xa0;%2&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>SheetReportExports</name>
+    <message>
+        <source>Markdown (*.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character was copied to the clipboard as Markdown.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1526,6 +1768,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>the printer &quot;%1&quot;</source>
         <translation>l&apos;imprimante «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished">Documents PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

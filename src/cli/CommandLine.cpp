@@ -42,10 +42,27 @@ bool anyEmpty(const QStringList &names)
     return std::any_of(names.begin(), names.end(), [](const QString &n) { return n.isEmpty(); });
 }
 
-QString windowMistake(const QCommandLineParser &parser, const QCommandLineOption &layout)
+// The four options that write files instead of starting the window, by option name.
+struct OutputOption
+{
+    QString name;
+    std::optional<SheetExports::Format> format;
+};
+
+const QList<OutputOption> &outputOptions()
+{
+    using SheetExports::Format;
+    static const QList<OutputOption> options = {{u"pdf"_s, std::nullopt},
+                                                {u"json"_s, Format::Json},
+                                                {u"markdown"_s, Format::Markdown},
+                                                {u"text"_s, Format::Text}};
+    return options;
+}
+
+QString windowMistake(const QCommandLineParser &parser)
 {
     const QStringList files = parser.positionalArguments();
-    if (parser.isSet(layout))
+    if (parser.isSet(u"layout"_s))
         return Text::tr("--layout is used only with --pdf; the window prints with qmsheet.rav.");
     if (files.size() > 1)
         return Text::tr("only one character file can be opened at a time, but %1 were given.")
@@ -55,28 +72,85 @@ QString windowMistake(const QCommandLineParser &parser, const QCommandLineOption
     return {};
 }
 
-QString pdfMistake(const QCommandLineParser &parser, const QCommandLineOption &pdf,
-                   const QCommandLineOption &layout)
+QString optionMistake(const QCommandLineParser &parser, const QString &option)
 {
-    const QStringList files = parser.positionalArguments();
-    const QString out = parser.value(pdf);
-    if (parser.values(pdf).size() > 1 || parser.values(layout).size() > 1)
-        return Text::tr("--pdf and --layout can each be given only once.");
-    if (out.isEmpty() || (parser.isSet(layout) && parser.value(layout).isEmpty()))
-        return Text::tr("the name after --pdf or --layout is empty.");
-    if (files.isEmpty())
-        return Text::tr("--pdf needs at least one character file to print.");
-    if (anyEmpty(files))
+    const bool pdf = option == u"pdf"_s;
+    if (parser.values(option).size() > 1 || parser.values(u"layout"_s).size() > 1)
+        return Text::tr("--%1 and --layout can each be given only once.").arg(option);
+    if (!pdf && parser.isSet(u"layout"_s))
+        return QCoreApplication::translate("CommandLine", "--layout is used only with --pdf.");
+    if (parser.value(option).isEmpty() ||
+        (parser.isSet(u"layout"_s) && parser.value(u"layout"_s).isEmpty()))
+        return Text::tr("the name after --%1 or --layout is empty.").arg(option);
+    if (parser.positionalArguments().isEmpty())
+        return pdf ? Text::tr("--pdf needs at least one character file to print.")
+                   : QCoreApplication::translate(
+                         "CommandLine", "--%1 needs at least one character file to export.")
+                         .arg(option);
+    if (anyEmpty(parser.positionalArguments()))
         return Text::tr("the file name is empty.");
+    return {};
+}
+
+// OUT takes one FILE, or is a folder for several.
+QString destinationMistake(const QString &out, qsizetype files, bool toStandardOutput)
+{
+    if (toStandardOutput)
+        return files > 1 ? QCoreApplication::translate(
+                               "CommandLine",
+                               "standard output (-) takes one character file, but %1 were given.")
+                               .arg(files)
+                         : QString();
     if (QFileInfo(out).isDir())
         return {};
     // "out/" asks for a folder as surely as several files do.
     if (out.endsWith(u'/'))
         return Text::tr("there is no folder %1.").arg(out);
-    if (files.size() > 1)
+    if (files > 1)
         return Text::tr("%1 character files need a folder to go into, but %2 is not a folder.")
-            .arg(QString::number(files.size()), out);
+            .arg(QString::number(files), out);
     return {};
+}
+
+QString outMistake(const QCommandLineParser &parser, const QString &option)
+{
+    const QString problem = optionMistake(parser, option);
+    if (!problem.isEmpty())
+        return problem;
+    const QString out = parser.value(option);
+    return destinationMistake(out, parser.positionalArguments().size(),
+                              option != u"pdf"_s && out == u"-"_s);
+}
+
+// The one output option given, or nothing for the window; a mistake when there are several.
+std::optional<OutputOption> outputOption(const QCommandLineParser &parser, QString &mistake)
+{
+    std::optional<OutputOption> chosen;
+    for (const OutputOption &option : outputOptions()) {
+        if (!parser.isSet(option.name))
+            continue;
+        if (chosen)
+            mistake = QCoreApplication::translate(
+                "CommandLine", "only one of --pdf, --json, --markdown and --text can be given.");
+        chosen = option;
+    }
+    return chosen;
+}
+
+Request outputRequest(const QCommandLineParser &parser, const OutputOption &option)
+{
+    const QString out = parser.value(option.name);
+    Request request{.files = parser.positionalArguments()};
+    if (!option.format) {
+        request.pdf = out;
+        request.pdfIntoFolder = QFileInfo(out).isDir();
+        request.layout = parser.value(u"layout"_s);
+        return request;
+    }
+    request.exportFormat = option.format;
+    request.exportOut = out;
+    request.exportIntoFolder = out != u"-"_s && QFileInfo(out).isDir();
+    return request;
 }
 
 } // namespace
@@ -104,10 +178,27 @@ Request parse(const QStringList &arguments)
             "Print the sheet of FILE into OUT, a PDF file, or of each FILE into NAME.pdf in the "
             "folder OUT, and leave; no window is shown."),
         u"OUT"_s);
+    const QCommandLineOption json(
+        u"json"_s,
+        QCoreApplication::translate(
+            "CommandLine",
+            "Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the "
+            "folder OUT, and leave; OUT - is standard output."),
+        u"OUT"_s);
+    const QCommandLineOption markdown(
+        u"markdown"_s,
+        QCoreApplication::translate("CommandLine",
+                                    "The same as Markdown, into OUT or NAME.md in the folder OUT."),
+        u"OUT"_s);
+    const QCommandLineOption text(
+        u"text"_s,
+        QCoreApplication::translate(
+            "CommandLine", "The same as plain text, into OUT or NAME.txt in the folder OUT."),
+        u"OUT"_s);
     const QCommandLineOption layout(
         u"layout"_s, Text::tr("With --pdf: print with this layout instead of qmsheet.rav."),
         u"FILE.rav"_s);
-    parser.addOptions({help, version, pdf, layout});
+    parser.addOptions({help, version, pdf, json, markdown, text, layout});
     parser.addPositionalArgument(
         u"FILE"_s,
         Text::tr("A character file (*.qmc) to open at the start, or to print with --pdf."),
@@ -121,7 +212,8 @@ Request parse(const QStringList &arguments)
         const QString text = parser.helpText();
         const QString name = programName(arguments);
         const QString usage = Text::tr("Usage: %1 [options] [FILE]\n"
-                                       "       %1 --pdf OUT [--layout FILE.rav] FILE...")
+                                       "       %1 --pdf OUT [--layout FILE.rav] FILE...\n"
+                                       "       %1 --json|--markdown|--text OUT FILE...")
                                   .arg(name);
         return {.exitStatus = 0, .output = usage + text.mid(text.indexOf(u'\n'))};
     }
@@ -129,14 +221,15 @@ Request parse(const QStringList &arguments)
         return {.exitStatus = 0,
                 .output = u"%1 %2\n"_s.arg(programName(arguments),
                                            QCoreApplication::applicationVersion())};
-    const QString problem =
-        parser.isSet(pdf) ? pdfMistake(parser, pdf, layout) : windowMistake(parser, layout);
+    QString problem;
+    const std::optional<OutputOption> option = outputOption(parser, problem);
+    if (problem.isEmpty())
+        problem = option ? outMistake(parser, option->name) : windowMistake(parser);
     if (!problem.isEmpty())
         return mistake(arguments, problem);
-    return {.files = parser.positionalArguments(),
-            .pdf = parser.value(pdf),
-            .pdfIntoFolder = QFileInfo(parser.value(pdf)).isDir(),
-            .layout = parser.value(layout)};
+    if (option)
+        return outputRequest(parser, *option);
+    return {.files = parser.positionalArguments()};
 }
 
 int print(const Request &request)

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "export/SheetExports.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 // What the program was asked on its command line. `quillmark [FILE]` starts the window as it
 // always has and then opens FILE as File > Open would; `quillmark --pdf OUT FILE...` prints each
-// FILE's sheet into a PDF file, with no window, and ends.
+// FILE's sheet into a PDF file, with no window, and ends; `--json`, `--markdown` and `--text`
+// export each FILE's character the same way, OUT "-" being standard output for one FILE.
 namespace CommandLine {
 
 // Usage mistakes end the program with this status, as command-line tools do.
@@ -21,6 +24,9 @@ struct Request
     QString pdf{};                   // --pdf OUT; empty when the window is to start
     bool pdfIntoFolder = false;      // OUT is a folder that gets one PDF per file
     QString layout{};                // --layout FILE.rav; empty for the current folder's layout
+    std::optional<SheetExports::Format> exportFormat{}; // --json, --markdown or --text
+    QString exportOut{};                                // their OUT; "-" for standard output
+    bool exportIntoFolder = false;                      // OUT is a folder: NAME.json ... in it
 };
 
 // main()'s arguments as text, the program's own name first.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Everything the program asks the user goes through this seam. The window answers with message
 // boxes and file dialogs; rule tests answer with a scripted fake that records what was shown.
@@ -31,4 +32,18 @@ public:
     virtual QString saveFileName(const QString &offered) = 0;
     // The name of the PDF file to write a report to; empty when the dialog was cancelled.
     virtual QString pdfFileName() = 0;
+
+    // The report's file dialog offering the file types `types` (file-dialog filters, the PDF's
+    // first): the chosen name, empty when cancelled, and the index of the type chosen. Where
+    // nothing else is offered, this is the PDF dialog.
+    struct ReportFile
+    {
+        QString name;
+        int type = 0;
+    };
+    virtual ReportFile reportFile(const QStringList &types)
+    {
+        Q_UNUSED(types);
+        return {pdfFileName(), 0};
+    }
 };

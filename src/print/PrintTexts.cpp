@@ -22,7 +22,7 @@ namespace {
 
 struct Section
 {
-    QString header;
+    const char *header; // in English; printed in the program's language
     QList<SheetList> lists;
 };
 
@@ -33,7 +33,7 @@ QStringList columnLines(const CharacterSheet &sheet, const QList<Section> &secti
     for (const Section &section : sections) {
         if (!lines.isEmpty())
             lines << QString();
-        lines << section.header;
+        lines << Text::tr(section.header);
         if (lines.size() == 1 && !firstLine.isNull())
             lines << firstLine;
         for (SheetList list : section.lists)
@@ -46,6 +46,30 @@ QStringList columnLines(const CharacterSheet &sheet, const QList<Section> &secti
 QString shown(const CharacterSheet &sheet, SheetValue value)
 {
     return SheetNames::shownText(value, sheet.text(value));
+}
+
+const QList<Section> &firstColumn()
+{
+    static const QList<Section> sections = {
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Attunments **"),
+         {SheetList::ChoirBandAttunements, SheetList::SuperiorAttunements}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Distinctions **"), {SheetList::Distinctions}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Songs **"), {SheetList::Songs}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Skills **"), {SheetList::Skills}},
+    };
+    return sections;
+}
+
+const QList<Section> &secondColumn()
+{
+    static const QList<Section> sections = {
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Vessels **"), {SheetList::Vessels}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Roles **"), {SheetList::Roles}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Servants **"), {SheetList::Servants}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Artifacts **"), {SheetList::Artifacts}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Discords **"), {SheetList::Discords}},
+    };
+    return sections;
 }
 
 } // namespace
@@ -90,26 +114,20 @@ QList<Field> textFields(const CharacterSheet &sheet)
 
 QStringList firstColumnLines(const CharacterSheet &sheet)
 {
-    return columnLines(sheet,
-                       {
-                           {Text::tr("** Attunments **"),
-                            {SheetList::ChoirBandAttunements, SheetList::SuperiorAttunements}},
-                           {Text::tr("** Distinctions **"), {SheetList::Distinctions}},
-                           {Text::tr("** Songs **"), {SheetList::Songs}},
-                           {Text::tr("** Skills **"), {SheetList::Skills}},
-                       },
-                       choirBandLine(sheet));
+    return columnLines(sheet, firstColumn(), choirBandLine(sheet));
 }
 
 QStringList secondColumnLines(const CharacterSheet &sheet)
 {
-    return columnLines(sheet, {
-                                  {Text::tr("** Vessels **"), {SheetList::Vessels}},
-                                  {Text::tr("** Roles **"), {SheetList::Roles}},
-                                  {Text::tr("** Servants **"), {SheetList::Servants}},
-                                  {Text::tr("** Artifacts **"), {SheetList::Artifacts}},
-                                  {Text::tr("** Discords **"), {SheetList::Discords}},
-                              });
+    return columnLines(sheet, secondColumn());
+}
+
+QList<SheetList> printedListOrder()
+{
+    QList<SheetList> order;
+    for (const Section &section : firstColumn() + secondColumn())
+        order << section.lists;
+    return order;
 }
 
 QString memoText(const QStringList &lines)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/SheetValues.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,6 +34,9 @@ QList<Field> textFields(const CharacterSheet &sheet);
 // an empty line between two sections.
 QStringList firstColumnLines(const CharacterSheet &sheet);
 QStringList secondColumnLines(const CharacterSheet &sheet);
+
+// The ten lists in the order the two columns show them.
+QList<SheetList> printedListOrder();
 
 // A memo's text: its lines joined by CR.
 QString memoText(const QStringList &lines);

@@ -2,6 +2,7 @@
 
 #include "common/ErrorText.h"
 #include "common/FileNames.h"
+#include "files/FileCommands.h"
 #include "shell/AppTitle.h"
 
 #include <QAbstractItemView>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +36,25 @@ int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
     if (buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
     return box.exec();
+}
+
+// "md" of the filter "Markdown (*.md)".
+QString extensionOf(const QString &filter)
+{
+    const qsizetype star = filter.lastIndexOf(u"*."_s);
+    return star < 0 ? QString() : filter.mid(star + 2).section(u')', 0, 0);
+}
+
+// The name with the extension of the type chosen: one of the types' extensions is swapped, any
+// other part after a dot is kept ("Mr. Smith" becomes "Mr. Smith.md").
+QString nameOfType(const QString &name, const QString &extension, const QStringList &types)
+{
+    for (const QString &type : types) {
+        const QString old = u'.' + extensionOf(type);
+        if (old.size() > 1 && name.endsWith(old, Qt::CaseInsensitive) && name.size() > old.size())
+            return name.chopped(old.size()) + u'.' + extension;
+    }
+    return name + u'.' + extension;
 }
 
 } // namespace
@@ -164,4 +185,46 @@ QString QuillPrompter::pdfFileName()
     const QString name = d.selectedFiles().constFirst();
     m_pdfFolder = QFileInfo(name).absolutePath();
     return name;
+}
+
+// The report's file dialog with a type per filter, in the PDF dialog's folder; the offered name
+// and the chosen name take the extension of the type chosen. An existing file is replaced only
+// after the question Save asks too.
+Prompter::ReportFile QuillPrompter::reportFile(const QStringList &types)
+{
+    QFileDialog d(m_window, QCoreApplication::translate("QuillPrompter", "Save the Report"));
+    d.setObjectName(u"ReportFileDialog"_s);
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setOption(QFileDialog::DontConfirmOverwrite);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setNameFilters(types);
+    d.setDirectory(m_pdfFolder.isEmpty() ? dialogFolder() : m_pdfFolder);
+    d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
+    QObject::connect(&d, &QFileDialog::filterSelected, &d,
+                     [&](const QString &filter) { offerType(d, extensionOf(filter), types); });
+    while (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
+        const int type = std::max<int>(0, types.indexOf(d.selectedNameFilter()));
+        const QString name =
+            nameOfType(d.selectedFiles().constFirst(), extensionOf(types.value(type)), types);
+        if (QFileInfo::exists(name) && !confirmRisk(FileCommands::replaceQuestion(name)))
+            continue;
+        m_pdfFolder = QFileInfo(name).absolutePath();
+        return {name, type};
+    }
+    return {};
+}
+
+// The name box follows the type: the offered name is offered again with the type's extension,
+// within the file system's length, and a typed name has its extension swapped.
+void QuillPrompter::offerType(QFileDialog &d, const QString &extension, const QStringList &types)
+{
+    auto *typed = d.findChild<QLineEdit *>(u"fileNameEdit"_s);
+    if (!typed || typed->text().isEmpty())
+        return;
+    const QString offered = FileNames::offered(m_pdfCharacter, u".pdf"_s);
+    const bool untouched =
+        QFileInfo(typed->text()).completeBaseName() == QFileInfo(offered).completeBaseName();
+    typed->setText(untouched ? FileNames::offered(m_pdfCharacter, u'.' + extension)
+                             : nameOfType(typed->text(), extension, types));
 }

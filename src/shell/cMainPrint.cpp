@@ -1,11 +1,15 @@
 #include "shell/cMain.h"
 
+#include "print/PrintTexts.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/WindowReportOutput.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/QuillPrompter.h"
+#include "shell/SheetReportExports.h"
 #include "shell/settings/StartFolder.h"
+
+#include <QStatusBar>
 
 void TMainForm::Print1Click()
 {
@@ -13,7 +17,15 @@ void TMainForm::Print1Click()
     const QString name = sheet().text(SheetValue::CharacterName);
     m_prompter->offerPdfFor(name == SheetNames::startText(SheetValue::CharacterName) ? QString()
                                                                                      : name);
-    WindowReportOutput output(this, prompter());
+    // The exports go without a layout, so the layout is looked for once the report is to run.
+    const QStringList kept = {PrintTexts::layoutPath(SheetPrintout::currentFolder()),
+                              PrintTexts::layoutPath(StartFolder::path()),
+                              StartFolder::settingsFile()};
+    SheetReportExports exports(sheet(), statusBar(), kept);
+    WindowReportOutput output(this, prompter(), &exports);
+    output.setDocumentName(PrintTexts::documentName(sheet()));
+    if (!output.chooseDestination())
+        return;
     LayoutReportEngine engine(output);
     const QString layout =
         SheetPrintout::layoutToUse(SheetPrintout::currentFolder(), StartFolder::path());

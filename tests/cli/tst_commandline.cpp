@@ -89,6 +89,20 @@ void TestCommandLine::forms_data()
         << QStringList{prog, u"--layout"_s, u"mine.rav"_s, u"a.qmc"_s} << 2 << QString()
         << u"quillmark: --layout is used only with --pdf; the window prints with qmsheet.rav.\n"
            u"Try 'quillmark --help' for more information.\n"_s;
+    QTest::newRow("standard output for two files")
+        << QStringList{prog, u"--json"_s, u"-"_s, u"a.qmc"_s, u"b.qmc"_s} << 2 << QString()
+        << u"quillmark: standard output (-) takes one character file, but 2 were given.\n"
+           u"Try 'quillmark --help' for more information.\n"_s;
+    QTest::newRow("two output options")
+        << QStringList{prog, u"--markdown"_s, u"a.md"_s, u"--pdf"_s, u"a.pdf"_s, u"a.qmc"_s} << 2
+        << QString()
+        << u"quillmark: only one of --pdf, --json, --markdown and --text can be given.\n"
+           u"Try 'quillmark --help' for more information.\n"_s;
+    QTest::newRow("a layout for an export")
+        << QStringList{prog, u"--text"_s, u"a.txt"_s, u"--layout"_s, u"x.rav"_s, u"a.qmc"_s} << 2
+        << QString()
+        << u"quillmark: --layout is used only with --pdf.\n"
+           u"Try 'quillmark --help' for more information.\n"_s;
 }
 
 // With --pdf, in the test's current folder, which holds the folder "out" and the file "one.pdf".
@@ -162,6 +176,7 @@ void TestCommandLine::helpNamesTheProgramAndItsArgument()
     const QStringList lines = request.output.split(u'\n');
     QCOMPARE(lines.value(0), u"Usage: quillmark [options] [FILE]"_s);
     QCOMPARE(lines.value(1), u"       quillmark --pdf OUT [--layout FILE.rav] FILE..."_s);
+    QCOMPARE(lines.value(2), u"       quillmark --json|--markdown|--text OUT FILE..."_s);
     QVERIFY(lines.contains(u"  -v, --version        Show the version and leave."_s));
     QVERIFY(lines.contains(
         u"  --pdf <OUT>          Print the sheet of FILE into OUT, a PDF file, or of each"_s));

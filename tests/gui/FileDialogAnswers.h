@@ -36,6 +36,18 @@ inline ModalWatcher::DialogAction typeFileName(const QString &name,
     };
 }
 
+// Answers "Report Setup" with the destination of this radio button.
+inline ModalWatcher::DialogAction sendReportTo(const QString &radioButton)
+{
+    return [radioButton](QWidget *dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("ReportSetupDialog"));
+        auto *destination = dialog->findChild<QRadioButton *>(radioButton);
+        QVERIFY(destination);
+        destination->setChecked(true);
+        static_cast<QDialog *>(dialog)->accept();
+    };
+}
+
 // Drops the files on `target` as a file manager does.
 inline void dropFiles(QWidget *target, const QStringList &paths)
 {
@@ -56,9 +68,5 @@ inline void dropFiles(QWidget *target, const QStringList &paths)
 // Answers "Report Setup" with the destination "File".
 inline void sendReportToFile(QWidget *dialog)
 {
-    QCOMPARE(dialog->objectName(), QStringLiteral("ReportSetupDialog"));
-    auto *file = dialog->findChild<QRadioButton *>(QStringLiteral("FileRadioButton"));
-    QVERIFY(file);
-    file->setChecked(true);
-    static_cast<QDialog *>(dialog)->accept();
+    sendReportTo(QStringLiteral("FileRadioButton"))(dialog);
 }

@@ -173,6 +173,7 @@ void TestFaultsPdf::printAfterTheCurrentFolderWasRemoved()
     // The layout is looked up in the current folder, never in the root folder instead.
     QVERIFY(QDir(m_folder.path()).removeRecursively());
     ModalWatcher watcher;
+    watcher.onDialog(sendReportTo(QStringLiteral("PreviewRadioButton")));
     m_form->control<QAction>(u"Print1"_s)->trigger();
     QVERIFY(!watcher.unexpected());
     QCOMPARE(watcher.seen().size(), 1);

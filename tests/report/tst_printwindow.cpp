@@ -1,3 +1,4 @@
+#include "files/SheetSamples.h"
 #include "gui/FileDialogAnswers.h"
 #include "print/report/ReportPageView.h"
 #include "print/report/ReportStatusWindow.h"
@@ -9,16 +10,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -122,6 +127,10 @@ private Q_SLOTS:
     void missingComponentShowsAPlainMessage();
     void setupCancelledPrintsNothing();
     void fileDestinationWritesThePdf();
+    void fileTypeChoosesTheExport_data();
+    void fileTypeChoosesTheExport();
+    void exportNeverReplacesACharacter();
+    void clipboardTakesMarkdown();
     void previewShowsThePageAtFullSize();
     void previewPagesThroughEveryPage();
     void cancelInTheStatusWindowLeavesNoFile();
@@ -208,6 +217,7 @@ void TestPrintWindow::noLayoutInEitherFolderNamesBoth()
     QVERIFY(QFile::remove(inA(u"qmsheet.rav"_s)));
     saveElsewhere();
     ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
     trigger("Print1");
     QCOMPARE(watcher.texts(),
              QStringList{u"The following reporting projects do not exist:\r\"%1/qmsheet.rav\"\r"
@@ -221,6 +231,7 @@ void TestPrintWindow::damagedLayoutShowsTheErrorBox()
     QFile::remove(inA(u"qmsheet.rav"_s));
     QVERIFY(writeLayout(inA(u"qmsheet.rav"_s), "<text name=\"cname\">"));
     ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
     trigger("Print1");
     QCOMPARE(watcher.seen().size(), 1);
     QCOMPARE(watcher.seen().constFirst().icon, QMessageBox::Critical);
@@ -236,6 +247,7 @@ void TestPrintWindow::missingComponentShowsAPlainMessage()
     QFile::remove(inA(u"qmsheet.rav"_s));
     QVERIFY(writeLayout(inA(u"qmsheet.rav"_s), sheetFields({}, "Perception")));
     ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"PreviewRadioButton"_s));
     trigger("Print1");
     QCOMPARE(watcher.texts(),
              QStringList{u"The page \"Report1.Page1\" of the report layout has no component "
@@ -275,6 +287,89 @@ void TestPrintWindow::fileDestinationWritesThePdf()
     QVERIFY2(text.contains(u"Ivo Brandt"_s), qPrintable(text));
     QVERIFY(text.contains(u"** Songs **"_s));
     QVERIFY(!m_form->findChild<QDialog *>(u"ReportStatusWindow"_s));
+}
+
+void TestPrintWindow::fileTypeChoosesTheExport_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QByteArray>("end");
+    QTest::newRow("Markdown") << 1 << u"Ivo Brandt.md"_s << QByteArray("# Ivo Brandt\n")
+                              << QByteArray("Markdown, version 1 -->\n");
+    QTest::newRow("plain text") << 2 << u"Ivo Brandt.txt"_s << QByteArray("Ivo Brandt\n====")
+                                << QByteArray("plain text, version 1\n");
+    QTest::newRow("JSON") << 3 << u"Ivo Brandt.json"_s << QByteArray("{\n")
+                          << QByteArray("\"version\": 1\n}\n");
+}
+
+// The exports need no layout; the type chosen in the dialog's filter decides the format and the
+// extension of the name offered and written.
+void TestPrintWindow::fileTypeChoosesTheExport()
+{
+    QFETCH(int, type);
+    QFETCH(QString, offered);
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, end);
+    QVERIFY(QFile::remove(inA(u"qmsheet.rav"_s)));
+    m_form->sheet().setText(SheetValue::CharacterName, u"Ivo Brandt"_s);
+    ModalWatcher watcher;
+    QString shown;
+    watcher.onDialog(setupTo(u"FileRadioButton"_s));
+    watcher.onDialog([&](QWidget *dialog) {
+        auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
+        QVERIFY(types);
+        for (int i = 0; i < type; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        shown = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text();
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    trigger("Print1");
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(watcher.texts(), QStringList());
+    QCOMPARE(shown, offered);
+    QFile file(inA(offered));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.startsWith(start) && bytes.endsWith(end), bytes.left(200).constData());
+}
+
+void TestPrintWindow::exportNeverReplacesACharacter()
+{
+    const QByteArray character = readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"));
+    QVERIFY(writeFile(inA(u"notes.md"_s), character));
+    ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"FileRadioButton"_s));
+    watcher.onDialog([&](QWidget *dialog) {
+        auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
+        QTest::keyClick(types, Qt::Key_Down);
+        typeFileName(inA(u"notes.md"_s))(dialog);
+    });
+    watcher.answer(QMessageBox::Yes);
+    watcher.answer(QMessageBox::Ok);
+    trigger("Print1");
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(watcher.texts(),
+             (QStringList{
+                 u"notes.md already exists.\nDo you want to replace it?"_s,
+                 u"The export cannot be written to \"%1\": it is a character file, "
+                 u"which only Save replaces; it was left as it is."_s.arg(inA(u"notes.md"_s))}));
+    QCOMPARE(readFile(inA(u"notes.md"_s)), character);
+}
+
+void TestPrintWindow::clipboardTakesMarkdown()
+{
+    QVERIFY(QFile::remove(inA(u"qmsheet.rav"_s)));
+    m_form->sheet().setText(SheetValue::CharacterName, u"*Ivo*"_s);
+    QGuiApplication::clipboard()->clear();
+    ModalWatcher watcher;
+    watcher.onDialog(setupTo(u"ClipboardRadioButton"_s));
+    trigger("Print1");
+    QVERIFY(!watcher.unexpected());
+    QCOMPARE(watcher.texts(), QStringList());
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(u"# \\*Ivo\\*\n"_s));
+    QCOMPARE(m_form->statusBar()->currentMessage(),
+             u"The character was copied to the clipboard as Markdown."_s);
 }
 
 void TestPrintWindow::previewShowsThePageAtFullSize()

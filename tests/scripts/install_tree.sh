@@ -60,6 +60,8 @@ if [ -f "$source_dir/data/qmsheet.rav" ]; then
     cmp -s "$source_dir/data/qmsheet.rav" "$share/quillmark/qmsheet.rav" ||
         fail "the default layout is not installed"
 fi
+cmp -s "$source_dir/data/quillmark-character.schema.json" \
+    "$share/quillmark/quillmark-character.schema.json" || fail "the export's JSON Schema is not installed"
 if [ -d "$source_dir/data/help" ]; then
     diff -r "$source_dir/data/help" "$share/quillmark/help" >/dev/null ||
         fail "the help pages are not installed"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The launcher, configured around a stand-in for the program that records its folder and its
 # arguments: a caller's folder whose name ends in a line feed is kept exactly, "-" is a file of
-# that folder, and help needs no writable home. Arguments: the program (unused), the source folder.
+# that folder but standard output after an export option, and help and exports need no writable
+# home. Arguments: the program (unused), the source folder.
 set -euo pipefail
 source_dir=$(readlink -f "$2")
 work=$(mktemp -d)
@@ -36,4 +37,11 @@ touch "$work/file"
 (cd "$work/folder" && HOME="$work/file/home" "$work/bin/quillmark" --help) ||
     fail "--help with no home to write in"
 [ "$(cat "$RECORD")" = "$work/folder$lf--help" ] || fail "--help: $(cat "$RECORD")"
-echo "the launcher kept and passed on the caller's folder, passed - on as a file and needed no home for help"
+
+# An export needs no home either; its OUT "-" is standard output, any other OUT a name made full.
+(cd "$work/folder" && HOME="$work/file/home" "$work/bin/quillmark" --json - a.qmc) ||
+    fail "--json with no home to write in"
+[ "$(cat "$RECORD")" = "$work/folder$lf--json$lf-$lf$work/folder/a.qmc" ] || fail "--json -: $(cat "$RECORD")"
+(cd "$work/folder" && HOME="$work/file/home" "$work/bin/quillmark" --markdown=out a.qmc)
+[ "$(sed -n 2p "$RECORD")" = "--markdown=$work/folder/out" ] || fail "--markdown=out: $(cat "$RECORD")"
+echo "the launcher kept and passed on the caller's folder, passed - on as a file, kept an export's - and needed no home for help or exports"

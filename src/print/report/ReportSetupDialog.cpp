@@ -33,7 +33,8 @@ template <class T> T *named(T *widget, const QString &name)
 
 } // namespace
 
-ReportSetupDialog::ReportSetupDialog(PrinterSetup printerSetup, QWidget *parent)
+ReportSetupDialog::ReportSetupDialog(PrinterSetup printerSetup, bool offersClipboard,
+                                     QWidget *parent)
     : QDialog(parent), m_printerSetup(std::move(printerSetup))
 {
     setObjectName(u"ReportSetupDialog"_s);
@@ -43,22 +44,29 @@ ReportSetupDialog::ReportSetupDialog(PrinterSetup printerSetup, QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(destinationGroup());
+    layout->addWidget(destinationGroup(offersClipboard));
     layout->addWidget(printerGroup());
     layout->addWidget(buttons);
 }
 
-QWidget *ReportSetupDialog::destinationGroup()
+QWidget *ReportSetupDialog::destinationGroup(bool offersClipboard)
 {
-    auto *group = new QGroupBox(Text::tr("Send the report to"));
-    m_preview = named(new QRadioButton(Text::tr("Pre&view")), u"PreviewRadioButton"_s);
-    m_printer = named(new QRadioButton(Text::tr("&Printer")), u"PrinterRadioButton"_s);
-    m_file = named(new QRadioButton(Text::tr("PDF &file")), u"FileRadioButton"_s);
+    auto *group = new QGroupBox(tr("Send the report to"));
+    m_preview = named(new QRadioButton(tr("Pre&view")), u"PreviewRadioButton"_s);
+    m_printer = named(new QRadioButton(tr("&Printer")), u"PrinterRadioButton"_s);
+    m_file = named(new QRadioButton(offersClipboard ? tr("&File (PDF, Markdown, text or JSON)")
+                                                    : tr("PDF &file")),
+                   u"FileRadioButton"_s);
     m_preview->setChecked(true);
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(m_preview);
     layout->addWidget(m_printer);
     layout->addWidget(m_file);
+    if (offersClipboard) {
+        m_clipboard =
+            named(new QRadioButton(tr("Clip&board, as Markdown")), u"ClipboardRadioButton"_s);
+        layout->addWidget(m_clipboard);
+    }
     return group;
 }
 
@@ -100,6 +108,8 @@ ReportSetupDialog::Choice ReportSetupDialog::choice() const
         choice.destination = Destination::Printer;
     else if (m_file->isChecked())
         choice.destination = Destination::File;
+    else if (m_clipboard && m_clipboard->isChecked())
+        choice.destination = Destination::Clipboard;
     choice.copies = m_copies->value();
     choice.collate = m_collate->isChecked();
     choice.duplex = QPrinter::DuplexMode(m_duplex->currentData().toInt());

@@ -10,8 +10,9 @@ class QComboBox;
 class QRadioButton;
 class QSpinBox;
 
-// "Report Setup": where the report goes (preview, printer or file; the preview preselected),
-// copies, collation, duplex, and a button that opens the printer's own setup.
+// "Report Setup": where the report goes (preview, printer, a file or, where the window offers it,
+// the clipboard; the preview preselected), copies, collation, duplex, and a button that opens the
+// printer's own setup.
 class ReportSetupDialog : public QDialog
 {
     Q_OBJECT
@@ -21,7 +22,8 @@ public:
     {
         Preview,
         Printer,
-        File
+        File,
+        Clipboard
     };
     struct Choice
     {
@@ -35,12 +37,12 @@ public:
     // nothing when it was cancelled.
     using PrinterSetup = std::function<std::optional<Choice>()>;
 
-    ReportSetupDialog(PrinterSetup printerSetup, QWidget *parent);
+    ReportSetupDialog(PrinterSetup printerSetup, bool offersClipboard, QWidget *parent);
 
     Choice choice() const;
 
 private:
-    QWidget *destinationGroup();
+    QWidget *destinationGroup(bool offersClipboard);
     QWidget *printerGroup();
 
     void runPrinterSetup();
@@ -49,6 +51,7 @@ private:
     QRadioButton *m_preview;
     QRadioButton *m_printer;
     QRadioButton *m_file;
+    QRadioButton *m_clipboard = nullptr;
     QSpinBox *m_copies;
     QCheckBox *m_collate;
     QComboBox *m_duplex;

@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "common/QuillError.h"
+#include "common/ReportExports.h"
 #include "print/report/ReportLayout.h"
 #include "print/report/ReportPreviewDialog.h"
 #include "print/report/ReportPrinting.h"
@@ -24,8 +25,8 @@ struct Text
 
 } // namespace
 
-WindowReportOutput::WindowReportOutput(QWidget *parent, Prompter &prompter)
-    : m_parent(parent), m_prompter(prompter)
+WindowReportOutput::WindowReportOutput(QWidget *parent, Prompter &prompter, ReportExports *exports)
+    : m_parent(parent), m_prompter(prompter), m_exports(exports)
 {
 }
 
@@ -54,31 +55,73 @@ std::optional<ReportSetupDialog::Choice> WindowReportOutput::setupPrinter()
     return chosen;
 }
 
+void WindowReportOutput::setDocumentName(const QString &name)
+{
+    m_documentName = name;
+    if (m_printer)
+        m_printer->setDocName(m_documentName);
+}
+
+bool WindowReportOutput::chooseDestination()
+{
+    ReportSetupDialog setup([this] { return setupPrinter(); }, m_exports != nullptr, m_parent);
+    if (setup.exec() != QDialog::Accepted)
+        return false;
+    m_choice = setup.choice();
+    switch (m_choice->destination) {
+    case ReportSetupDialog::Destination::File:
+        return chooseFile();
+    case ReportSetupDialog::Destination::Clipboard:
+        m_exports->copyToClipboard();
+        return false;
+    default:
+        return true;
+    }
+}
+
+// The type follows the dialog's filter: the first is the report's own PDF.
+bool WindowReportOutput::chooseFile()
+{
+    const QStringList types =
+        QStringList{QCoreApplication::translate("WindowReportOutput", "PDF documents (*.pdf)")} +
+        (m_exports ? m_exports->fileTypes() : QStringList());
+    const Prompter::ReportFile file = m_prompter.reportFile(types);
+    if (file.name.isEmpty())
+        return false;
+    if (file.type <= 0 || !m_exports) {
+        m_pdfName = file.name;
+        return true;
+    }
+    m_exports->writeFile(file.type - 1, file.name);
+    return false;
+}
+
 void WindowReportOutput::run(const LayoutReport &report)
 {
     // Named before the print dialog shows, since its "Print to File" offers the name; the
     // printer itself is still looked up only when it is needed.
-    m_documentName = ReportPrinting::documentName(report);
-    if (m_printer)
-        m_printer->setDocName(m_documentName);
-    ReportSetupDialog setup([this] { return setupPrinter(); }, m_parent);
-    if (setup.exec() != QDialog::Accepted)
+    setDocumentName(ReportPrinting::documentName(report));
+    if (!m_choice && !chooseDestination())
         return;
-    m_choice = setup.choice();
-    switch (m_choice.destination) {
+    const ReportSetupDialog::Choice choice = *m_choice;
+    m_choice.reset();
+    switch (choice.destination) {
     case ReportSetupDialog::Destination::Preview:
-        preview(report);
+        preview(report, choice);
         break;
     case ReportSetupDialog::Destination::Printer:
-        sendToPrinter(report);
+        sendToPrinter(report, choice);
         break;
     case ReportSetupDialog::Destination::File:
         saveToFile(report);
         break;
+    case ReportSetupDialog::Destination::Clipboard:
+        break;
     }
 }
 
-void WindowReportOutput::preview(const LayoutReport &report)
+void WindowReportOutput::preview(const LayoutReport &report,
+                                 const ReportSetupDialog::Choice &choice)
 {
     // Laid out for a printer of its own, so that showing it does not change the settings of the
     // one that prints; nothing is drawn on that printer.
@@ -94,18 +137,19 @@ void WindowReportOutput::preview(const LayoutReport &report)
     ReportPreviewDialog dialog(PreviewPages(std::move(*flows), screen), m_parent);
     dialog.exec();
     if (dialog.printRequested())
-        sendToPrinter(report);
+        sendToPrinter(report, choice);
 }
 
-void WindowReportOutput::sendToPrinter(const LayoutReport &report)
+void WindowReportOutput::sendToPrinter(const LayoutReport &report,
+                                       const ReportSetupDialog::Choice &choice)
 {
     if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty())
         throw QuillError(
             Text::tr("There is no printer to print on; choose one under \"Printer setup\" "
                      "or send the report to a PDF file"));
-    printer().setCopyCount(m_choice.copies);
-    printer().setCollateCopies(m_choice.collate);
-    printer().setDuplex(m_choice.duplex);
+    printer().setCopyCount(choice.copies);
+    printer().setCollateCopies(choice.collate);
+    printer().setDuplex(choice.duplex);
     ReportStatusWindow status(m_parent);
     if (!printer().outputFileName().isEmpty())
         ReportPrinting::printToFile(printer(), report, statusIn(status));
@@ -117,9 +161,6 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report)
 
 void WindowReportOutput::saveToFile(const LayoutReport &report)
 {
-    const QString fileName = m_prompter.pdfFileName();
-    if (fileName.isEmpty())
-        return;
     ReportStatusWindow status(m_parent);
-    ReportPrinting::writePdf(report, fileName, statusIn(status));
+    ReportPrinting::writePdf(report, m_pdfName, statusIn(status));
 }

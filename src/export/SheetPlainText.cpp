@@ -1,0 +1,116 @@
+#include "export/SheetPlainText.h"
+
+#include "export/LastLine.h"
+#include "export/SheetDescription.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace SheetPlainText {
+namespace {
+
+using SheetExport::shown;
+
+void add(QString &out, const QString &text = {})
+{
+    out += text;
+    out += u'\n';
+}
+
+void addAll(QString &out, const QStringList &lines)
+{
+    for (const QString &text : lines)
+        add(out, text);
+}
+
+// A heading underlined with `rule` to its length.
+void heading(QString &out, const QString &text, QChar rule)
+{
+    add(out, text);
+    add(out, QString(std::max<qsizetype>(text.size(), 1), rule));
+}
+
+QList<QStringList> labelled(const auto &values)
+{
+    QList<QStringList> rows;
+    for (const SheetExport::Value &v : values)
+        rows.append({shown(v.label) + u':', v.text});
+    return rows;
+}
+
+QList<QStringList> realmRows(const SheetExport::Description &d)
+{
+    QList<QStringList> rows = {{shown(QT_TRANSLATE_NOOP("SheetExport", "Realm")),
+                                shown(QT_TRANSLATE_NOOP("SheetExport", "Forces")),
+                                shown(QT_TRANSLATE_NOOP("SheetExport", "Characteristics"))}};
+    for (const SheetExport::Realm &realm : d.realms) {
+        QStringList row = {shown(realm.label), realm.forces.text};
+        for (const SheetExport::Value &c : realm.characteristics)
+            row << shown(c.label) + u' ' + c.text;
+        rows.append(row);
+    }
+    return rows;
+}
+
+void sections(QString &out, const SheetExport::Description &d)
+{
+    for (const SheetExport::List &list : d.lists) {
+        if (list.items.isEmpty())
+            continue;
+        add(out);
+        heading(out, shown(list.heading), u'-');
+        addAll(out, list.items);
+    }
+}
+
+} // namespace
+
+QStringList aligned(const QList<QStringList> &rows)
+{
+    QList<qsizetype> widths;
+    for (const QStringList &row : rows)
+        for (qsizetype c = 0; c < row.size(); ++c)
+            if (c >= widths.size())
+                widths.append(row.at(c).size());
+            else
+                widths[c] = std::max(widths.at(c), row.at(c).size());
+    QStringList lines;
+    for (const QStringList &row : rows) {
+        QString text;
+        for (qsizetype c = 0; c < row.size(); ++c)
+            text += c + 1 < row.size() ? row.at(c).leftJustified(widths.at(c) + 2) : row.at(c);
+        lines.append(text);
+    }
+    return lines;
+}
+
+QByteArray write(const CharacterSheet &sheet)
+{
+    const SheetExport::Description d = SheetExport::describe(sheet);
+    QString out;
+    heading(out, d.name, u'=');
+    add(out);
+    const QString type =
+        d.typeName.isEmpty() ? shown(QT_TRANSLATE_NOOP("SheetExport", "none chosen")) : d.typeName;
+    // The values before and after the realms line up as one block.
+    const QStringList values =
+        aligned(QList<QStringList>{{shown(QT_TRANSLATE_NOOP("SheetExport", "Type")) + u':', type}} +
+                labelled(d.allegiance) + labelled(d.totals));
+    addAll(out, values.first(3));
+    add(out);
+    addAll(out, aligned(realmRows(d)));
+    add(out);
+    addAll(out, values.sliced(3));
+    sections(out, d);
+    add(out);
+    add(out, QString::fromUtf16(SheetExport::textMarker));
+    return out.toUtf8();
+}
+
+bool isExport(QByteArrayView bytes)
+{
+    return LastLine::is(bytes, SheetExport::textMarker);
+}
+
+} // namespace SheetPlainText
