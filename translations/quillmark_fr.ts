@@ -1325,11 +1325,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation>Compétences</translation>
+        <translation>Talents</translation>
     </message>
     <message>
         <source>Vessels</source>
-        <translation>Réceptacles</translation>
+        <translation>Corps</translation>
     </message>
     <message>
         <source>Roles</source>
