@@ -2,6 +2,9 @@
 // stores stays what it is on any other desktop. The language is chosen by gettext's rule.
 #include "cli/CommandLine.h"
 #include "common/Translations.h"
+#include "export/SheetExports.h"
+#include "files/CharacterFile.h"
+#include "files/SheetSamples.h"
 #include "gui/FileDialogAnswers.h"
 #include "shell/cMain.h"
 #include "shell/widgets/TRadioGroup.h"
@@ -44,6 +47,7 @@ private Q_SLOTS:
     void helpIsGerman();
     void savedFileIsTheEnglishOne_data();
     void savedFileIsTheEnglishOne();
+    void exportsReadGermanAndStoreEnglish();
 
 private:
     TemporaryCurrentFolder m_folder;
@@ -147,6 +151,20 @@ void TestGerman::savedFileIsTheEnglishOne()
     const QString english =
         opened.isEmpty() ? QStringLiteral(QUILLMARK_TEST_DATA "/files/fresh.qmc") : opened;
     QCOMPARE(readFile(m_folder.filePath(u"saved.qmc"_s)), readFile(english));
+}
+
+// The Markdown export reads in German; the JSON, for programs, is the English one to the byte.
+void TestGerman::exportsReadGermanAndStoreEnglish()
+{
+    CharacterSheet sheet;
+    fillSheet(sheet, CharacterFileFormat::decode(
+                         readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"))));
+    const QString markdown =
+        QString::fromUtf8(SheetExports::write(SheetExports::Format::Markdown, sheet));
+    QVERIFY2(markdown.contains(u"- **Typ:** Engel\n"_s), qPrintable(markdown));
+    QVERIFY2(markdown.contains(u"| Sphäre | Kräfte | Eigenschaften |\n"_s), qPrintable(markdown));
+    QCOMPARE(SheetExports::write(SheetExports::Format::Json, sheet),
+             readFile(QStringLiteral(QUILLMARK_TEST_DATA "/exports/full.json")));
 }
 
 int main(int argc, char *argv[])
