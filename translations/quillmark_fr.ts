@@ -106,45 +106,47 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>--%1 and --layout can each be given only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 et --layout ne peuvent être donnés qu&apos;une fois chacun.</translation>
     </message>
     <message>
         <source>--layout is used only with --pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>--layout ne sert qu&apos;avec --pdf.</translation>
     </message>
     <message>
         <source>the name after --%1 or --layout is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom après --%1 ou --layout est vide.</translation>
     </message>
     <message>
         <source>--%1 needs at least one character file to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 a besoin d&apos;au moins un fichier de personnage à exporter.</translation>
     </message>
     <message>
         <source>standard output (-) takes one character file, but %1 were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie standard (-) prend un seul fichier de personnage, mais %1 ont été donnés.</translation>
     </message>
     <message>
         <source>only one of --pdf, --json, --markdown and --text can be given.</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule des options --pdf, --json, --markdown et --text peut être donnée.</translation>
     </message>
     <message>
         <source>Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the folder OUT, and leave; OUT - is standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le personnage de FILE dans OUT en JSON, ou celui de chaque FILE dans NAME.json dans le dossier OUT, et quitter&#xa0;; OUT - est la sortie standard.</translation>
     </message>
     <message>
         <source>The same as Markdown, into OUT or NAME.md in the folder OUT.</source>
-        <translation type="unfinished"></translation>
+        <translation>La même chose en Markdown, dans OUT ou NAME.md dans le dossier OUT.</translation>
     </message>
     <message>
         <source>The same as plain text, into OUT or NAME.txt in the folder OUT.</source>
-        <translation type="unfinished"></translation>
+        <translation>La même chose en texte brut, dans OUT ou NAME.txt dans le dossier OUT.</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [FILE]
        %1 --pdf OUT [--layout FILE.rav] FILE...
        %1 --json|--markdown|--text OUT FILE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;: %1 [options] [FILE]
+        %1 --pdf OUT [--layout FILE.rav] FILE...
+        %1 --json|--markdown|--text OUT FILE...</translation>
     </message>
 </context>
 <context>
@@ -158,30 +160,30 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <name>ExportCommand</name>
     <message>
         <source>the export could not be written to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;export n&apos;a pas pu être écrit sur la sortie standard</translation>
     </message>
     <message>
         <source>its export %1 would replace a character file; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>son export %1 remplacerait un fichier de personnage&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>its export %1 is also the export of an earlier file; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>son export %1 est aussi l&apos;export d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
     <name>ExportTarget</name>
     <message>
         <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un fichier que Quillmark lit&#xa0;; un export ne le remplace jamais.</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -555,19 +557,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>an earlier JSON export</source>
-        <translation type="unfinished"></translation>
+        <translation>un export JSON précédent</translation>
     </message>
     <message>
         <source>an earlier Markdown export</source>
-        <translation type="unfinished"></translation>
+        <translation>un export Markdown précédent</translation>
     </message>
     <message>
         <source>an earlier plain text export</source>
-        <translation type="unfinished"></translation>
+        <translation>un export texte brut précédent</translation>
     </message>
     <message>
         <source>a file an export may replace: it is a report layout or a settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier qu&apos;un export peut remplacer&#xa0;: c&apos;est un modèle de feuille ou un fichier de réglages</translation>
     </message>
 </context>
 <context>
@@ -680,7 +682,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Save the Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;état</translation>
     </message>
 </context>
 <context>
@@ -819,11 +821,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;File (PDF, Markdown, text or JSON)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier (PDF, Markdown, texte ou JSON)</translation>
     </message>
     <message>
         <source>Clip&amp;board, as Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Presse-&amp;papiers, en Markdown</translation>
     </message>
 </context>
 <context>
@@ -1311,123 +1313,123 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>SheetExport</name>
     <message>
         <source>Extra Choir/Band Attunements</source>
-        <translation type="unfinished"></translation>
+        <translation>Accords supplémentaires avec le Chœur/la Bande</translation>
     </message>
     <message>
         <source>Extra Superior Attunements</source>
-        <translation type="unfinished"></translation>
+        <translation>Accords supplémentaires avec le Supérieur</translation>
     </message>
     <message>
         <source>Songs</source>
-        <translation type="unfinished">Chants</translation>
+        <translation>Chants</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished">Talents</translation>
+        <translation>Talents</translation>
     </message>
     <message>
         <source>Vessels</source>
-        <translation type="unfinished">Corps</translation>
+        <translation>Corps</translation>
     </message>
     <message>
         <source>Roles</source>
-        <translation type="unfinished">Rôles</translation>
+        <translation>Rôles</translation>
     </message>
     <message>
         <source>Servants</source>
-        <translation type="unfinished">Serviteurs</translation>
+        <translation>Serviteurs</translation>
     </message>
     <message>
         <source>Artifacts</source>
-        <translation type="unfinished">Artefacts</translation>
+        <translation>Artefacts</translation>
     </message>
     <message>
         <source>Discords</source>
-        <translation type="unfinished">Discordes</translation>
+        <translation>Discordes</translation>
     </message>
     <message>
         <source>Distinctions</source>
-        <translation type="unfinished">Distinctions</translation>
+        <translation>Distinctions</translation>
     </message>
     <message>
         <source>Corporeal</source>
-        <translation type="unfinished">Corporel</translation>
+        <translation>Corporel</translation>
     </message>
     <message>
         <source>Forces</source>
-        <translation type="unfinished"></translation>
+        <translation>Forces</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigueur</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished"></translation>
+        <translation>Agilité</translation>
     </message>
     <message>
         <source>Ethereal</source>
-        <translation type="unfinished">Éthéré</translation>
+        <translation>Éthéré</translation>
     </message>
     <message>
         <source>Intelligence</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligence</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>Précision</translation>
     </message>
     <message>
         <source>Celestial</source>
-        <translation type="unfinished">Céleste</translation>
+        <translation>Céleste</translation>
     </message>
     <message>
         <source>Will</source>
-        <translation type="unfinished"></translation>
+        <translation>Volonté</translation>
     </message>
     <message>
         <source>Perception</source>
-        <translation type="unfinished"></translation>
+        <translation>Perception</translation>
     </message>
     <message>
         <source>Total Forces</source>
-        <translation type="unfinished">Total des Forces</translation>
+        <translation>Total des Forces</translation>
     </message>
     <message>
         <source>Character Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de personnage</translation>
     </message>
     <message>
         <source>Mind Hits</source>
-        <translation type="unfinished">Points d&apos;esprit</translation>
+        <translation>Points d&apos;esprit</translation>
     </message>
     <message>
         <source>Soul Hits</source>
-        <translation type="unfinished">Points d&apos;âme</translation>
+        <translation>Points d&apos;âme</translation>
     </message>
     <message>
         <source>Choir/Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Chœur/Bande</translation>
     </message>
     <message>
         <source>Superior</source>
-        <translation type="unfinished"></translation>
+        <translation>Supérieur</translation>
     </message>
     <message>
         <source>Realm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sphère</translation>
     </message>
     <message>
         <source>Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractéristiques</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun choisi</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
 </context>
 <context>
@@ -1504,19 +1506,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>SheetReportExports</name>
     <message>
         <source>Markdown (*.md)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown (*.md)</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte brut (*.txt)</translation>
     </message>
     <message>
         <source>JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON (*.json)</translation>
     </message>
     <message>
         <source>The character was copied to the clipboard as Markdown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le personnage a été copié dans le presse-papiers en Markdown.</translation>
     </message>
 </context>
 <context>
@@ -1771,7 +1773,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished">Documents PDF (*.pdf)</translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
