@@ -26,10 +26,12 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# The program looks for its settings and layout files in its current folder.
+# The program looks for its settings and layout files in its current folder; a first run gets the
+# default layout in the desktop's language, and a layout already there is kept.
 run: build
 	@mkdir -p $(BUILD)/run
-	@if [ -f data/qmsheet.rav ] && [ ! -f $(BUILD)/run/qmsheet.rav ]; then cp data/qmsheet.rav $(BUILD)/run/; fi
+	@layout=$$(bash -c '. scripts/default-layout.sh && default_layout data'); \
+	if [ -f "$$layout" ] && [ ! -f $(BUILD)/run/qmsheet.rav ]; then cp "$$layout" $(BUILD)/run/qmsheet.rav; fi
 	@cd $(BUILD)/run && ../src/quillmark
 
 # The format check, the whole suite, its Qt Test programs once more as an unprivileged user when

@@ -128,7 +128,7 @@ void buildUpperArea(QWidget *area, const Images &images)
     comboBox(area, SheetNames::choirBandEntries(), u"Select Choir or Band"_s, {188, 20, 185, 21});
     label(area, u"Superior:"_s, {380, 2, 185, 17}, &serif);
     comboBox(area, SheetNames::superiorEntries(), u"Select Superior"_s, {380, 20, 185, 21});
-    (new TRadioGroup(u" Character Type "_s, Types, 2, area))->setGeometry(3, 42, 180, 91);
+    (new TRadioGroup(u" Character Type "_s, Types, Types, 2, area))->setGeometry(3, 42, 180, 91);
     for (int x : {columns[1], columns[2]}) {
         edit(area, u"Enter Extra Attunment"_s, {x, 44, 134, 21});
         arrow(area, images.down, {x + 136, 43, 48, 22}, u"Add"_s);
@@ -174,7 +174,8 @@ void buildResourcePage(QWidget *page, const QString &caption, bool typeGroup, in
     label(bevel, caption + u":"_s, {2, 6, 55, 21});
     edit(bevel, u"Enter a "_s + caption, {58, 6, 173, 21});
     if (typeGroup)
-        (new TRadioGroup(caption + u" Type"_s, Realms, 1, bevel))->setGeometry(45, 28, 91, 78);
+        (new TRadioGroup(caption + u" Type"_s, Realms, Realms, 1, bevel))
+            ->setGeometry(45, 28, 91, 78);
     for (int i = 0; i < numbers; ++i) {
         label(bevel, u"Level:"_s, {137, 31 + 26 * i, 44, 21});
         QLineEdit *box = edit(bevel, {}, {183, 31 + 26 * i, 31, 21});

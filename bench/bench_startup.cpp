@@ -10,11 +10,13 @@
 //
 //   bench_startup [--runs N] [--counted-runs N]   the benchmark (--counted-runs 0: no callgrind)
 //   bench_startup --child KIND [--exit-at-frame]  one run (used by the benchmark itself);
-//       KIND is main, bare, text, obvious or lean
+//       KIND is main, bare, text, obvious or lean; german and english are the main window
+//       with the program's language step on a German and an English desktop
 //   bench_startup --child KIND --grab STEM        pictures of the window's pages, STEM-N.png
 
 #include "BenchSupport.h"
 #include "StartupWindows.h"
+#include "common/Translations.h"
 #include "shell/cMain.h"
 
 #include <QApplication>
@@ -118,7 +120,10 @@ int runChild(int argc, char **argv, const QString &kind, QSize size, bool exitAt
     QApplication app(argc, argv);
     mark("application");
     std::unique_ptr<QMainWindow> window;
-    if (kind == u"main"_s) {
+    // As the program starts: the desktop's language is installed before the window is built.
+    if (kind == u"german"_s || kind == u"english"_s)
+        Translations::install(Translations::desktopLanguage());
+    if (kind == u"main"_s || kind == u"german"_s || kind == u"english"_s) {
         window = std::make_unique<TMainForm>();
     } else if (kind == u"obvious"_s) {
         window.reset(buildStartupWindow(StartupWindowKind::Obvious));
@@ -167,6 +172,8 @@ void runChildProcess(QProcess &child, const QString &program, const QStringList 
 {
     child.setWorkingDirectory(folder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"LANGUAGE"_s);
+    environment.insert(u"LC_ALL"_s, kind == u"german"_s ? u"de_DE.UTF-8"_s : u"en_US.UTF-8"_s);
     if (!environment.contains(u"XDG_RUNTIME_DIR"_s))
         environment.insert(u"XDG_RUNTIME_DIR"_s, folder); // private to this user, as it must be
     child.setProcessEnvironment(environment);
@@ -269,6 +276,8 @@ void reportInstructions(int runs, QSize size, const QString &folder)
     };
     Kind kinds[] = {{u"main"_s, "TMainForm", {}},
                     {u"obvious"_s, "obvious build", {}},
+                    {u"english"_s, "TMainForm, English", {}},
+                    {u"german"_s, "TMainForm, German", {}},
                     {u"lean"_s, "lean build", {}},
                     {u"text"_s, "menu bar and one label", {}},
                     {u"bare"_s, "bare QMainWindow", {}}};
@@ -280,7 +289,7 @@ void reportInstructions(int runs, QSize size, const QString &folder)
         }
     }
     const double obvious = median(kinds[1].counts);
-    const double bare = median(kinds[4].counts);
+    const double bare = median(kinds[6].counts);
     std::printf("\ninstructions from process start to the first frame (callgrind), medians of %d "
                 "runs each:\n",
                 runs);
@@ -292,6 +301,10 @@ void reportInstructions(int runs, QSize size, const QString &folder)
     }
     std::printf("  (target: TMainForm at most the obvious build, which builds the same controls "
                 "with fonts by name and SVG images)\n");
+    const double english = median(kinds[2].counts);
+    std::printf("  German to English %.4f, English to no language step %.4f (target: German at "
+                "most 1.03 times English)\n",
+                median(kinds[3].counts) / english, english / median(kinds[0].counts));
 }
 
 int runBenchmark(int argc, char **argv, int runs, int countedRuns)
@@ -343,8 +356,8 @@ static int benchmarkMain(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
-    const QCommandLineOption child(u"child"_s, u"One run: main, bare, text, obvious or lean."_s,
-                                   u"kind"_s);
+    const QCommandLineOption child(
+        u"child"_s, u"One run: main, german, english, bare, text, obvious or lean."_s, u"kind"_s);
     const QCommandLineOption size(u"size"_s, u"The bare window's size, WxH."_s, u"size"_s);
     const QCommandLineOption runs(u"runs"_s, u"Timed runs of each kind."_s, u"n"_s, u"15"_s);
     const QCommandLineOption countedRuns(u"counted-runs"_s, u"Runs of each kind under callgrind."_s,

@@ -19,6 +19,8 @@ install(TARGETS quillmark RUNTIME DESTINATION ${QUILLMARK_PROGRAM_DIR})
 file(RELATIVE_PATH QUILLMARK_PROGRAM_FROM_BIN /${QUILLMARK_LAUNCHER_DIR}
      /${QUILLMARK_PROGRAM_DIR}/quillmark)
 file(RELATIVE_PATH QUILLMARK_DATA_FROM_BIN /${QUILLMARK_LAUNCHER_DIR} /${QUILLMARK_DATA_DIR})
+# The launcher chooses the layout for the desktop's language as `make run` does.
+file(READ ${PROJECT_SOURCE_DIR}/scripts/default-layout.sh QUILLMARK_DEFAULT_LAYOUT_FUNCTION)
 configure_file(${PROJECT_SOURCE_DIR}/scripts/quillmark-launcher.in
                ${PROJECT_BINARY_DIR}/quillmark-launcher @ONLY)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/quillmark-launcher DESTINATION ${QUILLMARK_LAUNCHER_DIR}
@@ -29,15 +31,24 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.quillmark.quillmark.desktop
 install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quillmark.xml)
 
-# The default layout and the help pages, when they are there; the globs are checked again at
-# every build so that a file added later is installed without a fresh configure.
+# The default layout and the help pages, when they are there, each also in a folder per language
+# (data/de/qmsheet.rav, data/help/de/); the globs are checked again at every build so that a file
+# added later is installed without a fresh configure.
 file(GLOB QUILLMARK_LAYOUT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/qmsheet.rav)
 install(FILES ${QUILLMARK_LAYOUT} DESTINATION ${QUILLMARK_DATA_DIR})
 # The JSON Schema of the character export, for those who read the exports elsewhere.
 install(FILES ${PROJECT_SOURCE_DIR}/data/quillmark-character.schema.json
         DESTINATION ${QUILLMARK_DATA_DIR})
-file(GLOB QUILLMARK_HELP CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/help/*)
+file(GLOB QUILLMARK_HELP CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/help/*.html)
 install(FILES ${QUILLMARK_HELP} DESTINATION ${QUILLMARK_DATA_DIR}/help)
+file(GLOB QUILLMARK_LANGUAGE_LAYOUTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*/qmsheet.rav)
+foreach(layout IN LISTS QUILLMARK_LANGUAGE_LAYOUTS)
+    get_filename_component(folder ${layout} DIRECTORY)
+    get_filename_component(language ${folder} NAME)
+    install(FILES ${layout} DESTINATION ${QUILLMARK_DATA_DIR}/${language})
+    file(GLOB help CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/help/${language}/*.html)
+    install(FILES ${help} DESTINATION ${QUILLMARK_DATA_DIR}/help/${language})
+endforeach()
 
 # The icon: the drawing itself for scalable use and a PNG rendered from it at each fixed size.
 file(GLOB QUILLMARK_ICON_SVG CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/images/quillmark-icon.svg)

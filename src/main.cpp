@@ -2,6 +2,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/PdfCommand.h"
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
 #include "files/BrokenPipes.h"
 #include "shell/HelpWindow.h"
 #include "shell/cMain.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -21,6 +23,13 @@ namespace {
 // for "xcb"); while the application object is made, that ends it with status 1 instead.
 bool startingPlatform = false;
 QtMessageHandler qtHandler = nullptr;
+// The program's catalogue, loaded before the application object for the one message that comes
+// while that object is being made.
+QTranslator *earlyCatalogue = nullptr;
+
+const char *const PlatformFailed = QT_TRANSLATE_NOOP(
+    "main", "quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print "
+            "without a display\n");
 
 void endIfPlatformFailed(QtMsgType type)
 {
@@ -44,10 +53,11 @@ void onlyQtErrors(QtMsgType type, const QMessageLogContext &, const QString &mes
 {
     if (type == QtFatalMsg && startingPlatform) {
         const QString platform = QuotedValue::quote(qEnvironmentVariable("QT_QPA_PLATFORM"), u'\'');
-        std::fprintf(stderr,
-                     "quillmark: the platform %s could not be started; unset QT_QPA_PLATFORM to "
-                     "print without a display\n",
-                     QuotedValue::escapeControls(platform).toLocal8Bit().constData());
+        QString text =
+            earlyCatalogue ? earlyCatalogue->translate("main", PlatformFailed) : QString();
+        text = (text.isEmpty() ? QString::fromUtf8(PlatformFailed) : text)
+                   .arg(QuotedValue::escapeControls(platform));
+        std::fputs(text.toLocal8Bit().constData(), stderr);
         endIfPlatformFailed(type);
     }
     if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -62,11 +72,26 @@ int printToPdf(char *argv[], const CommandLine::Request &request)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyQtErrors);
+    QTranslator catalogue;
+    if (Translations::loadProgramCatalogue(catalogue, Translations::desktopLanguage()))
+        earlyCatalogue = &catalogue;
     int qtArgc = 1;
     startingPlatform = true;
     QApplication app(qtArgc, argv);
     startingPlatform = false;
+    earlyCatalogue = nullptr;
+    Translations::install(Translations::desktopLanguage());
     return PdfCommand::run(request);
+}
+
+// Help, the version and mistakes are told in the desktop's language. Translations need an
+// application object; the one made here needs no display and ends with the program.
+int answerAtOnce(char *argv[], const QStringList &arguments)
+{
+    int qtArgc = 1;
+    QCoreApplication app(qtArgc, argv);
+    Translations::install(Translations::desktopLanguage());
+    return CommandLine::print(CommandLine::parse(arguments));
 }
 
 // The exports draw nothing, so they need no platform at all.
@@ -75,6 +100,7 @@ int exportCharacters(char *argv[], const CommandLine::Request &request)
     qInstallMessageHandler(onlyQtErrors);
     int qtArgc = 1;
     QCoreApplication app(qtArgc, argv);
+    Translations::install(Translations::desktopLanguage());
     return ExportCommand::run(request);
 }
 
@@ -88,9 +114,10 @@ int main(int argc, char *argv[])
     // takes its own options (-stylesheet FILE, -platform NAME, -reverse ...) out of whatever it
     // is given, even after "--". It is given only the program's name, so that every argument
     // is the program's own and an option it does not know is refused like any other.
-    const CommandLine::Request request = CommandLine::parse(CommandLine::fromArgv(argc, argv));
+    const QStringList arguments = CommandLine::fromArgv(argc, argv);
+    const CommandLine::Request request = CommandLine::parse(arguments);
     if (request.exitStatus)
-        return CommandLine::print(request);
+        return answerAtOnce(argv, arguments);
     if (!request.pdf.isEmpty())
         return printToPdf(argv, request);
     if (request.exportFormat)
@@ -100,6 +127,7 @@ int main(int argc, char *argv[])
     startingPlatform = true;
     QApplication app(qtArgc, argv);
     startingPlatform = false;
+    Translations::install(Translations::desktopLanguage());
     auto splash = std::make_unique<TSplashForm>();
     splash->showPainted();
     setApplicationHelpFile(u"Quillgen.hlp"_s);

@@ -10,6 +10,16 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+} // namespace
+
 namespace CommandLine {
 namespace {
 
@@ -23,8 +33,8 @@ Request mistake(const QStringList &arguments, const QString &what)
     // The mistake may quote an argument, which may hold anything.
     const QString name = QuotedValue::escapeControls(programName(arguments));
     return {.exitStatus = UsageStatus,
-            .error = u"%1: %2\nTry '%1 --help' for more information.\n"_s.arg(
-                name, QuotedValue::escapeControls(what))};
+            .error = Text::tr("%1: %2\nTry '%1 --help' for more information.\n")
+                         .arg(name, QuotedValue::escapeControls(what))};
 }
 
 bool anyEmpty(const QStringList &names)
@@ -53,12 +63,12 @@ QString windowMistake(const QCommandLineParser &parser)
 {
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(u"layout"_s))
-        return u"--layout is used only with --pdf; the window prints with qmsheet.rav."_s;
+        return Text::tr("--layout is used only with --pdf; the window prints with qmsheet.rav.");
     if (files.size() > 1)
-        return u"only one character file can be opened at a time, but %1 were given."_s.arg(
-            files.size());
+        return Text::tr("only one character file can be opened at a time, but %1 were given.")
+            .arg(files.size());
     if (anyEmpty(files))
-        return u"the file name is empty."_s;
+        return Text::tr("the file name is empty.");
     return {};
 }
 
@@ -66,19 +76,19 @@ QString optionMistake(const QCommandLineParser &parser, const QString &option)
 {
     const bool pdf = option == u"pdf"_s;
     if (parser.values(option).size() > 1 || parser.values(u"layout"_s).size() > 1)
-        return u"--%1 and --layout can each be given only once."_s.arg(option);
+        return Text::tr("--%1 and --layout can each be given only once.").arg(option);
     if (!pdf && parser.isSet(u"layout"_s))
         return QCoreApplication::translate("CommandLine", "--layout is used only with --pdf.");
     if (parser.value(option).isEmpty() ||
         (parser.isSet(u"layout"_s) && parser.value(u"layout"_s).isEmpty()))
-        return u"the name after --%1 or --layout is empty."_s.arg(option);
+        return Text::tr("the name after --%1 or --layout is empty.").arg(option);
     if (parser.positionalArguments().isEmpty())
-        return pdf ? u"--pdf needs at least one character file to print."_s
+        return pdf ? Text::tr("--pdf needs at least one character file to print.")
                    : QCoreApplication::translate(
                          "CommandLine", "--%1 needs at least one character file to export.")
                          .arg(option);
     if (anyEmpty(parser.positionalArguments()))
-        return u"the file name is empty."_s;
+        return Text::tr("the file name is empty.");
     return {};
 }
 
@@ -95,10 +105,10 @@ QString destinationMistake(const QString &out, qsizetype files, bool toStandardO
         return {};
     // "out/" asks for a folder as surely as several files do.
     if (out.endsWith(u'/'))
-        return u"there is no folder %1."_s.arg(out);
+        return Text::tr("there is no folder %1.").arg(out);
     if (files > 1)
-        return u"%1 character files need a folder to go into, but %2 is not a folder."_s.arg(
-            QString::number(files), out);
+        return Text::tr("%1 character files need a folder to go into, but %2 is not a folder.")
+            .arg(QString::number(files), out);
     return {};
 }
 
@@ -158,13 +168,15 @@ Request parse(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        u"Builds player characters for the Vestrine role-playing game."_s);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help and leave."_s);
-    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and leave."_s);
+        Text::tr("Builds player characters for the Vestrine role-playing game."));
+    const QCommandLineOption help({u"h"_s, u"help"_s}, Text::tr("Show this help and leave."));
+    const QCommandLineOption version({u"v"_s, u"version"_s},
+                                     Text::tr("Show the version and leave."));
     const QCommandLineOption pdf(
         u"pdf"_s,
-        u"Print the sheet of FILE into OUT, a PDF file, or of each FILE into NAME.pdf in the "
-        u"folder OUT, and leave; no window is shown."_s,
+        Text::tr(
+            "Print the sheet of FILE into OUT, a PDF file, or of each FILE into NAME.pdf in the "
+            "folder OUT, and leave; no window is shown."),
         u"OUT"_s);
     const QCommandLineOption json(
         u"json"_s,
@@ -183,12 +195,13 @@ Request parse(const QStringList &arguments)
         QCoreApplication::translate(
             "CommandLine", "The same as plain text, into OUT or NAME.txt in the folder OUT."),
         u"OUT"_s);
-    const QCommandLineOption layout(u"layout"_s,
-                                    u"With --pdf: print with this layout instead of qmsheet.rav."_s,
-                                    u"FILE.rav"_s);
+    const QCommandLineOption layout(
+        u"layout"_s, Text::tr("With --pdf: print with this layout instead of qmsheet.rav."),
+        u"FILE.rav"_s);
     parser.addOptions({help, version, pdf, json, markdown, text, layout});
     parser.addPositionalArgument(
-        u"FILE"_s, u"A character file (*.qmc) to open at the start, or to print with --pdf."_s,
+        u"FILE"_s,
+        Text::tr("A character file (*.qmc) to open at the start, or to print with --pdf."),
         u"[FILE]"_s);
 
     if (!parser.parse(arguments))
@@ -198,9 +211,10 @@ Request parse(const QStringList &arguments)
         // installed program is the launcher's path into libexec.
         const QString text = parser.helpText();
         const QString name = programName(arguments);
-        const QString usage = u"Usage: %1 [options] [FILE]\n"
-                              u"       %1 --pdf OUT [--layout FILE.rav] FILE...\n"
-                              u"       %1 --json|--markdown|--text OUT FILE..."_s.arg(name);
+        const QString usage = Text::tr("Usage: %1 [options] [FILE]\n"
+                                       "       %1 --pdf OUT [--layout FILE.rav] FILE...\n"
+                                       "       %1 --json|--markdown|--text OUT FILE...")
+                                  .arg(name);
         return {.exitStatus = 0, .output = usage + text.mid(text.indexOf(u'\n'))};
     }
     if (parser.isSet(version))
@@ -226,7 +240,8 @@ int print(const Request &request)
     std::fputs(request.error.toLocal8Bit().constData(), stderr);
     if (written)
         return status;
-    std::fputs("quillmark: the output could not be written\n", stderr);
+    std::fputs(Text::tr("quillmark: the output could not be written\n").toLocal8Bit().constData(),
+               stderr);
     return status ? status : 1;
 }
 

@@ -11,6 +11,7 @@
 #include "print/report/PdfReportOutput.h"
 #include "sheet/CharacterSheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -18,6 +19,16 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PdfCommand)
+};
+
+} // namespace
 
 namespace PdfCommand {
 namespace {
@@ -57,7 +68,8 @@ bool printOne(const Job &job, const QString &layout, ConsolePrompter &prompter)
         if (output.runs() == 1)
             return true;
         if (prompter.messages() == before)
-            prompter.inform(u"the layout printed nothing; %1 was not written."_s.arg(job.pdf));
+            prompter.inform(
+                Text::tr("the layout printed nothing; %1 was not written.").arg(job.pdf));
     } catch (const QuillError &error) {
         prompter.error(error.message());
     } catch (const std::exception &error) {
@@ -68,8 +80,11 @@ bool printOne(const Job &job, const QString &layout, ConsolePrompter &prompter)
 
 void showProgress(int done, qsizetype total, const QString &character)
 {
-    std::fprintf(stderr, "quillmark: %d of %lld: %s\n", done, static_cast<long long>(total),
-                 QuotedValue::escapeControls(character).toLocal8Bit().constData());
+    const QString line = Text::tr("quillmark: %1 of %2: %3\n")
+                             .arg(done)
+                             .arg(total)
+                             .arg(QuotedValue::escapeControls(character));
+    std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
 } // namespace
@@ -89,10 +104,12 @@ QList<Job> plan(const CommandLine::Request &request)
         const QString pdf = identity(job.pdf);
         if (characters.contains(pdf))
             job.refusal =
-                u"its PDF %1 would replace a character file; nothing was written."_s.arg(job.pdf);
+                Text::tr("its PDF %1 would replace a character file; nothing was written.")
+                    .arg(job.pdf);
         else if (pdfs.contains(pdf))
-            job.refusal = u"its PDF %1 is also the PDF of an earlier file; nothing was "
-                          u"written."_s.arg(job.pdf);
+            job.refusal = Text::tr("its PDF %1 is also the PDF of an earlier file; nothing was "
+                                   "written.")
+                              .arg(job.pdf);
         pdfs.insert(pdf);
         jobs.append(job);
     }

@@ -1,5 +1,6 @@
 #include "common/OutsideFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <cerrno>
@@ -8,6 +9,16 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(OutsideFile)
+};
+
+} // namespace
 
 namespace OutsideFile {
 namespace {
@@ -23,8 +34,8 @@ QString sizeText(qint64 bytes, int precision)
 
 QString tooLarge(const QString &size, const Kind &kind)
 {
-    return u"it is too large: %1, where %2 may have at most %3"_s.arg(
-        size, QString::fromUtf16(kind.name), sizeText(kind.maxBytes, 0));
+    return Text::tr("it is too large: %1, where %2 may have at most %3")
+        .arg(size, Text::tr(kind.name), sizeText(kind.maxBytes, 0));
 }
 
 // What the file's status alone says against reading it.
@@ -66,8 +77,8 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             ::close(fd);
             Result result;
-            result.refusal = u"it would make the program wait for more to read, as no regular "
-                             u"file does"_s;
+            result.refusal = Text::tr(
+                "it would make the program wait for more to read, as no regular file does");
             return result;
         }
         if (n < 0)
@@ -79,7 +90,7 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
     ::close(fd);
     Result result;
     if (size > kind.maxBytes) {
-        result.refusal = tooLarge(u"more than "_s + sizeText(kind.maxBytes, 0), kind);
+        result.refusal = tooLarge(Text::tr("more than %1").arg(sizeText(kind.maxBytes, 0)), kind);
         return result;
     }
     bytes.truncate(size);
@@ -92,12 +103,12 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
 QString notRegular(unsigned mode)
 {
     if (S_ISFIFO(mode))
-        return u"it is a named pipe, not a regular file"_s;
+        return Text::tr("it is a named pipe, not a regular file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return u"it is a device, not a regular file"_s;
+        return Text::tr("it is a device, not a regular file");
     if (S_ISSOCK(mode))
-        return u"it is a socket, not a regular file"_s;
-    return u"it is not a regular file"_s;
+        return Text::tr("it is a socket, not a regular file");
+    return Text::tr("it is not a regular file");
 }
 
 Result read(const QString &name, const Kind &kind)
@@ -112,7 +123,7 @@ Result read(const QString &name, const Kind &kind)
         // by that name the file is not found.
         if (errno == ENOENT && name.contains(QChar::ReplacementCharacter)) {
             result.error = 0;
-            result.refusal = u"its name cannot be read, as it is not valid UTF-8"_s;
+            result.refusal = Text::tr("its name cannot be read, as it is not valid UTF-8");
         }
         return result;
     }

@@ -13,15 +13,19 @@ namespace OutsideFile {
 // A kind of file: its name in a refusal and the largest size a real file of the kind reaches.
 struct Kind
 {
-    const char16_t *name;
+    const char *name; // in English; translated where it is shown
     qint64 maxBytes;
 };
 
 // A character of 1,000,000 items is about 40 MB; the program writes about 350 bytes of settings.
-inline constexpr Kind characterFile{u"a character file", qint64(64) << 20};
-inline constexpr Kind settingsFile{u"a settings file", qint64(1) << 20};
-inline constexpr Kind layoutFile{u"a report layout", qint64(16) << 20};
-inline constexpr Kind imageFile{u"an image file", qint64(64) << 20};
+inline constexpr Kind characterFile{QT_TRANSLATE_NOOP("OutsideFile", "a character file"),
+                                    qint64(64) << 20};
+inline constexpr Kind settingsFile{QT_TRANSLATE_NOOP("OutsideFile", "a settings file"), qint64(1)
+                                                                                            << 20};
+inline constexpr Kind layoutFile{QT_TRANSLATE_NOOP("OutsideFile", "a report layout"), qint64(16)
+                                                                                          << 20};
+inline constexpr Kind imageFile{QT_TRANSLATE_NOOP("OutsideFile", "an image file"), qint64(64)
+                                                                                       << 20};
 
 struct Result
 {

@@ -3,6 +3,7 @@
 #include "common/CharacterFileCheck.h"
 #include "common/OutsideFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -13,6 +14,16 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(OutsideFile)
+};
+
+} // namespace
 
 namespace OutsideFile {
 namespace {
@@ -261,17 +272,17 @@ Placed placeOver(const QByteArray &temporary, const Target &target, const Replac
 
 QString notTheRightKind(const ReplaceRule &rule)
 {
-    return u"it exists and is not "_s + QString::fromUtf16(rule.what);
+    return Text::tr("it exists and is not %1").arg(Text::tr(rule.what));
 }
 
 QString characterFileKept()
 {
-    return u"it is a character file, which only Save replaces"_s;
+    return Text::tr("it is a character file, which only Save replaces");
 }
 
 QString linkToNothing()
 {
-    return u"it is a link to a missing file"_s;
+    return Text::tr("it is a link to a missing file");
 }
 
 PendingWrite::PendingWrite(const QString &name, const ReplaceRule &rule)
@@ -348,7 +359,7 @@ WriteResult PendingWrite::place()
             return {};
         }
     }
-    return refusal(u"it kept changing while it was being written"_s);
+    return refusal(Text::tr("it kept changing while it was being written"));
 }
 
 WriteResult replace(const QString &name, QByteArrayView bytes, const ReplaceRule &rule)

@@ -1,8 +1,21 @@
 #include "common/QuotedValue.h"
 
+#include "common/Translations.h"
+
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(QuotedValue)
+};
+
+} // namespace
 
 namespace QuotedValue {
 
@@ -21,12 +34,12 @@ QString quote(QStringView value, QStringView open, QStringView close, qsizetype 
     qsizetype cut = qMin(maxQuoted, value.size());
     if (cut > 0 && value.at(cut - 1).isHighSurrogate())
         --cut;
-    // English thousands separators, whatever the user's locale: the messages are English.
-    const QString shownLength = QLocale(QLocale::English).toString(length);
+    // Thousands separators as the messages' language writes them, whatever the user's locale.
+    const QString shownLength = Translations::numberLocale().toString(length);
     out += value.first(cut);
     out += u'…';
     out += close;
-    return out + u" ("_s + shownLength + u" characters)"_s;
+    return out + Text::tr(" (%1 characters)").arg(shownLength);
 }
 
 QString escapeControls(QStringView text)

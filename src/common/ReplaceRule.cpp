@@ -15,7 +15,7 @@ bool isPdf(const Look &look)
 
 } // namespace
 
-const ReplaceRule characterSave{u"a file", 0, anyFile, true};
-const ReplaceRule earlierPdf{u"a PDF", 5, isPdf};
+const ReplaceRule characterSave{QT_TRANSLATE_NOOP("OutsideFile", "a file"), 0, anyFile, true};
+const ReplaceRule earlierPdf{QT_TRANSLATE_NOOP("OutsideFile", "a PDF"), 5, isPdf};
 
 } // namespace OutsideFile

@@ -8,7 +8,9 @@
 // bounded look at the existing file:
 //
 //     bool isMyExport(const OutsideFile::Look &look) { return look.tail.endsWith("marker\n"); }
-//     const OutsideFile::ReplaceRule myExport{u"an earlier export", 0, isMyExport};
+//     const OutsideFile::ReplaceRule myExport{QT_TRANSLATE_NOOP("OutsideFile", "an earlier
+//     export"),
+//                                             0, isMyExport};
 namespace OutsideFile {
 
 // What the writer reads of an existing regular file before it replaces it.
@@ -26,7 +28,7 @@ inline constexpr qint64 tailBytes = 1024;
 struct ReplaceRule
 {
     // What the file must be, for the refusal "it exists and is not a PDF".
-    const char16_t *what;
+    const char *what; // in English; translated where it is shown
     // How much of the file's start the recogniser looks at.
     qint64 headBytes;
     // True when the file may be replaced.

@@ -54,16 +54,17 @@ constexpr qint64 jsonHead = qint64(2) << 20;
 
 // By Format.
 const std::array<OutsideFile::ReplaceRule, 3> rules = {{
-    {u"an earlier JSON export", jsonHead, isJsonExport},
-    {u"an earlier Markdown export", 0, isMarkdownExport},
-    {u"an earlier plain text export", 0, isTextExport},
+    {QT_TRANSLATE_NOOP("OutsideFile", "an earlier JSON export"), jsonHead, isJsonExport},
+    {QT_TRANSLATE_NOOP("OutsideFile", "an earlier Markdown export"), 0, isMarkdownExport},
+    {QT_TRANSLATE_NOOP("OutsideFile", "an earlier plain text export"), 0, isTextExport},
 }};
 
 } // namespace
 
 const OutsideFile::ReplaceRule windowExport{
-    u"a file an export may replace: it is a report layout or a settings file", 4096,
-    isNeitherLayoutNorSettings};
+    QT_TRANSLATE_NOOP("OutsideFile",
+                      "a file an export may replace: it is a report layout or a settings file"),
+    4096, isNeitherLayoutNorSettings};
 
 const OutsideFile::ReplaceRule &earlierExport(SheetExports::Format format)
 {

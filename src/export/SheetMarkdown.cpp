@@ -2,6 +2,7 @@
 
 #include "export/LastLine.h"
 #include "export/SheetDescription.h"
+#include "sheet/SheetValues.h"
 
 using namespace Qt::StringLiterals;
 
@@ -125,8 +126,9 @@ QByteArray write(const CharacterSheet &sheet)
     QString out;
     line(out, u"# "_s + escaped(d.name));
     line(out);
-    const QString type =
-        d.typeName.isEmpty() ? shown(QT_TRANSLATE_NOOP("SheetExport", "none chosen")) : d.typeName;
+    const QString type = d.typeName.isEmpty()
+                             ? shown(QT_TRANSLATE_NOOP("SheetExport", "none chosen"))
+                             : SheetNames::characterTypeLabels().value(d.typeIndex);
     bulletList(out,
                QList<std::pair<QString, QString>>{
                    {shown(QT_TRANSLATE_NOOP("SheetExport", "Type")), type}} +

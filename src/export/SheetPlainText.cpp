@@ -2,6 +2,7 @@
 
 #include "export/LastLine.h"
 #include "export/SheetDescription.h"
+#include "sheet/SheetValues.h"
 
 #include <algorithm>
 
@@ -91,8 +92,9 @@ QByteArray write(const CharacterSheet &sheet)
     QString out;
     heading(out, d.name, u'=');
     add(out);
-    const QString type =
-        d.typeName.isEmpty() ? shown(QT_TRANSLATE_NOOP("SheetExport", "none chosen")) : d.typeName;
+    const QString type = d.typeName.isEmpty()
+                             ? shown(QT_TRANSLATE_NOOP("SheetExport", "none chosen"))
+                             : SheetNames::characterTypeLabels().value(d.typeIndex);
     // The values before and after the realms line up as one block.
     const QStringList values =
         aligned(QList<QStringList>{{shown(QT_TRANSLATE_NOOP("SheetExport", "Type")) + u':', type}} +

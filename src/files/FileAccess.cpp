@@ -5,7 +5,25 @@
 #include "common/QuillError.h"
 #include "files/IoError.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FileAccess)
+};
+
+} // namespace
 
 namespace FileAccess {
 
@@ -17,7 +35,8 @@ QByteArray readAll(const QString &name)
     if (file.error)
         IoError::raiseErrno(file.error, Use::Read, name);
     if (!file.refusal.isEmpty())
-        throw QuillError(u"The character file \"%1\" cannot be read: %2"_s.arg(name, file.refusal));
+        throw QuillError(
+            Text::tr("The character file \"%1\" cannot be read: %2").arg(name, file.refusal));
     return std::move(file.bytes);
 }
 

@@ -3,6 +3,7 @@
 #include "common/FileNames.h"
 #include "common/Prompter.h"
 #include "common/QuillError.h"
+#include "common/Translations.h"
 #include "files/CharacterDocument.h"
 #include "files/CharacterFile.h"
 #include "files/FileAccess.h"
@@ -10,10 +11,21 @@
 #include "sheet/CharacterTypes.h"
 #include "sheet/Forces.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+};
+
+} // namespace
 
 namespace FileCommands {
 namespace {
@@ -37,8 +49,8 @@ void apply(CharacterSheet &sheet, const CharacterFile &file)
 
 QString tooManyItemsMessage(const QString &name)
 {
-    return u"The character file \"%1\" cannot be read: it holds more than %2 items"_s.arg(
-        name, QLocale(QLocale::English).toString(CharacterFileFormat::maximumItems));
+    return Text::tr("The character file \"%1\" cannot be read: it holds more than %2 items")
+        .arg(name, Translations::numberLocale().toString(CharacterFileFormat::maximumItems));
 }
 
 // The file the character came from, or one named after the character.
@@ -61,33 +73,34 @@ bool exists(const QString &name)
 
 QString clearQuestion()
 {
-    return u"This will clear all current work.  Are you sure?"_s;
+    return Text::tr("This will clear all current work.  Are you sure?");
 }
 
 QString noFileToOpenMessage()
 {
-    return u"You must select a character file."_s;
+    return Text::tr("You must select a character file.");
 }
 
 QString noFileNameMessage()
 {
-    return u"You must enter a file name."_s;
+    return Text::tr("You must enter a file name.");
 }
 
 QString endedEarlyMessage()
 {
-    return u"The character file ended before all of its lists were read. The character was "
-           u"loaded as far as the file goes; some lists may be incomplete."_s;
+    return Text::tr("The character file ended before all of its lists were read. The character "
+                    "was loaded as far as the file goes; some lists may be incomplete.");
 }
 
 QString unsavedQuestion()
 {
-    return u"The character has been changed. Do you want to save it?"_s;
+    return Text::tr("The character has been changed. Do you want to save it?");
 }
 
 QString replaceQuestion(const QString &name)
 {
-    return u"%1 already exists.\nDo you want to replace it?"_s.arg(QFileInfo(name).fileName());
+    return Text::tr("%1 already exists.\nDo you want to replace it?")
+        .arg(QFileInfo(name).fileName());
 }
 
 void newCharacter(CharacterSheet &sheet, CharacterDocument &document, Prompter &prompter)

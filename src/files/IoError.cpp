@@ -2,11 +2,22 @@
 
 #include "common/QuillError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(IoError)
+};
+
+} // namespace
 
 namespace IoError {
 
@@ -14,21 +25,21 @@ QString text(int code)
 {
     switch (code) {
     case FileNotFound:
-        return u"File not found"_s;
+        return Text::tr("File not found");
     case InvalidFilename:
-        return u"Invalid filename"_s;
+        return Text::tr("Invalid filename");
     case TooManyOpenFiles:
-        return u"Too many open files"_s;
+        return Text::tr("Too many open files");
     case AccessDenied:
-        return u"File access denied"_s;
+        return Text::tr("File access denied");
     case ReadBeyondEnd:
-        return u"Read beyond end of file"_s;
+        return Text::tr("Read beyond end of file");
     case DiskFull:
-        return u"Disk full"_s;
+        return Text::tr("Disk full");
     case InvalidNumericInput:
-        return u"Invalid numeric input"_s;
+        return Text::tr("Invalid numeric input");
     default:
-        return u"I/O error %1"_s.arg(code);
+        return Text::tr("I/O error %1").arg(code);
     }
 }
 
@@ -66,7 +77,7 @@ int codeOf(int error, Use use, const QString &name)
 QString message(int error, Use use, const QString &name)
 {
     const int code = codeOf(error, use, name);
-    return code ? text(code) : u"I/O error %1"_s.arg(error);
+    return code ? text(code) : Text::tr("I/O error %1").arg(error);
 }
 
 void raiseErrno(int error, Use use, const QString &name)

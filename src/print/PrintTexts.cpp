@@ -2,7 +2,19 @@
 
 #include "sheet/CharacterSheet.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PrintTexts)
+};
+
+} // namespace
 
 namespace PrintTexts {
 
@@ -10,7 +22,7 @@ namespace {
 
 struct Section
 {
-    QString header;
+    const char *header; // in English; printed in the program's language
     QList<SheetList> lists;
 };
 
@@ -21,7 +33,7 @@ QStringList columnLines(const CharacterSheet &sheet, const QList<Section> &secti
     for (const Section &section : sections) {
         if (!lines.isEmpty())
             lines << QString();
-        lines << section.header;
+        lines << Text::tr(section.header);
         if (lines.size() == 1 && !firstLine.isNull())
             lines << firstLine;
         for (SheetList list : section.lists)
@@ -30,13 +42,20 @@ QStringList columnLines(const CharacterSheet &sheet, const QList<Section> &secti
     return lines;
 }
 
+// A value as the window shows it: a prompt still standing prints in the program's language.
+QString shown(const CharacterSheet &sheet, SheetValue value)
+{
+    return SheetNames::shownText(value, sheet.text(value));
+}
+
 const QList<Section> &firstColumn()
 {
     static const QList<Section> sections = {
-        {u"** Attunments **"_s, {SheetList::ChoirBandAttunements, SheetList::SuperiorAttunements}},
-        {u"** Distinctions **"_s, {SheetList::Distinctions}},
-        {u"** Songs **"_s, {SheetList::Songs}},
-        {u"** Skills **"_s, {SheetList::Skills}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Attunments **"),
+         {SheetList::ChoirBandAttunements, SheetList::SuperiorAttunements}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Distinctions **"), {SheetList::Distinctions}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Songs **"), {SheetList::Songs}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Skills **"), {SheetList::Skills}},
     };
     return sections;
 }
@@ -44,11 +63,11 @@ const QList<Section> &firstColumn()
 const QList<Section> &secondColumn()
 {
     static const QList<Section> sections = {
-        {u"** Vessels **"_s, {SheetList::Vessels}},
-        {u"** Roles **"_s, {SheetList::Roles}},
-        {u"** Servants **"_s, {SheetList::Servants}},
-        {u"** Artifacts **"_s, {SheetList::Artifacts}},
-        {u"** Discords **"_s, {SheetList::Discords}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Vessels **"), {SheetList::Vessels}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Roles **"), {SheetList::Roles}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Servants **"), {SheetList::Servants}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Artifacts **"), {SheetList::Artifacts}},
+        {QT_TRANSLATE_NOOP("PrintTexts", "** Discords **"), {SheetList::Discords}},
     };
     return sections;
 }
@@ -69,12 +88,13 @@ QString layoutPath(const QString &currentFolder)
 
 QString choirBandLine(const CharacterSheet &sheet)
 {
-    return sheet.text(SheetValue::ChoirBand) + u" of "_s + sheet.text(SheetValue::Superior);
+    return Text::tr("%1 of %2")
+        .arg(shown(sheet, SheetValue::ChoirBand), shown(sheet, SheetValue::Superior));
 }
 
 QList<Field> textFields(const CharacterSheet &sheet)
 {
-    const auto value = [&sheet](SheetValue v) { return sheet.text(v); };
+    const auto value = [&sheet](SheetValue v) { return shown(sheet, v); };
     return {
         {u"cname"_s, value(SheetValue::CharacterName)},
         {u"chior_band"_s, choirBandLine(sheet)},

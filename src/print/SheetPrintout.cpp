@@ -5,11 +5,22 @@
 #include "common/ReportEngine.h"
 #include "print/PrintTexts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SheetPrintout)
+};
+
+} // namespace
 
 namespace SheetPrintout {
 
@@ -33,7 +44,7 @@ QString findAll(const ReportEngine &engine, const QList<PrintTexts::Field> &fiel
 {
     found.page = engine.find(pageName);
     if (found.page.kind != ComponentKind::Page)
-        return u"The report layout has no page \"%1\"; nothing was printed."_s.arg(pageName);
+        return Text::tr("The report layout has no page \"%1\"; nothing was printed.").arg(pageName);
     QList<std::pair<QString, ComponentKind>> wanted;
     for (const PrintTexts::Field &field : fields)
         wanted.append({field.component, ComponentKind::Text});
@@ -42,11 +53,17 @@ QString findAll(const ReportEngine &engine, const QList<PrintTexts::Field> &fiel
     for (const auto &[name, kind] : wanted) {
         const ComponentHandle component = engine.find(name, found.page);
         if (!component)
-            return u"The page \"%1\" of the report layout has no component \"%2\"; nothing was "
-                   "printed."_s.arg(pageName, name);
+            return Text::tr("The page \"%1\" of the report layout has no component \"%2\"; "
+                            "nothing was printed.")
+                .arg(pageName, name);
         if (component.kind != kind)
-            return u"The component \"%1\" of the report layout is not a %2 field; nothing was "
-                   "printed."_s.arg(name, kind == ComponentKind::Memo ? u"memo"_s : u"text"_s);
+            return kind == ComponentKind::Memo
+                       ? Text::tr("The component \"%1\" of the report layout is not a memo "
+                                  "field; nothing was printed.")
+                             .arg(name)
+                       : Text::tr("The component \"%1\" of the report layout is not a text "
+                                  "field; nothing was printed.")
+                             .arg(name);
         found.byName.insert(name, component);
     }
     return {};
@@ -81,8 +98,8 @@ QString layoutToUse(const QString &currentFolder, const QString &startFolder)
         return current;
     if (QFileInfo::exists(start))
         return start;
-    throw QuillError(
-        u"The following reporting projects do not exist:\r\"%1\"\r\"%2\""_s.arg(current, start));
+    throw QuillError(Text::tr("The following reporting projects do not exist:\r\"%1\"\r\"%2\"")
+                         .arg(current, start));
 }
 
 QString currentFolder()

@@ -8,9 +8,20 @@
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Resources)
+};
+
+} // namespace
 
 namespace Resources {
 namespace {
@@ -49,12 +60,12 @@ void refundAndRemove(CharacterSheet &sheet, SheetList list, int row, bool fixedC
 
 QString deleteQuestion()
 {
-    return u"Do you wish to delete this item?"_s;
+    return Text::tr("Do you wish to delete this item?");
 }
 
 QString nothingSelectedMessage()
 {
-    return u"Nothing Selected for Delete."_s;
+    return Text::tr("Nothing Selected for Delete.");
 }
 
 void deleteRefundingRecordedCost(CharacterSheet &sheet, SheetList list, const DeleteInput &input,

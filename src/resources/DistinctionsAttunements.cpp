@@ -7,7 +7,19 @@
 #include "sheet/IntText.h"
 #include "sheet/TypeGuard.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Resources)
+};
+
+} // namespace
 
 namespace Resources {
 namespace {
@@ -26,10 +38,11 @@ void addAttunement(CharacterSheet &sheet, SheetList list, int cost, const QStrin
     const int points = pool(sheet);
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::attunementsMessage()) ||
         !affordable(cost, points, prompter) ||
-        !nameEntered(text, attunementPlaceholder(), prompter, u"You must enter an Attunment"_s) ||
+        !nameEntered(text, attunementPlaceholder(), prompter,
+                     Text::tr("You must enter an Attunment")) ||
         !storable(text, prompter) ||
         !unique(containsEqual(sheet.items(list), text), prompter,
-                u"You already have that Attunment."_s))
+                Text::tr("You already have that Attunment.")))
         return;
     appendAndSetPool(sheet, list, text, IntText::subtract(points, cost));
 }
@@ -38,27 +51,27 @@ void addAttunement(CharacterSheet &sheet, SheetList list, int cost, const QStrin
 
 QString distinctionPlaceholder()
 {
-    return u"Enter a Distinction"_s;
+    return Text::tr("Enter a Distinction");
 }
 
 QString attunementPlaceholder()
 {
-    return u"Enter Extra Attunment"_s;
+    return Text::tr("Enter Extra Attunment");
 }
 
 QString listEndRefusal()
 {
-    return u"A \"*\" on its own cannot be stored: it closes a list in the character file."_s;
+    return Text::tr("A \"*\" on its own cannot be stored: it closes a list in the character file.");
 }
 
 void addDistinction(CharacterSheet &sheet, const QString &text, Prompter &prompter)
 {
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(text, distinctionPlaceholder(), prompter,
-                     u"You must enter a Distinction."_s) ||
+                     Text::tr("You must enter a Distinction.")) ||
         !storable(text, prompter) ||
         !unique(containsEqual(sheet.items(SheetList::Distinctions), text), prompter,
-                u"You already have that Distinction."_s))
+                Text::tr("You already have that Distinction.")))
         return;
     sheet.appendItem(SheetList::Distinctions, text);
 }

@@ -2,9 +2,20 @@
 
 #include "common/Prompter.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Resources)
+};
+
+} // namespace
 
 namespace Resources {
 namespace {
@@ -20,7 +31,7 @@ bool passOrTell(bool passes, Prompter &prompter, const QString &message)
 
 QString notEnoughPointsMessage()
 {
-    return u"You do not have enough Character Points."_s;
+    return Text::tr("You do not have enough Character Points.");
 }
 
 bool nameEntered(const QString &name, const QString &placeholder, Prompter &prompter,

@@ -5,9 +5,20 @@
 #include "resources/SongsSkills.h"
 #include "resources/VesselsRoles.h"
 
+#include <QCoreApplication>
 #include <array>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Resources)
+};
+
+} // namespace
 
 namespace Resources {
 namespace {
@@ -55,82 +66,84 @@ void addSuperiorEntry(CharacterSheet &sheet, const Entry &e, Prompter &prompter)
 }
 
 // The level line that most pages share: 1 to 6, starting at 1.
-NumberField level(const QString &edit, const QString &upDown, const QString &kind)
+NumberField level(const QString &edit, const QString &upDown, const QString &spoken)
 {
-    return {u"Level:"_s, {edit, kind + u" level"_s}, {upDown, kind + u" level arrows"_s}, 1, 6, 1};
+    return {
+        Text::tr("Level:"), {edit, spoken}, {upDown, Text::tr("%1 arrows").arg(spoken)}, 1, 6, 1};
 }
 
 NumberField number(const QString &label, const QString &edit, const QString &upDown,
                    const QString &spoken, int minimum, int maximum, int start)
 {
-    return {label, {edit, spoken}, {upDown, spoken + u" arrows"_s}, minimum, maximum, start};
+    return {label,   {edit, spoken}, {upDown, Text::tr("%1 arrows").arg(spoken)},
+            minimum, maximum,        start};
 }
 
 // clang-format off
 std::array<ResourceKind, SheetListCount> describeAll()
 {
     return {{
-        {SheetList::ChoirBandAttunements, {}, {}, u"Extra Choir/Band Attunments:"_s,
-         {u"ExtraChoir_BandAttunmentEdit"_s, u"Extra Choir/Band attunement"_s},
+        {SheetList::ChoirBandAttunements, {}, {}, {}, Text::tr("Extra Choir/Band Attunments:"),
+         {u"ExtraChoir_BandAttunmentEdit"_s, Text::tr("Extra Choir/Band attunement")},
          attunementPlaceholder(), {}, {}, {}, false, {}, {},
-         {u"ExtraChoir_BandAttunmentSpeedButton"_s, u"Add Choir/Band attunement"_s}, u"Add"_s,
-         u"Extra Choir/Band attunements"_s, addChoirBandEntry, deleteRefundingFixedCost},
-        {SheetList::SuperiorAttunements, {}, {}, u"Extra Superior Attunments:"_s,
-         {u"ExtraSuperiorAttunmentEdit"_s, u"Extra Superior attunement"_s},
+         {u"ExtraChoir_BandAttunmentSpeedButton"_s, Text::tr("Add Choir/Band attunement")}, Text::tr("Add"),
+         Text::tr("Extra Choir/Band attunements"), addChoirBandEntry, deleteRefundingFixedCost},
+        {SheetList::SuperiorAttunements, {}, {}, {}, Text::tr("Extra Superior Attunments:"),
+         {u"ExtraSuperiorAttunmentEdit"_s, Text::tr("Extra Superior attunement")},
          attunementPlaceholder(), {}, {}, {}, false, {}, {},
-         {u"ExtraSuperiorAttunmentSpeedButton"_s, u"Add Superior attunement"_s}, u"Add"_s,
-         u"Extra Superior attunements"_s, addSuperiorEntry, deleteRefundingFixedCost},
-        {SheetList::Songs, {u"SongsTabSheet"_s, u"Songs page"_s}, u"Songs"_s, u"Song:"_s,
-         {u"SongEdit"_s, u"Song name"_s}, songPlaceholder(),
-         {u"SongTypeRadioGroup"_s, u"Song type"_s}, u"Song Type"_s,
-         {level(u"SongLevelEdit"_s, u"SongLevelUpDown"_s, u"Song"_s)}, false, {}, {},
-         {u"SongAddBitBtn"_s, u"Add Song"_s}, u"Add"_s, u"Songs"_s,
+         {u"ExtraSuperiorAttunmentSpeedButton"_s, Text::tr("Add Superior attunement")}, Text::tr("Add"),
+         Text::tr("Extra Superior attunements"), addSuperiorEntry, deleteRefundingFixedCost},
+        {SheetList::Songs, {u"SongsTabSheet"_s, Text::tr("Songs page")}, u"Songs"_s, Text::tr("Songs"), Text::tr("Song:"),
+         {u"SongEdit"_s, Text::tr("Song name")}, songPlaceholder(),
+         {u"SongTypeRadioGroup"_s, Text::tr("Song type")}, Text::tr("Song Type"),
+         {level(u"SongLevelEdit"_s, u"SongLevelUpDown"_s, Text::tr("Song level"))}, false, {}, {},
+         {u"SongAddBitBtn"_s, Text::tr("Add Song")}, Text::tr("Add"), Text::tr("Songs"),
          addSongEntry, deleteRefundingRecordedCost},
-        {SheetList::Skills, {u"SkillsTabSheet"_s, u"Skills page"_s}, u"Skills"_s, u"Skill:"_s,
-         {u"SkillEdit"_s, u"Skill name"_s}, skillPlaceholder(), {}, {},
-         {level(u"SkillLevelEdit"_s, u"SkillLevelUpDown"_s, u"Skill"_s)}, false, {}, {},
-         {u"SkillAddBitBtn"_s, u"Add Skill"_s}, u"Add"_s, u"Skills"_s,
+        {SheetList::Skills, {u"SkillsTabSheet"_s, Text::tr("Skills page")}, u"Skills"_s, Text::tr("Skills"), Text::tr("Skill:"),
+         {u"SkillEdit"_s, Text::tr("Skill name")}, skillPlaceholder(), {}, {},
+         {level(u"SkillLevelEdit"_s, u"SkillLevelUpDown"_s, Text::tr("Skill level"))}, false, {}, {},
+         {u"SkillAddBitBtn"_s, Text::tr("Add Skill")}, Text::tr("Add"), Text::tr("Skills"),
          addSkillEntry, deleteRefundingRecordedCost},
-        {SheetList::Vessels, {u"VesselsTabSheet"_s, u"Vessels page"_s}, u"Vessels"_s, u"Vessel:"_s,
-         {u"VesselEdit"_s, u"Vessel name"_s}, vesselPlaceholder(), {}, {},
-         {level(u"VesselLevelEdit"_s, u"VesselUpDown"_s, u"Vessel"_s),
-          number(u"Charisma:"_s, u"VesselCharismaEdit"_s, u"VesselCharismaUpDown"_s,
-                 u"Vessel Charisma"_s, -2, 3, 0)}, false,
-         {u"BodyHitsEdit"_s, u"Body Hits"_s}, u"Body Hits:"_s,
-         {u"VesselAddBitBtn"_s, u"Add Vessel"_s}, u"Add"_s, u"Vessels"_s,
+        {SheetList::Vessels, {u"VesselsTabSheet"_s, Text::tr("Vessels page")}, u"Vessels"_s, Text::tr("Vessels"), Text::tr("Vessel:"),
+         {u"VesselEdit"_s, Text::tr("Vessel name")}, vesselPlaceholder(), {}, {},
+         {level(u"VesselLevelEdit"_s, u"VesselUpDown"_s, Text::tr("Vessel level")),
+          number(Text::tr("Charisma:"), u"VesselCharismaEdit"_s, u"VesselCharismaUpDown"_s,
+                 Text::tr("Vessel Charisma"), -2, 3, 0)}, false,
+         {u"BodyHitsEdit"_s, Text::tr("Body Hits")}, Text::tr("Body Hits:"),
+         {u"VesselAddBitBtn"_s, Text::tr("Add Vessel")}, Text::tr("Add"), Text::tr("Vessels"),
          addVesselEntry, deleteRefundingRecordedCost},
-        {SheetList::Roles, {u"RolesTabSheet"_s, u"Roles page"_s}, u"Roles"_s, u"Role:"_s,
-         {u"RolesEdit"_s, u"Role name"_s}, rolePlaceholder(), {}, {},
-         {level(u"RolesLevelEdit"_s, u"RoleLevelUpDown"_s, u"Role"_s),
-          number(u"Status:"_s, u"RoleStatusEdit"_s, u"RoleStatusUpDown"_s,
-                 u"Role status"_s, 1, 6, 1)}, false, {}, {},
-         {u"RolesAddBitBtn"_s, u"Add Role"_s}, u"Add"_s, u"Roles"_s,
+        {SheetList::Roles, {u"RolesTabSheet"_s, Text::tr("Roles page")}, u"Roles"_s, Text::tr("Roles"), Text::tr("Role:"),
+         {u"RolesEdit"_s, Text::tr("Role name")}, rolePlaceholder(), {}, {},
+         {level(u"RolesLevelEdit"_s, u"RoleLevelUpDown"_s, Text::tr("Role level")),
+          number(Text::tr("Status:"), u"RoleStatusEdit"_s, u"RoleStatusUpDown"_s,
+                 Text::tr("Role status"), 1, 6, 1)}, false, {}, {},
+         {u"RolesAddBitBtn"_s, Text::tr("Add Role")}, Text::tr("Add"), Text::tr("Roles"),
          addRoleEntry, deleteRefundingRecordedCost},
-        {SheetList::Servants, {u"ServantsTabSheet"_s, u"Servants page"_s}, u"Servants"_s,
-         u"Servant:"_s, {u"ServantEdit"_s, u"Servant name"_s}, servantPlaceholder(), {}, {},
-         {level(u"ServantLevelEdit"_s, u"ServantLevelUpDown"_s, u"Servant"_s),
-          number(u"Class:"_s, u"ServantClassEdit"_s, u"ServantClassUpDown"_s,
-                 u"Servant class"_s, 1, 6, 1)}, true, {}, {},
-         {u"ServantAddBitBtn"_s, u"Add Servant"_s}, u"Add"_s, u"Servants"_s,
+        {SheetList::Servants, {u"ServantsTabSheet"_s, Text::tr("Servants page")}, u"Servants"_s, Text::tr("Servants"),
+         Text::tr("Servant:"), {u"ServantEdit"_s, Text::tr("Servant name")}, servantPlaceholder(), {}, {},
+         {level(u"ServantLevelEdit"_s, u"ServantLevelUpDown"_s, Text::tr("Servant level")),
+          number(Text::tr("Class:"), u"ServantClassEdit"_s, u"ServantClassUpDown"_s,
+                 Text::tr("Servant class"), 1, 6, 1)}, true, {}, {},
+         {u"ServantAddBitBtn"_s, Text::tr("Add Servant")}, Text::tr("Add"), Text::tr("Servants"),
          addServantEntry, deleteRefundingRecordedCost},
-        {SheetList::Artifacts, {u"ArtifactsTabSheet"_s, u"Artifacts page"_s}, u"Artifacts"_s,
-         u"Artifact:"_s, {u"ArtifactEdit"_s, u"Artifact description"_s}, artifactPlaceholder(),
-         {u"ArtifactTypeRadioGroup"_s, u"Artifact type"_s}, u"Artifact Type"_s,
-         {level(u"ArtifactLevelEdit"_s, u"ArtifactLevelUpDown"_s, u"Artifact"_s),
-          number(u"Modifier:"_s, u"ArtifactModifierEdit"_s, u"ArtifactModifierUpDown"_s,
-                 u"Artifact modifier"_s, -6, 6, 0)}, true, {}, {},
-         {u"ArtifactAddBitBtn"_s, u"Add Artifact"_s}, u"Add"_s, u"Artifacts"_s,
+        {SheetList::Artifacts, {u"ArtifactsTabSheet"_s, Text::tr("Artifacts page")}, u"Artifacts"_s, Text::tr("Artifacts"),
+         Text::tr("Artifact:"), {u"ArtifactEdit"_s, Text::tr("Artifact description")}, artifactPlaceholder(),
+         {u"ArtifactTypeRadioGroup"_s, Text::tr("Artifact type")}, Text::tr("Artifact Type"),
+         {level(u"ArtifactLevelEdit"_s, u"ArtifactLevelUpDown"_s, Text::tr("Artifact level")),
+          number(Text::tr("Modifier:"), u"ArtifactModifierEdit"_s, u"ArtifactModifierUpDown"_s,
+                 Text::tr("Artifact modifier"), -6, 6, 0)}, true, {}, {},
+         {u"ArtifactAddBitBtn"_s, Text::tr("Add Artifact")}, Text::tr("Add"), Text::tr("Artifacts"),
          addArtifactEntry, deleteRefundingRecordedCost},
-        {SheetList::Discords, {u"DiscordTabSheet"_s, u"Discord page"_s}, u"Discord"_s,
-         u"Discord:"_s, {u"DiscordEdit"_s, u"Discord description"_s}, discordPlaceholder(),
-         {u"DiscordTypeRadioGroup"_s, u"Discord type"_s}, u"Discord Type"_s,
-         {level(u"DiscordLevelEdit"_s, u"DiscordLevelUpDown"_s, u"Discord"_s)}, true, {}, {},
-         {u"DiscordAddBitBtn"_s, u"Add Discord"_s}, u"Add"_s, u"Discords"_s,
+        {SheetList::Discords, {u"DiscordTabSheet"_s, Text::tr("Discord page")}, u"Discord"_s, Text::tr("Discord"),
+         Text::tr("Discord:"), {u"DiscordEdit"_s, Text::tr("Discord description")}, discordPlaceholder(),
+         {u"DiscordTypeRadioGroup"_s, Text::tr("Discord type")}, Text::tr("Discord Type"),
+         {level(u"DiscordLevelEdit"_s, u"DiscordLevelUpDown"_s, Text::tr("Discord level"))}, true, {}, {},
+         {u"DiscordAddBitBtn"_s, Text::tr("Add Discord")}, Text::tr("Add"), Text::tr("Discords"),
          addDiscordEntry, deleteDiscord},
-        {SheetList::Distinctions, {u"DistinctionsTabSheet"_s, u"Distinctions page"_s},
-         u"Distinctions"_s, u"Distinction:"_s, {u"DistinctionsEdit"_s, u"Distinction"_s},
+        {SheetList::Distinctions, {u"DistinctionsTabSheet"_s, Text::tr("Distinctions page")},
+         u"Distinctions"_s, Text::tr("Distinctions"), Text::tr("Distinction:"), {u"DistinctionsEdit"_s, Text::tr("Distinction")},
          distinctionPlaceholder(), {}, {}, {}, false, {}, {},
-         {u"DistinctionsBitBtn"_s, u"Add Distinction"_s}, u"Add"_s, u"Distinctions"_s,
+         {u"DistinctionsBitBtn"_s, Text::tr("Add Distinction")}, Text::tr("Add"), Text::tr("Distinctions"),
          addDistinctionEntry, deleteDistinction},
     }};
 }
@@ -159,6 +172,11 @@ const QStringList &realmNames()
 {
     static const QStringList names = {u"Corporeal"_s, u"Ethereal"_s, u"Celestial"_s};
     return names;
+}
+
+QStringList realmLabels()
+{
+    return {Text::tr("Corporeal"), Text::tr("Ethereal"), Text::tr("Celestial")};
 }
 
 } // namespace Resources

@@ -7,7 +7,19 @@
 #include "sheet/IntText.h"
 #include "sheet/TypeGuard.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Resources)
+};
+
+} // namespace
 
 namespace Resources {
 namespace {
@@ -26,7 +38,7 @@ bool costAtLeastOne(int cost, Prompter &prompter)
 {
     if (cost >= 1)
         return true;
-    prompter.inform(u"You can not buy this Vessel with this Charisma."_s);
+    prompter.inform(Text::tr("You can not buy this Vessel with this Charisma."));
     return false;
 }
 
@@ -34,12 +46,12 @@ bool costAtLeastOne(int cost, Prompter &prompter)
 
 QString vesselPlaceholder()
 {
-    return u"Enter a Name for this Vessel"_s;
+    return Text::tr("Enter a Name for this Vessel");
 }
 
 QString rolePlaceholder()
 {
-    return u"Enter a Name for this Role"_s;
+    return Text::tr("Enter a Name for this Role");
 }
 
 QString vesselBodyHits(const CharacterSheet &sheet, const QString &level)
@@ -61,10 +73,10 @@ void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompt
     sheet.setBodyHits(hits);
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(input.name, vesselPlaceholder(), prompter,
-                     u"You must enter a name for this Vessel."_s) ||
+                     Text::tr("You must enter a name for this Vessel.")) ||
         !affordable(cost, points, prompter) ||
         !unique(namedItemStarts(sheet.items(SheetList::Vessels), input.name, u" ,Body Hits:"_s),
-                prompter, u"This is a duplicate Vessel."_s) ||
+                prompter, Text::tr("This is a duplicate Vessel.")) ||
         !costAtLeastOne(cost, prompter))
         return;
     const QString item = input.name + u" ,Body Hits:"_s + hits + u" ,Charisma:"_s + input.charisma +
@@ -81,9 +93,9 @@ void addRole(CharacterSheet &sheet, const RoleInput &input, Prompter &prompter)
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !affordable(cost, points, prompter) ||
         !nameEntered(input.name, rolePlaceholder(), prompter,
-                     u"You must enter a name for this Role."_s) ||
+                     Text::tr("You must enter a name for this Role.")) ||
         !unique(namedItemStarts(sheet.items(SheetList::Roles), input.name, u", Level:"_s), prompter,
-                u"This is a duplicate Role."_s))
+                Text::tr("This is a duplicate Role.")))
         return;
     const QString item = input.name + u", Level:"_s + input.level + u", Status:"_s + input.status +
                          u", Cost:"_s + IntText::fromInt(cost);

@@ -5,11 +5,22 @@
 #include "sheet/IntText.h"
 #include "sheet/TypeGuard.h"
 
+#include <QCoreApplication>
 #include <optional>
 #include <tuple>
 #include <utility>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Forces)
+};
+
+} // namespace
 
 namespace Forces {
 namespace {
@@ -109,8 +120,8 @@ void setTotalColour(CharacterSheet &sheet, int placedForces, int total)
 
 QString totalRefusal(Realm realm)
 {
-    return realm == Realm::Corporeal ? u"You can not exceed your total forces."_s
-                                     : u"You cannot exceed your total forces."_s;
+    return realm == Realm::Corporeal ? Text::tr("You can not exceed your total forces.")
+                                     : Text::tr("You cannot exceed your total forces.");
 }
 
 } // namespace
@@ -131,7 +142,7 @@ void raise(CharacterSheet &sheet, Realm realm, Prompter &prompter)
         return;
     ForceState s = readForces(sheet, realm);
     if (s.force == 6) {
-        prompter.inform(u"You can not exceed 6 Forces."_s);
+        prompter.inform(Text::tr("You can not exceed 6 Forces."));
     } else if (s.placed < s.total) {
         const int force = IntText::add(s.force, 1);
         s.placed = IntText::add(s.placed, 1);
@@ -152,7 +163,7 @@ void lower(CharacterSheet &sheet, Realm realm, Prompter &prompter)
         s.placed = IntText::subtract(s.placed, 1);
         writeForce(sheet, realm, force);
     } else {
-        prompter.inform(u"You may not go below 1 force."_s);
+        prompter.inform(Text::tr("You may not go below 1 force."));
     }
     setTotalColour(sheet, s.placed, s.total);
 }

@@ -4,9 +4,20 @@
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(IntText)
+};
+
+} // namespace
 
 namespace IntText {
 namespace {
@@ -14,7 +25,7 @@ namespace {
 int checked(qint64 value)
 {
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        throw QuillError(u"Integer overflow"_s);
+        throw QuillError(Text::tr("Integer overflow"));
     return static_cast<int>(value);
 }
 
@@ -32,7 +43,8 @@ std::optional<int> parse(QLatin1StringView text)
 
 QString notAnInteger(QStringView text, qsizetype length)
 {
-    return QuotedValue::quote(text, u"'", u"'", length) + u" is not a valid integer value"_s;
+    return Text::tr("%1 is not a valid integer value")
+        .arg(QuotedValue::quote(text, u"'", u"'", length));
 }
 
 int toInt(QStringView text)

@@ -1,6 +1,18 @@
 #include "sheet/SheetValues.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SheetNames)
+};
+
+} // namespace
 
 namespace SheetNames {
 
@@ -50,6 +62,30 @@ QString startText(SheetValue value)
     }
 }
 
+QString shownStartText(SheetValue value)
+{
+    switch (value) {
+    case SheetValue::CharacterName:
+        return Text::tr("Enter Character Name");
+    case SheetValue::ChoirBand:
+        return Text::tr("Select Choir or Band");
+    case SheetValue::Superior:
+        return Text::tr("Select Superior");
+    default:
+        return startText(value);
+    }
+}
+
+QString shownText(SheetValue value, const QString &stored)
+{
+    return stored == startText(value) ? shownStartText(value) : stored;
+}
+
+QString storedText(SheetValue value, const QString &shown)
+{
+    return shown == shownStartText(value) ? startText(value) : shown;
+}
+
 std::array<SheetValue, SheetValueCount> allValues()
 {
     std::array<SheetValue, SheetValueCount> values{};
@@ -71,6 +107,19 @@ const QStringList &characterTypeNames()
     static const QStringList names = {u"Angel"_s,   u"Demon"_s,  u"Outcast"_s, u"Renegade"_s,
                                       u"Soldier"_s, u"Undead"_s, u"Remnant"_s, u"Mundane"_s};
     return names;
+}
+
+QStringList characterTypeLabels()
+{
+    static const char *const labels[] = {
+        QT_TRANSLATE_NOOP("SheetNames", "Angel"),   QT_TRANSLATE_NOOP("SheetNames", "Demon"),
+        QT_TRANSLATE_NOOP("SheetNames", "Outcast"), QT_TRANSLATE_NOOP("SheetNames", "Renegade"),
+        QT_TRANSLATE_NOOP("SheetNames", "Soldier"), QT_TRANSLATE_NOOP("SheetNames", "Undead"),
+        QT_TRANSLATE_NOOP("SheetNames", "Remnant"), QT_TRANSLATE_NOOP("SheetNames", "Mundane")};
+    QStringList shown;
+    for (const char *label : labels)
+        shown.append(Text::tr(label));
+    return shown;
 }
 
 const QStringList &choirBandEntries()

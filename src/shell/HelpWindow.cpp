@@ -1,5 +1,7 @@
 #include "shell/HelpWindow.h"
 
+#include "common/Translations.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QScreen>
@@ -20,18 +22,25 @@ constexpr const char *helpFileProperty = "quillmarkHelpFile";
 // The resource page of a context number; empty when there is none.
 QString topicPage(int context)
 {
-    if (context == helpContentsTopic)
-        return u":/help/index.html"_s;
+    if (context != helpContentsTopic)
+        return {};
+    // The pages in the program's language where they are there, the English ones otherwise.
+    const QString translated = u":/help/%1/index.html"_s.arg(Translations::language());
+    if (!Translations::language().isEmpty() && QFile::exists(translated))
+        return translated;
+    return u":/help/index.html"_s;
     return {};
 }
 
 QString missingHelpText(int context)
 {
-    QString which = u"topic %1"_s.arg(context);
+    QString which = HelpWindow::tr("topic %1").arg(context);
     if (const QString file = applicationHelpFile(); !file.isEmpty())
-        which = u"%1, %2"_s.arg(file, which);
-    return u"The help page you asked for (%1) could not be found. Quillmark itself is not "
-           "affected: close this window and carry on with your work."_s.arg(which);
+        which = HelpWindow::tr("%1, %2").arg(file, which);
+    return HelpWindow::tr(
+               "The help page you asked for (%1) could not be found. Quillmark itself is not "
+               "affected: close this window and carry on with your work.")
+        .arg(which);
 }
 
 } // namespace
@@ -50,7 +59,7 @@ QString applicationHelpFile()
 HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window), m_browser(new QTextBrowser)
 {
     setObjectName(u"HelpWindow"_s);
-    setWindowTitle(u"Quillmark Help"_s);
+    setWindowTitle(tr("Quillmark Help"));
     resize(620, 520);
     m_browser->setObjectName(u"HelpBrowser"_s);
     auto *layout = new QVBoxLayout(this);
@@ -90,13 +99,13 @@ void HelpWindow::placeOverOwner()
 QWidget *HelpWindow::buildNavigation()
 {
     auto *bar = new QToolBar;
-    QAction *contents = bar->addAction(u"&Contents"_s, m_browser, &QTextBrowser::home);
+    QAction *contents = bar->addAction(tr("&Contents"), m_browser, &QTextBrowser::home);
     contents->setObjectName(u"HelpContents"_s);
-    QAction *back = bar->addAction(u"&Back"_s, m_browser, &QTextBrowser::backward);
+    QAction *back = bar->addAction(tr("&Back"), m_browser, &QTextBrowser::backward);
     back->setObjectName(u"HelpBack"_s);
     back->setEnabled(false);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
-    QAction *forward = bar->addAction(u"&Forward"_s, m_browser, &QTextBrowser::forward);
+    QAction *forward = bar->addAction(tr("&Forward"), m_browser, &QTextBrowser::forward);
     forward->setObjectName(u"HelpForward"_s);
     forward->setEnabled(false);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);

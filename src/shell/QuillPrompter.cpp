@@ -18,6 +18,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(QuillPrompter)
+};
+
+} // namespace
+
+namespace {
+
 int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
@@ -97,7 +107,7 @@ QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
         d->setOption(QFileDialog::DontConfirmOverwrite);
         d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         d->setFileMode(QFileDialog::AnyFile);
-        d->setNameFilter(u"Vestrine Characters (*.qmc)"_s);
+        d->setNameFilter(Text::tr("Vestrine Characters (*.qmc)"));
         d->setSizeGripEnabled(true);
     }
     d->setDirectory(dialogFolder());
@@ -161,12 +171,12 @@ QString QuillPrompter::saveFileName(const QString &offered)
 // is still looked up where it was.
 QString QuillPrompter::pdfFileName()
 {
-    QFileDialog d(m_window, u"Save the Report as PDF"_s);
+    QFileDialog d(m_window, Text::tr("Save the Report as PDF"));
     d.setObjectName(u"ReportFileDialog"_s);
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
-    d.setNameFilter(u"PDF documents (*.pdf)"_s);
+    d.setNameFilter(Text::tr("PDF documents (*.pdf)"));
     d.setDefaultSuffix(u"pdf"_s);
     d.setDirectory(m_pdfFolder.isEmpty() ? dialogFolder() : m_pdfFolder);
     d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));

@@ -27,13 +27,15 @@ void limitLength(QLineEdit *edit)
 void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 {
     limitLength(edit);
-    edit->setText(sheet.text(value));
-    QObject::connect(edit, &QLineEdit::textChanged, &sheet,
-                     [&sheet, value](const QString &text) { sheet.setText(value, text); });
+    edit->setText(SheetNames::shownText(value, sheet.text(value)));
+    QObject::connect(edit, &QLineEdit::textChanged, &sheet, [&sheet, value](const QString &text) {
+        sheet.setText(value, SheetNames::storedText(value, text));
+    });
     QObject::connect(&sheet, &CharacterSheet::textChanged, edit,
                      [edit, value](SheetValue changed, const QString &text) {
-                         if (changed == value && edit->text() != text) {
-                             edit->setText(text);
+                         const QString shown = SheetNames::shownText(value, text);
+                         if (changed == value && edit->text() != shown) {
+                             edit->setText(shown);
                              // A long value shows its beginning, as a name is read.
                              edit->setCursorPosition(0);
                          }
@@ -43,13 +45,16 @@ void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 void bindComboBox(QComboBox *combo, CharacterSheet &sheet, SheetValue value)
 {
     limitLength(combo->lineEdit());
-    combo->setEditText(sheet.text(value));
+    combo->setEditText(SheetNames::shownText(value, sheet.text(value)));
     QObject::connect(combo, &QComboBox::editTextChanged, &sheet,
-                     [&sheet, value](const QString &text) { sheet.setText(value, text); });
+                     [&sheet, value](const QString &text) {
+                         sheet.setText(value, SheetNames::storedText(value, text));
+                     });
     QObject::connect(&sheet, &CharacterSheet::textChanged, combo,
                      [combo, value](SheetValue changed, const QString &text) {
-                         if (changed == value && combo->currentText() != text) {
-                             combo->setEditText(text);
+                         const QString shown = SheetNames::shownText(value, text);
+                         if (changed == value && combo->currentText() != shown) {
+                             combo->setEditText(shown);
                              combo->lineEdit()->setCursorPosition(0);
                          }
                      });

@@ -57,7 +57,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(u"AboutForm"_s);
-    setWindowTitle(u"About Quillmark"_s);
+    setWindowTitle(tr("About Quillmark"));
     setFixedSize(aboutSize);
     QFont font(u"MS Sans Serif"_s);
     font.setPointSize(8);
@@ -82,27 +82,27 @@ TAboutForm::TAboutForm(QWidget *parent)
 
 void TAboutForm::buildTexts(QWidget *bevel)
 {
-    QLabel *title = centredText(bevel, u"Quillmark"_s, 2, 44);
+    QLabel *title = centredText(bevel, tr("Quillmark"), 2, 44);
     title->setFont(timesFont(37, true));
     addStar(bevel, title, true);
-    centredText(bevel, u"Version: 1.0 -  6/1/99"_s, 46, 16);
+    centredText(bevel, tr("Version: 1.0 -  6/1/99"), 46, 16);
     centredText(bevel,
-                u"Builds player characters for the Vestrine role-playing game: pick a type, "
-                "share out Forces, and spend Character Points on Songs, Skills, Vessels and "
-                "more."_s,
+                tr("Builds player characters for the Vestrine role-playing game: pick a type, "
+                   "share out Forces, and spend Character Points on Songs, Skills, Vessels and "
+                   "more."),
                 64, 44);
     centredText(bevel,
-                u"Characters are saved as plain text files and printed from a sheet layout "
-                "of your choosing."_s,
+                tr("Characters are saved as plain text files and printed from a sheet layout "
+                   "of your choosing."),
                 110, 30);
-    QLabel *subtitle = centredText(bevel, u"Vestrine (R) Character Creator"_s, 150, 24);
+    QLabel *subtitle = centredText(bevel, tr("Vestrine (R) Character Creator"), 150, 24);
     subtitle->setFont(timesFont(19, true));
     addStar(bevel, subtitle, false);
 }
 
 void TAboutForm::buildOkButton(QWidget *bevel)
 {
-    auto *ok = new QPushButton(u"Ok"_s, bevel);
+    auto *ok = new QPushButton(tr("Ok"), bevel);
     ok->setObjectName(u"BitBtn1"_s);
     QIcon check;
     LayoutKit::addPng(check, u"check"_s);

@@ -41,7 +41,7 @@ TMainForm::TMainForm(QWidget *parent)
       m_prompter(std::make_unique<QuillPrompter>(this))
 {
     StartFolder::remember();
-    setWindowTitle(u"Quillmark"_s);
+    setWindowTitle(tr("Quillmark"));
     buildMainWindow(this, m_resources);
     bindSheet(this, *m_sheet, m_resources);
     connectHandlers();
@@ -60,7 +60,7 @@ Prompter &TMainForm::prompter() const
 
 void TMainForm::missingControl(const QString &name) const
 {
-    throw QuillError(u"The main window has no control named %1"_s.arg(name));
+    throw QuillError(tr("The main window has no control named %1").arg(name));
 }
 
 bool TMainForm::checkBoxByName(const QString &caption) const

@@ -36,8 +36,8 @@ void TMainForm::openDroppedFiles(const QStringList &paths)
     });
     if (opened && paths.size() > 1)
         prompter().inform(
-            u"Only the first of the %1 files dropped was opened; the others were not."_s.arg(
-                paths.size()));
+            tr("Only the first of the %1 files dropped was opened; the others were not.")
+                .arg(paths.size()));
 }
 
 void TMainForm::Save1Click()

@@ -94,6 +94,13 @@ if [ -f "$share/quillmark/qmsheet.rav" ]; then
         fail "the default layout was not copied into $folder"
 fi
 
+# On a German desktop the first start copies the German layout, where there is one.
+if [ -f "$share/quillmark/de/qmsheet.rav" ]; then
+    run_launcher HOME="$home" XDG_DATA_HOME="$work/german" LC_ALL=de_DE.UTF-8
+    cmp -s "$share/quillmark/de/qmsheet.rav" "$work/german/quillmark/qmsheet.rav" ||
+        fail "the German layout was not copied on a German desktop"
+fi
+
 # XDG_DATA_HOME decides the place, and a layout the player already has stays as it is.
 folder="$work/data/quillmark"
 mkdir -p "$folder"

@@ -13,6 +13,7 @@ fail() {
 }
 mkdir "$work/bin" "$work/home"
 sed -e 's|@QUILLMARK_PROGRAM_FROM_BIN@|program|' -e 's|@QUILLMARK_DATA_FROM_BIN@|.|' \
+    -e "/@QUILLMARK_DEFAULT_LAYOUT_FUNCTION@/{r $source_dir/scripts/default-layout.sh" -e 'd}' \
     "$source_dir/scripts/quillmark-launcher.in" >"$work/bin/quillmark"
 cat >"$work/bin/program" <<'PROGRAM'
 #!/bin/sh

@@ -4,9 +4,20 @@
 #include "common/QuotedValue.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LayoutImages)
+};
+
+} // namespace
 
 namespace {
 
@@ -24,8 +35,8 @@ QImage LayoutImages::image(const QString &source, QString &error)
 {
     if (source.isEmpty() || source.contains(u'/') || source.contains(u'\\') ||
         source.startsWith(u'.') || source.size() > maximumNameLength) {
-        error = u"the image %1 must be a file name in the layout's own folder"_s.arg(
-            QuotedValue::quote(source, u'"'));
+        error = Text::tr("the image %1 must be a file name in the layout's own folder")
+                    .arg(QuotedValue::quote(source, u'"'));
         return {};
     }
     const QString path = m_folder.filePath(source);
@@ -47,7 +58,8 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
 {
     const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::imageFile);
     if (!file.refusal.isEmpty()) {
-        error = u"the image %1 cannot be read: %2"_s.arg(u"\"%1\""_s.arg(path), file.refusal);
+        error =
+            Text::tr("the image %1 cannot be read: %2").arg(u"\"%1\""_s.arg(path), file.refusal);
         return {};
     }
     QBuffer buffer;
@@ -61,8 +73,9 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
     const QSize size = reader.size();
     const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
     if (pixels > maximumImagePixels) {
-        error = u"the image %1 is too large: %2 by %3 pixels, where an image may have at "
-                u"most %4 million pixels"_s.arg(u"\"%1\""_s.arg(path))
+        error = Text::tr("the image %1 is too large: %2 by %3 pixels, where an image may have at "
+                         "most %4 million pixels")
+                    .arg(u"\"%1\""_s.arg(path))
                     .arg(size.width())
                     .arg(size.height())
                     .arg(maximumImagePixels / 1'000'000);
@@ -72,7 +85,7 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
         return {};
     QImage image = file.ok() ? reader.read() : QImage();
     if (image.isNull())
-        error = u"the image %1 cannot be read"_s.arg(u"\"%1\""_s.arg(path));
+        error = Text::tr("the image %1 cannot be read").arg(u"\"%1\""_s.arg(path));
     else if (deep) // paper shows no more than 8 bits a channel; this halves what is kept
         image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return image;
@@ -82,8 +95,8 @@ bool LayoutImages::withinTotal(const QString &path, qint64 pixels, QString &erro
 {
     if (m_pixels + pixels <= maximumPixels)
         return true;
-    error = u"the image %1 is one too many: with it the layout's images would have %2 "
-            u"million pixels, where all of them together may have at most %3 million"_s.arg(
-                u"\"%1\""_s.arg(path), millions(m_pixels + pixels), millions(maximumPixels));
+    error = Text::tr("the image %1 is one too many: with it the layout's images would have %2 "
+                     "million pixels, where all of them together may have at most %3 million")
+                .arg(u"\"%1\""_s.arg(path), millions(m_pixels + pixels), millions(maximumPixels));
     return false;
 }

@@ -2,9 +2,20 @@
 
 #include "common/QuotedValue.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LayoutValues)
+};
+
+} // namespace
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -24,7 +35,8 @@ T choose(const QString &text, const QList<std::pair<QString, T>> &choices, QStri
             return value;
         names << u"\"%1\""_s.arg(name);
     }
-    error = u"%1 is not one of %2"_s.arg(QuotedValue::quote(text, u'"'), names.join(u", "_s));
+    error =
+        Text::tr("%1 is not one of %2").arg(QuotedValue::quote(text, u'"'), names.join(u", "_s));
     return choices.constFirst().second;
 }
 
@@ -95,8 +107,8 @@ QColor colour(const QString &text, QString &error)
 {
     const QColor colour = QColor::fromString(text);
     if (!colour.isValid()) {
-        error = u"%1 is not a colour (write #rrggbb or a colour name)"_s.arg(
-            QuotedValue::quote(text, u'"'));
+        error = Text::tr("%1 is not a colour (write #rrggbb or a colour name)")
+                    .arg(QuotedValue::quote(text, u'"'));
         return Qt::black;
     }
     return colour;

@@ -2,6 +2,7 @@
 
 #include "common/QuillError.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -10,6 +11,16 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(MemoFlow)
+};
+
+} // namespace
 
 namespace {
 
@@ -141,8 +152,8 @@ bool MemoFlow::breakIntoShares(int maximumShares, const std::function<bool(int)>
         if (used > 0 && used + height > m_box.height() + 0.5) {
             if (m_starts.size() >= maximumShares)
                 throw QuillError(
-                    u"The report would take more than %1 pages; nothing was printed"_s.arg(
-                        QLocale(QLocale::English).toString(maximumShares)));
+                    Text::tr("The report would take more than %1 pages; nothing was printed")
+                        .arg(QLocale(QLocale::English).toString(maximumShares)));
             m_starts.append(at);
             used = 0;
             complete = !found || found(shares());

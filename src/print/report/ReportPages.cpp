@@ -3,10 +3,21 @@
 #include "common/QuillError.h"
 #include "print/report/ReportLayout.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPaintDevice>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportPages)
+};
+
+} // namespace
 
 namespace ReportPages {
 
@@ -64,8 +75,9 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
         pages.push_back(std::move(*flow));
         count += pages.back().prints;
         if (count > maximumPages)
-            throw QuillError(u"The report would take more than %1 pages; nothing was printed"_s.arg(
-                QLocale(QLocale::English).toString(maximumPages)));
+            throw QuillError(
+                Text::tr("The report would take more than %1 pages; nothing was printed")
+                    .arg(QLocale(QLocale::English).toString(maximumPages)));
     }
     return pages;
 }

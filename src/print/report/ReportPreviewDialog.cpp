@@ -2,6 +2,7 @@
 
 #include "print/report/ReportPageView.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,16 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportPreviewDialog)
+};
+
+} // namespace
 
 namespace {
 
@@ -26,13 +37,13 @@ QPushButton *button(const QString &text, const QString &name)
 // Previous and next page, and where the preview stands.
 QHBoxLayout *ReportPreviewDialog::pager(ReportPageView *view)
 {
-    auto *previous = button(u"P&revious page"_s, u"PreviousPageButton"_s);
-    auto *next = button(u"&Next page"_s, u"NextPageButton"_s);
+    auto *previous = button(Text::tr("P&revious page"), u"PreviousPageButton"_s);
+    auto *next = button(Text::tr("&Next page"), u"NextPageButton"_s);
     auto *where = new QLabel;
     where->setObjectName(u"PageLabel"_s);
     const auto update = [=] {
         const int page = view->currentPage();
-        where->setText(u"Page %1 of %2"_s.arg(page).arg(view->pageCount()));
+        where->setText(Text::tr("Page %1 of %2").arg(page).arg(view->pageCount()));
         previous->setEnabled(page > 1);
         next->setEnabled(page < view->pageCount());
     };
@@ -53,12 +64,12 @@ ReportPreviewDialog::ReportPreviewDialog(PreviewPages pages, QWidget *parent)
     : QDialog(parent), m_pages(std::move(pages))
 {
     setObjectName(u"ReportPreviewDialog"_s);
-    setWindowTitle(u"Report Preview"_s);
+    setWindowTitle(Text::tr("Report Preview"));
     auto *view = new ReportPageView(m_pages, this);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(u"PreviewButtons"_s);
-    auto *print = buttons->addButton(u"&Print"_s, QDialogButtonBox::ActionRole);
+    auto *print = buttons->addButton(Text::tr("&Print"), QDialogButtonBox::ActionRole);
     print->setObjectName(u"PreviewPrintButton"_s);
     connect(print, &QPushButton::clicked, this, [this] {
         m_printRequested = true;

@@ -6,6 +6,7 @@
 #include "print/report/ReportPages.h"
 #include "print/report/ReportRenderer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -15,11 +16,21 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportPrinting)
+};
+
+} // namespace
+
 namespace ReportPrinting {
 
 QString documentName(const LayoutReport &report)
 {
-    return report.documentName.isEmpty() ? u"Quillmark Report"_s : report.documentName;
+    return report.documentName.isEmpty() ? Text::tr("Quillmark Report") : report.documentName;
 }
 
 namespace {
@@ -38,7 +49,7 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
                                             const StatusReport &status)
 {
     return ReportPages::layOut(report, &device, [&status](int page) {
-        return !status || status(u"Generating page %1"_s.arg(page), page, 0);
+        return !status || status(Text::tr("Generating page %1").arg(page), page, 0);
     });
 }
 
@@ -56,7 +67,7 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
     device.setPageLayout(pageLayout(*flows->front().page));
     QPainter painter;
     if (!painter.begin(&device))
-        throw QuillError(u"The report cannot be written to %1"_s.arg(what));
+        throw QuillError(Text::tr("The report cannot be written to %1").arg(what));
     int number = 0;
     bool cancelled = false;
     for (const PageFlow &flow : *flows) {
@@ -69,7 +80,7 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
                 device.newPage();
             }
             ++number;
-            cancelled = status && !status(u"Printing page %1"_s.arg(number), number, pages);
+            cancelled = status && !status(Text::tr("Printing page %1").arg(number), number, pages);
             if (!cancelled)
                 ReportRenderer::renderPage(painter, flow, print, {number, pages});
         }
@@ -82,7 +93,7 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
         return false;
     }
     if (!painter.end())
-        throw QuillError(u"The report could not be finished on %1"_s.arg(what));
+        throw QuillError(Text::tr("The report could not be finished on %1").arg(what));
     return true;
 }
 
@@ -91,10 +102,10 @@ namespace {
 [[noreturn]] void raiseUnwritten(const QString &what, const OutsideFile::WriteResult &written)
 {
     if (!written.refusal.isEmpty())
-        throw QuillError(u"The report cannot be written to %1: %2; it was left as it is"_s.arg(
-            what, written.refusal));
-    throw QuillError(
-        u"The report cannot be written to %1: %2"_s.arg(what, qt_error_string(written.error)));
+        throw QuillError(Text::tr("The report cannot be written to %1: %2; it was left as it is")
+                             .arg(what, written.refusal));
+    throw QuillError(Text::tr("The report cannot be written to %1: %2")
+                         .arg(what, qt_error_string(written.error)));
 }
 
 } // namespace
@@ -103,7 +114,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
 {
     if (report.pages.isEmpty())
         return true;
-    const QString what = u"the file \"%1\""_s.arg(fileName);
+    const QString what = Text::tr("the file \"%1\"").arg(fileName);
     // Written beside the target and put in its place only when complete, so that a failed
     // write never leaves a broken file where a good one was; an older PDF is all it replaces.
     OutsideFile::PendingWrite pending(fileName, OutsideFile::earlierPdf);
@@ -111,7 +122,8 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
         raiseUnwritten(what, pending.started());
     QFile file;
     if (!file.open(pending.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-        throw QuillError(u"The report cannot be written to %1: %2"_s.arg(what, file.errorString()));
+        throw QuillError(
+            Text::tr("The report cannot be written to %1: %2").arg(what, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setTitle(documentName(report));
@@ -121,7 +133,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
     }
     if (!file.flush() || file.error() != QFileDevice::NoError)
         throw QuillError(
-            u"The report could not be finished on %1: %2"_s.arg(what, file.errorString()));
+            Text::tr("The report could not be finished on %1: %2").arg(what, file.errorString()));
     if (const OutsideFile::WriteResult written = pending.commit(); !written.ok())
         raiseUnwritten(what, written);
     return true;
@@ -130,7 +142,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
 bool printToFile(QPrinter &printer, const LayoutReport &report, const StatusReport &status)
 {
     const QString fileName = printer.outputFileName();
-    const QString what = u"the file \"%1\""_s.arg(fileName);
+    const QString what = Text::tr("the file \"%1\"").arg(fileName);
     OutsideFile::PendingWrite pending(fileName, OutsideFile::earlierPdf);
     if (!pending.started().ok())
         raiseUnwritten(what, pending.started());

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -11,6 +12,16 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportSetupDialog)
+};
+
+} // namespace
 
 namespace {
 
@@ -27,7 +38,7 @@ ReportSetupDialog::ReportSetupDialog(PrinterSetup printerSetup, bool offersClipb
     : QDialog(parent), m_printerSetup(std::move(printerSetup))
 {
     setObjectName(u"ReportSetupDialog"_s);
-    setWindowTitle(u"Report Setup"_s);
+    setWindowTitle(Text::tr("Report Setup"));
     auto *buttons = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
                           u"SetupButtons"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -61,21 +72,21 @@ QWidget *ReportSetupDialog::destinationGroup(bool offersClipboard)
 
 QWidget *ReportSetupDialog::printerGroup()
 {
-    auto *group = new QGroupBox(u"Printing"_s);
+    auto *group = new QGroupBox(Text::tr("Printing"));
     m_copies = named(new QSpinBox, u"CopiesSpinBox"_s);
     m_copies->setRange(1, 999);
-    m_collate = named(new QCheckBox(u"&Collate"_s), u"CollateCheckBox"_s);
+    m_collate = named(new QCheckBox(Text::tr("&Collate")), u"CollateCheckBox"_s);
     m_collate->setChecked(true);
     m_duplex = named(new QComboBox, u"DuplexComboBox"_s);
-    m_duplex->addItem(u"One-sided"_s, QPrinter::DuplexNone);
-    m_duplex->addItem(u"Two-sided, long edge"_s, QPrinter::DuplexLongSide);
-    m_duplex->addItem(u"Two-sided, short edge"_s, QPrinter::DuplexShortSide);
-    auto *setup = named(new QPushButton(u"Printer &setup..."_s), u"PrinterSetupButton"_s);
+    m_duplex->addItem(Text::tr("One-sided"), QPrinter::DuplexNone);
+    m_duplex->addItem(Text::tr("Two-sided, long edge"), QPrinter::DuplexLongSide);
+    m_duplex->addItem(Text::tr("Two-sided, short edge"), QPrinter::DuplexShortSide);
+    auto *setup = named(new QPushButton(Text::tr("Printer &setup...")), u"PrinterSetupButton"_s);
     connect(setup, &QPushButton::clicked, this, &ReportSetupDialog::runPrinterSetup);
     auto *layout = new QFormLayout(group);
-    layout->addRow(u"C&opies:"_s, m_copies);
+    layout->addRow(Text::tr("C&opies:"), m_copies);
     layout->addRow(QString(), m_collate);
-    layout->addRow(u"&Duplex:"_s, m_duplex);
+    layout->addRow(Text::tr("&Duplex:"), m_duplex);
     layout->addRow(QString(), setup);
     return group;
 }

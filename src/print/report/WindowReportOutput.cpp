@@ -15,6 +15,16 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowReportOutput)
+};
+
+} // namespace
+
 WindowReportOutput::WindowReportOutput(QWidget *parent, Prompter &prompter, ReportExports *exports)
     : m_parent(parent), m_prompter(prompter), m_exports(exports)
 {
@@ -134,8 +144,9 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report,
                                        const ReportSetupDialog::Choice &choice)
 {
     if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty())
-        throw QuillError(u"There is no printer to print on; choose one under \"Printer setup\" "
-                         "or send the report to a PDF file"_s);
+        throw QuillError(
+            Text::tr("There is no printer to print on; choose one under \"Printer setup\" "
+                     "or send the report to a PDF file"));
     printer().setCopyCount(choice.copies);
     printer().setCollateCopies(choice.collate);
     printer().setDuplex(choice.duplex);
@@ -144,7 +155,7 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report,
         ReportPrinting::printToFile(printer(), report, statusIn(status));
     else
         ReportPrinting::print(printer(), report,
-                              u"the printer \"%1\""_s.arg(printer().printerName()),
+                              Text::tr("the printer \"%1\"").arg(printer().printerName()),
                               statusIn(status), true);
 }
 

@@ -7,6 +7,7 @@
 #include "sheet/SheetValues.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,16 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+};
+
+} // namespace
 using namespace LayoutKit;
 
 namespace {
@@ -52,19 +63,19 @@ QComboBox *makeComboBox(QWidget *area, const QString &name, const QStringList &e
 
 void buildIdentityBand(QWidget *area)
 {
-    QLabel *label = makeSerifLabel(area, u"Character Name:"_s, {LeftX, 2, 180, 17});
+    QLabel *label = makeSerifLabel(area, Text::tr("Character Name:"), {LeftX, 2, 180, 17});
     nameAfterLabel(label, makeEdit(area, SheetNames::controlName(SheetValue::CharacterName),
-                                   SheetNames::startText(SheetValue::CharacterName),
+                                   SheetNames::shownStartText(SheetValue::CharacterName),
                                    {LeftX, 20, 180, 21}));
-    label = makeSerifLabel(area, u"Choir/Band:"_s, {MiddleX, 2, 185, 17});
+    label = makeSerifLabel(area, Text::tr("Choir/Band:"), {MiddleX, 2, 185, 17});
     nameAfterLabel(label, makeComboBox(area, SheetNames::controlName(SheetValue::ChoirBand),
                                        SheetNames::choirBandEntries(),
-                                       SheetNames::startText(SheetValue::ChoirBand),
+                                       SheetNames::shownStartText(SheetValue::ChoirBand),
                                        {MiddleX, 20, 185, 21}));
-    label = makeSerifLabel(area, u"Superior:"_s, {RightX, 2, 185, 17});
+    label = makeSerifLabel(area, Text::tr("Superior:"), {RightX, 2, 185, 17});
     nameAfterLabel(label, makeComboBox(area, SheetNames::controlName(SheetValue::Superior),
                                        SheetNames::superiorEntries(),
-                                       SheetNames::startText(SheetValue::Superior),
+                                       SheetNames::shownStartText(SheetValue::Superior),
                                        {RightX, 20, 185, 21}));
 }
 
@@ -85,7 +96,8 @@ void buildAttunementColumn(QWidget *area, SheetList list, int x, int buttonWidth
 
 void buildTypeBand(QWidget *area, ResourceWidgets &resources)
 {
-    auto *types = new TRadioGroup(u" Character Type "_s, SheetNames::characterTypeNames(), 2, area);
+    auto *types = new TRadioGroup(Text::tr(" Character Type "), SheetNames::characterTypeNames(),
+                                  SheetNames::characterTypeLabels(), 2, area);
     types->setObjectName(u"CharTypeGroup"_s);
     types->setGeometry(LeftX, 42, 180, 91);
     setSpokenName(types, types->title().trimmed());
@@ -103,28 +115,34 @@ struct ForceColumn
     int labelX;
     int boxX;
     int buttonX;
-    QString label;
+    const char *label;
     QString force;
     QString forcesUp;
     QString forcesDown;
-    QString upperLabel;
+    const char *upperLabel;
     QString upper;
-    QString lowerLabel;
+    const char *lowerLabel;
     QString lower;
     QString up;
     QString down;
 };
 
 const ForceColumn ForceColumns[] = {
-    {8, 129, 159, u"Corporeal:"_s, u"CorporealEdit"_s, u"CorpForcesUpSpeedButton"_s,
-     u"CorpForcesDownSpeedButton"_s, u"Strength:"_s, u"StrengthEdit"_s, u"Agility:"_s,
-     u"AgilityEdit"_s, u"CorpUpSpeedButton"_s, u"CorpDownSpeedButton"_s},
-    {192, 291, 321, u"Ethereal:"_s, u"EtherealEdit"_s, u"EtherForcesUpSpeedButton"_s,
-     u"EtherForcesDownSpeedButton"_s, u"Intelligence:"_s, u"IntelligenceEdit"_s, u"Precision:"_s,
-     u"PrecisionEdit"_s, u"EtherUpSpeedButton"_s, u"EtherDownSpeedButton"_s},
-    {352, 453, 483, u"Celestial:"_s, u"CelestialEdit"_s, u"CelestialForcesUpSpeedButton"_s,
-     u"CelestialForcesDownSpeedButton"_s, u"Will:"_s, u"WillEdit"_s, u"Perception:"_s,
-     u"PerceptionEdit"_s, u"CelestialUpSpeedButton"_s, u"CelestialDownSpeedButton"_s},
+    {8, 129, 159, QT_TRANSLATE_NOOP("TMainForm", "Corporeal:"), u"CorporealEdit"_s,
+     u"CorpForcesUpSpeedButton"_s, u"CorpForcesDownSpeedButton"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Strength:"), u"StrengthEdit"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Agility:"), u"AgilityEdit"_s, u"CorpUpSpeedButton"_s,
+     u"CorpDownSpeedButton"_s},
+    {192, 291, 321, QT_TRANSLATE_NOOP("TMainForm", "Ethereal:"), u"EtherealEdit"_s,
+     u"EtherForcesUpSpeedButton"_s, u"EtherForcesDownSpeedButton"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Intelligence:"), u"IntelligenceEdit"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Precision:"), u"PrecisionEdit"_s, u"EtherUpSpeedButton"_s,
+     u"EtherDownSpeedButton"_s},
+    {352, 453, 483, QT_TRANSLATE_NOOP("TMainForm", "Celestial:"), u"CelestialEdit"_s,
+     u"CelestialForcesUpSpeedButton"_s, u"CelestialForcesDownSpeedButton"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Will:"), u"WillEdit"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Perception:"), u"PerceptionEdit"_s,
+     u"CelestialUpSpeedButton"_s, u"CelestialDownSpeedButton"_s},
 };
 
 QLineEdit *makeLargeBox(QWidget *area, const QString &name, const QRect &geometry)
@@ -136,31 +154,31 @@ QLineEdit *makeLargeBox(QWidget *area, const QString &name, const QRect &geometr
 
 void buildForce(QWidget *area, const ForceColumn &column)
 {
-    QLabel *label =
-        makeLabel(area, column.label, {column.labelX, 142, column.boxX - column.labelX - 2, 38});
+    QLabel *label = makeLabel(area, Text::tr(column.label),
+                              {column.labelX, 142, column.boxX - column.labelX - 2, 38});
     label->setFont(forceLabelFont());
     QLineEdit *box = makeLargeBox(area, column.force, {column.boxX, 142, 29, 38});
-    const QString forces = nameAfterLabel(label, box) + u" Forces"_s;
+    const QString forces = Text::tr("%1 Forces").arg(nameAfterLabel(label, box));
     setSpokenName(box, forces);
     setSpokenName(
         makeArrowButton(area, column.forcesUp, u"arrow-up"_s, {column.buttonX, 142, 25, 20}),
-        u"Raise "_s + forces);
+        Text::tr("Raise %1").arg(forces));
     setSpokenName(
         makeArrowButton(area, column.forcesDown, u"arrow-down"_s, {column.buttonX, 162, 25, 20}),
-        u"Lower "_s + forces);
+        Text::tr("Lower %1").arg(forces));
 }
 
 void buildCharacteristics(QWidget *area, const ForceColumn &column)
 {
-    const auto line = [&](const QString &label, const QString &box, int y) {
-        QLabel *shown =
-            makeSerifLabel(area, label, {column.labelX, y, column.boxX - column.labelX - 3, 21},
-                           Qt::AlignRight | Qt::AlignVCenter);
+    const auto line = [&](const char *label, const QString &box, int y) {
+        QLabel *shown = makeSerifLabel(area, Text::tr(label),
+                                       {column.labelX, y, column.boxX - column.labelX - 3, 21},
+                                       Qt::AlignRight | Qt::AlignVCenter);
         return nameAfterLabel(shown, makeValueBox(area, box, {column.boxX, y, 29, 21}));
     };
     const QString upper = line(column.upperLabel, column.upper, 183);
     const QString lower = line(column.lowerLabel, column.lower, 203);
-    const auto move = u"Move a point from %1 to %2"_s;
+    const QString move = Text::tr("Move a point from %1 to %2");
     setSpokenName(makeArrowButton(area, column.up, u"arrow-up"_s, {column.buttonX, 183, 25, 20}),
                   move.arg(lower, upper));
     setSpokenName(
@@ -176,7 +194,8 @@ void buildForcesBands(QWidget *area)
     }
     QLabel *equals = makeLabel(area, u"="_s, {510, 142, 18, 38}, Qt::AlignCenter);
     equals->setFont(valueBoxFont());
-    setSpokenName(makeLargeBox(area, u"TotalForcesEdit"_s, {528, 142, 37, 38}), u"Total Forces"_s);
+    setSpokenName(makeLargeBox(area, u"TotalForcesEdit"_s, {528, 142, 37, 38}),
+                  Text::tr("Total Forces"));
     makeRule(area, {LeftX, 225, 563, 3});
 }
 
@@ -189,10 +208,10 @@ void buildPointsBand(QWidget *area)
         nameAfterLabel(shown, edit);
         return edit;
     };
-    value(u"Character Points:"_s, u"CharacterPointsEdit"_s, 8, 129);
+    value(Text::tr("Character Points:"), u"CharacterPointsEdit"_s, 8, 129);
     // Run together on the screen; spoken as two words.
-    setSpokenName(value(u"MindHits:"_s, u"MindHitsEdit"_s, 192, 291), u"Mind Hits"_s);
-    setSpokenName(value(u"SoulHits:"_s, u"SoulHitsEdit"_s, 352, 453), u"Soul Hits"_s);
+    setSpokenName(value(Text::tr("MindHits:"), u"MindHitsEdit"_s, 192, 291), Text::tr("Mind Hits"));
+    setSpokenName(value(Text::tr("SoulHits:"), u"SoulHitsEdit"_s, 352, 453), Text::tr("Soul Hits"));
 }
 
 QFrame *buildResourceArea(QWidget *page, ResourceWidgets &resources)

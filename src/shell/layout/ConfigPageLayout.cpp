@@ -2,15 +2,27 @@
 #include "shell/layout/LayoutParts.h"
 #include "shell/widgets/TUpDown.h"
 
+#include "resources/ResourceKinds.h"
 #include "sheet/SheetValues.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+};
+
+} // namespace
 using namespace LayoutKit;
 
 namespace {
@@ -24,11 +36,11 @@ QGroupBox *makeGroup(QWidget *parent, const QString &name, const QString &title,
     return group;
 }
 
-// A column of check boxes, each named after its caption, all on.
-void addCheckBoxes(QGroupBox *group, const QStringList &captions)
+// A column of check boxes, each named after its English caption and showing its label, all on.
+void addCheckBoxes(QGroupBox *group, const QStringList &captions, const QStringList &labels)
 {
     for (int i = 0; i < captions.size(); ++i) {
-        auto *box = new QCheckBox(captions.at(i), group);
+        auto *box = new QCheckBox(labels.at(i), group);
         box->setObjectName(captions.at(i) + u"CheckBox"_s);
         box->setGeometry(10, 20 + 21 * i, group->width() - 16, 17);
         box->setChecked(true);
@@ -58,9 +70,24 @@ void buildBonusGroup(QWidget *parent, const BonusGroup &bonus)
     setSpokenName(edit, bonus.title);
     makeUpDown(group, bonus.upDown, -bonus.limit, bonus.limit, 0, edit, {32, top, 15, 21})
         ->setSpokenName(bonus.title);
-    setSpokenName(
-        makeCaptionButton(group, bonus.apply, u"Apply"_s, u"paper-pen"_s, {56, top - 2, 75, 25}),
-        u"Apply "_s + bonus.title);
+    setSpokenName(makeCaptionButton(group, bonus.apply, Text::tr("Apply"), u"paper-pen"_s,
+                                    {56, top - 2, 75, 25}),
+                  Text::tr("Apply %1").arg(bonus.title));
+}
+
+// The resource pages' tabs in the order of their check boxes.
+const QStringList ResourceTabs = {u"Songs"_s,     u"Skills"_s,   u"Vessels"_s, u"Roles"_s,
+                                  u"Artifacts"_s, u"Servants"_s, u"Discord"_s, u"Distinctions"_s};
+
+// Each check box shows its page's tab as the tab shows it.
+QStringList resourceLabels()
+{
+    QStringList labels = ResourceTabs;
+    for (SheetList list : Resources::resourcePageOrder()) {
+        const Resources::ResourceKind &kind = Resources::resourceKind(list);
+        labels.replace(labels.indexOf(kind.tab), kind.tabCaption);
+    }
+    return labels;
 }
 
 } // namespace
@@ -68,15 +95,14 @@ void buildBonusGroup(QWidget *parent, const BonusGroup &bonus)
 void buildConfigPage(QWidget *page)
 {
     QFrame *bevel = makeBevel(page, {0, 0, 569, 406});
-    addCheckBoxes(makeGroup(bevel, u"AvailableCharTypesGroupBox"_s, u"Available Character Types"_s,
-                            {6, 6, 139, 187}),
-                  SheetNames::characterTypeNames());
+    addCheckBoxes(makeGroup(bevel, u"AvailableCharTypesGroupBox"_s,
+                            Text::tr("Available Character Types"), {6, 6, 139, 187}),
+                  SheetNames::characterTypeNames(), SheetNames::characterTypeLabels());
     addCheckBoxes(makeGroup(bevel, u"AvailableResourceTypesGroupBox"_s,
-                            u"Available Resource Types"_s, {156, 6, 142, 187}),
-                  {u"Songs"_s, u"Skills"_s, u"Vessels"_s, u"Roles"_s, u"Artifacts"_s, u"Servants"_s,
-                   u"Discord"_s, u"Distinctions"_s});
+                            Text::tr("Available Resource Types"), {156, 6, 142, 187}),
+                  ResourceTabs, resourceLabels());
     buildBonusGroup(bevel, {u"BonusGroupBox"_s,
-                            u"Character Point Bonus"_s,
+                            Text::tr("Character Point Bonus"),
                             {6, 195, 140, 55},
                             u"BonusEdit"_s,
                             u"BonusUpDown"_s,
@@ -84,7 +110,7 @@ void buildConfigPage(QWidget *page)
                             false,
                             u"BonusBitBtn"_s});
     buildBonusGroup(bevel, {u"GroupBox1"_s,
-                            u"Total Forces Bonus"_s,
+                            Text::tr("Total Forces Bonus"),
                             {6, 255, 141, 58},
                             u"ForcesBonusEdit"_s,
                             u"ForcesBonusUpDown"_s,

@@ -4,6 +4,7 @@
 #include "shell/layout/LayoutParts.h"
 #include "shell/widgets/Artwork.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include <QFrame>
@@ -16,6 +17,16 @@
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+};
+
+} // namespace
 
 namespace {
 
@@ -44,8 +55,8 @@ QFrame *buildPageArea(QMainWindow *form, ResourceWidgets &resources)
     pages->tabBar()->setFocusPolicy(Qt::NoFocus);
     pages->tabBar()->setAttribute(Qt::WA_Hover);
     pages->setGeometry(1, 1, ClientArea.width() - 2, ClientArea.height() - StatusBarHeight - 2);
-    buildCharSheet(addPage(pages, u"CharSheet"_s, u"Character Generation"_s), resources);
-    buildConfigPage(addPage(pages, u"ConfigSheet"_s, u"Configuration"_s));
+    buildCharSheet(addPage(pages, u"CharSheet"_s, Text::tr("Character Generation")), resources);
+    buildConfigPage(addPage(pages, u"ConfigSheet"_s, Text::tr("Configuration")));
     return panel;
 }
 

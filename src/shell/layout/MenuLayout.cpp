@@ -1,11 +1,22 @@
 #include "shell/layout/LayoutParts.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+};
+
+} // namespace
 
 namespace {
 
@@ -34,19 +45,20 @@ void buildMenuBar(QMainWindow *form)
     bar->setObjectName(u"MainMenu"_s);
     // Kept inside the window on every desktop, so the window's size is the same everywhere.
     bar->setNativeMenuBar(false);
-    bar->setAccessibleName(u"Menu bar"_s);
+    bar->setAccessibleName(Text::tr("Menu bar"));
 
-    QMenu *file = addMenu(bar, u"File1"_s, u"&File"_s);
-    addItem(file, u"New1"_s, u"&New"_s);
-    addItem(file, u"Open1"_s, u"&Open"_s);
-    addItem(file, u"Save1"_s, u"&Save"_s);
-    addItem(file, u"Print1"_s, u"&Print"_s);
+    QMenu *file = addMenu(bar, u"File1"_s, Text::tr("&File"));
+    addItem(file, u"New1"_s, Text::tr("&New"));
+    addItem(file, u"Open1"_s, Text::tr("&Open"));
+    addItem(file, u"Save1"_s, Text::tr("&Save"));
+    addItem(file, u"Print1"_s, Text::tr("&Print"));
     file->addSeparator();
-    addItem(file, u"Exit1"_s, u"E&xit"_s);
+    addItem(file, u"Exit1"_s, Text::tr("E&xit"));
 
-    QMenu *help = addMenu(bar, u"Help1"_s, u"&Help"_s);
+    QMenu *help = addMenu(bar, u"Help1"_s, Text::tr("&Help"));
     // F1 opens the help, as on every desktop; it works wherever the focus is in the window.
-    addItem(help, u"HelpTopics1"_s, u"Help &Topics"_s)->setShortcut(QKeySequence::HelpContents);
+    addItem(help, u"HelpTopics1"_s, Text::tr("Help &Topics"))
+        ->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
-    addItem(help, u"About1"_s, u"&About"_s);
+    addItem(help, u"About1"_s, Text::tr("&About"));
 }

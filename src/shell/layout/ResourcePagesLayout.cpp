@@ -6,6 +6,7 @@
 #include "shell/widgets/TUpDown.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,16 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+};
+
+} // namespace
 using namespace LayoutKit;
 using Resources::ResourceKind;
 
@@ -50,7 +61,7 @@ QFrame *makePage(QTabWidget *pages, const ResourceKind &kind)
     auto *fill = new QVBoxLayout(page);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(bevel);
-    pages->addTab(page, kind.tab);
+    pages->addTab(page, kind.tabCaption);
     return bevel;
 }
 
@@ -59,8 +70,8 @@ QLabel *addSwitchedOffNote(QFrame *bevel, const ResourceKind &kind)
 {
     QWidget *page = bevel->parentWidget();
     auto *note = new QLabel(
-        u"This page is switched off. Check \"%1\" on the Configuration page to show it."_s.arg(
-            kind.tab),
+        Text::tr("This page is switched off. Check \"%1\" on the Configuration page to show it.")
+            .arg(kind.tabCaption),
         page);
     note->setObjectName(kind.page.name + u"SwitchedOffLabel"_s);
     note->setWordWrap(true);
@@ -81,7 +92,8 @@ QLineEdit *addEntry(QFrame *bevel, const ResourceKind &kind)
 
 TRadioGroup *addTypeGroup(QFrame *bevel, const ResourceKind &kind)
 {
-    auto *group = new TRadioGroup(kind.typeTitle, Resources::realmNames(), 1, bevel);
+    auto *group = new TRadioGroup(kind.typeTitle, Resources::realmNames(), Resources::realmLabels(),
+                                  1, bevel);
     group->setObjectName(kind.typeGroup.name);
     group->setAccessibleName(kind.typeGroup.spoken);
     group->setGeometry(45, 28, 91, 78);

@@ -6,10 +6,22 @@
 #include "sheet/IntText.h"
 #include "shell/settings/ProfileText.h"
 
+#include <QCoreApplication>
+#include <QSaveFile>
 #include <cerrno>
 #include <optional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ProfileFile)
+};
+
+} // namespace
 
 namespace ProfileFile {
 namespace {
@@ -33,19 +45,19 @@ void replaceContent(const QString &path, const QByteArray &content)
 {
     const OutsideFile::WriteResult written = OutsideFile::replace(path, content, settingsRule);
     if (!written.refusal.isEmpty())
-        throw QuillError(u"Unable to write to %1: %2"_s.arg(path, written.refusal));
+        throw QuillError(Text::tr("Unable to write to %1: %2").arg(path, written.refusal));
     if (written.error)
         unableToWrite(path);
 }
 
 } // namespace
 
-const OutsideFile::ReplaceRule settingsRule{u"a settings file",
+const OutsideFile::ReplaceRule settingsRule{QT_TRANSLATE_NOOP("OutsideFile", "a settings file"),
                                             OutsideFile::settingsFile.maxBytes + 1, isSettingsFile};
 
 void unableToWrite(const QString &path)
 {
-    throw QuillError(u"Unable to write to %1"_s.arg(path));
+    throw QuillError(Text::tr("Unable to write to %1").arg(path));
 }
 
 Content load(const QString &path)
@@ -109,10 +121,11 @@ void writeStrings(const QString &path, const QList<Entry> &entries)
             ProfileText::withValue(content, e.section.toUtf8(), e.key.toUtf8(), e.value.toUtf8());
     // A file over the reader's limit would be refused at every later start.
     if (content.size() > OutsideFile::settingsFile.maxBytes)
-        throw QuillError(u"Unable to write to %1: the settings would take %2 bytes, more than the "
-                         u"%3 bytes a settings file may hold; the file was left as it was"_s.arg(
-                             path, QString::number(content.size()),
-                             QString::number(OutsideFile::settingsFile.maxBytes)));
+        throw QuillError(
+            Text::tr("Unable to write to %1: the settings would take %2 bytes, more than the "
+                     "%3 bytes a settings file may hold; the file was left as it was")
+                .arg(path, QString::number(content.size()),
+                     QString::number(OutsideFile::settingsFile.maxBytes)));
     replaceContent(path, content);
 }
 

@@ -3,9 +3,20 @@
 #include "shell/settings/ProfileFile.h"
 #include "shell/settings/StartFolder.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
+
+} // namespace
 
 namespace {
 
@@ -59,8 +70,10 @@ bool &flag(Configuration &c, std::size_t i)
 
 QString ignoredMessage(const QString &path, const QString &refusal)
 {
-    return u"The settings file %1 was ignored: %2. Every character type and resource kind is "
-           u"offered, and closing the window leaves that file as it is."_s.arg(path, refusal);
+    return Text::tr(
+               "The settings file %1 was ignored: %2. Every character type and resource kind is "
+               "offered, and closing the window leaves that file as it is.")
+        .arg(path, refusal);
 }
 
 void write(const QString &path, Configuration c)

@@ -10,9 +10,9 @@ ProgramPicture::ProgramPicture(QWidget *parent)
     : QWidget(parent), m_picture(Artwork::readPng(u":/images/quillmark-picture.png"_s))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(u"Quillmark"_s);
+    setAccessibleName(tr("Quillmark"));
     setAccessibleDescription(
-        u"The program's picture: a quill writing on a rolled parchment under a night sky"_s);
+        tr("The program's picture: a quill writing on a rolled parchment under a night sky"));
 }
 
 void ProgramPicture::paintEvent(QPaintEvent *)

@@ -5,16 +5,16 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-TRadioGroup::TRadioGroup(const QString &title, const QStringList &items, int columns,
-                         QWidget *parent)
-    : QGroupBox(title, parent), m_group(new QButtonGroup(this))
+TRadioGroup::TRadioGroup(const QString &title, const QStringList &items, const QStringList &labels,
+                         int columns, QWidget *parent)
+    : QGroupBox(title, parent), m_group(new QButtonGroup(this)), m_items(items)
 {
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
     layout->setSpacing(0);
     const int rows = (int(items.size()) + columns - 1) / columns;
     for (int i = 0; i < items.size(); ++i) {
-        auto *button = new QRadioButton(items.at(i), this);
+        auto *button = new QRadioButton(labels.value(i, items.at(i)), this);
         button->setFocusPolicy(Qt::ClickFocus);
         m_buttons.append(button);
         m_group->addButton(button, i);
@@ -25,7 +25,7 @@ TRadioGroup::TRadioGroup(const QString &title, const QStringList &items, int col
 
 QString TRadioGroup::itemText(int index) const
 {
-    return index >= 0 && index < m_buttons.size() ? m_buttons.at(index)->text() : QString();
+    return m_items.value(index);
 }
 
 void TRadioGroup::showItemIndex(int index)

@@ -15,8 +15,9 @@ class TRadioGroup : public QGroupBox
     Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex NOTIFY clicked)
 
 public:
-    TRadioGroup(const QString &title, const QStringList &items, int columns,
-                QWidget *parent = nullptr);
+    // `items` are the words a choice stands for, `labels` what the buttons show of them.
+    TRadioGroup(const QString &title, const QStringList &items, const QStringList &labels,
+                int columns, QWidget *parent = nullptr);
 
     int itemIndex() const { return m_index; }
     void setItemIndex(int index);
@@ -33,5 +34,6 @@ private:
 
     QButtonGroup *m_group;
     QList<QRadioButton *> m_buttons;
+    QStringList m_items;
     int m_index = -1;
 };

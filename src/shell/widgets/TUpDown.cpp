@@ -78,8 +78,8 @@ void TUpDown::turnWheel(QWheelEvent *event)
 void TUpDown::setSpokenName(const QString &name)
 {
     setAccessibleName(name);
-    m_up->setAccessibleName(u"Raise "_s + name);
-    m_down->setAccessibleName(u"Lower "_s + name);
+    m_up->setAccessibleName(tr("Raise %1").arg(name));
+    m_down->setAccessibleName(tr("Lower %1").arg(name));
 }
 
 void TUpDown::setPosition(int position)

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+class QTranslator;
+
+// The language the program speaks: the desktop's, by gettext's rule. English is the language of
+// the sources and needs no catalogue; every other language needs the program's own catalogue,
+// and then Qt's catalogue for the same language is loaded too, so that standard buttons and
+// dialogs match. Chosen once, before the first window is built; there is no switching later.
+namespace Translations {
+
+// The language code of a catalogue ("de", "fr"), or empty for English. `localeName` is the
+// first set one of LC_ALL, LC_MESSAGES and LANG: when it names the C or POSIX locale, the
+// program is English whatever else is set. Otherwise the first of `uiLanguages` ("de-DE", "fr")
+// that is English or has one of `catalogues` decides.
+QString chooseLanguage(const QString &localeName, const QStringList &uiLanguages,
+                       const QStringList &catalogues);
+
+// The language by the desktop's environment and the catalogues built into the program.
+QString desktopLanguage();
+
+// Installs the program's catalogue for `language` and Qt's own for the same language. Needs the
+// application object; does nothing for English. Returns false when the program's catalogue
+// could not be loaded.
+bool install(const QString &language);
+
+// The language installed: a catalogue's code ("de"), empty for English.
+QString language();
+
+// How numbers in messages are written: as in the program's language, English until one is
+// installed.
+QLocale numberLocale();
+
+// Loads the program's catalogue for `language` without installing it: for a text needed before
+// the application object exists. False for English and when there is none.
+bool loadProgramCatalogue(QTranslator &catalogue, const QString &language);
+
+// Installs a catalogue file as the program's own (the pseudo-language of the tests).
+bool installProgramCatalogue(const QString &file);
+
+} // namespace Translations

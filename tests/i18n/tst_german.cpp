@@ -1,0 +1,171 @@
+// On a German desktop the program speaks German, Qt's own buttons included, while what it
+// stores stays what it is on any other desktop. The language is chosen by gettext's rule.
+#include "cli/CommandLine.h"
+#include "common/Translations.h"
+#include "export/SheetExports.h"
+#include "files/CharacterFile.h"
+#include "files/SheetSamples.h"
+#include "gui/FileDialogAnswers.h"
+#include "shell/cMain.h"
+#include "shell/widgets/TRadioGroup.h"
+#include "support/ModalWatcher.h"
+#include "support/TemporaryCurrentFolder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+class TestGerman : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QVERIFY(m_folder.enter()); }
+    void cleanup() { m_folder.leave(); }
+    void languageByGettextsRule_data();
+    void languageByGettextsRule();
+    void menusAreGerman();
+    void refusalAndQuestionAreGerman();
+    void helpIsGerman();
+    void savedFileIsTheEnglishOne_data();
+    void savedFileIsTheEnglishOne();
+    void exportsReadGermanAndStoreEnglish();
+
+private:
+    TemporaryCurrentFolder m_folder;
+};
+
+void TestGerman::languageByGettextsRule_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("language");
+    const QStringList de = {u"de-DE"_s};
+    QTest::newRow("German desktop") << u"de_DE.UTF-8"_s << de << u"de"_s;
+    QTest::newRow("C ignores the rest") << u"C"_s << de << QString();
+    QTest::newRow("C.UTF-8 ignores the rest") << u"C.UTF-8"_s << de << QString();
+    QTest::newRow("POSIX ignores the rest") << u"POSIX"_s << de << QString();
+    QTest::newRow("no locale at all") << QString() << de << QString();
+    QTest::newRow("Swiss French") << u"fr_CH.UTF-8"_s << QStringList{u"fr-CH"_s} << u"fr"_s;
+    QTest::newRow("first with a catalogue")
+        << u"it_IT.UTF-8"_s << QStringList{u"it-IT"_s, u"fr-FR"_s, u"de"_s} << u"fr"_s;
+    QTest::newRow("English before German")
+        << u"en_GB.UTF-8"_s << QStringList{u"en-GB"_s, u"de-DE"_s} << QString();
+    QTest::newRow("none has a catalogue")
+        << u"ja_JP.UTF-8"_s << QStringList{u"ja-JP"_s} << QString();
+}
+
+void TestGerman::languageByGettextsRule()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, language);
+    QCOMPARE(Translations::chooseLanguage(locale, uiLanguages, {u"de"_s, u"fr"_s}), language);
+}
+
+void TestGerman::menusAreGerman()
+{
+    TMainForm form;
+    const auto *file = form.findChild<QMenu *>(u"File1"_s);
+    QVERIFY(file);
+    QStringList items{file->title()};
+    for (const QAction *action : file->actions())
+        items << action->text();
+    QCOMPARE(items, (QStringList{u"&Datei"_s, u"&Neu"_s, u"Ö&ffnen"_s, u"&Speichern"_s,
+                                 u"&Drucken"_s, QString(), u"&Beenden"_s}));
+}
+
+void TestGerman::refusalAndQuestionAreGerman()
+{
+    TMainForm form;
+    form.show();
+    ModalWatcher watcher;
+    form.control<QAbstractButton>(u"CorpForcesUpSpeedButton"_s)->click();
+    QCOMPARE(watcher.texts(), QStringList{u"Du musst zuerst einen Charaktertyp auswählen."_s});
+
+    QStringList buttons;
+    QTimer::singleShot(0, &form, [&buttons] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        buttons << box->text();
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        box->button(QMessageBox::No)->click();
+    });
+    form.control<QAction>(u"New1"_s)->trigger();
+    QCOMPARE(buttons, (QStringList{u"Damit wird die gesamte aktuelle Arbeit gelöscht.  Bist du "
+                                   u"sicher?"_s,
+                                   u"&Ja"_s, u"&Nein"_s}));
+}
+
+void TestGerman::helpIsGerman()
+{
+    const CommandLine::Request help = CommandLine::parse({u"quillmark"_s, u"--help"_s});
+    QVERIFY2(help.output.contains(u"Optionen:"_s), qPrintable(help.output));
+    QVERIFY2(help.output.contains(u"Diese Hilfe zeigen und beenden."_s), qPrintable(help.output));
+    const CommandLine::Request mistake = CommandLine::parse({u"quillmark"_s, u"a"_s, u"b"_s});
+    QCOMPARE(mistake.error, u"quillmark: es kann nur eine Charakterdatei auf einmal geöffnet "
+                            u"werden, aber 2 wurden angegeben.\n"
+                            u"'quillmark --help' zeigt mehr Informationen.\n"_s);
+}
+
+void TestGerman::savedFileIsTheEnglishOne_data()
+{
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("a fresh sheet, its prompts") << QString();
+    QTest::newRow("the full sample") << QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc");
+}
+
+void TestGerman::savedFileIsTheEnglishOne()
+{
+    QFETCH(QString, opened);
+    TMainForm form;
+    form.show();
+    if (!opened.isEmpty()) {
+        const QString copy = m_folder.filePath(u"opened.qmc"_s);
+        QVERIFY(QFile::copy(opened, copy));
+        form.openCharacterFile(copy);
+    }
+    ModalWatcher watcher;
+    watcher.onDialog(typeFileName(m_folder.filePath(u"saved.qmc"_s)));
+    form.control<QAction>(u"Save1"_s)->trigger();
+    QVERIFY(!watcher.unexpected());
+    const QString english =
+        opened.isEmpty() ? QStringLiteral(QUILLMARK_TEST_DATA "/files/fresh.qmc") : opened;
+    QCOMPARE(readFile(m_folder.filePath(u"saved.qmc"_s)), readFile(english));
+}
+
+// The Markdown export reads in German; the JSON, for programs, is the English one to the byte.
+void TestGerman::exportsReadGermanAndStoreEnglish()
+{
+    CharacterSheet sheet;
+    fillSheet(sheet, CharacterFileFormat::decode(
+                         readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"))));
+    const QString markdown =
+        QString::fromUtf8(SheetExports::write(SheetExports::Format::Markdown, sheet));
+    QVERIFY2(markdown.contains(u"- **Typ:** Engel\n"_s), qPrintable(markdown));
+    QVERIFY2(markdown.contains(u"| Sphäre | Kräfte | Eigenschaften |\n"_s), qPrintable(markdown));
+    QCOMPARE(SheetExports::write(SheetExports::Format::Json, sheet),
+             readFile(QStringLiteral(QUILLMARK_TEST_DATA "/exports/full.json")));
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    qunsetenv("LANGUAGE");
+    QApplication app(argc, argv);
+    if (Translations::desktopLanguage() != u"de"_s || !Translations::install(u"de"_s))
+        qFatal("German was not chosen");
+    TestGerman test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_german.moc"
