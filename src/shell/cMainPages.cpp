@@ -23,9 +23,9 @@ void TMainForm::showPageContents(SheetList list, bool shown)
 void TMainForm::ResourcesPageControlChange()
 {
     const auto *pages = control<QTabWidget>(u"ResourcesPageControl"_s);
-    const int index = pages->currentIndex();
-    const bool shown = checkBoxByName(pages->tabText(index));
-    showPageContents(Resources::resourcePageOrder().at(index), shown);
+    // The check box is named after the tab's English caption, whatever the tab shows.
+    const SheetList list = Resources::resourcePageOrder().at(pages->currentIndex());
+    showPageContents(list, checkBoxByName(Resources::resourceKind(list).tab));
 }
 
 void TMainForm::SongsCheckBoxClick()

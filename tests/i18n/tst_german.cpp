@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -33,6 +35,7 @@ private Q_SLOTS:
     void languageByGettextsRule_data();
     void languageByGettextsRule();
     void menusAreGerman();
+    void pagesFollowTheirCheckBoxes();
     void refusalAndQuestionAreGerman();
     void helpIsGerman();
     void savedFileIsTheEnglishOne_data();
@@ -81,6 +84,19 @@ void TestGerman::menusAreGerman()
         items << action->text();
     QCOMPARE(items, (QStringList{u"&Datei"_s, u"&Neu"_s, u"Ö&ffnen"_s, u"&Speichern"_s,
                                  u"&Drucken"_s, QString(), u"&Beenden"_s}));
+}
+
+// The check boxes are found by the tabs' English captions, not by the German ones shown.
+void TestGerman::pagesFollowTheirCheckBoxes()
+{
+    TMainForm form;
+    form.show();
+    auto *pages = form.findChild<QTabWidget *>(u"ResourcesPageControl"_s);
+    QVERIFY(pages);
+    Q_EMIT pages->tabBar()->tabBarClicked(1);
+    QCOMPARE(pages->currentIndex(), 1);
+    QVERIFY(!form.findChild<QWidget *>(u"SkillsTabSheetBevel"_s)->isHidden());
+    QVERIFY(form.findChild<QWidget *>(u"SkillsTabSheetSwitchedOffLabel"_s)->isHidden());
 }
 
 void TestGerman::refusalAndQuestionAreGerman()
