@@ -8,7 +8,7 @@
 #include "BenchSupport.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
-#include "print/report/PdfReportOutput.h"
+#include "print/report/output/PdfReportOutput.h"
 #include "sheet/CharacterSheet.h"
 
 #include <QApplication>

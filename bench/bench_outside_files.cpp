@@ -9,7 +9,7 @@
 #include "common/QuillError.h"
 #include "fault/PipesAndDevices.h"
 #include "files/FileCommands.h"
-#include "print/report/LayoutReader.h"
+#include "print/report/layout/LayoutReader.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/cMain.h"
 #include "shell/settings/ProfileFile.h"

@@ -11,9 +11,9 @@
 #include "files/FileCommands.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
-#include "print/report/PdfReportOutput.h"
-#include "print/report/ReportPreviewDialog.h"
-#include "print/report/ReportPrinting.h"
+#include "print/report/output/PdfReportOutput.h"
+#include "print/report/output/ReportPrinting.h"
+#include "print/report/windows/ReportPreviewDialog.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/cMain.h"
 

@@ -1,7 +1,7 @@
 // The layout file loader on any bytes: it either gives a layout or raises QuillError with a
 // message naming the file; it never crashes, hangs or reads outside the layout's folder.
 #include "common/QuillError.h"
-#include "print/report/LayoutReader.h"
+#include "print/report/layout/LayoutReader.h"
 
 #include <QFile>
 #include <QImage>

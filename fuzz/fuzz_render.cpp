@@ -2,8 +2,8 @@
 // the renderer must draw without crashing, hanging or running out of memory. The pages are
 // drawn onto a small picture of low resolution so that each run stays quick.
 #include "common/QuillError.h"
-#include "print/report/LayoutReader.h"
-#include "print/report/ReportRenderer.h"
+#include "print/report/layout/LayoutReader.h"
+#include "print/report/pages/ReportRenderer.h"
 
 #include <QFile>
 #include <QGuiApplication>

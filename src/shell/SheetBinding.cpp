@@ -3,8 +3,8 @@
 #include "common/CharacterFileCheck.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
+#include "shell/builders/ResourceWidgets.h"
 #include "shell/cMain.h"
-#include "shell/layout/ResourceWidgets.h"
 #include "shell/widgets/TRadioGroup.h"
 #include "shell/widgets/TUpDown.h"
 

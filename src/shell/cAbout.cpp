@@ -1,6 +1,6 @@
 #include "shell/cAbout.h"
 
-#include "shell/layout/LayoutKit.h"
+#include "shell/builders/ControlKit.h"
 #include "shell/widgets/ProgramPicture.h"
 
 #include <QFrame>
@@ -105,7 +105,7 @@ void TAboutForm::buildOkButton(QWidget *bevel)
     auto *ok = new QPushButton(tr("Ok"), bevel);
     ok->setObjectName(u"BitBtn1"_s);
     QIcon check;
-    LayoutKit::addPng(check, u"check"_s);
+    ControlKit::addPng(check, u"check"_s);
     ok->setIcon(check);
     // Right to left puts the glyph after the caption.
     ok->setLayoutDirection(Qt::RightToLeft);

@@ -7,7 +7,7 @@
 #include "sheet/CharacterSheet.h"
 #include "shell/QuillPrompter.h"
 #include "shell/SheetBinding.h"
-#include "shell/layout/MainLayout.h"
+#include "shell/builders/MainWindowBuilder.h"
 #include "shell/settings/StartFolder.h"
 #include "shell/widgets/DeleteKeyFilter.h"
 #include "shell/widgets/FileDrop.h"

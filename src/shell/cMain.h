@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window. How a click travels:
-// 1. MainLayout builds every control. The resource pages and the two attunement columns are built
+// 1. MainWindowBuilder builds every control. The resource pages and the two attunement columns are
+// built
 //    from each kind's description (resources/ResourceKinds), which names the controls, holds the
 //    prompts and ranges, and points at the kind's Add and Delete rules; the builders hand back a
 //    typed struct of each kind's widgets (ResourceWidgets).
@@ -16,7 +17,7 @@
 // rule lives in this class.
 
 #include "sheet/CharacterTypes.h"
-#include "shell/layout/ResourceWidgets.h"
+#include "shell/builders/ResourceWidgets.h"
 #include "shell/settings/SettingsFile.h"
 
 #include <QMainWindow>

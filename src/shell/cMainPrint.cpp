@@ -3,7 +3,7 @@
 #include "print/PrintTexts.h"
 #include "print/SheetPrintout.h"
 #include "print/report/LayoutReportEngine.h"
-#include "print/report/WindowReportOutput.h"
+#include "print/report/windows/WindowReportOutput.h"
 #include "sheet/CharacterSheet.h"
 #include "shell/QuillPrompter.h"
 #include "shell/SheetReportExports.h"

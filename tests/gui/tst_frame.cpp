@@ -4,10 +4,10 @@
 #include "shell/AppTitle.h"
 #include "shell/HelpWindow.h"
 #include "shell/QuillPrompter.h"
+#include "shell/builders/ControlKit.h"
 #include "shell/cAbout.h"
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
-#include "shell/layout/LayoutKit.h"
 #include "shell/widgets/Artwork.h"
 #include "support/ModalWatcher.h"
 #include "support/TemporaryCurrentFolder.h"
@@ -197,7 +197,7 @@ void FrameTest::missingArtworkReadsAsNothing()
     // An SVG is not read as PNG.
     QVERIFY(Artwork::readPng(u":/images/arrow-up.svg"_s).isNull());
     QIcon icon;
-    LayoutKit::addPng(icon, u"no-such-image"_s);
+    ControlKit::addPng(icon, u"no-such-image"_s);
     QVERIFY(icon.isNull());
 }
 

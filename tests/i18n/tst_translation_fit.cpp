@@ -4,7 +4,7 @@
 // once, before the first window is built.
 #include "common/Translations.h"
 #include "i18n/ShownTexts.h"
-#include "print/report/ReportSetupDialog.h"
+#include "print/report/windows/ReportSetupDialog.h"
 #include "shell/cAbout.h"
 #include "shell/cMain.h"
 

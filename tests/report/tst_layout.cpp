@@ -1,10 +1,10 @@
 #include "common/QuillError.h"
 #include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
-#include "print/report/LayoutImages.h"
-#include "print/report/LayoutReader.h"
 #include "print/report/LayoutReportEngine.h"
-#include "print/report/ReportOutput.h"
+#include "print/report/layout/LayoutImages.h"
+#include "print/report/layout/LayoutReader.h"
+#include "print/report/output/ReportOutput.h"
 #include "report/LayoutFiles.h"
 #include "support/ErrorOf.h"
 

@@ -1,8 +1,8 @@
 #include "print/report/LayoutReportEngine.h"
 
 #include "common/QuillError.h"
-#include "print/report/LayoutReader.h"
-#include "print/report/ReportOutput.h"
+#include "print/report/layout/LayoutReader.h"
+#include "print/report/output/ReportOutput.h"
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;

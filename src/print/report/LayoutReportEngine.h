@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/ReportEngine.h"
-#include "print/report/ReportLayout.h"
+#include "print/report/layout/ReportLayout.h"
 
 #include <optional>
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "print/report/pages/MemoFlow.h"
+
+#include <QHash>
+#include <functional>
+#include <optional>
+#include <vector>
+
+struct LayoutPage;
+struct LayoutReport;
+class QPaintDevice;
+
+// A page of the layout with its memos laid out for one device. It prints as many times as its
+// longest continuing memo needs boxes: the first time as designed, then as continuation pages
+// that repeat everything else and go on with each memo that still has text.
+struct PageFlow
+{
+    const LayoutPage *page = nullptr;
+    std::vector<MemoFlow> memos;
+    int prints = 1;
+    // The size each text field and label was drawn at, kept from the first print for the others.
+    mutable QHash<qsizetype, double> fittedSizes;
+};
+
+namespace ReportPages {
+
+// More pages than this are refused as a whole rather than printed for minutes.
+inline constexpr int maximumPages = 10000;
+
+// Hears the number of the page that the layout has come to, as each page begins; answers false
+// to stop it.
+using Progress = std::function<bool(int page)>;
+
+// Raises QuillError when the report would take more than maximumPages pages.
+std::vector<PageFlow> layOut(const LayoutReport &report, const QPaintDevice *device);
+// The same, telling `progress` how far it has come; nothing when `progress` stopped it.
+std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QPaintDevice *device,
+                                            const Progress &progress);
+PageFlow layOut(const LayoutPage &page, const QPaintDevice *device, int maximumPrints);
+int pageCount(const std::vector<PageFlow> &pages);
+
+} // namespace ReportPages

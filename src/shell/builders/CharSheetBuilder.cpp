@@ -1,0 +1,238 @@
+#include "resources/ResourceKinds.h"
+#include "shell/builders/ControlKit.h"
+#include "shell/builders/PageBuilders.h"
+#include "shell/builders/ResourceWidgets.h"
+#include "shell/widgets/TRadioGroup.h"
+
+#include "sheet/SheetValues.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTabWidget>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+};
+
+} // namespace
+using namespace ControlKit;
+
+namespace {
+
+// The upper area stands in three columns.
+constexpr int LeftX = 3;
+constexpr int MiddleX = 188;
+constexpr int RightX = 380;
+
+QLabel *makeSerifLabel(QWidget *area, const QString &text, const QRect &geometry,
+                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    QLabel *label = makeLabel(area, text, geometry, alignment);
+    label->setFont(serifLabelFont());
+    return label;
+}
+
+QComboBox *makeComboBox(QWidget *area, const QString &name, const QStringList &entries,
+                        const QString &text, const QRect &geometry)
+{
+    auto *combo = new QComboBox(area);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    // Typed text stays exactly as typed: nothing completes it and nothing adds it as an entry.
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    unlimitLength(combo->lineEdit());
+    combo->addItems(entries);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+    combo->setGeometry(geometry);
+    setTabStop(combo, false);
+    return combo;
+}
+
+void buildIdentityBand(QWidget *area)
+{
+    QLabel *label = makeSerifLabel(area, Text::tr("Character Name:"), {LeftX, 2, 180, 17});
+    nameAfterLabel(label, makeEdit(area, SheetNames::controlName(SheetValue::CharacterName),
+                                   SheetNames::shownStartText(SheetValue::CharacterName),
+                                   {LeftX, 20, 180, 21}));
+    label = makeSerifLabel(area, Text::tr("Choir/Band:"), {MiddleX, 2, 185, 17});
+    nameAfterLabel(label, makeComboBox(area, SheetNames::controlName(SheetValue::ChoirBand),
+                                       SheetNames::choirBandEntries(),
+                                       SheetNames::shownStartText(SheetValue::ChoirBand),
+                                       {MiddleX, 20, 185, 21}));
+    label = makeSerifLabel(area, Text::tr("Superior:"), {RightX, 2, 185, 17});
+    nameAfterLabel(label, makeComboBox(area, SheetNames::controlName(SheetValue::Superior),
+                                       SheetNames::superiorEntries(),
+                                       SheetNames::shownStartText(SheetValue::Superior),
+                                       {RightX, 20, 185, 21}));
+}
+
+// An attunement kind's edit with its Add button, and its label over its list, in one column.
+void buildAttunementColumn(QWidget *area, SheetList list, int x, int buttonWidth,
+                           EntryWidgets &widgets)
+{
+    const Resources::ResourceKind &kind = Resources::resourceKind(list);
+    widgets.edit = makeEdit(area, kind.edit.name, kind.prompt, {x, 44, 134, 21});
+    widgets.edit->setAccessibleName(kind.edit.spoken);
+    widgets.add = makeCaptionSpeedButton(area, kind.add.name, kind.addCaption, u"arrow-down"_s,
+                                         {x + 136, 43, buttonWidth, 22});
+    widgets.add->setAccessibleName(kind.add.spoken);
+    makeLabel(area, kind.caption, {x, 66, 185, 15});
+    widgets.list = makeListBox(area, SheetNames::controlName(list), {x, 81, 185, 52});
+    widgets.list->setAccessibleName(kind.listSpoken);
+}
+
+void buildTypeBand(QWidget *area, ResourceWidgets &resources)
+{
+    auto *types = new TRadioGroup(Text::tr(" Character Type "), SheetNames::characterTypeNames(),
+                                  SheetNames::characterTypeLabels(), 2, area);
+    types->setObjectName(u"CharTypeGroup"_s);
+    types->setGeometry(LeftX, 42, 180, 91);
+    setSpokenName(types, types->title().trimmed());
+
+    buildAttunementColumn(area, SheetList::ChoirBandAttunements, MiddleX, 49,
+                          resources[SheetList::ChoirBandAttunements]);
+    buildAttunementColumn(area, SheetList::SuperiorAttunements, RightX, 46,
+                          resources[SheetList::SuperiorAttunements]);
+    makeRule(area, {LeftX, 135, 563, 3});
+}
+
+// One Force with its two characteristics: the label, value box and button columns it uses.
+struct ForceColumn
+{
+    int labelX;
+    int boxX;
+    int buttonX;
+    const char *label;
+    QString force;
+    QString forcesUp;
+    QString forcesDown;
+    const char *upperLabel;
+    QString upper;
+    const char *lowerLabel;
+    QString lower;
+    QString up;
+    QString down;
+};
+
+const ForceColumn ForceColumns[] = {
+    {8, 129, 159, QT_TRANSLATE_NOOP("TMainForm", "Corporeal:"), u"CorporealEdit"_s,
+     u"CorpForcesUpSpeedButton"_s, u"CorpForcesDownSpeedButton"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Strength:"), u"StrengthEdit"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Agility:"), u"AgilityEdit"_s, u"CorpUpSpeedButton"_s,
+     u"CorpDownSpeedButton"_s},
+    {192, 291, 321, QT_TRANSLATE_NOOP("TMainForm", "Ethereal:"), u"EtherealEdit"_s,
+     u"EtherForcesUpSpeedButton"_s, u"EtherForcesDownSpeedButton"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Intelligence:"), u"IntelligenceEdit"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Precision:"), u"PrecisionEdit"_s, u"EtherUpSpeedButton"_s,
+     u"EtherDownSpeedButton"_s},
+    {352, 453, 483, QT_TRANSLATE_NOOP("TMainForm", "Celestial:"), u"CelestialEdit"_s,
+     u"CelestialForcesUpSpeedButton"_s, u"CelestialForcesDownSpeedButton"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Will:"), u"WillEdit"_s,
+     QT_TRANSLATE_NOOP("TMainForm", "Perception:"), u"PerceptionEdit"_s,
+     u"CelestialUpSpeedButton"_s, u"CelestialDownSpeedButton"_s},
+};
+
+QLineEdit *makeLargeBox(QWidget *area, const QString &name, const QRect &geometry)
+{
+    QLineEdit *box = makeValueBox(area, name, geometry);
+    box->setFont(valueBoxFont());
+    return box;
+}
+
+void buildForce(QWidget *area, const ForceColumn &column)
+{
+    QLabel *label = makeLabel(area, Text::tr(column.label),
+                              {column.labelX, 142, column.boxX - column.labelX - 2, 38});
+    label->setFont(forceLabelFont());
+    QLineEdit *box = makeLargeBox(area, column.force, {column.boxX, 142, 29, 38});
+    const QString forces = Text::tr("%1 Forces").arg(nameAfterLabel(label, box));
+    setSpokenName(box, forces);
+    setSpokenName(
+        makeArrowButton(area, column.forcesUp, u"arrow-up"_s, {column.buttonX, 142, 25, 20}),
+        Text::tr("Raise %1").arg(forces));
+    setSpokenName(
+        makeArrowButton(area, column.forcesDown, u"arrow-down"_s, {column.buttonX, 162, 25, 20}),
+        Text::tr("Lower %1").arg(forces));
+}
+
+void buildCharacteristics(QWidget *area, const ForceColumn &column)
+{
+    const auto line = [&](const char *label, const QString &box, int y) {
+        QLabel *shown = makeSerifLabel(area, Text::tr(label),
+                                       {column.labelX, y, column.boxX - column.labelX - 3, 21},
+                                       Qt::AlignRight | Qt::AlignVCenter);
+        return nameAfterLabel(shown, makeValueBox(area, box, {column.boxX, y, 29, 21}));
+    };
+    const QString upper = line(column.upperLabel, column.upper, 183);
+    const QString lower = line(column.lowerLabel, column.lower, 203);
+    const QString move = Text::tr("Move a point from %1 to %2");
+    setSpokenName(makeArrowButton(area, column.up, u"arrow-up"_s, {column.buttonX, 183, 25, 20}),
+                  move.arg(lower, upper));
+    setSpokenName(
+        makeArrowButton(area, column.down, u"arrow-down"_s, {column.buttonX, 203, 25, 20}),
+        move.arg(upper, lower));
+}
+
+void buildForcesBands(QWidget *area)
+{
+    for (const ForceColumn &column : ForceColumns) {
+        buildForce(area, column);
+        buildCharacteristics(area, column);
+    }
+    QLabel *equals = makeLabel(area, u"="_s, {510, 142, 18, 38}, Qt::AlignCenter);
+    equals->setFont(valueBoxFont());
+    setSpokenName(makeLargeBox(area, u"TotalForcesEdit"_s, {528, 142, 37, 38}),
+                  Text::tr("Total Forces"));
+    makeRule(area, {LeftX, 225, 563, 3});
+}
+
+void buildPointsBand(QWidget *area)
+{
+    const auto value = [area](const QString &label, const QString &box, int labelX, int boxX) {
+        QLabel *shown = makeSerifLabel(area, label, {labelX, 232, boxX - labelX - 3, 21},
+                                       Qt::AlignRight | Qt::AlignVCenter);
+        QLineEdit *edit = makeValueBox(area, box, {boxX, 232, 29, 21});
+        nameAfterLabel(shown, edit);
+        return edit;
+    };
+    value(Text::tr("Character Points:"), u"CharacterPointsEdit"_s, 8, 129);
+    // Run together on the screen; spoken as two words.
+    setSpokenName(value(Text::tr("MindHits:"), u"MindHitsEdit"_s, 192, 291), Text::tr("Mind Hits"));
+    setSpokenName(value(Text::tr("SoulHits:"), u"SoulHitsEdit"_s, 352, 453), Text::tr("Soul Hits"));
+}
+
+QFrame *buildResourceArea(QWidget *page, ResourceWidgets &resources)
+{
+    auto *panel = new QFrame(page);
+    panel->setObjectName(u"Panel2"_s);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
+    panel->setGeometry(0, 257, 569, 149);
+    buildResourcePages(panel, resources)->setGeometry(2, 2, 565, 145);
+    return panel;
+}
+
+} // namespace
+
+void buildCharSheet(QWidget *page, ResourceWidgets &resources)
+{
+    QFrame *upper = makeBevel(page, {0, 0, 569, 257});
+    buildIdentityBand(upper);
+    buildTypeBand(upper, resources);
+    buildForcesBands(upper);
+    buildPointsBand(upper);
+    buildResourceArea(page, resources);
+}
