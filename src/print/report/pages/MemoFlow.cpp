@@ -127,12 +127,12 @@ bool MemoFlow::measureNext()
 }
 
 // Measuring a long paragraph would cost its length; one longer than a piece of layout is taken
-// to wrap. So is one with a line or paragraph separator, which a layout breaks at, and one with
-// U+009C, where QFontMetricsF stops measuring.
+// to wrap. So is one with a line separator, which a layout breaks at, and one with U+009C,
+// where QFontMetricsF stops measuring.
 bool MemoFlow::singleLine(QStringView text) const
 {
     for (QChar c : text)
-        if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == QChar(0x9c))
+        if (c == QChar::LineSeparator || c == QChar(0x9c))
             return false;
     return text.size() <= 1000 && m_metrics->horizontalAdvance(text.toString()) <= m_box.width();
 }
