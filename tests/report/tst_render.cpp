@@ -152,6 +152,13 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
+    // Puts the program's own layout into the test's folder.
+    bool useDefaultLayout() const
+    {
+        QFile::remove(path(u"qmsheet.rav"_s));
+        return QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
+                           path(u"qmsheet.rav"_s));
+    }
     void print(const CharacterSheet &sheet, RecordingPrompter &prompter, const QString &pdf);
 
     QTemporaryDir m_dir;
@@ -174,9 +181,7 @@ void TestRender::print(const CharacterSheet &sheet, RecordingPrompter &prompter,
 
 void TestRender::defaultSheetShowsEveryFilledValue()
 {
-    QFile::remove(path(u"qmsheet.rav"_s));
-    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
-                        path(u"qmsheet.rav"_s)));
+    QVERIFY(useDefaultLayout());
     CharacterSheet sheet;
     fill(sheet);
     RecordingPrompter prompter;
@@ -420,9 +425,7 @@ void TestRender::paragraphBrokenInsideLosesNoLine_data()
 void TestRender::paragraphBrokenInsideLosesNoLine()
 {
     QFETCH(QString, item);
-    QFile::remove(path(u"qmsheet.rav"_s));
-    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
-                        path(u"qmsheet.rav"_s)));
+    QVERIFY(useDefaultLayout());
     QStringList skills;
     for (int i = 1; i <= 200; ++i)
         skills << item.arg(i);
@@ -475,9 +478,7 @@ public:
 // shares of the prints of its page.
 void TestRender::tenThousandItemsAreEachInAPagesShare()
 {
-    QFile::remove(path(u"qmsheet.rav"_s));
-    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
-                        path(u"qmsheet.rav"_s)));
+    QVERIFY(useDefaultLayout());
     CharacterSheet sheet;
     for (SheetList list : SheetNames::allLists())
         sheet.setItems(list, numbered(SheetNames::controlName(list), 1000));
@@ -544,9 +545,7 @@ void TestRender::unwritableFileIsAnError()
 // every continuation page carries the design, the name and its page number.
 void TestRender::longColumnsContinueOnPagesThatRepeatTheDesign()
 {
-    QFile::remove(path(u"qmsheet.rav"_s));
-    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
-                        path(u"qmsheet.rav"_s)));
+    QVERIFY(useDefaultLayout());
     CharacterSheet sheet;
     sheet.setText(SheetValue::CharacterName, u"Long Lister"_s);
     sheet.setItems(SheetList::Distinctions, numbered(u"Distinction"_s, 40));
