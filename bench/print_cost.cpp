@@ -1,11 +1,11 @@
 // One measured print for the print comparison (bench/compare-print), which builds this file twice:
 // in this checkout and in the baseline's sources, so that both builds do exactly the same work.
 //
-//   bench_print_cost --character N FILE    writes a character of N Skills into FILE
-//   bench_print_cost --pdf FILE OUT        prints FILE into the PDF file OUT, as quillmark --pdf
-//   bench_print_cost --preview FILE        lays FILE out for the preview and draws every page
-//   bench_print_cost --floor N PAGES OUT   the floor: the same N lines with QPainter::drawText
-//                                          on PAGES pages of a bare QPdfWriter
+//   print_cost --character N FILE    writes a character of N Skills into FILE
+//   print_cost --pdf FILE OUT        prints FILE into the PDF file OUT, as quillmark --pdf
+//   print_cost --preview FILE        lays FILE out for the preview and draws every page
+//   print_cost --floor N PAGES OUT   the floor: the same N lines with QPainter::drawText on
+//                                    PAGES pages of a bare QPdfWriter
 //
 // The print runs with the layout of the current folder. Each mode but --character prints
 // "cpu=MS pages=N": the process's CPU time for the print alone (Open excluded) and the pages.
@@ -137,7 +137,7 @@ static int benchmarkMain(int, char **)
     }
     if (mode == u"--floor"_s && args.size() == 5)
         return floorOf(args.at(2).toInt(), args.at(3).toInt(), args.at(4));
-    std::fprintf(stderr, "usage: see the head of bench_print_cost.cpp\n");
+    std::fprintf(stderr, "usage: see the head of print_cost.cpp\n");
     return 2;
 }
 
