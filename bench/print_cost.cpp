@@ -3,7 +3,8 @@
 //
 //   print_cost --character N FILE    writes a character of N Skills into FILE
 //   print_cost --pdf FILE OUT        prints FILE into the PDF file OUT, as quillmark --pdf
-//   print_cost --preview FILE        lays FILE out for the preview and draws every page
+//   print_cost --preview FILE [DIR]  lays FILE out for the preview and draws every page (into
+//                                    DIR/page-N.png when given, to compare two builds' pages)
 //   print_cost --floor N PAGES OUT   the floor: the same N lines with QPainter::drawText on
 //                                    PAGES pages of a bare QPdfWriter
 //
@@ -72,17 +73,26 @@ double cpuMs()
 class PreviewOutput : public ReportOutput
 {
 public:
+    explicit PreviewOutput(QString folder) : m_folder(std::move(folder)) {}
+
     void run(const LayoutReport &report) override
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setFullPage(true);
         const PreviewPages preview(*ReportPrinting::layOut(report, printer, {}), printer);
-        for (int page = 1; page <= preview.pageCount(); ++page)
-            if (preview.render(page, 96, 1).isNull())
+        for (int page = 1; page <= preview.pageCount(); ++page) {
+            const QImage image = preview.render(page, 96, 1);
+            if (image.isNull())
                 qFatal("page %d of the preview was not drawn", page);
+            if (!m_folder.isEmpty() && !image.save(u"%1/page-%2.png"_s.arg(m_folder).arg(page)))
+                qFatal("cannot write page %d into %s", page, qPrintable(m_folder));
+        }
         pages = preview.pageCount();
     }
     int pages = 0;
+
+private:
+    QString m_folder;
 };
 
 // Prints the character of `file` into `output` with the current folder's layout.
@@ -131,8 +141,8 @@ static int benchmarkMain(int, char **)
         PdfReportOutput output(args.at(3));
         return printCharacter(args.at(2), output, [] { return 0; });
     }
-    if (mode == u"--preview"_s && args.size() == 3) {
-        PreviewOutput output;
+    if (mode == u"--preview"_s && (args.size() == 3 || args.size() == 4)) {
+        PreviewOutput output(args.value(3));
         return printCharacter(args.at(2), output, [&output] { return output.pages; });
     }
     if (mode == u"--floor"_s && args.size() == 5)
