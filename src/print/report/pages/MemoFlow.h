@@ -51,7 +51,8 @@ public:
     // The lines measured so far, in order; after breakIntoShares() every line of a memo that
     // continues.
     const std::vector<MemoLine> &lines() const { return m_lines; }
-    // The first of lines() that the share `share` (from 0) holds.
+    // The first of lines() that the share `share` (from 0) holds; for the share after the last,
+    // the end of lines().
     qsizetype firstLine(int share) const
     {
         return m_starts.value(share, qsizetype(m_lines.size()));
