@@ -104,6 +104,7 @@ private Q_SLOTS:
     void renderedArtworkHasItsSize_data();
     void renderedArtworkHasItsSize();
     void missingArtworkReadsAsNothing();
+    void buttonImagesAreTheirPngs();
     void splashShowsThePictureAtItsSize();
 
     void aboutBoxLayout();
@@ -199,6 +200,23 @@ void FrameTest::missingArtworkReadsAsNothing()
     QIcon icon;
     ControlKit::addPng(icon, u"no-such-image"_s);
     QVERIFY(icon.isNull());
+}
+
+// Read when first drawn, a button's image is its PNG, greyed its -disabled PNG.
+void FrameTest::buttonImagesAreTheirPngs()
+{
+    const QIcon icon = ControlKit::buttonImage(u"arrow-up"_s);
+    QVERIFY(!icon.isNull());
+    const auto shown = [&icon](QIcon::Mode mode) {
+        return icon.pixmap(QSize(16, 16), 1.0, mode)
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32);
+    };
+    QCOMPARE(shown(QIcon::Normal),
+             Artwork::readPng(u":/images/arrow-up.png"_s).convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(shown(QIcon::Disabled), Artwork::readPng(u":/images/arrow-up-disabled.png"_s)
+                                         .convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(ControlKit::buttonImage(u"no-such-image"_s).isNull());
 }
 
 void FrameTest::splashShowsThePictureAtItsSize()

@@ -4,13 +4,16 @@
 #include "print/report/LayoutReportEngine.h"
 #include "print/report/layout/LayoutReader.h"
 #include "print/report/output/PdfReportOutput.h"
+#include "print/report/output/ReportOutput.h"
 #include "print/report/output/ReportPrinting.h"
 #include "print/report/pages/MemoFlow.h"
+#include "print/report/pages/ReportPages.h"
 #include "print/report/pages/ReportRenderer.h"
 #include "report/LayoutFiles.h"
 #include "sheet/CharacterSheet.h"
 #include "support/RecordingPrompter.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -138,6 +141,9 @@ private Q_SLOTS:
     void wrappedLinesOfAnEntryStandIn();
     void longParagraphPrintsEveryLetterInOrder_data();
     void longParagraphPrintsEveryLetterInOrder();
+    void paragraphBrokenInsideLosesNoLine_data();
+    void paragraphBrokenInsideLosesNoLine();
+    void tenThousandItemsAreEachInAPagesShare();
     void statusNamesEachPage();
     void longColumnsContinueOnPagesThatRepeatTheDesign();
     void cancelledRunLeavesNoFile_data();
@@ -146,6 +152,13 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
+    // Puts the program's own layout into the test's folder.
+    bool useDefaultLayout() const
+    {
+        QFile::remove(path(u"qmsheet.rav"_s));
+        return QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
+                           path(u"qmsheet.rav"_s));
+    }
     void print(const CharacterSheet &sheet, RecordingPrompter &prompter, const QString &pdf);
 
     QTemporaryDir m_dir;
@@ -168,9 +181,7 @@ void TestRender::print(const CharacterSheet &sheet, RecordingPrompter &prompter,
 
 void TestRender::defaultSheetShowsEveryFilledValue()
 {
-    QFile::remove(path(u"qmsheet.rav"_s));
-    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
-                        path(u"qmsheet.rav"_s)));
+    QVERIFY(useDefaultLayout());
     CharacterSheet sheet;
     fill(sheet);
     RecordingPrompter prompter;
@@ -403,6 +414,105 @@ void TestRender::longParagraphPrintsEveryLetterInOrder()
     QCOMPARE(printed, QString(text).remove(u' '));
 }
 
+void TestRender::paragraphBrokenInsideLosesNoLine_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::newRow("line separator") << u"Skill %1\u2028second part %1"_s;
+    QTest::newRow("U+009C") << u"Skill %1 \u009c and a tail long enough to wrap, part %1"_s;
+}
+
+// Two hundred Skills of two lines each, over several pages: every line of each on some page.
+void TestRender::paragraphBrokenInsideLosesNoLine()
+{
+    QFETCH(QString, item);
+    QVERIFY(useDefaultLayout());
+    QStringList skills;
+    for (int i = 1; i <= 200; ++i)
+        skills << item.arg(i);
+    CharacterSheet sheet;
+    sheet.setItems(SheetList::Skills, skills);
+    RecordingPrompter prompter;
+    print(sheet, prompter, path(u"broken.pdf"_s));
+    const QString all = pdfPages(path(u"broken.pdf"_s)).join(u' ').simplified();
+    for (int i = 1; i <= 200; ++i)
+        QVERIFY2(all.count(u"part %1 "_s.arg(i)) == 1, qPrintable(QString::number(i)));
+}
+
+namespace {
+
+// What the page breaks of a run report put into each memo's shares: its paragraphs, its lines
+// in order and where each share begins, with the number of prints of its page.
+struct MemoShares
+{
+    QStringList paragraphs;
+    std::vector<MemoLine> lines;
+    QList<qsizetype> firstLines; // of each share, and the end
+    int prints = 0;
+};
+
+// Lays the run report out as a PDF file would be and keeps its memos' shares.
+class PageBreaks : public ReportOutput
+{
+public:
+    void run(const LayoutReport &report) override
+    {
+        QBuffer nowhere;
+        QPdfWriter writer(&nowhere);
+        for (const PageFlow &flow : ReportPages::layOut(report, &writer)) {
+            for (const MemoFlow &memo : flow.memos) {
+                MemoShares &kept = memos.emplace_back();
+                kept.paragraphs = flow.page->parts.at(memo.partIndex()).text.split(u'\r');
+                kept.lines = memo.lines();
+                for (int share = 0; share <= memo.shares(); ++share)
+                    kept.firstLines << memo.firstLine(share);
+                kept.prints = flow.prints;
+            }
+        }
+    }
+    std::vector<MemoShares> memos;
+};
+
+} // namespace
+
+// 10,000 items in the default layout: every paragraph of both memos, whole and in order, in the
+// shares of the prints of its page.
+void TestRender::tenThousandItemsAreEachInAPagesShare()
+{
+    QVERIFY(useDefaultLayout());
+    CharacterSheet sheet;
+    for (SheetList list : SheetNames::allLists())
+        sheet.setItems(list, numbered(SheetNames::controlName(list), 1000));
+    PageBreaks output;
+    LayoutReportEngine engine(output);
+    RecordingPrompter prompter;
+    SheetPrintout::print(sheet, engine, prompter, m_dir.path());
+    QCOMPARE(output.memos.size(), size_t(2));
+    int items = 0;
+    for (const MemoShares &memo : output.memos) {
+        QVERIFY2(memo.prints > 100, qPrintable(QString::number(memo.prints)));
+        QVERIFY(memo.firstLines.size() - 1 <= memo.prints);
+        QCOMPARE(memo.firstLines.constFirst(), 0);
+        QCOMPARE(memo.firstLines.constLast(), qsizetype(memo.lines.size()));
+        // Each line goes on where the one before ended, so the shares hold every character once.
+        qsizetype paragraph = 0;
+        qsizetype at = 0;
+        for (const MemoLine &line : memo.lines) {
+            if (line.paragraph != paragraph) {
+                QCOMPARE(at, memo.paragraphs.at(paragraph).size());
+                QCOMPARE(line.paragraph, paragraph + 1);
+                paragraph = line.paragraph;
+                at = 0;
+            }
+            QCOMPARE(line.start, at);
+            at += line.length;
+        }
+        QCOMPARE(paragraph, memo.paragraphs.size() - 1);
+        QCOMPARE(at, memo.paragraphs.constLast().size());
+        items += int(memo.paragraphs.filter(u" Level:3"_s).size());
+    }
+    QCOMPARE(items, 10000);
+}
+
 void TestRender::statusNamesEachPage()
 {
     LayoutReport report;
@@ -435,9 +545,7 @@ void TestRender::unwritableFileIsAnError()
 // every continuation page carries the design, the name and its page number.
 void TestRender::longColumnsContinueOnPagesThatRepeatTheDesign()
 {
-    QFile::remove(path(u"qmsheet.rav"_s));
-    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"),
-                        path(u"qmsheet.rav"_s)));
+    QVERIFY(useDefaultLayout());
     CharacterSheet sheet;
     sheet.setText(SheetValue::CharacterName, u"Long Lister"_s);
     sheet.setItems(SheetList::Distinctions, numbered(u"Distinction"_s, 40));

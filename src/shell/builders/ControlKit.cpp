@@ -1,11 +1,13 @@
 #include "shell/builders/ControlKit.h"
 
 #include "shell/widgets/Artwork.h"
+#include "shell/widgets/DeferredIcon.h"
 
 #include "shell/widgets/TUpDown.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
@@ -98,13 +100,18 @@ void addPng(QIcon &icon, const QString &baseName, QIcon::Mode mode)
 QIcon buttonImage(const QString &baseName)
 {
     // Two dozen buttons share four images, so each is read once and its icon shared, which
-    // also lets the buttons share its drawn forms.
+    // also lets the buttons share its drawn forms. An image is read when it is first drawn.
     static QHash<QString, QIcon> images;
     if (const auto found = images.constFind(baseName); found != images.cend())
         return *found;
-    QIcon icon;
-    addPng(icon, baseName, QIcon::Normal);
-    addPng(icon, baseName + u"-disabled"_s, QIcon::Disabled);
+    const QIcon icon = DeferredIcon::make(
+        [baseName] {
+            QIcon read;
+            addPng(read, baseName, QIcon::Normal);
+            addPng(read, baseName + u"-disabled"_s, QIcon::Disabled);
+            return read;
+        },
+        !QFile::exists(u":/images/%1.png"_s.arg(baseName)));
     images.insert(baseName, icon);
     return icon;
 }

@@ -3,6 +3,7 @@
 #include "shell/builders/ControlKit.h"
 #include "shell/builders/PageBuilders.h"
 #include "shell/widgets/Artwork.h"
+#include "shell/widgets/DeferredIcon.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -84,14 +85,19 @@ void fixFrame(QMainWindow *form)
     form->setFixedSize(ClientArea.width(), menuHeight + ClientArea.height());
 }
 
-// The program's icon at the sizes window systems ask for, rendered from its drawing at build time.
+// The program's icon at the sizes window systems ask for, rendered from its drawing at build time
+// and read when the window system first asks for it.
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(
-            QPixmap::fromImage(Artwork::readPng(u":/images/quillmark-icon-%1.png"_s.arg(size))));
-    return icon;
+    return DeferredIcon::make(
+        [] {
+            QIcon icon;
+            for (int size : {16, 32, 48, 64})
+                icon.addPixmap(QPixmap::fromImage(
+                    Artwork::readPng(u":/images/quillmark-icon-%1.png"_s.arg(size))));
+            return icon;
+        },
+        false);
 }
 
 void centreOnScreen(QMainWindow *form)

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolTip>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +49,30 @@ private:
     QListView *m_list;
 };
 
+// Runs `first` once, at the first focus, press or key that the watched box receives, before the
+// box acts on it.
+class FirstUse : public QObject
+{
+public:
+    FirstUse(QObject *parent, std::function<void()> first) : QObject(parent), m_first(first) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::FocusIn || type == QEvent::MouseButtonPress ||
+            type == QEvent::KeyPress) {
+            watched->removeEventFilter(this);
+            m_first();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_first;
+};
+
 } // namespace
 
 namespace ReadWhole {
@@ -70,7 +95,9 @@ void fitPopupToItems(QComboBox *combo)
                           2 * view->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
         view->setMinimumWidth(widest + extra);
     };
-    fit();
+    // Measuring every item costs as much as building the box, so the items it starts with are
+    // measured when it is first used, before its drop-down can open.
+    combo->installEventFilter(new FirstUse(combo, fit));
     QAbstractItemModel *items = combo->model();
     QObject::connect(items, &QAbstractItemModel::rowsInserted, combo, fit);
     QObject::connect(items, &QAbstractItemModel::rowsRemoved, combo, fit);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/report/pages/FittedText.h"
 #include "print/report/pages/MemoFlow.h"
 
 #include <QHash>
@@ -19,8 +20,9 @@ struct PageFlow
     const LayoutPage *page = nullptr;
     std::vector<MemoFlow> memos;
     int prints = 1;
-    // The size each text field and label was drawn at, kept from the first print for the others.
-    mutable QHash<qsizetype, double> fittedSizes;
+    // The text fields and labels by part, laid out at the first print and drawn from there at
+    // the others; a label that numbers the pages is laid out at every print.
+    mutable QHash<qsizetype, FittedText> texts;
 };
 
 namespace ReportPages {

@@ -1,6 +1,7 @@
 #include "print/report/pages/ReportRenderer.h"
 
 #include "print/report/layout/ReportLayout.h"
+#include "print/report/pages/FittedText.h"
 #include "print/report/pages/ReportPages.h"
 
 #include <QPaintDevice>
@@ -26,19 +27,15 @@ struct Scale
     double length(double mm) const { return mm * (x + y) / 2; }
 };
 
-QFont fontOf(const LayoutFont &font, double size)
+// Only a label's own text holds page numbers; a filled field shows its text as it was put in.
+bool numbersPages(const LayoutPart &part)
 {
-    QFont qfont(font.family);
-    qfont.setPointSizeF(size);
-    qfont.setBold(font.bold);
-    qfont.setItalic(font.italic);
-    return qfont;
+    return part.kind == PartKind::Label && part.text.contains(u'{');
 }
 
-// Only a label's own text holds page numbers; a filled field shows its text as it was put in.
 QString shownText(const LayoutPart &part, PageNumber number)
 {
-    if (part.kind != PartKind::Label || !part.text.contains(u'{'))
+    if (!numbersPages(part))
         return part.text;
     QString text = part.text;
     text.replace(u"{pages}"_s, QString::number(number.pages));
@@ -46,45 +43,22 @@ QString shownText(const LayoutPart &part, PageNumber number)
     return text;
 }
 
-bool fits(QPainter &painter, const QRectF &box, int flags, const QString &text)
-{
-    const QRectF needed = painter.boundingRect(box, flags, text);
-    return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
-}
-
-double fittedSize(QPainter &painter, const LayoutPart &part, const QRectF &box, int flags,
-                  const QString &text)
-{
-    double size = part.font.size;
-    const double smallest = std::min(size, std::max(4.0, size * 0.4));
-    painter.setFont(fontOf(part.font, size));
-    while (part.overflow != Overflow::Clip && size > smallest && !fits(painter, box, flags, text)) {
-        size = std::max(smallest, size * 0.92);
-        painter.setFont(fontOf(part.font, size));
-    }
-    return size;
-}
-
-// `fitted` keeps the size found for a text that is the same on every print of the page.
+// A text the same on every print is laid out at the first and kept in `kept` for the others.
 void drawText(QPainter &painter, const LayoutPart &part, const QRectF &box, PageNumber number,
-              double *fitted)
+              QHash<qsizetype, FittedText> &kept, qsizetype index)
 {
-    const QString text = shownText(part, number);
-    if (text.isEmpty())
+    const auto layOut = [&] {
+        return FittedText(part, shownText(part, number), box, painter.device(),
+                          painter.layoutDirection());
+    };
+    if (numbersPages(part)) {
+        layOut().draw(painter);
         return;
-    const int flags = int(part.font.alignment) | Qt::TextSingleLine;
-    if (fitted && *fitted > 0) {
-        painter.setFont(fontOf(part.font, *fitted));
-    } else {
-        const double size = fittedSize(painter, part, box, flags, text);
-        if (fitted)
-            *fitted = size;
     }
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    painter.setPen(part.font.colour);
-    painter.drawText(box, flags, text);
-    painter.restore();
+    auto found = kept.find(index);
+    if (found == kept.end())
+        found = kept.insert(index, layOut());
+    found->draw(painter);
 }
 
 QPen penOf(const LayoutPart &part, const Scale &scale)
@@ -116,16 +90,16 @@ void drawImage(QPainter &painter, const LayoutPart &part, const QRectF &box)
     painter.drawImage(target, part.image);
 }
 
-void drawPart(QPainter &painter, const LayoutPart &part, const Scale &scale, PageNumber number,
-              double *fitted)
+void drawPart(QPainter &painter, const PageFlow &flow, qsizetype index, const Scale &scale,
+              PageNumber number)
 {
+    const LayoutPart &part = flow.page->parts.at(index);
     switch (part.kind) {
     case PartKind::Memo:
         break; // drawn by its MemoFlow
     case PartKind::Text:
     case PartKind::Label:
-        drawText(painter, part, scale.rect(part.rect), number,
-                 part.text.contains(u'{') && part.kind == PartKind::Label ? nullptr : fitted);
+        drawText(painter, part, scale.rect(part.rect), number, flow.texts, index);
         break;
     case PartKind::Line:
         painter.save();
@@ -158,7 +132,7 @@ void renderPage(QPainter &painter, const PageFlow &flow, int print, PageNumber n
             memo->draw(painter, parts.at(i).overflow == Overflow::Continue ? print : 0);
             ++memo;
         } else {
-            drawPart(painter, parts.at(i), scale, number, &flow.fittedSizes[i]);
+            drawPart(painter, flow, i, scale, number);
         }
     }
 }
