@@ -605,39 +605,39 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>** Attunments **</source>
-        <translation>** Accords **</translation>
+        <translation type="vanished">** Accords **</translation>
     </message>
     <message>
         <source>** Distinctions **</source>
-        <translation>** Distinctions **</translation>
+        <translation type="vanished">** Distinctions **</translation>
     </message>
     <message>
         <source>** Songs **</source>
-        <translation>** Chants **</translation>
+        <translation type="vanished">** Chants **</translation>
     </message>
     <message>
         <source>** Skills **</source>
-        <translation>** Talents **</translation>
+        <translation type="vanished">** Talents **</translation>
     </message>
     <message>
         <source>** Vessels **</source>
-        <translation>** Corps **</translation>
+        <translation type="vanished">** Corps **</translation>
     </message>
     <message>
         <source>** Roles **</source>
-        <translation>** Rôles **</translation>
+        <translation type="vanished">** Rôles **</translation>
     </message>
     <message>
         <source>** Servants **</source>
-        <translation>** Serviteurs **</translation>
+        <translation type="vanished">** Serviteurs **</translation>
     </message>
     <message>
         <source>** Artifacts **</source>
-        <translation>** Artefacts **</translation>
+        <translation type="vanished">** Artefacts **</translation>
     </message>
     <message>
         <source>** Discords **</source>
-        <translation>** Discordes **</translation>
+        <translation type="vanished">** Discordes **</translation>
     </message>
 </context>
 <context>
@@ -683,6 +683,289 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Save the Report</source>
         <translation>Enregistrer l&apos;état</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Export</name>
+    <message>
+        <source>Realm</source>
+        <translation>Sphère</translation>
+    </message>
+    <message>
+        <source>Forces</source>
+        <translation>Forces</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Caractéristiques</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Sheet</name>
+    <message>
+        <source>Enter Character Name</source>
+        <translation>Saisir le nom du personnage</translation>
+    </message>
+    <message>
+        <source>Character Name</source>
+        <translation>Nom du personnage</translation>
+    </message>
+    <message>
+        <source>Character Name:</source>
+        <translation>Nom du personnage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select Choir or Band</source>
+        <translation>Choisir Chœur ou Bande</translation>
+    </message>
+    <message>
+        <source>Choir/Band</source>
+        <translation>Chœur/Bande</translation>
+    </message>
+    <message>
+        <source>Choir/Band:</source>
+        <translation>Chœur/Bande&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select Superior</source>
+        <translation>Choisir un Supérieur</translation>
+    </message>
+    <message>
+        <source>Superior</source>
+        <translation>Supérieur</translation>
+    </message>
+    <message>
+        <source>Superior:</source>
+        <translation>Supérieur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Corporeal</source>
+        <translation>Corporel</translation>
+    </message>
+    <message>
+        <source>Corporeal:</source>
+        <translation>Corporel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Vigueur</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>Vigueur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation>Agilité</translation>
+    </message>
+    <message>
+        <source>Agility:</source>
+        <translation>Agilité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ethereal</source>
+        <translation>Éthéré</translation>
+    </message>
+    <message>
+        <source>Ethereal:</source>
+        <translation>Éthéré&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Intelligence</translation>
+    </message>
+    <message>
+        <source>Intelligence:</source>
+        <translation>Intelligence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Precision:</source>
+        <translation>Précision&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Celestial</source>
+        <translation>Céleste</translation>
+    </message>
+    <message>
+        <source>Celestial:</source>
+        <translation>Céleste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Will</source>
+        <translation>Volonté</translation>
+    </message>
+    <message>
+        <source>Will:</source>
+        <translation>Volonté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Perception</source>
+        <translation>Perception</translation>
+    </message>
+    <message>
+        <source>Perception:</source>
+        <translation>Perception&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Total Forces</source>
+        <translation>Total des Forces</translation>
+    </message>
+    <message>
+        <source>Character Points</source>
+        <translation>Points de personnage</translation>
+    </message>
+    <message>
+        <source>Character Points:</source>
+        <translation>Points de perso.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mind Hits</source>
+        <translation>Points d&apos;esprit</translation>
+    </message>
+    <message>
+        <source>MindHits:</source>
+        <translation>Pts d&apos;esprit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Soul Hits</source>
+        <translation>Points d&apos;âme</translation>
+    </message>
+    <message>
+        <source>SoulHits:</source>
+        <translation>Pts d&apos;âme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Extra Choir/Band Attunements</source>
+        <translation>Accords supplémentaires avec le Chœur/la Bande</translation>
+    </message>
+    <message>
+        <source>** Attunments **</source>
+        <translation>** Accords **</translation>
+    </message>
+    <message>
+        <source>Extra Superior Attunements</source>
+        <translation>Accords supplémentaires avec le Supérieur</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Chants</translation>
+    </message>
+    <message>
+        <source>** Songs **</source>
+        <translation>** Chants **</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>Talents</translation>
+    </message>
+    <message>
+        <source>** Skills **</source>
+        <translation>** Talents **</translation>
+    </message>
+    <message>
+        <source>Vessels</source>
+        <translation>Corps</translation>
+    </message>
+    <message>
+        <source>** Vessels **</source>
+        <translation>** Corps **</translation>
+    </message>
+    <message>
+        <source>Roles</source>
+        <translation>Rôles</translation>
+    </message>
+    <message>
+        <source>** Roles **</source>
+        <translation>** Rôles **</translation>
+    </message>
+    <message>
+        <source>Servants</source>
+        <translation>Serviteurs</translation>
+    </message>
+    <message>
+        <source>** Servants **</source>
+        <translation>** Serviteurs **</translation>
+    </message>
+    <message>
+        <source>Artifacts</source>
+        <translation>Artefacts</translation>
+    </message>
+    <message>
+        <source>** Artifacts **</source>
+        <translation>** Artefacts **</translation>
+    </message>
+    <message>
+        <source>Discords</source>
+        <translation>Discordes</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <translation>Discorde</translation>
+    </message>
+    <message>
+        <source>** Discords **</source>
+        <translation>** Discordes **</translation>
+    </message>
+    <message>
+        <source>Distinctions</source>
+        <translation>Distinctions</translation>
+    </message>
+    <message>
+        <source>** Distinctions **</source>
+        <translation>** Distinctions **</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ange</translation>
+    </message>
+    <message>
+        <source>Demon</source>
+        <translation>Démon</translation>
+    </message>
+    <message>
+        <source>Outcast</source>
+        <translation>Paria</translation>
+    </message>
+    <message>
+        <source>Renegade</source>
+        <translation>Renégat</translation>
+    </message>
+    <message>
+        <source>Soldier</source>
+        <translation>Soldat</translation>
+    </message>
+    <message>
+        <source>Undead</source>
+        <translation>Mort-vivant</translation>
+    </message>
+    <message>
+        <source>Remnant</source>
+        <translation>Vestige</translation>
+    </message>
+    <message>
+        <source>Mundane</source>
+        <translation>Mortel</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A label before its value, in the exports: &quot;Type: Angel&quot;. French puts a no-break space before the colon.</extracomment>
+        <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>aucun choisi</translation>
+    </message>
+    <message>
+        <source> Character Type </source>
+        <translation> Type de personnage </translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1414,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Discord</source>
-        <translation>Discorde</translation>
+        <translation type="vanished">Discorde</translation>
     </message>
     <message>
         <source>Discord:</source>
@@ -1183,15 +1466,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Corporeal</source>
-        <translation>Corporel</translation>
+        <translation type="vanished">Corporel</translation>
     </message>
     <message>
         <source>Ethereal</source>
-        <translation>Éthéré</translation>
+        <translation type="vanished">Éthéré</translation>
     </message>
     <message>
         <source>Celestial</source>
-        <translation>Céleste</translation>
+        <translation type="vanished">Céleste</translation>
     </message>
     <message>
         <source>You must select an Artifact Type.</source>
@@ -1313,170 +1596,170 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>SheetExport</name>
     <message>
         <source>Extra Choir/Band Attunements</source>
-        <translation>Accords supplémentaires avec le Chœur/la Bande</translation>
+        <translation type="vanished">Accords supplémentaires avec le Chœur/la Bande</translation>
     </message>
     <message>
         <source>Extra Superior Attunements</source>
-        <translation>Accords supplémentaires avec le Supérieur</translation>
+        <translation type="vanished">Accords supplémentaires avec le Supérieur</translation>
     </message>
     <message>
         <source>Songs</source>
-        <translation>Chants</translation>
+        <translation type="vanished">Chants</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation>Talents</translation>
+        <translation type="vanished">Talents</translation>
     </message>
     <message>
         <source>Vessels</source>
-        <translation>Corps</translation>
+        <translation type="vanished">Corps</translation>
     </message>
     <message>
         <source>Roles</source>
-        <translation>Rôles</translation>
+        <translation type="vanished">Rôles</translation>
     </message>
     <message>
         <source>Servants</source>
-        <translation>Serviteurs</translation>
+        <translation type="vanished">Serviteurs</translation>
     </message>
     <message>
         <source>Artifacts</source>
-        <translation>Artefacts</translation>
+        <translation type="vanished">Artefacts</translation>
     </message>
     <message>
         <source>Discords</source>
-        <translation>Discordes</translation>
+        <translation type="vanished">Discordes</translation>
     </message>
     <message>
         <source>Distinctions</source>
-        <translation>Distinctions</translation>
+        <translation type="vanished">Distinctions</translation>
     </message>
     <message>
         <source>Corporeal</source>
-        <translation>Corporel</translation>
+        <translation type="vanished">Corporel</translation>
     </message>
     <message>
         <source>Forces</source>
-        <translation>Forces</translation>
+        <translation type="vanished">Forces</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation>Vigueur</translation>
+        <translation type="vanished">Vigueur</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation>Agilité</translation>
+        <translation type="vanished">Agilité</translation>
     </message>
     <message>
         <source>Ethereal</source>
-        <translation>Éthéré</translation>
+        <translation type="vanished">Éthéré</translation>
     </message>
     <message>
         <source>Intelligence</source>
-        <translation>Intelligence</translation>
+        <translation type="vanished">Intelligence</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation>Précision</translation>
+        <translation type="vanished">Précision</translation>
     </message>
     <message>
         <source>Celestial</source>
-        <translation>Céleste</translation>
+        <translation type="vanished">Céleste</translation>
     </message>
     <message>
         <source>Will</source>
-        <translation>Volonté</translation>
+        <translation type="vanished">Volonté</translation>
     </message>
     <message>
         <source>Perception</source>
-        <translation>Perception</translation>
+        <translation type="vanished">Perception</translation>
     </message>
     <message>
         <source>Total Forces</source>
-        <translation>Total des Forces</translation>
+        <translation type="vanished">Total des Forces</translation>
     </message>
     <message>
         <source>Character Points</source>
-        <translation>Points de personnage</translation>
+        <translation type="vanished">Points de personnage</translation>
     </message>
     <message>
         <source>Mind Hits</source>
-        <translation>Points d&apos;esprit</translation>
+        <translation type="vanished">Points d&apos;esprit</translation>
     </message>
     <message>
         <source>Soul Hits</source>
-        <translation>Points d&apos;âme</translation>
+        <translation type="vanished">Points d&apos;âme</translation>
     </message>
     <message>
         <source>Choir/Band</source>
-        <translation>Chœur/Bande</translation>
+        <translation type="vanished">Chœur/Bande</translation>
     </message>
     <message>
         <source>Superior</source>
-        <translation>Supérieur</translation>
+        <translation type="vanished">Supérieur</translation>
     </message>
     <message>
         <source>Realm</source>
-        <translation>Sphère</translation>
+        <translation type="vanished">Sphère</translation>
     </message>
     <message>
         <source>Characteristics</source>
-        <translation>Caractéristiques</translation>
+        <translation type="vanished">Caractéristiques</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation>aucun choisi</translation>
+        <translation type="vanished">aucun choisi</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation>Type</translation>
+        <translation type="vanished">Type</translation>
     </message>
 </context>
 <context>
     <name>SheetNames</name>
     <message>
         <source>Enter Character Name</source>
-        <translation>Saisir le nom du personnage</translation>
+        <translation type="vanished">Saisir le nom du personnage</translation>
     </message>
     <message>
         <source>Select Choir or Band</source>
-        <translation>Choisir Chœur ou Bande</translation>
+        <translation type="vanished">Choisir Chœur ou Bande</translation>
     </message>
     <message>
         <source>Select Superior</source>
-        <translation>Choisir un Supérieur</translation>
+        <translation type="vanished">Choisir un Supérieur</translation>
     </message>
     <message>
         <source>Angel</source>
-        <translation>Ange</translation>
+        <translation type="vanished">Ange</translation>
     </message>
     <message>
         <source>Demon</source>
-        <translation>Démon</translation>
+        <translation type="vanished">Démon</translation>
     </message>
     <message>
         <source>Outcast</source>
-        <translation>Paria</translation>
+        <translation type="vanished">Paria</translation>
     </message>
     <message>
         <source>Renegade</source>
-        <translation>Renégat</translation>
+        <translation type="vanished">Renégat</translation>
     </message>
     <message>
         <source>Soldier</source>
-        <translation>Soldat</translation>
+        <translation type="vanished">Soldat</translation>
     </message>
     <message>
         <source>Undead</source>
-        <translation>Mort-vivant</translation>
+        <translation type="vanished">Mort-vivant</translation>
     </message>
     <message>
         <source>Remnant</source>
-        <translation>Vestige</translation>
+        <translation type="vanished">Vestige</translation>
     </message>
     <message>
         <source>Mundane</source>
-        <translation>Mortel</translation>
+        <translation type="vanished">Mortel</translation>
     </message>
 </context>
 <context>
@@ -1568,55 +1851,55 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Character Name:</source>
-        <translation>Nom du personnage&#xa0;:</translation>
+        <translation type="vanished">Nom du personnage&#xa0;:</translation>
     </message>
     <message>
         <source>Choir/Band:</source>
-        <translation>Chœur/Bande&#xa0;:</translation>
+        <translation type="vanished">Chœur/Bande&#xa0;:</translation>
     </message>
     <message>
         <source>Superior:</source>
-        <translation>Supérieur&#xa0;:</translation>
+        <translation type="vanished">Supérieur&#xa0;:</translation>
     </message>
     <message>
         <source> Character Type </source>
-        <translation> Type de personnage </translation>
+        <translation type="vanished"> Type de personnage </translation>
     </message>
     <message>
         <source>Corporeal:</source>
-        <translation>Corporel&#xa0;:</translation>
+        <translation type="vanished">Corporel&#xa0;:</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation>Vigueur&#xa0;:</translation>
+        <translation type="vanished">Vigueur&#xa0;:</translation>
     </message>
     <message>
         <source>Agility:</source>
-        <translation>Agilité&#xa0;:</translation>
+        <translation type="vanished">Agilité&#xa0;:</translation>
     </message>
     <message>
         <source>Ethereal:</source>
-        <translation>Éthéré&#xa0;:</translation>
+        <translation type="vanished">Éthéré&#xa0;:</translation>
     </message>
     <message>
         <source>Intelligence:</source>
-        <translation>Intelligence&#xa0;:</translation>
+        <translation type="vanished">Intelligence&#xa0;:</translation>
     </message>
     <message>
         <source>Precision:</source>
-        <translation>Précision&#xa0;:</translation>
+        <translation type="vanished">Précision&#xa0;:</translation>
     </message>
     <message>
         <source>Celestial:</source>
-        <translation>Céleste&#xa0;:</translation>
+        <translation type="vanished">Céleste&#xa0;:</translation>
     </message>
     <message>
         <source>Will:</source>
-        <translation>Volonté&#xa0;:</translation>
+        <translation type="vanished">Volonté&#xa0;:</translation>
     </message>
     <message>
         <source>Perception:</source>
-        <translation>Perception&#xa0;:</translation>
+        <translation type="vanished">Perception&#xa0;:</translation>
     </message>
     <message>
         <source>%1 Forces</source>
@@ -1636,27 +1919,27 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Total Forces</source>
-        <translation>Total des Forces</translation>
+        <translation type="vanished">Total des Forces</translation>
     </message>
     <message>
         <source>Character Points:</source>
-        <translation>Points de perso.&#xa0;:</translation>
+        <translation type="vanished">Points de perso.&#xa0;:</translation>
     </message>
     <message>
         <source>MindHits:</source>
-        <translation>Pts d&apos;esprit&#xa0;:</translation>
+        <translation type="vanished">Pts d&apos;esprit&#xa0;:</translation>
     </message>
     <message>
         <source>Mind Hits</source>
-        <translation>Points d&apos;esprit</translation>
+        <translation type="vanished">Points d&apos;esprit</translation>
     </message>
     <message>
         <source>SoulHits:</source>
-        <translation>Pts d&apos;âme&#xa0;:</translation>
+        <translation type="vanished">Pts d&apos;âme&#xa0;:</translation>
     </message>
     <message>
         <source>Soul Hits</source>
-        <translation>Points d&apos;âme</translation>
+        <translation type="vanished">Points d&apos;âme</translation>
     </message>
     <message>
         <source>Apply</source>

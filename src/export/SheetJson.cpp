@@ -16,11 +16,6 @@ namespace {
 // The largest integer a double holds with every integer below it: 2^53 - 1.
 constexpr qint64 largestExact = (qint64(1) << 53) - 1;
 
-QString key(const char *k)
-{
-    return QString::fromLatin1(k);
-}
-
 QJsonObject type(const SheetExport::Description &d)
 {
     return {{u"number"_s, d.typeIndex},
@@ -31,10 +26,10 @@ QJsonObject realms(const SheetExport::Description &d)
 {
     QJsonObject all;
     for (const SheetExport::Realm &realm : d.realms) {
-        QJsonObject one{{key(realm.forces.key), numberOrText(realm.forces.text)}};
+        QJsonObject one{{realm.forces.key(), numberOrText(realm.forces.text)}};
         for (const SheetExport::Value &c : realm.characteristics)
-            one.insert(key(c.key), numberOrText(c.text));
-        all.insert(key(realm.key), one);
+            one.insert(c.key(), numberOrText(c.text));
+        all.insert(realm.key, one);
     }
     return all;
 }
@@ -55,7 +50,7 @@ QJsonObject lists(const SheetExport::Description &d)
         QJsonArray items;
         for (const QString &text : list.items)
             items.append(item(list.list, text));
-        all.insert(key(list.key), items);
+        all.insert(SheetNames::key(list.list), items);
     }
     return all;
 }
@@ -76,14 +71,14 @@ QByteArray write(const CharacterSheet &sheet)
     const SheetExport::Description d = SheetExport::describe(sheet);
     QJsonObject root{{u"format"_s, QString::fromUtf16(SheetExport::jsonMarker)},
                      {u"version"_s, version},
-                     {u"name"_s, d.name},
+                     {d.name.key(), d.name.text},
                      {u"type"_s, type(d)},
                      {u"realms"_s, realms(d)},
                      {u"lists"_s, lists(d)}};
     for (const SheetExport::Value &v : d.allegiance)
-        root.insert(key(v.key), v.text);
+        root.insert(v.key(), v.text);
     for (const SheetExport::Value &v : d.totals)
-        root.insert(key(v.key), numberOrText(v.text));
+        root.insert(v.key(), numberOrText(v.text));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

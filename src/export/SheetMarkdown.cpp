@@ -52,22 +52,19 @@ void line(QString &out, const QString &text = {})
 void bulletList(QString &out, const QList<std::pair<QString, QString>> &rows)
 {
     for (const auto &[label, value] : rows)
-        line(out, u"- **"_s + label + u":** "_s + escaped(value));
+        line(out, u"- **"_s + SheetNames::labelled(label) + u"** "_s + escaped(value));
 }
 
 void realmTable(QString &out, const SheetExport::Description &d)
 {
-    using SheetExport::shown;
-    line(out,
-         u"| %1 | %2 | %3 |"_s.arg(shown(QT_TRANSLATE_NOOP("SheetExport", "Realm")),
-                                   shown(QT_TRANSLATE_NOOP("SheetExport", "Forces")),
-                                   shown(QT_TRANSLATE_NOOP("SheetExport", "Characteristics"))));
+    line(out, u"| %1 | %2 | %3 |"_s.arg(SheetExport::realmHeader(), SheetExport::forcesHeader(),
+                                        SheetExport::characteristicsHeader()));
     line(out, u"| --- | ---: | --- |"_s);
     for (const SheetExport::Realm &realm : d.realms) {
         const auto &[first, second] = realm.characteristics;
-        line(out, u"| "_s + shown(realm.label) + u" | "_s + escaped(realm.forces.text) + u" | "_s +
-                      shown(first.label) + u' ' + escaped(first.text) + u", "_s +
-                      shown(second.label) + u' ' + escaped(second.text) + u" |"_s);
+        line(out, u"| "_s + realm.forces.label() + u" | "_s + escaped(realm.forces.text) +
+                      u" | "_s + first.label() + u' ' + escaped(first.text) + u", "_s +
+                      second.label() + u' ' + escaped(second.text) + u" |"_s);
     }
 }
 
@@ -77,7 +74,7 @@ void sections(QString &out, const SheetExport::Description &d)
         if (list.items.isEmpty())
             continue;
         line(out);
-        line(out, u"## "_s + SheetExport::shown(list.heading));
+        line(out, u"## "_s + SheetNames::heading(list.list));
         line(out);
         for (const QString &item : list.items)
             line(out, u"- "_s + escaped(item, Place::LineStart));
@@ -88,7 +85,7 @@ QList<std::pair<QString, QString>> labelled(const auto &values)
 {
     QList<std::pair<QString, QString>> rows;
     for (const SheetExport::Value &v : values)
-        rows.append({SheetExport::shown(v.label), v.text});
+        rows.append({v.label(), v.shown()});
     return rows;
 }
 
@@ -121,18 +118,12 @@ QString escaped(const QString &text, Place place)
 
 QByteArray write(const CharacterSheet &sheet)
 {
-    using SheetExport::shown;
     const SheetExport::Description d = SheetExport::describe(sheet);
     QString out;
-    line(out, u"# "_s + escaped(d.name));
+    line(out, u"# "_s + escaped(d.name.shown()));
     line(out);
-    const QString type = d.typeName.isEmpty()
-                             ? shown(QT_TRANSLATE_NOOP("SheetExport", "none chosen"))
-                             : SheetNames::characterTypeLabels().value(d.typeIndex);
-    bulletList(out,
-               QList<std::pair<QString, QString>>{
-                   {shown(QT_TRANSLATE_NOOP("SheetExport", "Type")), type}} +
-                   labelled(d.allegiance));
+    bulletList(out, QList<std::pair<QString, QString>>{{SheetNames::typeLabel(), d.typeLabel()}} +
+                        labelled(d.allegiance));
     line(out);
     realmTable(out, d);
     line(out);

@@ -11,8 +11,6 @@ using namespace Qt::StringLiterals;
 namespace SheetPlainText {
 namespace {
 
-using SheetExport::shown;
-
 void add(QString &out, const QString &text = {})
 {
     out += text;
@@ -36,19 +34,18 @@ QList<QStringList> labelled(const auto &values)
 {
     QList<QStringList> rows;
     for (const SheetExport::Value &v : values)
-        rows.append({shown(v.label) + u':', v.text});
+        rows.append({SheetNames::labelled(v.label()), v.shown()});
     return rows;
 }
 
 QList<QStringList> realmRows(const SheetExport::Description &d)
 {
-    QList<QStringList> rows = {{shown(QT_TRANSLATE_NOOP("SheetExport", "Realm")),
-                                shown(QT_TRANSLATE_NOOP("SheetExport", "Forces")),
-                                shown(QT_TRANSLATE_NOOP("SheetExport", "Characteristics"))}};
+    QList<QStringList> rows = {{SheetExport::realmHeader(), SheetExport::forcesHeader(),
+                                SheetExport::characteristicsHeader()}};
     for (const SheetExport::Realm &realm : d.realms) {
-        QStringList row = {shown(realm.label), realm.forces.text};
+        QStringList row = {realm.forces.label(), realm.forces.text};
         for (const SheetExport::Value &c : realm.characteristics)
-            row << shown(c.label) + u' ' + c.text;
+            row << c.label() + u' ' + c.text;
         rows.append(row);
     }
     return rows;
@@ -60,7 +57,7 @@ void sections(QString &out, const SheetExport::Description &d)
         if (list.items.isEmpty())
             continue;
         add(out);
-        heading(out, shown(list.heading), u'-');
+        heading(out, SheetNames::heading(list.list), u'-');
         addAll(out, list.items);
     }
 }
@@ -90,14 +87,11 @@ QByteArray write(const CharacterSheet &sheet)
 {
     const SheetExport::Description d = SheetExport::describe(sheet);
     QString out;
-    heading(out, d.name, u'=');
+    heading(out, d.name.shown(), u'=');
     add(out);
-    const QString type = d.typeName.isEmpty()
-                             ? shown(QT_TRANSLATE_NOOP("SheetExport", "none chosen"))
-                             : SheetNames::characterTypeLabels().value(d.typeIndex);
     // The values before and after the realms line up as one block.
     const QStringList values =
-        aligned(QList<QStringList>{{shown(QT_TRANSLATE_NOOP("SheetExport", "Type")) + u':', type}} +
+        aligned(QList<QStringList>{{SheetNames::labelled(SheetNames::typeLabel()), d.typeLabel()}} +
                 labelled(d.allegiance) + labelled(d.totals));
     addAll(out, values.first(3));
     add(out);

@@ -27,13 +27,13 @@ void limitLength(QLineEdit *edit)
 void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 {
     limitLength(edit);
-    edit->setText(SheetNames::shownText(value, sheet.text(value)));
+    edit->setText(SheetNames::shown(value, sheet.text(value)));
     QObject::connect(edit, &QLineEdit::textChanged, &sheet, [&sheet, value](const QString &text) {
-        sheet.setText(value, SheetNames::storedText(value, text));
+        sheet.setText(value, SheetNames::stored(value, text));
     });
     QObject::connect(&sheet, &CharacterSheet::textChanged, edit,
                      [edit, value](SheetValue changed, const QString &text) {
-                         const QString shown = SheetNames::shownText(value, text);
+                         const QString shown = SheetNames::shown(value, text);
                          if (changed == value && edit->text() != shown) {
                              edit->setText(shown);
                              // A long value shows its beginning, as a name is read.
@@ -45,14 +45,14 @@ void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 void bindComboBox(QComboBox *combo, CharacterSheet &sheet, SheetValue value)
 {
     limitLength(combo->lineEdit());
-    combo->setEditText(SheetNames::shownText(value, sheet.text(value)));
+    combo->setEditText(SheetNames::shown(value, sheet.text(value)));
     QObject::connect(combo, &QComboBox::editTextChanged, &sheet,
                      [&sheet, value](const QString &text) {
-                         sheet.setText(value, SheetNames::storedText(value, text));
+                         sheet.setText(value, SheetNames::stored(value, text));
                      });
     QObject::connect(&sheet, &CharacterSheet::textChanged, combo,
                      [combo, value](SheetValue changed, const QString &text) {
-                         const QString shown = SheetNames::shownText(value, text);
+                         const QString shown = SheetNames::shown(value, text);
                          if (changed == value && combo->currentText() != shown) {
                              combo->setEditText(shown);
                              combo->lineEdit()->setCursorPosition(0);
