@@ -701,6 +701,74 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Quillmark::Resources</name>
+    <message>
+        <source>Corporeal Song of %1 ,Level:%2</source>
+        <extracomment>A Corporeal Song in the lists, the printout and the Markdown and text exports: %1 its name, %2 its level. The English is the item as a character file stores it; the realm word agrees with &quot;Song&quot;.</extracomment>
+        <translation>Körperliches Lied: %1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>Ethereal Song of %1 ,Level:%2</source>
+        <extracomment>An Ethereal Song, shown as the Corporeal one.</extracomment>
+        <translation>Ätherisches Lied: %1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>Celestial Song of %1 ,Level:%2</source>
+        <extracomment>A Celestial Song, shown as the Corporeal one.</extracomment>
+        <translation>Himmlisches Lied: %1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1 Level:%2</source>
+        <extracomment>A Skill as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level. The English is the item as a file stores it.</extracomment>
+        <translation>%1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1 ,Body Hits:%2 ,Charisma:%3 Level:%4 Cost:%5</source>
+        <extracomment>A Vessel as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its Body Hits, %3 its Charisma, %4 its level, %5 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, Körpertreffer %2, Charisma %3, Stufe %4, Kosten %5</translation>
+    </message>
+    <message>
+        <source>%1, Level:%2, Status:%3, Cost:%4</source>
+        <extracomment>A Role as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level, %3 its status, %4 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, Stufe %2, Status %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>%1, Level:%2, Class:%3, Cost:%4</source>
+        <extracomment>A Servant as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level, %3 its class, %4 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, Stufe %2, Klasse %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>Corporeal Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>A Corporeal Artifact in the lists, the printout and the Markdown and text exports: %1 its description, %2 its level, %3 its modifier, %4 its cost. The English is the item as a file stores it; the realm word agrees with &quot;Artifact&quot;.</extracomment>
+        <translation>Körperliches Artefakt: %1, Stufe %2, Modifikator %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>Ethereal Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>An Ethereal Artifact, shown as the Corporeal one.</extracomment>
+        <translation>Ätherisches Artefakt: %1, Stufe %2, Modifikator %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>Celestial Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>A Celestial Artifact, shown as the Corporeal one.</extracomment>
+        <translation>Himmlisches Artefakt: %1, Stufe %2, Modifikator %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>Corporeal Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>A Corporeal Discord in the lists, the printout and the Markdown and text exports: %1 its description, %2 its level, %3 the points it gave. The English is the item as a file stores it; the realm word agrees with &quot;Discord&quot;.</extracomment>
+        <translation>Körperliche Dissonanz: %1, Stufe %2, Wert %3</translation>
+    </message>
+    <message>
+        <source>Ethereal Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>An Ethereal Discord, shown as the Corporeal one.</extracomment>
+        <translation>Ätherische Dissonanz: %1, Stufe %2, Wert %3</translation>
+    </message>
+    <message>
+        <source>Celestial Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>A Celestial Discord, shown as the Corporeal one.</extracomment>
+        <translation>Himmlische Dissonanz: %1, Stufe %2, Wert %3</translation>
+    </message>
+</context>
+<context>
     <name>Quillmark::Sheet</name>
     <message>
         <source>Enter Character Name</source>

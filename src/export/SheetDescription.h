@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/ItemFields.h"
 #include "sheet/SheetValues.h"
 
 #include <QList>
@@ -35,7 +36,10 @@ struct Realm
 struct List
 {
     SheetList list;
-    QStringList items;
+    QStringList items; // as stored
+
+    // As the player reads them.
+    QStringList shown() const { return Resources::ShownItems(list)(items); }
 };
 
 struct Description

@@ -76,7 +76,7 @@ void sections(QString &out, const SheetExport::Description &d)
         line(out);
         line(out, u"## "_s + SheetNames::heading(list.list));
         line(out);
-        for (const QString &item : list.items)
+        for (const QString &item : list.shown())
             line(out, u"- "_s + escaped(item, Place::LineStart));
     }
 }

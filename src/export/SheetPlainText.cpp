@@ -58,7 +58,7 @@ void sections(QString &out, const SheetExport::Description &d)
             continue;
         add(out);
         heading(out, SheetNames::heading(list.list), u'-');
-        addAll(out, list.items);
+        addAll(out, list.shown());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "print/PrintTexts.h"
 
+#include "resources/ItemFields.h"
 #include "sheet/CharacterSheet.h"
 
 #include <QCoreApplication>
@@ -20,8 +21,9 @@ namespace PrintTexts {
 
 namespace {
 
-// A column: the header of each section, with the section's lists' items under it, and an empty
-// line between two sections; the first column's Choir/Band line stands under its first header.
+// A column: the header of each section, with the section's lists' items under it as the player
+// reads them, and an empty line between two sections; the first column's Choir/Band line stands
+// under its first header.
 QStringList columnLines(const CharacterSheet &sheet, int column, const QString &firstLine = {})
 {
     QStringList lines;
@@ -35,7 +37,7 @@ QStringList columnLines(const CharacterSheet &sheet, int column, const QString &
             if (lines.size() == 1 && !firstLine.isNull())
                 lines << firstLine;
         }
-        lines << sheet.items(list);
+        lines << Resources::ShownItems(list)(sheet.items(list));
     }
     return lines;
 }

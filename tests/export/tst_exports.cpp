@@ -134,7 +134,7 @@ void TestExports::itemIsReadIntoItsParts_data()
         << SheetList::Skills << u"Jump Level:1 Level:3"_s << u"name=Jump Level:1 level#3 cost#3"_s;
     QTest::newRow("vessel") << SheetList::Vessels
                             << u"Human ,Body Hits:12 ,Charisma:-1 Level:2 Cost:8"_s
-                            << u"name=Human level#2 charisma#-1 bodyHits#12 cost#8"_s;
+                            << u"name=Human bodyHits#12 charisma#-1 level#2 cost#8"_s;
     QTest::newRow("role") << SheetList::Roles << u"Bartender, Level:2, Status:3, Cost:3"_s
                           << u"name=Bartender level#2 status#3 cost#3"_s;
     QTest::newRow("servant, nameless") << SheetList::Servants << u", Level:3, Class:1, Cost:2"_s

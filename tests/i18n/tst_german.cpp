@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTabBar>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void languageByGettextsRule();
     void menusAreGerman();
     void pagesFollowTheirCheckBoxes();
+    void listShowsItemsInGermanAndDeletesTheSelectedOne();
     void refusalAndQuestionAreGerman();
     void helpIsGerman();
     void savedFileIsTheEnglishOne_data();
@@ -97,6 +99,29 @@ void TestGerman::pagesFollowTheirCheckBoxes()
     QCOMPARE(pages->currentIndex(), 1);
     QVERIFY(!form.findChild<QWidget *>(u"SkillsTabSheetBevel"_s)->isHidden());
     QVERIFY(form.findChild<QWidget *>(u"SkillsTabSheetSwitchedOffLabel"_s)->isHidden());
+}
+
+// The list box reads the items in German while the sheet keeps them stored; the item selected
+// there is the one the delete takes from the sheet.
+void TestGerman::listShowsItemsInGermanAndDeletesTheSelectedOne()
+{
+    TMainForm form;
+    form.show();
+    form.sheet().setNumber(SheetValue::CharacterPoints, 1);
+    const QStringList stored = {u"Klettern Level:hoch"_s, u"Swim Level:3"_s};
+    form.sheet().setItems(SheetList::Skills, stored);
+    auto *list = form.control<QListView>(u"SkillsListBox"_s);
+    const QModelIndex second = list->model()->index(1, 0);
+    QCOMPARE(list->model()->index(0, 0).data().toString(), u"Klettern Level:hoch"_s);
+    QCOMPARE(second.data().toString(), u"Swim, Stufe 3"_s);
+    QCOMPARE(second.data(Qt::ToolTipRole).toString(), u"Swim, Stufe 3"_s);
+    QCOMPARE(form.sheet().items(SheetList::Skills), stored);
+    list->setCurrentIndex(second);
+    ModalWatcher watcher;
+    watcher.answer(QMessageBox::Yes);
+    QTest::mousePress(list->viewport(), Qt::RightButton, {}, list->visualRect(second).center());
+    QCOMPARE(form.sheet().text(SheetValue::CharacterPoints), u"4"_s);
+    QCOMPARE(form.sheet().items(SheetList::Skills), QStringList{stored.first()});
 }
 
 void TestGerman::refusalAndQuestionAreGerman()
