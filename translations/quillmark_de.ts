@@ -160,30 +160,30 @@ Try &apos;%1 --help&apos; for more information.
     <name>ExportCommand</name>
     <message>
         <source>the export could not be written to standard output</source>
-        <translation>der Export konnte nicht in die Standardausgabe geschrieben werden</translation>
+        <translation type="vanished">der Export konnte nicht in die Standardausgabe geschrieben werden</translation>
     </message>
     <message>
         <source>its export %1 would replace a character file; nothing was written.</source>
-        <translation>sein Export %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
+        <translation type="vanished">sein Export %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>its export %1 is also the export of an earlier file; nothing was written.</source>
-        <translation>sein Export %1 ist auch der Export einer früheren Datei; es wurde nichts geschrieben.</translation>
+        <translation type="vanished">sein Export %1 ist auch der Export einer früheren Datei; es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>ExportTarget</name>
     <message>
         <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
-        <translation>&quot;%1&quot; ist eine Datei, die Quillmark liest; ein Export ersetzt sie nie.</translation>
+        <translation type="vanished">&quot;%1&quot; ist eine Datei, die Quillmark liest; ein Export ersetzt sie nie.</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
-        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
+        <translation type="vanished">Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
+        <translation type="vanished">Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +581,7 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>quillmark: %1 of %2: %3
 </source>
-        <translation>quillmark: %1 von %2: %3
+        <translation type="vanished">quillmark: %1 von %2: %3
 </translation>
     </message>
     <message>
@@ -686,6 +686,27 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Quillmark::Cli</name>
+    <message>
+        <source>quillmark: %1 of %2: %3
+</source>
+        <translation>quillmark: %1 von %2: %3
+</translation>
+    </message>
+    <message>
+        <source>the export could not be written to standard output</source>
+        <translation>der Export konnte nicht in die Standardausgabe geschrieben werden</translation>
+    </message>
+    <message>
+        <source>its export %1 would replace a character file; nothing was written.</source>
+        <translation>sein Export %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>its export %1 is also the export of an earlier file; nothing was written.</source>
+        <translation>sein Export %1 ist auch der Export einer früheren Datei; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>Quillmark::Export</name>
     <message>
         <source>Realm</source>
@@ -698,6 +719,35 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>Characteristics</source>
         <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
+        <translation>&quot;%1&quot; ist eine Datei, die Quillmark liest; ein Export ersetzt sie nie.</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
+        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2</source>
+        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Einfacher Text</translation>
+    </message>
+    <message>
+        <source>%1 (*.%2)</source>
+        <extracomment>A file type in the report&apos;s file dialog: its name, then its files&apos; extension.</extracomment>
+        <translation>%1 (*.%2)</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1084,13 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source> Character Type </source>
         <translation> Charaktertyp </translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Shell</name>
+    <message>
+        <source>The character was copied to the clipboard as Markdown.</source>
+        <translation>Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
     </message>
 </context>
 <context>
@@ -1857,19 +1914,19 @@ Möchtest du die Datei ersetzen?</translation>
     <name>SheetReportExports</name>
     <message>
         <source>Markdown (*.md)</source>
-        <translation>Markdown (*.md)</translation>
+        <translation type="vanished">Markdown (*.md)</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>
-        <translation>Einfacher Text (*.txt)</translation>
+        <translation type="vanished">Einfacher Text (*.txt)</translation>
     </message>
     <message>
         <source>JSON (*.json)</source>
-        <translation>JSON (*.json)</translation>
+        <translation type="vanished">JSON (*.json)</translation>
     </message>
     <message>
         <source>The character was copied to the clipboard as Markdown.</source>
-        <translation>Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
+        <translation type="vanished">Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
     </message>
 </context>
 <context>

@@ -160,30 +160,30 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <name>ExportCommand</name>
     <message>
         <source>the export could not be written to standard output</source>
-        <translation>l&apos;export n&apos;a pas pu être écrit sur la sortie standard</translation>
+        <translation type="vanished">l&apos;export n&apos;a pas pu être écrit sur la sortie standard</translation>
     </message>
     <message>
         <source>its export %1 would replace a character file; nothing was written.</source>
-        <translation>son export %1 remplacerait un fichier de personnage&#xa0;; rien n&apos;a été écrit.</translation>
+        <translation type="vanished">son export %1 remplacerait un fichier de personnage&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>its export %1 is also the export of an earlier file; nothing was written.</source>
-        <translation>son export %1 est aussi l&apos;export d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
+        <translation type="vanished">son export %1 est aussi l&apos;export d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
     <name>ExportTarget</name>
     <message>
         <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
-        <translation>«&#xa0;%1&#xa0;» est un fichier que Quillmark lit&#xa0;; un export ne le remplace jamais.</translation>
+        <translation type="vanished">«&#xa0;%1&#xa0;» est un fichier que Quillmark lit&#xa0;; un export ne le remplace jamais.</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
-        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
+        <translation type="vanished">L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <translation type="vanished">L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +581,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>quillmark: %1 of %2: %3
 </source>
-        <translation>quillmark: %1 sur %2&#xa0;: %3
+        <translation type="vanished">quillmark: %1 sur %2&#xa0;: %3
 </translation>
     </message>
     <message>
@@ -686,6 +686,27 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>Quillmark::Cli</name>
+    <message>
+        <source>quillmark: %1 of %2: %3
+</source>
+        <translation>quillmark: %1 sur %2&#xa0;: %3
+</translation>
+    </message>
+    <message>
+        <source>the export could not be written to standard output</source>
+        <translation>l&apos;export n&apos;a pas pu être écrit sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>its export %1 would replace a character file; nothing was written.</source>
+        <translation>son export %1 remplacerait un fichier de personnage&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>its export %1 is also the export of an earlier file; nothing was written.</source>
+        <translation>son export %1 est aussi l&apos;export d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
     <name>Quillmark::Export</name>
     <message>
         <source>Realm</source>
@@ -698,6 +719,35 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Characteristics</source>
         <translation>Caractéristiques</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
+        <translation>«&#xa0;%1&#xa0;» est un fichier que Quillmark lit&#xa0;; un export ne le remplace jamais.</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
+        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2</source>
+        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Texte brut</translation>
+    </message>
+    <message>
+        <source>%1 (*.%2)</source>
+        <extracomment>A file type in the report&apos;s file dialog: its name, then its files&apos; extension.</extracomment>
+        <translation>%1 (*.%2)</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1084,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source> Character Type </source>
         <translation> Type de personnage </translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Shell</name>
+    <message>
+        <source>The character was copied to the clipboard as Markdown.</source>
+        <translation>Le personnage a été copié dans le presse-papiers en Markdown.</translation>
     </message>
 </context>
 <context>
@@ -1857,19 +1914,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>SheetReportExports</name>
     <message>
         <source>Markdown (*.md)</source>
-        <translation>Markdown (*.md)</translation>
+        <translation type="vanished">Markdown (*.md)</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>
-        <translation>Texte brut (*.txt)</translation>
+        <translation type="vanished">Texte brut (*.txt)</translation>
     </message>
     <message>
         <source>JSON (*.json)</source>
-        <translation>JSON (*.json)</translation>
+        <translation type="vanished">JSON (*.json)</translation>
     </message>
     <message>
         <source>The character was copied to the clipboard as Markdown.</source>
-        <translation>Le personnage a été copié dans le presse-papiers en Markdown.</translation>
+        <translation type="vanished">Le personnage a été copié dans le presse-papiers en Markdown.</translation>
     </message>
 </context>
 <context>

@@ -42,16 +42,41 @@ QString quote(QStringView value, QStringView open, QStringView close, qsizetype 
     return out + Text::tr(" (%1 characters)").arg(shownLength);
 }
 
+namespace {
+
+bool isControl(char16_t u)
+{
+    return u < 0x20 || (u >= 0x7f && u <= 0x9f);
+}
+
+// The controls that reorder the text around them: embeddings and overrides, and isolates.
+bool isDirectionControl(char16_t u)
+{
+    return (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
+}
+
+bool isLoneSurrogate(QStringView text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate();
+    return c.isLowSurrogate() && (i == 0 || !text.at(i - 1).isHighSurrogate());
+}
+
+} // namespace
+
 QString escapeControls(QStringView text)
 {
     QString out;
     out.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (isControl(u))
             out += u"\\x"_s + QString::number(u, 16).rightJustified(2, u'0');
+        else if (isDirectionControl(u) || isLoneSurrogate(text, i))
+            out += u"\\u"_s + QString::number(u, 16);
         else
-            out += c;
+            out += text.at(i);
     }
     return out;
 }

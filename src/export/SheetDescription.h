@@ -63,11 +63,4 @@ QString realmHeader();
 QString forcesHeader();
 QString characteristicsHeader();
 
-// The same words in every language: the last line of a Markdown or text export, the value of the
-// JSON's "format" key. A file is taken as an earlier export of its kind only by these.
-inline constexpr char16_t jsonMarker[] = u"quillmark-character";
-inline constexpr char16_t markdownMarker[] =
-    u"<!-- Quillmark character export: Markdown, version 1 -->";
-inline constexpr char16_t textMarker[] = u"Quillmark character export: plain text, version 1";
-
 } // namespace SheetExport

@@ -55,7 +55,39 @@ QJsonObject lists(const SheetExport::Description &d)
     return all;
 }
 
+// The bytes of DEL, a C1 control or a direction control in UTF-8: each stands only for that
+// character, since no byte of one character starts another.
+QByteArrayView controlAt(QByteArrayView json, qsizetype i)
+{
+    const auto byte = [&json](qsizetype at) { return at < json.size() ? uchar(json[at]) : 0; };
+    if (byte(i) == 0x7f)
+        return json.sliced(i, 1);
+    if (byte(i) == 0xc2 && byte(i + 1) >= 0x80 && byte(i + 1) <= 0x9f)
+        return json.sliced(i, 2);
+    if (byte(i) == 0xe2 && ((byte(i + 1) == 0x80 && byte(i + 2) >= 0xaa && byte(i + 2) <= 0xae) ||
+                            (byte(i + 1) == 0x81 && byte(i + 2) >= 0xa6 && byte(i + 2) <= 0xa9)))
+        return json.sliced(i, 3);
+    return {};
+}
+
 } // namespace
+
+QByteArray escapedControls(const QByteArray &json)
+{
+    QByteArray out;
+    out.reserve(json.size());
+    for (qsizetype i = 0; i < json.size();) {
+        const QByteArrayView control = controlAt(json, i);
+        if (control.isEmpty()) {
+            out += json[i++];
+            continue;
+        }
+        const char16_t c = QString::fromUtf8(control).at(0).unicode();
+        out += "\\u" + QByteArray::number(c, 16).rightJustified(4, '0');
+        i += control.size();
+    }
+    return out;
+}
 
 QJsonValue numberOrText(const QString &text)
 {
@@ -69,7 +101,7 @@ QJsonValue numberOrText(const QString &text)
 QByteArray write(const CharacterSheet &sheet)
 {
     const SheetExport::Description d = SheetExport::describe(sheet);
-    QJsonObject root{{u"format"_s, QString::fromUtf16(SheetExport::jsonMarker)},
+    QJsonObject root{{u"format"_s, QString::fromUtf16(marker)},
                      {u"version"_s, version},
                      {d.name.key(), d.name.text},
                      {u"type"_s, type(d)},
@@ -79,16 +111,15 @@ QByteArray write(const CharacterSheet &sheet)
         root.insert(v.key(), v.text);
     for (const SheetExport::Value &v : d.totals)
         root.insert(v.key(), numberOrText(v.text));
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return escapedControls(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
 bool isExport(QByteArrayView head)
 {
     // write() puts every top-level key on a line of its own, four blanks in; a string holds no
     // line feed, so only a top-level "format" key can stand on such a line.
-    const QByteArray marker =
-        "\n    \"format\": \"" + QString::fromUtf16(SheetExport::jsonMarker).toUtf8() + "\",\n";
-    return head.startsWith("{\n") && QByteArrayView(head).indexOf(marker) >= 0;
+    const QByteArray line = "\n    \"format\": \"" + QString::fromUtf16(marker).toUtf8() + "\",\n";
+    return head.startsWith("{\n") && QByteArrayView(head).indexOf(line) >= 0;
 }
 
 } // namespace SheetJson

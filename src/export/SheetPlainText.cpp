@@ -1,6 +1,7 @@
 #include "export/SheetPlainText.h"
 
-#include "export/LastLine.h"
+#include "common/QuotedValue.h"
+#include "export/ExportMarker.h"
 #include "export/SheetDescription.h"
 #include "sheet/SheetValues.h"
 
@@ -10,6 +11,12 @@ using namespace Qt::StringLiterals;
 
 namespace SheetPlainText {
 namespace {
+
+// What the sheet holds, with its control and direction characters written as escapes.
+QString safe(const QString &text)
+{
+    return QuotedValue::escapeControls(text);
+}
 
 void add(QString &out, const QString &text = {})
 {
@@ -34,7 +41,7 @@ QList<QStringList> labelled(const auto &values)
 {
     QList<QStringList> rows;
     for (const SheetExport::Value &v : values)
-        rows.append({SheetNames::labelled(v.label()), v.shown()});
+        rows.append({SheetNames::labelled(v.label()), safe(v.shown())});
     return rows;
 }
 
@@ -43,9 +50,9 @@ QList<QStringList> realmRows(const SheetExport::Description &d)
     QList<QStringList> rows = {{SheetExport::realmHeader(), SheetExport::forcesHeader(),
                                 SheetExport::characteristicsHeader()}};
     for (const SheetExport::Realm &realm : d.realms) {
-        QStringList row = {realm.forces.label(), realm.forces.text};
+        QStringList row = {realm.forces.label(), safe(realm.forces.text)};
         for (const SheetExport::Value &c : realm.characteristics)
-            row << c.label() + u' ' + c.text;
+            row << c.label() + u' ' + safe(c.text);
         rows.append(row);
     }
     return rows;
@@ -58,7 +65,8 @@ void sections(QString &out, const SheetExport::Description &d)
             continue;
         add(out);
         heading(out, SheetNames::heading(list.list), u'-');
-        addAll(out, list.shown());
+        for (const QString &item : list.shown())
+            add(out, safe(item));
     }
 }
 
@@ -87,7 +95,7 @@ QByteArray write(const CharacterSheet &sheet)
 {
     const SheetExport::Description d = SheetExport::describe(sheet);
     QString out;
-    heading(out, d.name.shown(), u'=');
+    heading(out, safe(d.name.shown()), u'=');
     add(out);
     // The values before and after the realms line up as one block.
     const QStringList values =
@@ -99,14 +107,7 @@ QByteArray write(const CharacterSheet &sheet)
     add(out);
     addAll(out, values.sliced(3));
     sections(out, d);
-    add(out);
-    add(out, QString::fromUtf16(SheetExport::textMarker));
-    return out.toUtf8();
-}
-
-bool isExport(QByteArrayView bytes)
-{
-    return LastLine::is(bytes, SheetExport::textMarker);
+    return ExportMarker::sealed(ExportMarker::Kind::Text, out.toUtf8());
 }
 
 } // namespace SheetPlainText
