@@ -9,9 +9,10 @@
 namespace ExportTarget {
 namespace {
 
+// An empty file holds nothing to keep, though the settings may be written into one.
 bool isNeitherLayoutNorSettings(const OutsideFile::Look &look)
 {
-    return !OutsideFile::isLayout(look) && !OutsideFile::isSettingsFile(look);
+    return look.size == 0 || (!OutsideFile::isLayout(look) && !OutsideFile::isSettingsFile(look));
 }
 
 } // namespace

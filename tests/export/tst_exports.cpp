@@ -1,4 +1,5 @@
 #include "common/ReplaceRule.h"
+#include "export/ExportTarget.h"
 #include "export/SheetExports.h"
 #include "export/SheetJson.h"
 #include "export/SheetMarkdown.h"
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void earlierExportIsKnownByItsMarker();
     void noControlReachesAnExport_data();
     void noControlReachesAnExport();
+    void windowExportKeepsTheProgramsFiles_data();
+    void windowExportKeepsTheProgramsFiles();
 };
 
 namespace {
@@ -316,6 +319,33 @@ void TestExports::noControlReachesAnExport()
         QCOMPARE(QJsonDocument::fromJson(bytes)[u"superior"_s].toString(), hostile);
     else
         QVERIFY(bytes.contains(format == Format::Markdown ? "\\\\u202eD" : "\\u202eD"));
+}
+
+void TestExports::windowExportKeepsTheProgramsFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("replaced");
+    const QByteArray layout = readFile(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"));
+    QTest::newRow("the layout") << layout << false;
+    QTest::newRow("a layout behind a comment")
+        << "<!-- mine -->\n<project>\n</project>\n" + QByteArray(5000, ' ') << false;
+    QTest::newRow("a layout whose start is a long comment")
+        << "<?xml version=\"1.0\"?>\n<!--" + QByteArray(2 << 20, 'x') + "-->\n<project/>" << false;
+    QTest::newRow("a settings file")
+        << QByteArray("; mine\r\n[Resource Types]\r\nSongs=0\r\n") << false;
+    QTest::newRow("notes") << QByteArray("Bring dice.\n") << true;
+    QTest::newRow("other XML") << QByteArray("<?xml version=\"1.0\"?><html/>") << true;
+    QTest::newRow("a section heading over prose")
+        << QByteArray("[Character Types]\nwho we play\n") << true;
+    QTest::newRow("empty") << QByteArray() << true;
+}
+
+// From the window the dialog has asked, so any file may be replaced but the layout and the
+// settings file, known as their own readers know them.
+void TestExports::windowExportKeepsTheProgramsFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QTEST(OutsideFile::recognises(ExportTarget::windowExport, bytes), "replaced");
 }
 
 QTEST_GUILESS_MAIN(TestExports)
