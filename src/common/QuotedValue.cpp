@@ -63,22 +63,41 @@ bool isLoneSurrogate(QStringView text, qsizetype i)
     return c.isLowSurrogate() && (i == 0 || !text.at(i - 1).isHighSurrogate());
 }
 
+// Printable ASCII, nearly all of any text, is passed at once.
+bool isEscaped(QStringView text, qsizetype i)
+{
+    const char16_t u = text.at(i).unicode();
+    if (u >= 0x20 && u < 0x7f)
+        return false;
+    return isControl(u) || isDirectionControl(u) || isLoneSurrogate(text, i);
+}
+
 } // namespace
 
 QString escapeControls(QStringView text)
 {
     QString out;
     out.reserve(text.size());
+    qsizetype copied = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isEscaped(text, i))
+            continue;
         const char16_t u = text.at(i).unicode();
-        if (isControl(u))
-            out += u"\\x"_s + QString::number(u, 16).rightJustified(2, u'0');
-        else if (isDirectionControl(u) || isLoneSurrogate(text, i))
-            out += u"\\u"_s + QString::number(u, 16);
-        else
-            out += text.at(i);
+        out += text.sliced(copied, i - copied);
+        out += isControl(u) ? u"\\x"_s + QString::number(u, 16).rightJustified(2, u'0')
+                            : u"\\u"_s + QString::number(u, 16);
+        copied = i + 1;
     }
+    out += text.sliced(copied);
     return out;
+}
+
+QString escapeControls(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (isEscaped(text, i))
+            return escapeControls(QStringView(text));
+    return text;
 }
 
 } // namespace QuotedValue

@@ -25,5 +25,7 @@ inline QString quote(QStringView value, char16_t mark)
 // as one such as "\u202e", so that a terminal shows it instead of obeying it and the text around
 // it reads in the order it was written.
 QString escapeControls(QStringView text);
+// The same, sharing the text when it holds nothing to escape.
+QString escapeControls(const QString &text);
 
 } // namespace QuotedValue

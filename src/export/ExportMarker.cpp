@@ -79,10 +79,11 @@ bool isTextForm(const QList<QByteArrayView> &lines)
 
 } // namespace
 
-QByteArray sealed(Kind kind, const QByteArray &body)
+QByteArray sealed(Kind kind, QByteArray body)
 {
-    const QByteArray before = body + '\n';
-    return before + markerOf(kind, before) + '\n';
+    body += '\n';
+    body += markerOf(kind, body);
+    return body += '\n';
 }
 
 bool isSealed(Kind kind, QByteArrayView bytes)

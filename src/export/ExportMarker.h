@@ -17,7 +17,7 @@ enum class Kind
 };
 
 // The body followed by an empty line and the marker.
-QByteArray sealed(Kind kind, const QByteArray &body);
+QByteArray sealed(Kind kind, QByteArray body);
 
 // Whether the bytes are an export of this kind as the program wrote it: the last line (a CR LF
 // or LF after it is allowed) is a version-2 marker of the bytes before it, or a version-1 marker

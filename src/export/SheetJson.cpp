@@ -60,6 +60,8 @@ QJsonObject lists(const SheetExport::Description &d)
 QByteArrayView controlAt(QByteArrayView json, qsizetype i)
 {
     const auto byte = [&json](qsizetype at) { return at < json.size() ? uchar(json[at]) : 0; };
+    if (byte(i) < 0x7f)
+        return {};
     if (byte(i) == 0x7f)
         return json.sliced(i, 1);
     if (byte(i) == 0xc2 && byte(i + 1) >= 0x80 && byte(i + 1) <= 0x9f)
@@ -75,18 +77,20 @@ QByteArrayView controlAt(QByteArrayView json, qsizetype i)
 QByteArray escapedControls(const QByteArray &json)
 {
     QByteArray out;
-    out.reserve(json.size());
-    for (qsizetype i = 0; i < json.size();) {
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < json.size(); ++i) {
         const QByteArrayView control = controlAt(json, i);
-        if (control.isEmpty()) {
-            out += json[i++];
+        if (control.isEmpty())
             continue;
-        }
+        out += QByteArrayView(json).sliced(copied, i - copied);
         const char16_t c = QString::fromUtf8(control).at(0).unicode();
         out += "\\u" + QByteArray::number(c, 16).rightJustified(4, '0');
-        i += control.size();
+        i += control.size() - 1;
+        copied = i + 1;
     }
-    return out;
+    if (copied == 0)
+        return json;
+    return out += QByteArrayView(json).sliced(copied);
 }
 
 QJsonValue numberOrText(const QString &text)
