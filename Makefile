@@ -30,7 +30,7 @@ build: configure
 # default layout in the desktop's language, and a layout already there is kept.
 run: build
 	@mkdir -p $(BUILD)/run
-	@layout=$$(bash -c '. scripts/default-layout.sh && default_layout data'); \
+	@layout=$$(bash -c '. scripts/default-layout.sh && default_layout data $(BUILD)/src/quillmark'); \
 	if [ -f "$$layout" ] && [ ! -f $(BUILD)/run/qmsheet.rav ]; then cp "$$layout" $(BUILD)/run/qmsheet.rav; fi
 	@cd $(BUILD)/run && ../src/quillmark
 

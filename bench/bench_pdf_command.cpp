@@ -4,8 +4,8 @@
 //
 //   bench_pdf_command [layout file] [runs]
 #include "BenchSupport.h"
+#include "cli/Batch.h"
 #include "cli/CommandLine.h"
-#include "cli/PdfCommand.h"
 #include "files/FileCommands.h"
 #include "sheet/CharacterSheet.h"
 
@@ -111,7 +111,7 @@ static int benchmarkMain(int, char **)
     });
     const CommandLine::Request request{.files = files, .pdf = out, .pdfIntoFolder = true};
     const Timing inProcess = medians(runs, out, false, [&] {
-        if (PdfCommand::run(request) != 0)
+        if (Batch::run(request) != 0)
             qFatal("--pdf failed");
     });
     checkPdfs(out);

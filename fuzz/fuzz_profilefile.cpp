@@ -2,9 +2,9 @@
 // must read back as stored, and every other line must stand as it was, byte for byte. Only the
 // key's own line changes; a missing key adds its line (and its section, and blank lines to
 // separate it), and a last line without a line end may gain one.
+#include "common/ProfileText.h"
 #include "common/QuillError.h"
 #include "shell/settings/ProfileFile.h"
-#include "shell/settings/ProfileText.h"
 
 #include <QFile>
 #include <QTemporaryDir>

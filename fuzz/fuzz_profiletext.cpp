@@ -1,6 +1,6 @@
 // The settings file's text under arbitrary content: storing a key must make it read back as
 // stored, must not change what any other key reads, and must never crash.
-#include "shell/settings/ProfileText.h"
+#include "common/ProfileText.h"
 
 #include <cstdint>
 

@@ -1,23 +1,15 @@
-# default_layout DATA-FOLDER: prints the default layout for the desktop's language, chosen by
-# gettext's rule as the program chooses its own language: English when LC_ALL, else LC_MESSAGES,
-# else LANG names the C or POSIX locale; otherwise the first language of LANGUAGE (or of that
-# locale) with a layout of its own in DATA-FOLDER/<language>/, English when none has one.
+# default_layout DATA-FOLDER PROGRAM: prints the default layout in the language the program speaks,
+# which the program itself chooses by its rule (gettext's): DATA-FOLDER/<language>/qmsheet.rav
+# when that language has a layout of its own, DATA-FOLDER/qmsheet.rav otherwise.
 default_layout() {
-    local data=$1 locale=${LC_ALL:-${LC_MESSAGES:-${LANG:-}}} entry candidate
-    local -a languages
-    case $locale in
-    '' | C | POSIX | C.* | C@*) echo "$data/qmsheet.rav"; return ;;
+    local data=$1 language
+    language=$("$2" --layout-language 2>/dev/null) || language=
+    case $language in
+    '' | */* | .*) echo "$data/qmsheet.rav" ;;
+    *) if [ -f "$data/$language/qmsheet.rav" ]; then
+        echo "$data/$language/qmsheet.rav"
+    else
+        echo "$data/qmsheet.rav"
+    fi ;;
     esac
-    IFS=: read -r -a languages <<<"${LANGUAGE:-$locale}"
-    for entry in "${languages[@]}"; do
-        entry=${entry%%[.@]*}
-        for candidate in "$entry" "${entry%%_*}"; do
-            case $candidate in
-            '') ;;
-            en) echo "$data/qmsheet.rav"; return ;;
-            *) [ -f "$data/$candidate/qmsheet.rav" ] && { echo "$data/$candidate/qmsheet.rav"; return; } ;;
-            esac
-        done
-    done
-    echo "$data/qmsheet.rav"
 }

@@ -1,6 +1,5 @@
+#include "cli/Batch.h"
 #include "cli/CommandLine.h"
-#include "cli/ExportCommand.h"
-#include "cli/PdfCommand.h"
 #include "common/QuotedValue.h"
 #include "common/Translations.h"
 #include "files/BrokenPipes.h"
@@ -81,7 +80,7 @@ int printToPdf(char *argv[], const CommandLine::Request &request)
     startingPlatform = false;
     earlyCatalogue = nullptr;
     Translations::install(Translations::desktopLanguage());
-    return PdfCommand::run(request);
+    return Batch::run(request);
 }
 
 // Help, the version and mistakes are told in the desktop's language. Translations need an
@@ -101,7 +100,7 @@ int exportCharacters(char *argv[], const CommandLine::Request &request)
     int qtArgc = 1;
     QCoreApplication app(qtArgc, argv);
     Translations::install(Translations::desktopLanguage());
-    return ExportCommand::run(request);
+    return Batch::run(request);
 }
 
 } // namespace

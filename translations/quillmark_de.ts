@@ -160,30 +160,30 @@ Try &apos;%1 --help&apos; for more information.
     <name>ExportCommand</name>
     <message>
         <source>the export could not be written to standard output</source>
-        <translation>der Export konnte nicht in die Standardausgabe geschrieben werden</translation>
+        <translation type="vanished">der Export konnte nicht in die Standardausgabe geschrieben werden</translation>
     </message>
     <message>
         <source>its export %1 would replace a character file; nothing was written.</source>
-        <translation>sein Export %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
+        <translation type="vanished">sein Export %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>its export %1 is also the export of an earlier file; nothing was written.</source>
-        <translation>sein Export %1 ist auch der Export einer früheren Datei; es wurde nichts geschrieben.</translation>
+        <translation type="vanished">sein Export %1 ist auch der Export einer früheren Datei; es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>ExportTarget</name>
     <message>
         <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
-        <translation>&quot;%1&quot; ist eine Datei, die Quillmark liest; ein Export ersetzt sie nie.</translation>
+        <translation type="vanished">&quot;%1&quot; ist eine Datei, die Quillmark liest; ein Export ersetzt sie nie.</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
-        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
+        <translation type="vanished">Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
+        <translation type="vanished">Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +581,7 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>quillmark: %1 of %2: %3
 </source>
-        <translation>quillmark: %1 von %2: %3
+        <translation type="vanished">quillmark: %1 von %2: %3
 </translation>
     </message>
     <message>
@@ -605,39 +605,39 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>** Attunments **</source>
-        <translation>** Einstimmungen **</translation>
+        <translation type="vanished">** Einstimmungen **</translation>
     </message>
     <message>
         <source>** Distinctions **</source>
-        <translation>** Auszeichnungen **</translation>
+        <translation type="vanished">** Auszeichnungen **</translation>
     </message>
     <message>
         <source>** Songs **</source>
-        <translation>** Lieder **</translation>
+        <translation type="vanished">** Lieder **</translation>
     </message>
     <message>
         <source>** Skills **</source>
-        <translation>** Fertigkeiten **</translation>
+        <translation type="vanished">** Fertigkeiten **</translation>
     </message>
     <message>
         <source>** Vessels **</source>
-        <translation>** Hüllen **</translation>
+        <translation type="vanished">** Hüllen **</translation>
     </message>
     <message>
         <source>** Roles **</source>
-        <translation>** Rollen **</translation>
+        <translation type="vanished">** Rollen **</translation>
     </message>
     <message>
         <source>** Servants **</source>
-        <translation>** Diener **</translation>
+        <translation type="vanished">** Diener **</translation>
     </message>
     <message>
         <source>** Artifacts **</source>
-        <translation>** Artefakte **</translation>
+        <translation type="vanished">** Artefakte **</translation>
     </message>
     <message>
         <source>** Discords **</source>
-        <translation>** Dissonanzen **</translation>
+        <translation type="vanished">** Dissonanzen **</translation>
     </message>
 </context>
 <context>
@@ -683,6 +683,414 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>Save the Report</source>
         <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Cli</name>
+    <message>
+        <source>quillmark: %1 of %2: %3
+</source>
+        <translation>quillmark: %1 von %2: %3
+</translation>
+    </message>
+    <message>
+        <source>the export could not be written to standard output</source>
+        <translation>der Export konnte nicht in die Standardausgabe geschrieben werden</translation>
+    </message>
+    <message>
+        <source>its export %1 would replace a character file; nothing was written.</source>
+        <translation>sein Export %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>its export %1 is also the export of an earlier file; nothing was written.</source>
+        <translation>sein Export %1 ist auch der Export einer früheren Datei; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Export</name>
+    <message>
+        <source>Realm</source>
+        <translation>Sphäre</translation>
+    </message>
+    <message>
+        <source>Forces</source>
+        <translation>Kräfte</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
+        <translation>&quot;%1&quot; ist eine Datei, die Quillmark liest; ein Export ersetzt sie nie.</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
+        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2</source>
+        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Einfacher Text</translation>
+    </message>
+    <message>
+        <source>%1 (*.%2)</source>
+        <extracomment>A file type in the report&apos;s file dialog: its name, then its files&apos; extension.</extracomment>
+        <translation>%1 (*.%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Resources</name>
+    <message>
+        <source>Corporeal Song of %1 ,Level:%2</source>
+        <extracomment>A Corporeal Song in the lists, the printout and the Markdown and text exports: %1 its name, %2 its level. The English is the item as a character file stores it; the realm word agrees with &quot;Song&quot;.</extracomment>
+        <translation>Körperliches Lied: %1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>Ethereal Song of %1 ,Level:%2</source>
+        <extracomment>An Ethereal Song, shown as the Corporeal one.</extracomment>
+        <translation>Ätherisches Lied: %1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>Celestial Song of %1 ,Level:%2</source>
+        <extracomment>A Celestial Song, shown as the Corporeal one.</extracomment>
+        <translation>Himmlisches Lied: %1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1 Level:%2</source>
+        <extracomment>A Skill as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level. The English is the item as a file stores it.</extracomment>
+        <translation>%1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1 ,Body Hits:%2 ,Charisma:%3 Level:%4 Cost:%5</source>
+        <extracomment>A Vessel as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its Body Hits, %3 its Charisma, %4 its level, %5 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, Körpertreffer %2, Charisma %3, Stufe %4, Kosten %5</translation>
+    </message>
+    <message>
+        <source>%1, Level:%2, Status:%3, Cost:%4</source>
+        <extracomment>A Role as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level, %3 its status, %4 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, Stufe %2, Status %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>%1, Level:%2, Class:%3, Cost:%4</source>
+        <extracomment>A Servant as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level, %3 its class, %4 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, Stufe %2, Klasse %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>Corporeal Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>A Corporeal Artifact in the lists, the printout and the Markdown and text exports: %1 its description, %2 its level, %3 its modifier, %4 its cost. The English is the item as a file stores it; the realm word agrees with &quot;Artifact&quot;.</extracomment>
+        <translation>Körperliches Artefakt: %1, Stufe %2, Modifikator %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>Ethereal Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>An Ethereal Artifact, shown as the Corporeal one.</extracomment>
+        <translation>Ätherisches Artefakt: %1, Stufe %2, Modifikator %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>Celestial Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>A Celestial Artifact, shown as the Corporeal one.</extracomment>
+        <translation>Himmlisches Artefakt: %1, Stufe %2, Modifikator %3, Kosten %4</translation>
+    </message>
+    <message>
+        <source>Corporeal Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>A Corporeal Discord in the lists, the printout and the Markdown and text exports: %1 its description, %2 its level, %3 the points it gave. The English is the item as a file stores it; the realm word agrees with &quot;Discord&quot;.</extracomment>
+        <translation>Körperliche Dissonanz: %1, Stufe %2, Wert %3</translation>
+    </message>
+    <message>
+        <source>Ethereal Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>An Ethereal Discord, shown as the Corporeal one.</extracomment>
+        <translation>Ätherische Dissonanz: %1, Stufe %2, Wert %3</translation>
+    </message>
+    <message>
+        <source>Celestial Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>A Celestial Discord, shown as the Corporeal one.</extracomment>
+        <translation>Himmlische Dissonanz: %1, Stufe %2, Wert %3</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Sheet</name>
+    <message>
+        <source>Enter Character Name</source>
+        <translation>Charakternamen eingeben</translation>
+    </message>
+    <message>
+        <source>Character Name</source>
+        <translation>Charaktername</translation>
+    </message>
+    <message>
+        <source>Character Name:</source>
+        <translation>Charaktername:</translation>
+    </message>
+    <message>
+        <source>Select Choir or Band</source>
+        <translation>Chor oder Bande wählen</translation>
+    </message>
+    <message>
+        <source>Choir/Band</source>
+        <translation>Chor/Bande</translation>
+    </message>
+    <message>
+        <source>Choir/Band:</source>
+        <translation>Chor/Bande:</translation>
+    </message>
+    <message>
+        <source>Select Superior</source>
+        <translation>Fürsten wählen</translation>
+    </message>
+    <message>
+        <source>Superior</source>
+        <translation>Fürst</translation>
+    </message>
+    <message>
+        <source>Superior:</source>
+        <translation>Fürst:</translation>
+    </message>
+    <message>
+        <source>Corporeal</source>
+        <translation>Körperlich</translation>
+    </message>
+    <message>
+        <source>Corporeal:</source>
+        <translation>Körper:</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>Stärke:</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation>Geschick</translation>
+    </message>
+    <message>
+        <source>Agility:</source>
+        <translation>Geschick:</translation>
+    </message>
+    <message>
+        <source>Ethereal</source>
+        <translation>Ätherisch</translation>
+    </message>
+    <message>
+        <source>Ethereal:</source>
+        <translation>Äther:</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Intelligenz</translation>
+    </message>
+    <message>
+        <source>Intelligence:</source>
+        <translation>Intelligenz:</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Präzision</translation>
+    </message>
+    <message>
+        <source>Precision:</source>
+        <translation>Präzision:</translation>
+    </message>
+    <message>
+        <source>Celestial</source>
+        <translation>Himmlisch</translation>
+    </message>
+    <message>
+        <source>Celestial:</source>
+        <translation>Himmel:</translation>
+    </message>
+    <message>
+        <source>Will</source>
+        <translation>Wille</translation>
+    </message>
+    <message>
+        <source>Will:</source>
+        <translation>Wille:</translation>
+    </message>
+    <message>
+        <source>Perception</source>
+        <translation>Wahrnehmung</translation>
+    </message>
+    <message>
+        <source>Perception:</source>
+        <translation>Wahrnehm.:</translation>
+    </message>
+    <message>
+        <source>Total Forces</source>
+        <translation>Gesamtkräfte</translation>
+    </message>
+    <message>
+        <source>Character Points</source>
+        <translation>Charakterpunkte</translation>
+    </message>
+    <message>
+        <source>Character Points:</source>
+        <translation>Charakterpunkte:</translation>
+    </message>
+    <message>
+        <source>Mind Hits</source>
+        <translation>Geistestreffer</translation>
+    </message>
+    <message>
+        <source>MindHits:</source>
+        <translation>Geist:</translation>
+    </message>
+    <message>
+        <source>Soul Hits</source>
+        <translation>Seelentreffer</translation>
+    </message>
+    <message>
+        <source>SoulHits:</source>
+        <translation>Seele:</translation>
+    </message>
+    <message>
+        <source>Extra Choir/Band Attunements</source>
+        <translation>Zusätzliche Chor/Bande-Einstimmungen</translation>
+    </message>
+    <message>
+        <source>** Attunments **</source>
+        <translation>** Einstimmungen **</translation>
+    </message>
+    <message>
+        <source>Extra Superior Attunements</source>
+        <translation>Zusätzliche Fürsten-Einstimmungen</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Lieder</translation>
+    </message>
+    <message>
+        <source>** Songs **</source>
+        <translation>** Lieder **</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>Fertigkeiten</translation>
+    </message>
+    <message>
+        <source>** Skills **</source>
+        <translation>** Fertigkeiten **</translation>
+    </message>
+    <message>
+        <source>Vessels</source>
+        <translation>Hüllen</translation>
+    </message>
+    <message>
+        <source>** Vessels **</source>
+        <translation>** Hüllen **</translation>
+    </message>
+    <message>
+        <source>Roles</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>** Roles **</source>
+        <translation>** Rollen **</translation>
+    </message>
+    <message>
+        <source>Servants</source>
+        <translation>Diener</translation>
+    </message>
+    <message>
+        <source>** Servants **</source>
+        <translation>** Diener **</translation>
+    </message>
+    <message>
+        <source>Artifacts</source>
+        <translation>Artefakte</translation>
+    </message>
+    <message>
+        <source>** Artifacts **</source>
+        <translation>** Artefakte **</translation>
+    </message>
+    <message>
+        <source>Discords</source>
+        <translation>Dissonanzen</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <translation>Dissonanz</translation>
+    </message>
+    <message>
+        <source>** Discords **</source>
+        <translation>** Dissonanzen **</translation>
+    </message>
+    <message>
+        <source>Distinctions</source>
+        <translation>Auszeichnungen</translation>
+    </message>
+    <message>
+        <source>** Distinctions **</source>
+        <translation>** Auszeichnungen **</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Engel</translation>
+    </message>
+    <message>
+        <source>Demon</source>
+        <translation>Dämon</translation>
+    </message>
+    <message>
+        <source>Outcast</source>
+        <translation>Verstoßener</translation>
+    </message>
+    <message>
+        <source>Renegade</source>
+        <translation>Abtrünniger</translation>
+    </message>
+    <message>
+        <source>Soldier</source>
+        <translation>Soldat</translation>
+    </message>
+    <message>
+        <source>Undead</source>
+        <translation>Untoter</translation>
+    </message>
+    <message>
+        <source>Remnant</source>
+        <translation>Überrest</translation>
+    </message>
+    <message>
+        <source>Mundane</source>
+        <translation>Sterblicher</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A label before its value, in the exports: &quot;Type: Angel&quot;. French puts a no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>keiner gewählt</translation>
+    </message>
+    <message>
+        <source> Character Type </source>
+        <translation> Charaktertyp </translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Shell</name>
+    <message>
+        <source>The character was copied to the clipboard as Markdown.</source>
+        <translation>Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1539,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Discord</source>
-        <translation>Dissonanz</translation>
+        <translation type="vanished">Dissonanz</translation>
     </message>
     <message>
         <source>Discord:</source>
@@ -1183,15 +1591,15 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Corporeal</source>
-        <translation>Körperlich</translation>
+        <translation type="vanished">Körperlich</translation>
     </message>
     <message>
         <source>Ethereal</source>
-        <translation>Ätherisch</translation>
+        <translation type="vanished">Ätherisch</translation>
     </message>
     <message>
         <source>Celestial</source>
-        <translation>Himmlisch</translation>
+        <translation type="vanished">Himmlisch</translation>
     </message>
     <message>
         <source>You must select an Artifact Type.</source>
@@ -1313,170 +1721,170 @@ Möchtest du die Datei ersetzen?</translation>
     <name>SheetExport</name>
     <message>
         <source>Extra Choir/Band Attunements</source>
-        <translation>Zusätzliche Chor/Bande-Einstimmungen</translation>
+        <translation type="vanished">Zusätzliche Chor/Bande-Einstimmungen</translation>
     </message>
     <message>
         <source>Extra Superior Attunements</source>
-        <translation>Zusätzliche Fürsten-Einstimmungen</translation>
+        <translation type="vanished">Zusätzliche Fürsten-Einstimmungen</translation>
     </message>
     <message>
         <source>Songs</source>
-        <translation>Lieder</translation>
+        <translation type="vanished">Lieder</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation>Fertigkeiten</translation>
+        <translation type="vanished">Fertigkeiten</translation>
     </message>
     <message>
         <source>Vessels</source>
-        <translation>Hüllen</translation>
+        <translation type="vanished">Hüllen</translation>
     </message>
     <message>
         <source>Roles</source>
-        <translation>Rollen</translation>
+        <translation type="vanished">Rollen</translation>
     </message>
     <message>
         <source>Servants</source>
-        <translation>Diener</translation>
+        <translation type="vanished">Diener</translation>
     </message>
     <message>
         <source>Artifacts</source>
-        <translation>Artefakte</translation>
+        <translation type="vanished">Artefakte</translation>
     </message>
     <message>
         <source>Discords</source>
-        <translation>Dissonanzen</translation>
+        <translation type="vanished">Dissonanzen</translation>
     </message>
     <message>
         <source>Distinctions</source>
-        <translation>Auszeichnungen</translation>
+        <translation type="vanished">Auszeichnungen</translation>
     </message>
     <message>
         <source>Corporeal</source>
-        <translation>Körperlich</translation>
+        <translation type="vanished">Körperlich</translation>
     </message>
     <message>
         <source>Forces</source>
-        <translation>Kräfte</translation>
+        <translation type="vanished">Kräfte</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation>Stärke</translation>
+        <translation type="vanished">Stärke</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation>Geschick</translation>
+        <translation type="vanished">Geschick</translation>
     </message>
     <message>
         <source>Ethereal</source>
-        <translation>Ätherisch</translation>
+        <translation type="vanished">Ätherisch</translation>
     </message>
     <message>
         <source>Intelligence</source>
-        <translation>Intelligenz</translation>
+        <translation type="vanished">Intelligenz</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation>Präzision</translation>
+        <translation type="vanished">Präzision</translation>
     </message>
     <message>
         <source>Celestial</source>
-        <translation>Himmlisch</translation>
+        <translation type="vanished">Himmlisch</translation>
     </message>
     <message>
         <source>Will</source>
-        <translation>Wille</translation>
+        <translation type="vanished">Wille</translation>
     </message>
     <message>
         <source>Perception</source>
-        <translation>Wahrnehmung</translation>
+        <translation type="vanished">Wahrnehmung</translation>
     </message>
     <message>
         <source>Total Forces</source>
-        <translation>Gesamtkräfte</translation>
+        <translation type="vanished">Gesamtkräfte</translation>
     </message>
     <message>
         <source>Character Points</source>
-        <translation>Charakterpunkte</translation>
+        <translation type="vanished">Charakterpunkte</translation>
     </message>
     <message>
         <source>Mind Hits</source>
-        <translation>Geistestreffer</translation>
+        <translation type="vanished">Geistestreffer</translation>
     </message>
     <message>
         <source>Soul Hits</source>
-        <translation>Seelentreffer</translation>
+        <translation type="vanished">Seelentreffer</translation>
     </message>
     <message>
         <source>Choir/Band</source>
-        <translation>Chor/Bande</translation>
+        <translation type="vanished">Chor/Bande</translation>
     </message>
     <message>
         <source>Superior</source>
-        <translation>Fürst</translation>
+        <translation type="vanished">Fürst</translation>
     </message>
     <message>
         <source>Realm</source>
-        <translation>Sphäre</translation>
+        <translation type="vanished">Sphäre</translation>
     </message>
     <message>
         <source>Characteristics</source>
-        <translation>Eigenschaften</translation>
+        <translation type="vanished">Eigenschaften</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation>keiner gewählt</translation>
+        <translation type="vanished">keiner gewählt</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation>Typ</translation>
+        <translation type="vanished">Typ</translation>
     </message>
 </context>
 <context>
     <name>SheetNames</name>
     <message>
         <source>Enter Character Name</source>
-        <translation>Charakternamen eingeben</translation>
+        <translation type="vanished">Charakternamen eingeben</translation>
     </message>
     <message>
         <source>Select Choir or Band</source>
-        <translation>Chor oder Bande wählen</translation>
+        <translation type="vanished">Chor oder Bande wählen</translation>
     </message>
     <message>
         <source>Select Superior</source>
-        <translation>Fürsten wählen</translation>
+        <translation type="vanished">Fürsten wählen</translation>
     </message>
     <message>
         <source>Angel</source>
-        <translation>Engel</translation>
+        <translation type="vanished">Engel</translation>
     </message>
     <message>
         <source>Demon</source>
-        <translation>Dämon</translation>
+        <translation type="vanished">Dämon</translation>
     </message>
     <message>
         <source>Outcast</source>
-        <translation>Verstoßener</translation>
+        <translation type="vanished">Verstoßener</translation>
     </message>
     <message>
         <source>Renegade</source>
-        <translation>Abtrünniger</translation>
+        <translation type="vanished">Abtrünniger</translation>
     </message>
     <message>
         <source>Soldier</source>
-        <translation>Soldat</translation>
+        <translation type="vanished">Soldat</translation>
     </message>
     <message>
         <source>Undead</source>
-        <translation>Untoter</translation>
+        <translation type="vanished">Untoter</translation>
     </message>
     <message>
         <source>Remnant</source>
-        <translation>Überrest</translation>
+        <translation type="vanished">Überrest</translation>
     </message>
     <message>
         <source>Mundane</source>
-        <translation>Sterblicher</translation>
+        <translation type="vanished">Sterblicher</translation>
     </message>
 </context>
 <context>
@@ -1506,19 +1914,19 @@ Möchtest du die Datei ersetzen?</translation>
     <name>SheetReportExports</name>
     <message>
         <source>Markdown (*.md)</source>
-        <translation>Markdown (*.md)</translation>
+        <translation type="vanished">Markdown (*.md)</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>
-        <translation>Einfacher Text (*.txt)</translation>
+        <translation type="vanished">Einfacher Text (*.txt)</translation>
     </message>
     <message>
         <source>JSON (*.json)</source>
-        <translation>JSON (*.json)</translation>
+        <translation type="vanished">JSON (*.json)</translation>
     </message>
     <message>
         <source>The character was copied to the clipboard as Markdown.</source>
-        <translation>Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
+        <translation type="vanished">Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
     </message>
 </context>
 <context>
@@ -1568,55 +1976,55 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Character Name:</source>
-        <translation>Charaktername:</translation>
+        <translation type="vanished">Charaktername:</translation>
     </message>
     <message>
         <source>Choir/Band:</source>
-        <translation>Chor/Bande:</translation>
+        <translation type="vanished">Chor/Bande:</translation>
     </message>
     <message>
         <source>Superior:</source>
-        <translation>Fürst:</translation>
+        <translation type="vanished">Fürst:</translation>
     </message>
     <message>
         <source> Character Type </source>
-        <translation> Charaktertyp </translation>
+        <translation type="vanished"> Charaktertyp </translation>
     </message>
     <message>
         <source>Corporeal:</source>
-        <translation>Körper:</translation>
+        <translation type="vanished">Körper:</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation>Stärke:</translation>
+        <translation type="vanished">Stärke:</translation>
     </message>
     <message>
         <source>Agility:</source>
-        <translation>Geschick:</translation>
+        <translation type="vanished">Geschick:</translation>
     </message>
     <message>
         <source>Ethereal:</source>
-        <translation>Äther:</translation>
+        <translation type="vanished">Äther:</translation>
     </message>
     <message>
         <source>Intelligence:</source>
-        <translation>Intelligenz:</translation>
+        <translation type="vanished">Intelligenz:</translation>
     </message>
     <message>
         <source>Precision:</source>
-        <translation>Präzision:</translation>
+        <translation type="vanished">Präzision:</translation>
     </message>
     <message>
         <source>Celestial:</source>
-        <translation>Himmel:</translation>
+        <translation type="vanished">Himmel:</translation>
     </message>
     <message>
         <source>Will:</source>
-        <translation>Wille:</translation>
+        <translation type="vanished">Wille:</translation>
     </message>
     <message>
         <source>Perception:</source>
-        <translation>Wahrnehm.:</translation>
+        <translation type="vanished">Wahrnehm.:</translation>
     </message>
     <message>
         <source>%1 Forces</source>
@@ -1636,27 +2044,27 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Total Forces</source>
-        <translation>Gesamtkräfte</translation>
+        <translation type="vanished">Gesamtkräfte</translation>
     </message>
     <message>
         <source>Character Points:</source>
-        <translation>Charakterpunkte:</translation>
+        <translation type="vanished">Charakterpunkte:</translation>
     </message>
     <message>
         <source>MindHits:</source>
-        <translation>Geist:</translation>
+        <translation type="vanished">Geist:</translation>
     </message>
     <message>
         <source>Mind Hits</source>
-        <translation>Geistestreffer</translation>
+        <translation type="vanished">Geistestreffer</translation>
     </message>
     <message>
         <source>SoulHits:</source>
-        <translation>Seele:</translation>
+        <translation type="vanished">Seele:</translation>
     </message>
     <message>
         <source>Soul Hits</source>
-        <translation>Seelentreffer</translation>
+        <translation type="vanished">Seelentreffer</translation>
     </message>
     <message>
         <source>Apply</source>

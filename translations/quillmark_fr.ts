@@ -160,30 +160,30 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <name>ExportCommand</name>
     <message>
         <source>the export could not be written to standard output</source>
-        <translation>l&apos;export n&apos;a pas pu être écrit sur la sortie standard</translation>
+        <translation type="vanished">l&apos;export n&apos;a pas pu être écrit sur la sortie standard</translation>
     </message>
     <message>
         <source>its export %1 would replace a character file; nothing was written.</source>
-        <translation>son export %1 remplacerait un fichier de personnage&#xa0;; rien n&apos;a été écrit.</translation>
+        <translation type="vanished">son export %1 remplacerait un fichier de personnage&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>its export %1 is also the export of an earlier file; nothing was written.</source>
-        <translation>son export %1 est aussi l&apos;export d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
+        <translation type="vanished">son export %1 est aussi l&apos;export d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
     <name>ExportTarget</name>
     <message>
         <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
-        <translation>«&#xa0;%1&#xa0;» est un fichier que Quillmark lit&#xa0;; un export ne le remplace jamais.</translation>
+        <translation type="vanished">«&#xa0;%1&#xa0;» est un fichier que Quillmark lit&#xa0;; un export ne le remplace jamais.</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
-        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
+        <translation type="vanished">L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <translation type="vanished">L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +581,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>quillmark: %1 of %2: %3
 </source>
-        <translation>quillmark: %1 sur %2&#xa0;: %3
+        <translation type="vanished">quillmark: %1 sur %2&#xa0;: %3
 </translation>
     </message>
     <message>
@@ -605,39 +605,39 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>** Attunments **</source>
-        <translation>** Accords **</translation>
+        <translation type="vanished">** Accords **</translation>
     </message>
     <message>
         <source>** Distinctions **</source>
-        <translation>** Distinctions **</translation>
+        <translation type="vanished">** Distinctions **</translation>
     </message>
     <message>
         <source>** Songs **</source>
-        <translation>** Chants **</translation>
+        <translation type="vanished">** Chants **</translation>
     </message>
     <message>
         <source>** Skills **</source>
-        <translation>** Talents **</translation>
+        <translation type="vanished">** Talents **</translation>
     </message>
     <message>
         <source>** Vessels **</source>
-        <translation>** Corps **</translation>
+        <translation type="vanished">** Corps **</translation>
     </message>
     <message>
         <source>** Roles **</source>
-        <translation>** Rôles **</translation>
+        <translation type="vanished">** Rôles **</translation>
     </message>
     <message>
         <source>** Servants **</source>
-        <translation>** Serviteurs **</translation>
+        <translation type="vanished">** Serviteurs **</translation>
     </message>
     <message>
         <source>** Artifacts **</source>
-        <translation>** Artefacts **</translation>
+        <translation type="vanished">** Artefacts **</translation>
     </message>
     <message>
         <source>** Discords **</source>
-        <translation>** Discordes **</translation>
+        <translation type="vanished">** Discordes **</translation>
     </message>
 </context>
 <context>
@@ -683,6 +683,414 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Save the Report</source>
         <translation>Enregistrer l&apos;état</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Cli</name>
+    <message>
+        <source>quillmark: %1 of %2: %3
+</source>
+        <translation>quillmark: %1 sur %2&#xa0;: %3
+</translation>
+    </message>
+    <message>
+        <source>the export could not be written to standard output</source>
+        <translation>l&apos;export n&apos;a pas pu être écrit sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>its export %1 would replace a character file; nothing was written.</source>
+        <translation>son export %1 remplacerait un fichier de personnage&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>its export %1 is also the export of an earlier file; nothing was written.</source>
+        <translation>son export %1 est aussi l&apos;export d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Export</name>
+    <message>
+        <source>Realm</source>
+        <translation>Sphère</translation>
+    </message>
+    <message>
+        <source>Forces</source>
+        <translation>Forces</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Caractéristiques</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
+        <translation>«&#xa0;%1&#xa0;» est un fichier que Quillmark lit&#xa0;; un export ne le remplace jamais.</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
+        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>The export cannot be written to &quot;%1&quot;: %2</source>
+        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Texte brut</translation>
+    </message>
+    <message>
+        <source>%1 (*.%2)</source>
+        <extracomment>A file type in the report&apos;s file dialog: its name, then its files&apos; extension.</extracomment>
+        <translation>%1 (*.%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Resources</name>
+    <message>
+        <source>Corporeal Song of %1 ,Level:%2</source>
+        <extracomment>A Corporeal Song in the lists, the printout and the Markdown and text exports: %1 its name, %2 its level. The English is the item as a character file stores it; the realm word agrees with &quot;Song&quot;.</extracomment>
+        <translation>Chant corporel&#xa0;: %1, niveau %2</translation>
+    </message>
+    <message>
+        <source>Ethereal Song of %1 ,Level:%2</source>
+        <extracomment>An Ethereal Song, shown as the Corporeal one.</extracomment>
+        <translation>Chant éthéré&#xa0;: %1, niveau %2</translation>
+    </message>
+    <message>
+        <source>Celestial Song of %1 ,Level:%2</source>
+        <extracomment>A Celestial Song, shown as the Corporeal one.</extracomment>
+        <translation>Chant céleste&#xa0;: %1, niveau %2</translation>
+    </message>
+    <message>
+        <source>%1 Level:%2</source>
+        <extracomment>A Skill as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level. The English is the item as a file stores it.</extracomment>
+        <translation>%1, niveau %2</translation>
+    </message>
+    <message>
+        <source>%1 ,Body Hits:%2 ,Charisma:%3 Level:%4 Cost:%5</source>
+        <extracomment>A Vessel as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its Body Hits, %3 its Charisma, %4 its level, %5 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, points de corps %2, charisme %3, niveau %4, coût %5</translation>
+    </message>
+    <message>
+        <source>%1, Level:%2, Status:%3, Cost:%4</source>
+        <extracomment>A Role as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level, %3 its status, %4 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, niveau %2, statut %3, coût %4</translation>
+    </message>
+    <message>
+        <source>%1, Level:%2, Class:%3, Cost:%4</source>
+        <extracomment>A Servant as the lists, the printout and the Markdown and text exports show it: %1 its name, %2 its level, %3 its class, %4 its cost. The English is the item as a file stores it.</extracomment>
+        <translation>%1, niveau %2, classe %3, coût %4</translation>
+    </message>
+    <message>
+        <source>Corporeal Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>A Corporeal Artifact in the lists, the printout and the Markdown and text exports: %1 its description, %2 its level, %3 its modifier, %4 its cost. The English is the item as a file stores it; the realm word agrees with &quot;Artifact&quot;.</extracomment>
+        <translation>Artefact corporel&#xa0;: %1, niveau %2, modificateur %3, coût %4</translation>
+    </message>
+    <message>
+        <source>Ethereal Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>An Ethereal Artifact, shown as the Corporeal one.</extracomment>
+        <translation>Artefact éthéré&#xa0;: %1, niveau %2, modificateur %3, coût %4</translation>
+    </message>
+    <message>
+        <source>Celestial Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4</source>
+        <extracomment>A Celestial Artifact, shown as the Corporeal one.</extracomment>
+        <translation>Artefact céleste&#xa0;: %1, niveau %2, modificateur %3, coût %4</translation>
+    </message>
+    <message>
+        <source>Corporeal Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>A Corporeal Discord in the lists, the printout and the Markdown and text exports: %1 its description, %2 its level, %3 the points it gave. The English is the item as a file stores it; the realm word agrees with &quot;Discord&quot;.</extracomment>
+        <translation>Discorde corporelle&#xa0;: %1, niveau %2, valeur %3</translation>
+    </message>
+    <message>
+        <source>Ethereal Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>An Ethereal Discord, shown as the Corporeal one.</extracomment>
+        <translation>Discorde éthérée&#xa0;: %1, niveau %2, valeur %3</translation>
+    </message>
+    <message>
+        <source>Celestial Discord of %1 ,Level:%2 ,Cost:%3</source>
+        <extracomment>A Celestial Discord, shown as the Corporeal one.</extracomment>
+        <translation>Discorde céleste&#xa0;: %1, niveau %2, valeur %3</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Sheet</name>
+    <message>
+        <source>Enter Character Name</source>
+        <translation>Saisir le nom du personnage</translation>
+    </message>
+    <message>
+        <source>Character Name</source>
+        <translation>Nom du personnage</translation>
+    </message>
+    <message>
+        <source>Character Name:</source>
+        <translation>Nom du personnage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select Choir or Band</source>
+        <translation>Choisir Chœur ou Bande</translation>
+    </message>
+    <message>
+        <source>Choir/Band</source>
+        <translation>Chœur/Bande</translation>
+    </message>
+    <message>
+        <source>Choir/Band:</source>
+        <translation>Chœur/Bande&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select Superior</source>
+        <translation>Choisir un Supérieur</translation>
+    </message>
+    <message>
+        <source>Superior</source>
+        <translation>Supérieur</translation>
+    </message>
+    <message>
+        <source>Superior:</source>
+        <translation>Supérieur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Corporeal</source>
+        <translation>Corporel</translation>
+    </message>
+    <message>
+        <source>Corporeal:</source>
+        <translation>Corporel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Vigueur</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>Vigueur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation>Agilité</translation>
+    </message>
+    <message>
+        <source>Agility:</source>
+        <translation>Agilité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ethereal</source>
+        <translation>Éthéré</translation>
+    </message>
+    <message>
+        <source>Ethereal:</source>
+        <translation>Éthéré&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Intelligence</translation>
+    </message>
+    <message>
+        <source>Intelligence:</source>
+        <translation>Intelligence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Precision:</source>
+        <translation>Précision&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Celestial</source>
+        <translation>Céleste</translation>
+    </message>
+    <message>
+        <source>Celestial:</source>
+        <translation>Céleste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Will</source>
+        <translation>Volonté</translation>
+    </message>
+    <message>
+        <source>Will:</source>
+        <translation>Volonté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Perception</source>
+        <translation>Perception</translation>
+    </message>
+    <message>
+        <source>Perception:</source>
+        <translation>Perception&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Total Forces</source>
+        <translation>Total des Forces</translation>
+    </message>
+    <message>
+        <source>Character Points</source>
+        <translation>Points de personnage</translation>
+    </message>
+    <message>
+        <source>Character Points:</source>
+        <translation>Points de perso.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mind Hits</source>
+        <translation>Points d&apos;esprit</translation>
+    </message>
+    <message>
+        <source>MindHits:</source>
+        <translation>Pts d&apos;esprit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Soul Hits</source>
+        <translation>Points d&apos;âme</translation>
+    </message>
+    <message>
+        <source>SoulHits:</source>
+        <translation>Pts d&apos;âme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Extra Choir/Band Attunements</source>
+        <translation>Accords supplémentaires avec le Chœur/la Bande</translation>
+    </message>
+    <message>
+        <source>** Attunments **</source>
+        <translation>** Accords **</translation>
+    </message>
+    <message>
+        <source>Extra Superior Attunements</source>
+        <translation>Accords supplémentaires avec le Supérieur</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Chants</translation>
+    </message>
+    <message>
+        <source>** Songs **</source>
+        <translation>** Chants **</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>Talents</translation>
+    </message>
+    <message>
+        <source>** Skills **</source>
+        <translation>** Talents **</translation>
+    </message>
+    <message>
+        <source>Vessels</source>
+        <translation>Corps</translation>
+    </message>
+    <message>
+        <source>** Vessels **</source>
+        <translation>** Corps **</translation>
+    </message>
+    <message>
+        <source>Roles</source>
+        <translation>Rôles</translation>
+    </message>
+    <message>
+        <source>** Roles **</source>
+        <translation>** Rôles **</translation>
+    </message>
+    <message>
+        <source>Servants</source>
+        <translation>Serviteurs</translation>
+    </message>
+    <message>
+        <source>** Servants **</source>
+        <translation>** Serviteurs **</translation>
+    </message>
+    <message>
+        <source>Artifacts</source>
+        <translation>Artefacts</translation>
+    </message>
+    <message>
+        <source>** Artifacts **</source>
+        <translation>** Artefacts **</translation>
+    </message>
+    <message>
+        <source>Discords</source>
+        <translation>Discordes</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <translation>Discorde</translation>
+    </message>
+    <message>
+        <source>** Discords **</source>
+        <translation>** Discordes **</translation>
+    </message>
+    <message>
+        <source>Distinctions</source>
+        <translation>Distinctions</translation>
+    </message>
+    <message>
+        <source>** Distinctions **</source>
+        <translation>** Distinctions **</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ange</translation>
+    </message>
+    <message>
+        <source>Demon</source>
+        <translation>Démon</translation>
+    </message>
+    <message>
+        <source>Outcast</source>
+        <translation>Paria</translation>
+    </message>
+    <message>
+        <source>Renegade</source>
+        <translation>Renégat</translation>
+    </message>
+    <message>
+        <source>Soldier</source>
+        <translation>Soldat</translation>
+    </message>
+    <message>
+        <source>Undead</source>
+        <translation>Mort-vivant</translation>
+    </message>
+    <message>
+        <source>Remnant</source>
+        <translation>Vestige</translation>
+    </message>
+    <message>
+        <source>Mundane</source>
+        <translation>Mortel</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A label before its value, in the exports: &quot;Type: Angel&quot;. French puts a no-break space before the colon.</extracomment>
+        <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>aucun choisi</translation>
+    </message>
+    <message>
+        <source> Character Type </source>
+        <translation> Type de personnage </translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Shell</name>
+    <message>
+        <source>The character was copied to the clipboard as Markdown.</source>
+        <translation>Le personnage a été copié dans le presse-papiers en Markdown.</translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1539,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Discord</source>
-        <translation>Discorde</translation>
+        <translation type="vanished">Discorde</translation>
     </message>
     <message>
         <source>Discord:</source>
@@ -1183,15 +1591,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Corporeal</source>
-        <translation>Corporel</translation>
+        <translation type="vanished">Corporel</translation>
     </message>
     <message>
         <source>Ethereal</source>
-        <translation>Éthéré</translation>
+        <translation type="vanished">Éthéré</translation>
     </message>
     <message>
         <source>Celestial</source>
-        <translation>Céleste</translation>
+        <translation type="vanished">Céleste</translation>
     </message>
     <message>
         <source>You must select an Artifact Type.</source>
@@ -1313,170 +1721,170 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>SheetExport</name>
     <message>
         <source>Extra Choir/Band Attunements</source>
-        <translation>Accords supplémentaires avec le Chœur/la Bande</translation>
+        <translation type="vanished">Accords supplémentaires avec le Chœur/la Bande</translation>
     </message>
     <message>
         <source>Extra Superior Attunements</source>
-        <translation>Accords supplémentaires avec le Supérieur</translation>
+        <translation type="vanished">Accords supplémentaires avec le Supérieur</translation>
     </message>
     <message>
         <source>Songs</source>
-        <translation>Chants</translation>
+        <translation type="vanished">Chants</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation>Talents</translation>
+        <translation type="vanished">Talents</translation>
     </message>
     <message>
         <source>Vessels</source>
-        <translation>Corps</translation>
+        <translation type="vanished">Corps</translation>
     </message>
     <message>
         <source>Roles</source>
-        <translation>Rôles</translation>
+        <translation type="vanished">Rôles</translation>
     </message>
     <message>
         <source>Servants</source>
-        <translation>Serviteurs</translation>
+        <translation type="vanished">Serviteurs</translation>
     </message>
     <message>
         <source>Artifacts</source>
-        <translation>Artefacts</translation>
+        <translation type="vanished">Artefacts</translation>
     </message>
     <message>
         <source>Discords</source>
-        <translation>Discordes</translation>
+        <translation type="vanished">Discordes</translation>
     </message>
     <message>
         <source>Distinctions</source>
-        <translation>Distinctions</translation>
+        <translation type="vanished">Distinctions</translation>
     </message>
     <message>
         <source>Corporeal</source>
-        <translation>Corporel</translation>
+        <translation type="vanished">Corporel</translation>
     </message>
     <message>
         <source>Forces</source>
-        <translation>Forces</translation>
+        <translation type="vanished">Forces</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation>Vigueur</translation>
+        <translation type="vanished">Vigueur</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation>Agilité</translation>
+        <translation type="vanished">Agilité</translation>
     </message>
     <message>
         <source>Ethereal</source>
-        <translation>Éthéré</translation>
+        <translation type="vanished">Éthéré</translation>
     </message>
     <message>
         <source>Intelligence</source>
-        <translation>Intelligence</translation>
+        <translation type="vanished">Intelligence</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation>Précision</translation>
+        <translation type="vanished">Précision</translation>
     </message>
     <message>
         <source>Celestial</source>
-        <translation>Céleste</translation>
+        <translation type="vanished">Céleste</translation>
     </message>
     <message>
         <source>Will</source>
-        <translation>Volonté</translation>
+        <translation type="vanished">Volonté</translation>
     </message>
     <message>
         <source>Perception</source>
-        <translation>Perception</translation>
+        <translation type="vanished">Perception</translation>
     </message>
     <message>
         <source>Total Forces</source>
-        <translation>Total des Forces</translation>
+        <translation type="vanished">Total des Forces</translation>
     </message>
     <message>
         <source>Character Points</source>
-        <translation>Points de personnage</translation>
+        <translation type="vanished">Points de personnage</translation>
     </message>
     <message>
         <source>Mind Hits</source>
-        <translation>Points d&apos;esprit</translation>
+        <translation type="vanished">Points d&apos;esprit</translation>
     </message>
     <message>
         <source>Soul Hits</source>
-        <translation>Points d&apos;âme</translation>
+        <translation type="vanished">Points d&apos;âme</translation>
     </message>
     <message>
         <source>Choir/Band</source>
-        <translation>Chœur/Bande</translation>
+        <translation type="vanished">Chœur/Bande</translation>
     </message>
     <message>
         <source>Superior</source>
-        <translation>Supérieur</translation>
+        <translation type="vanished">Supérieur</translation>
     </message>
     <message>
         <source>Realm</source>
-        <translation>Sphère</translation>
+        <translation type="vanished">Sphère</translation>
     </message>
     <message>
         <source>Characteristics</source>
-        <translation>Caractéristiques</translation>
+        <translation type="vanished">Caractéristiques</translation>
     </message>
     <message>
         <source>none chosen</source>
-        <translation>aucun choisi</translation>
+        <translation type="vanished">aucun choisi</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation>Type</translation>
+        <translation type="vanished">Type</translation>
     </message>
 </context>
 <context>
     <name>SheetNames</name>
     <message>
         <source>Enter Character Name</source>
-        <translation>Saisir le nom du personnage</translation>
+        <translation type="vanished">Saisir le nom du personnage</translation>
     </message>
     <message>
         <source>Select Choir or Band</source>
-        <translation>Choisir Chœur ou Bande</translation>
+        <translation type="vanished">Choisir Chœur ou Bande</translation>
     </message>
     <message>
         <source>Select Superior</source>
-        <translation>Choisir un Supérieur</translation>
+        <translation type="vanished">Choisir un Supérieur</translation>
     </message>
     <message>
         <source>Angel</source>
-        <translation>Ange</translation>
+        <translation type="vanished">Ange</translation>
     </message>
     <message>
         <source>Demon</source>
-        <translation>Démon</translation>
+        <translation type="vanished">Démon</translation>
     </message>
     <message>
         <source>Outcast</source>
-        <translation>Paria</translation>
+        <translation type="vanished">Paria</translation>
     </message>
     <message>
         <source>Renegade</source>
-        <translation>Renégat</translation>
+        <translation type="vanished">Renégat</translation>
     </message>
     <message>
         <source>Soldier</source>
-        <translation>Soldat</translation>
+        <translation type="vanished">Soldat</translation>
     </message>
     <message>
         <source>Undead</source>
-        <translation>Mort-vivant</translation>
+        <translation type="vanished">Mort-vivant</translation>
     </message>
     <message>
         <source>Remnant</source>
-        <translation>Vestige</translation>
+        <translation type="vanished">Vestige</translation>
     </message>
     <message>
         <source>Mundane</source>
-        <translation>Mortel</translation>
+        <translation type="vanished">Mortel</translation>
     </message>
 </context>
 <context>
@@ -1506,19 +1914,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>SheetReportExports</name>
     <message>
         <source>Markdown (*.md)</source>
-        <translation>Markdown (*.md)</translation>
+        <translation type="vanished">Markdown (*.md)</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>
-        <translation>Texte brut (*.txt)</translation>
+        <translation type="vanished">Texte brut (*.txt)</translation>
     </message>
     <message>
         <source>JSON (*.json)</source>
-        <translation>JSON (*.json)</translation>
+        <translation type="vanished">JSON (*.json)</translation>
     </message>
     <message>
         <source>The character was copied to the clipboard as Markdown.</source>
-        <translation>Le personnage a été copié dans le presse-papiers en Markdown.</translation>
+        <translation type="vanished">Le personnage a été copié dans le presse-papiers en Markdown.</translation>
     </message>
 </context>
 <context>
@@ -1568,55 +1976,55 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Character Name:</source>
-        <translation>Nom du personnage&#xa0;:</translation>
+        <translation type="vanished">Nom du personnage&#xa0;:</translation>
     </message>
     <message>
         <source>Choir/Band:</source>
-        <translation>Chœur/Bande&#xa0;:</translation>
+        <translation type="vanished">Chœur/Bande&#xa0;:</translation>
     </message>
     <message>
         <source>Superior:</source>
-        <translation>Supérieur&#xa0;:</translation>
+        <translation type="vanished">Supérieur&#xa0;:</translation>
     </message>
     <message>
         <source> Character Type </source>
-        <translation> Type de personnage </translation>
+        <translation type="vanished"> Type de personnage </translation>
     </message>
     <message>
         <source>Corporeal:</source>
-        <translation>Corporel&#xa0;:</translation>
+        <translation type="vanished">Corporel&#xa0;:</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation>Vigueur&#xa0;:</translation>
+        <translation type="vanished">Vigueur&#xa0;:</translation>
     </message>
     <message>
         <source>Agility:</source>
-        <translation>Agilité&#xa0;:</translation>
+        <translation type="vanished">Agilité&#xa0;:</translation>
     </message>
     <message>
         <source>Ethereal:</source>
-        <translation>Éthéré&#xa0;:</translation>
+        <translation type="vanished">Éthéré&#xa0;:</translation>
     </message>
     <message>
         <source>Intelligence:</source>
-        <translation>Intelligence&#xa0;:</translation>
+        <translation type="vanished">Intelligence&#xa0;:</translation>
     </message>
     <message>
         <source>Precision:</source>
-        <translation>Précision&#xa0;:</translation>
+        <translation type="vanished">Précision&#xa0;:</translation>
     </message>
     <message>
         <source>Celestial:</source>
-        <translation>Céleste&#xa0;:</translation>
+        <translation type="vanished">Céleste&#xa0;:</translation>
     </message>
     <message>
         <source>Will:</source>
-        <translation>Volonté&#xa0;:</translation>
+        <translation type="vanished">Volonté&#xa0;:</translation>
     </message>
     <message>
         <source>Perception:</source>
-        <translation>Perception&#xa0;:</translation>
+        <translation type="vanished">Perception&#xa0;:</translation>
     </message>
     <message>
         <source>%1 Forces</source>
@@ -1636,27 +2044,27 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Total Forces</source>
-        <translation>Total des Forces</translation>
+        <translation type="vanished">Total des Forces</translation>
     </message>
     <message>
         <source>Character Points:</source>
-        <translation>Points de perso.&#xa0;:</translation>
+        <translation type="vanished">Points de perso.&#xa0;:</translation>
     </message>
     <message>
         <source>MindHits:</source>
-        <translation>Pts d&apos;esprit&#xa0;:</translation>
+        <translation type="vanished">Pts d&apos;esprit&#xa0;:</translation>
     </message>
     <message>
         <source>Mind Hits</source>
-        <translation>Points d&apos;esprit</translation>
+        <translation type="vanished">Points d&apos;esprit</translation>
     </message>
     <message>
         <source>SoulHits:</source>
-        <translation>Pts d&apos;âme&#xa0;:</translation>
+        <translation type="vanished">Pts d&apos;âme&#xa0;:</translation>
     </message>
     <message>
         <source>Soul Hits</source>
-        <translation>Points d&apos;âme</translation>
+        <translation type="vanished">Points d&apos;âme</translation>
     </message>
     <message>
         <source>Apply</source>

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -198,7 +199,10 @@ Request parse(const QStringList &arguments)
     const QCommandLineOption layout(
         u"layout"_s, Text::tr("With --pdf: print with this layout instead of qmsheet.rav."),
         u"FILE.rav"_s);
-    parser.addOptions({help, version, pdf, json, markdown, text, layout});
+    // For the launcher, which gives a first run the default layout in the program's language.
+    QCommandLineOption layoutLanguage(u"layout-language"_s);
+    layoutLanguage.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, pdf, json, markdown, text, layout, layoutLanguage});
     parser.addPositionalArgument(
         u"FILE"_s,
         Text::tr("A character file (*.qmc) to open at the start, or to print with --pdf."),
@@ -217,6 +221,8 @@ Request parse(const QStringList &arguments)
                                   .arg(name);
         return {.exitStatus = 0, .output = usage + text.mid(text.indexOf(u'\n'))};
     }
+    if (parser.isSet(layoutLanguage))
+        return {.exitStatus = 0, .output = Translations::desktopLanguage() + u'\n'};
     if (parser.isSet(version))
         return {.exitStatus = 0,
                 .output = u"%1 %2\n"_s.arg(programName(arguments),

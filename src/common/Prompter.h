@@ -33,15 +33,22 @@ public:
     // The name of the PDF file to write a report to; empty when the dialog was cancelled.
     virtual QString pdfFileName() = 0;
 
-    // The report's file dialog offering the file types `types` (file-dialog filters, the PDF's
-    // first): the chosen name, empty when cancelled, and the index of the type chosen. Where
-    // nothing else is offered, this is the PDF dialog.
+    // A type of file the report's dialog offers: its extension without the dot ("md") and its
+    // filter as the dialog shows it ("Markdown (*.md)").
+    struct FileType
+    {
+        QString extension;
+        QString filter;
+    };
+    // The report's file dialog offering the file types `types` (the PDF's first): the chosen
+    // name, empty when cancelled, and the index of the type chosen. Where nothing else is
+    // offered, this is the PDF dialog.
     struct ReportFile
     {
         QString name;
         int type = 0;
     };
-    virtual ReportFile reportFile(const QStringList &types)
+    virtual ReportFile reportFile(const QList<FileType> &types)
     {
         Q_UNUSED(types);
         return {pdfFileName(), 0};

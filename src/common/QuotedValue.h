@@ -21,7 +21,11 @@ inline QString quote(QStringView value, char16_t mark)
 }
 
 // The text with every control character (C0, DEL and C1, so ESC too) written as an escape such
-// as "\x1b", so that a terminal shows it instead of obeying it.
+// as "\x1b", and every direction control (U+202A to U+202E, U+2066 to U+2069) and lone surrogate
+// as one such as "\u202e", so that a terminal shows it instead of obeying it and the text around
+// it reads in the order it was written.
 QString escapeControls(QStringView text);
+// The same, sharing the text when it holds nothing to escape.
+QString escapeControls(const QString &text);
 
 } // namespace QuotedValue

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 // Which existing file a write may replace. Every writer of the program names its rule; the writer
 // of outside files (OutsideWrite.h) judges the file under the target's name by it when the write
@@ -37,6 +38,16 @@ struct ReplaceRule
     // so: Save's.
     bool replacesCharacterFiles = false;
 };
+
+// Whether the writer, looking at a file that holds `bytes`, would replace it under the rule.
+bool recognises(const ReplaceRule &rule, QByteArrayView bytes);
+
+// The program's own files, each known one way. A report layout: its first element is <project>,
+// as the layout reader asks. A settings file: at most a settings file's size, read whole, and
+// nothing but sections, "key=value" lines, comments and blank lines, with "[Character Types]" or
+// "[Resource Types]" among them (or empty).
+bool isLayout(const Look &look);
+bool isSettingsFile(const Look &look);
 
 // File > Save: whatever regular file the player chose (the window asks first).
 extern const ReplaceRule characterSave;

@@ -32,6 +32,20 @@ bool namesCLocale(const QString &name)
            name.startsWith(u"C@"_s);
 }
 
+// The languages asked for, in order: LANGUAGE's entries, the empty ones skipped, or the locale's
+// own language when it names none. "de_DE.UTF-8" is "de-DE".
+QStringList wantedLanguages(const QString &localeName, const QString &languages)
+{
+    QStringList wanted;
+    for (const QString &entry : languages.split(u':', Qt::SkipEmptyParts))
+        wanted.append(entry);
+    if (wanted.isEmpty())
+        wanted.append(localeName);
+    for (QString &language : wanted)
+        language = language.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'_', u'-');
+    return wanted;
+}
+
 // "de-DE" is looked for as "de_DE", then as "de".
 QStringList candidates(const QString &uiLanguage)
 {
@@ -68,13 +82,13 @@ QString catalogueFile(const QString &language)
 
 } // namespace
 
-QString chooseLanguage(const QString &localeName, const QStringList &uiLanguages,
+QString chooseLanguage(const QString &localeName, const QString &languages,
                        const QStringList &catalogues)
 {
     if (namesCLocale(localeName))
         return {};
-    for (const QString &uiLanguage : uiLanguages) {
-        for (const QString &name : candidates(uiLanguage)) {
+    for (const QString &language : wantedLanguages(localeName, languages)) {
+        for (const QString &name : candidates(language)) {
             if (name == u"en"_s)
                 return {};
             if (catalogues.contains(name))
@@ -94,15 +108,12 @@ QString desktopLanguage()
     }
     if (namesCLocale(localeName))
         return {};
-    // Without LANGUAGE the locale alone names the language, as in Qt's list ("de_DE.UTF-8" is
-    // "de-DE"); an English desktop then needs neither that list nor the catalogues' names.
-    const QStringList uiLanguages =
-        qEnvironmentVariableIsEmpty("LANGUAGE")
-            ? QStringList{localeName.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'_', u'-')}
-            : QLocale::system().uiLanguages();
-    if (uiLanguages.isEmpty() || candidates(uiLanguages.constFirst()).constLast() == u"en"_s)
+    // An English desktop needs not even the catalogues' names.
+    const QString languages = qEnvironmentVariable("LANGUAGE");
+    const QStringList wanted = wantedLanguages(localeName, languages);
+    if (wanted.isEmpty() || candidates(wanted.constFirst()).constLast() == u"en"_s)
         return {};
-    return chooseLanguage(localeName, uiLanguages, builtInCatalogues());
+    return chooseLanguage(localeName, languages, builtInCatalogues());
 }
 
 bool loadProgramCatalogue(QTranslator &catalogue, const QString &language)

@@ -12,11 +12,13 @@ class QTranslator;
 // dialogs match. Chosen once, before the first window is built; there is no switching later.
 namespace Translations {
 
-// The language code of a catalogue ("de", "fr"), or empty for English. `localeName` is the
-// first set one of LC_ALL, LC_MESSAGES and LANG: when it names the C or POSIX locale, the
-// program is English whatever else is set. Otherwise the first of `uiLanguages` ("de-DE", "fr")
-// that is English or has one of `catalogues` decides.
-QString chooseLanguage(const QString &localeName, const QStringList &uiLanguages,
+// The language code of a catalogue ("de", "fr"), or empty for English, by gettext's rule: the one
+// rule for the program's texts and its default layout. `localeName` is the first set one of
+// LC_ALL, LC_MESSAGES and LANG: when it names the C or POSIX locale, the program is English
+// whatever else is set. Otherwise the languages LANGUAGE lists ("de_AT:fr"; empty entries are
+// skipped), or the locale's own when it lists none, are tried in order ("de_AT", then "de"); the
+// first that is English or has one of `catalogues` decides, and English when none does.
+QString chooseLanguage(const QString &localeName, const QString &languages,
                        const QStringList &catalogues);
 
 // The language by the desktop's environment and the catalogues built into the program.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/ReplaceRule.h"
-#include "export/SheetExports.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -10,12 +9,9 @@
 // What an export may replace, judged by the writer of outside files when the write starts and
 // again just before the new file takes its place. An export is written for reading elsewhere, so
 // it never takes the place of a file the program itself reads: a character file (the writer keeps
-// those for Save), the layout, the settings file.
+// those for Save), the layout, the settings file. From the command line, where nothing is asked,
+// only an earlier export of the same format is replaced (SheetExports::earlierExport).
 namespace ExportTarget {
-
-// From the command line, where nothing is asked: a new name or an earlier export of the same
-// format, known by its marker.
-const OutsideFile::ReplaceRule &earlierExport(SheetExports::Format format);
 
 // From the window, where the file dialog has asked: any regular file but a character file, a
 // report layout or a settings file.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/ItemFields.h"
 #include "sheet/SheetValues.h"
 
 #include <QList>
@@ -9,55 +10,57 @@
 
 class CharacterSheet;
 
-// One description of a character for every export: each value with the key the JSON gives it
-// and the label Markdown and plain text show (an English source text, translated when shown),
+// One description of a character for every export: its values as the sheet stores them, each
+// with the words the vocabulary gives it (the JSON's key, the label Markdown and plain text show),
 // and the ten lists in the order the printout shows them. Built from the sheet, not the window.
 namespace SheetExport {
 
 struct Value
 {
-    const char *key;
-    const char *label;
-    QString text;
+    SheetValue value;
+    QString text; // as stored: a prompt still standing is the English prompt
+
+    QString key() const { return SheetNames::key(value); }
+    QString label() const { return SheetNames::label(value); }
+    // As the window shows it: a prompt in the player's language.
+    QString shown() const { return SheetNames::shown(value, text); }
 };
 
 struct Realm
 {
-    const char *key;
-    const char *label;
-    Value forces;
+    QString key;
+    Value forces; // its label is the realm's name
     std::array<Value, 2> characteristics;
 };
 
 struct List
 {
     SheetList list;
-    const char *key;
-    const char *heading;
-    QStringList items;
+    QStringList items; // as stored
+
+    // As the player reads them.
+    QStringList shown() const { return Resources::ShownItems(list)(items); }
 };
 
 struct Description
 {
-    QString name;
+    Value name;
     int typeIndex;
     QString typeName;                // English; empty when no type is chosen
     std::array<Value, 2> allegiance; // Choir/Band, Superior
     std::array<Realm, 3> realms;
     std::array<Value, 4> totals; // total Forces, Character Points, Mind Hits, Soul Hits
     QList<List> lists;
+
+    // The type as the player reads it, or what shows while none is chosen.
+    QString typeLabel() const;
 };
 
 Description describe(const CharacterSheet &sheet);
 
-// A label or heading in the user's language.
-QString shown(const char *label);
-
-// The same words in every language: the last line of a Markdown or text export, the value of the
-// JSON's "format" key. A file is taken as an earlier export of its kind only by these.
-inline constexpr char16_t jsonMarker[] = u"quillmark-character";
-inline constexpr char16_t markdownMarker[] =
-    u"<!-- Quillmark character export: Markdown, version 1 -->";
-inline constexpr char16_t textMarker[] = u"Quillmark character export: plain text, version 1";
+// The exports' own words: the realms' table headers.
+QString realmHeader();
+QString forcesHeader();
+QString characteristicsHeader();
 
 } // namespace SheetExport

@@ -1,6 +1,7 @@
 #include "export/SheetPlainText.h"
 
-#include "export/LastLine.h"
+#include "common/QuotedValue.h"
+#include "export/ExportMarker.h"
 #include "export/SheetDescription.h"
 #include "sheet/SheetValues.h"
 
@@ -11,7 +12,11 @@ using namespace Qt::StringLiterals;
 namespace SheetPlainText {
 namespace {
 
-using SheetExport::shown;
+// What the sheet holds, with its control and direction characters written as escapes.
+QString safe(const QString &text)
+{
+    return QuotedValue::escapeControls(text);
+}
 
 void add(QString &out, const QString &text = {})
 {
@@ -36,19 +41,18 @@ QList<QStringList> labelled(const auto &values)
 {
     QList<QStringList> rows;
     for (const SheetExport::Value &v : values)
-        rows.append({shown(v.label) + u':', v.text});
+        rows.append({SheetNames::labelled(v.label()), safe(v.shown())});
     return rows;
 }
 
 QList<QStringList> realmRows(const SheetExport::Description &d)
 {
-    QList<QStringList> rows = {{shown(QT_TRANSLATE_NOOP("SheetExport", "Realm")),
-                                shown(QT_TRANSLATE_NOOP("SheetExport", "Forces")),
-                                shown(QT_TRANSLATE_NOOP("SheetExport", "Characteristics"))}};
+    QList<QStringList> rows = {{SheetExport::realmHeader(), SheetExport::forcesHeader(),
+                                SheetExport::characteristicsHeader()}};
     for (const SheetExport::Realm &realm : d.realms) {
-        QStringList row = {shown(realm.label), realm.forces.text};
+        QStringList row = {realm.forces.label(), safe(realm.forces.text)};
         for (const SheetExport::Value &c : realm.characteristics)
-            row << shown(c.label) + u' ' + c.text;
+            row << c.label() + u' ' + safe(c.text);
         rows.append(row);
     }
     return rows;
@@ -60,8 +64,9 @@ void sections(QString &out, const SheetExport::Description &d)
         if (list.items.isEmpty())
             continue;
         add(out);
-        heading(out, shown(list.heading), u'-');
-        addAll(out, list.items);
+        heading(out, SheetNames::heading(list.list), u'-');
+        for (const QString &item : list.shown())
+            add(out, safe(item));
     }
 }
 
@@ -90,14 +95,11 @@ QByteArray write(const CharacterSheet &sheet)
 {
     const SheetExport::Description d = SheetExport::describe(sheet);
     QString out;
-    heading(out, d.name, u'=');
+    heading(out, safe(d.name.shown()), u'=');
     add(out);
-    const QString type = d.typeName.isEmpty()
-                             ? shown(QT_TRANSLATE_NOOP("SheetExport", "none chosen"))
-                             : SheetNames::characterTypeLabels().value(d.typeIndex);
     // The values before and after the realms line up as one block.
     const QStringList values =
-        aligned(QList<QStringList>{{shown(QT_TRANSLATE_NOOP("SheetExport", "Type")) + u':', type}} +
+        aligned(QList<QStringList>{{SheetNames::labelled(SheetNames::typeLabel()), d.typeLabel()}} +
                 labelled(d.allegiance) + labelled(d.totals));
     addAll(out, values.first(3));
     add(out);
@@ -105,14 +107,7 @@ QByteArray write(const CharacterSheet &sheet)
     add(out);
     addAll(out, values.sliced(3));
     sections(out, d);
-    add(out);
-    add(out, QString::fromUtf16(SheetExport::textMarker));
-    return out.toUtf8();
-}
-
-bool isExport(QByteArrayView bytes)
-{
-    return LastLine::is(bytes, SheetExport::textMarker);
+    return ExportMarker::sealed(ExportMarker::Kind::Text, out.toUtf8());
 }
 
 } // namespace SheetPlainText

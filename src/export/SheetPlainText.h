@@ -9,7 +9,8 @@
 class CharacterSheet;
 
 // The character as plain text, for places that take nothing else: the content of the Markdown
-// export without markup, in aligned columns. UTF-8, LF line ends; the last line is the marker.
+// export without markup, in aligned columns. UTF-8, LF line ends; no control or direction
+// character reaches it raw. The last line is the marker.
 namespace SheetPlainText {
 
 QByteArray write(const CharacterSheet &sheet);
@@ -17,7 +18,5 @@ QByteArray write(const CharacterSheet &sheet);
 // Rows as lines whose columns line up: every column but the last is filled with blanks to its
 // widest entry plus two, the last is taken as it is.
 QStringList aligned(const QList<QStringList> &rows);
-
-bool isExport(QByteArrayView bytes);
 
 } // namespace SheetPlainText

@@ -59,8 +59,8 @@ QString offeredName(const CharacterDocument &document)
     if (!document.fileName().isEmpty())
         return document.fileName();
     const QString name = document.sheet().text(SheetValue::CharacterName);
-    const bool prompt = name == SheetNames::startText(SheetValue::CharacterName);
-    return FileNames::offered(prompt ? QString() : name, QString::fromUtf16(extension));
+    return FileNames::offered(SheetNames::given(SheetValue::CharacterName, name),
+                              QString::fromUtf16(extension));
 }
 
 bool exists(const QString &name)

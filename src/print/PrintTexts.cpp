@@ -1,5 +1,6 @@
 #include "print/PrintTexts.h"
 
+#include "resources/ItemFields.h"
 #include "sheet/CharacterSheet.h"
 
 #include <QCoreApplication>
@@ -20,24 +21,23 @@ namespace PrintTexts {
 
 namespace {
 
-struct Section
-{
-    const char *header; // in English; printed in the program's language
-    QList<SheetList> lists;
-};
-
-QStringList columnLines(const CharacterSheet &sheet, const QList<Section> &sections,
-                        const QString &firstLine = {})
+// A column: the header of each section, with the section's lists' items under it as the player
+// reads them, and an empty line between two sections; the first column's Choir/Band line stands
+// under its first header.
+QStringList columnLines(const CharacterSheet &sheet, int column, const QString &firstLine = {})
 {
     QStringList lines;
-    for (const Section &section : sections) {
-        if (!lines.isEmpty())
-            lines << QString();
-        lines << Text::tr(section.header);
-        if (lines.size() == 1 && !firstLine.isNull())
-            lines << firstLine;
-        for (SheetList list : section.lists)
-            lines << sheet.items(list);
+    for (SheetList list : SheetNames::printedOrder()) {
+        if (SheetNames::printedColumn(list) != column)
+            continue;
+        if (const QString header = SheetNames::printedHeader(list); !header.isEmpty()) {
+            if (!lines.isEmpty())
+                lines << QString();
+            lines << header;
+            if (lines.size() == 1 && !firstLine.isNull())
+                lines << firstLine;
+        }
+        lines << Resources::ShownItems(list)(sheet.items(list));
     }
     return lines;
 }
@@ -45,40 +45,16 @@ QStringList columnLines(const CharacterSheet &sheet, const QList<Section> &secti
 // A value as the window shows it: a prompt still standing prints in the program's language.
 QString shown(const CharacterSheet &sheet, SheetValue value)
 {
-    return SheetNames::shownText(value, sheet.text(value));
-}
-
-const QList<Section> &firstColumn()
-{
-    static const QList<Section> sections = {
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Attunments **"),
-         {SheetList::ChoirBandAttunements, SheetList::SuperiorAttunements}},
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Distinctions **"), {SheetList::Distinctions}},
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Songs **"), {SheetList::Songs}},
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Skills **"), {SheetList::Skills}},
-    };
-    return sections;
-}
-
-const QList<Section> &secondColumn()
-{
-    static const QList<Section> sections = {
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Vessels **"), {SheetList::Vessels}},
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Roles **"), {SheetList::Roles}},
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Servants **"), {SheetList::Servants}},
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Artifacts **"), {SheetList::Artifacts}},
-        {QT_TRANSLATE_NOOP("PrintTexts", "** Discords **"), {SheetList::Discords}},
-    };
-    return sections;
+    return SheetNames::shown(value, sheet.text(value));
 }
 
 } // namespace
 
 QString documentName(const CharacterSheet &sheet)
 {
-    const QString name = sheet.text(SheetValue::CharacterName).trimmed();
-    const bool prompt = name == SheetNames::startText(SheetValue::CharacterName);
-    return name.isEmpty() || prompt ? u"Character"_s : name;
+    const QString name = SheetNames::given(SheetValue::CharacterName,
+                                           sheet.text(SheetValue::CharacterName).trimmed());
+    return name.isEmpty() ? u"Character"_s : name;
 }
 
 QString layoutPath(const QString &currentFolder)
@@ -114,20 +90,12 @@ QList<Field> textFields(const CharacterSheet &sheet)
 
 QStringList firstColumnLines(const CharacterSheet &sheet)
 {
-    return columnLines(sheet, firstColumn(), choirBandLine(sheet));
+    return columnLines(sheet, 0, choirBandLine(sheet));
 }
 
 QStringList secondColumnLines(const CharacterSheet &sheet)
 {
-    return columnLines(sheet, secondColumn());
-}
-
-QList<SheetList> printedListOrder()
-{
-    QList<SheetList> order;
-    for (const Section &section : firstColumn() + secondColumn())
-        order << section.lists;
-    return order;
+    return columnLines(sheet, 1);
 }
 
 QString memoText(const QStringList &lines)

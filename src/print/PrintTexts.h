@@ -35,9 +35,6 @@ QList<Field> textFields(const CharacterSheet &sheet);
 QStringList firstColumnLines(const CharacterSheet &sheet);
 QStringList secondColumnLines(const CharacterSheet &sheet);
 
-// The ten lists in the order the two columns show them.
-QList<SheetList> printedListOrder();
-
 // A memo's text: its lines joined by CR.
 QString memoText(const QStringList &lines);
 

@@ -1,8 +1,10 @@
 #include "resources/ItemFields.h"
 
 #include "resources/DistinctionsAttunements.h"
+#include "resources/Tr.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -10,61 +12,152 @@ using namespace Qt::StringLiterals;
 namespace Resources {
 namespace {
 
-// Each kind's item text as a pattern; its named groups are the parts, read in the order given.
-// The name takes as much as it can, so a name holding a separator keeps it, as the refund does.
-struct ItemPattern
+// A kind's format: its English patterns, one per realm for the kinds with a type group, and what
+// each %n of them stands for. A kind without a pattern is free text: the whole item is its name.
+struct Format
 {
-    QString pattern;
-    QStringList parts;
+    std::array<const char *, 3> patterns;
+    std::array<const char *, 5> parts;
 };
 
-const QString realm = u"(?<realm>Corporeal|Ethereal|Celestial)"_s;
+// By SheetList.
+const Format formats[SheetListCount] = {
+    {},
+    {},
+    {.patterns =
+         {
+             //: A Corporeal Song in the lists, the printout and the Markdown and text exports: %1
+             //: its name, %2 its level. The English is the item as a character file stores it;
+             //: the realm word agrees with "Song".
+             QT_TRANSLATE_NOOP("Quillmark::Resources", "Corporeal Song of %1 ,Level:%2"),
+             //: An Ethereal Song, shown as the Corporeal one.
+             QT_TRANSLATE_NOOP("Quillmark::Resources", "Ethereal Song of %1 ,Level:%2"),
+             //: A Celestial Song, shown as the Corporeal one.
+             QT_TRANSLATE_NOOP("Quillmark::Resources", "Celestial Song of %1 ,Level:%2"),
+         },
+     .parts = {"name", "level"}},
+    {.patterns =
+         {//: A Skill as the lists, the printout and the Markdown and text exports show it:
+          //: %1 its name, %2 its level. The English is the item as a file stores it.
+          QT_TRANSLATE_NOOP("Quillmark::Resources", "%1 Level:%2")},
+     .parts = {"name", "level"}},
+    {.patterns =
+         {//: A Vessel as the lists, the printout and the Markdown and text exports show it:
+          //: %1 its name, %2 its Body Hits, %3 its Charisma, %4 its level, %5 its cost.
+          //: The English is the item as a file stores it.
+          QT_TRANSLATE_NOOP("Quillmark::Resources",
+                            "%1 ,Body Hits:%2 ,Charisma:%3 Level:%4 Cost:%5")},
+     .parts = {"name", "bodyHits", "charisma", "level", "cost"}},
+    {.patterns =
+         {//: A Role as the lists, the printout and the Markdown and text exports show it:
+          //: %1 its name, %2 its level, %3 its status, %4 its cost. The English is the
+          //: item as a file stores it.
+          QT_TRANSLATE_NOOP("Quillmark::Resources", "%1, Level:%2, Status:%3, Cost:%4")},
+     .parts = {"name", "level", "status", "cost"}},
+    {.patterns =
+         {//: A Servant as the lists, the printout and the Markdown and text exports show
+          //: it: %1 its name, %2 its level, %3 its class, %4 its cost. The English is the
+          //: item as a file stores it.
+          QT_TRANSLATE_NOOP("Quillmark::Resources", "%1, Level:%2, Class:%3, Cost:%4")},
+     .parts = {"name", "level", "class", "cost"}},
+    {.patterns =
+         {
+             //: A Corporeal Artifact in the lists, the printout and the Markdown and text exports:
+             //: %1 its description, %2 its level, %3 its modifier, %4 its cost. The English is
+             //: the item as a file stores it; the realm word agrees with "Artifact".
+             QT_TRANSLATE_NOOP("Quillmark::Resources",
+                               "Corporeal Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4"),
+             //: An Ethereal Artifact, shown as the Corporeal one.
+             QT_TRANSLATE_NOOP("Quillmark::Resources",
+                               "Ethereal Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4"),
+             //: A Celestial Artifact, shown as the Corporeal one.
+             QT_TRANSLATE_NOOP("Quillmark::Resources",
+                               "Celestial Artifact of %1 ,Level:%2 ,Modifier:%3 ,Cost:%4"),
+         },
+     .parts = {"name", "level", "modifier", "cost"}},
+    {.patterns =
+         {
+             //: A Corporeal Discord in the lists, the printout and the Markdown and text exports:
+             //: %1 its description, %2 its level, %3 the points it gave. The English is the item
+             //: as a file stores it; the realm word agrees with "Discord".
+             QT_TRANSLATE_NOOP("Quillmark::Resources",
+                               "Corporeal Discord of %1 ,Level:%2 ,Cost:%3"),
+             //: An Ethereal Discord, shown as the Corporeal one.
+             QT_TRANSLATE_NOOP("Quillmark::Resources", "Ethereal Discord of %1 ,Level:%2 ,Cost:%3"),
+             //: A Celestial Discord, shown as the Corporeal one.
+             QT_TRANSLATE_NOOP("Quillmark::Resources",
+                               "Celestial Discord of %1 ,Level:%2 ,Cost:%3"),
+         },
+     .parts = {"name", "level", "cost"}},
+    {},
+};
 
-QString num(const QString &key)
+const Format &formatOf(SheetList list)
 {
-    return u"(?<%1>[-+]?[0-9]+)"_s.arg(key);
+    return formats[static_cast<int>(list)];
 }
 
-// clang-format off
-std::array<ItemPattern, SheetListCount> patterns()
+bool hasRealms(const Format &format)
 {
-    const QString name = u"(?<name>.*)"_s;
-    return {{
-        {name, {u"name"_s}},
-        {name, {u"name"_s}},
-        {realm + u" Song of "_s + name + u" ,Level:"_s + num(u"level"_s),
-         {u"name"_s, u"realm"_s, u"level"_s}},
-        {name + u" Level:"_s + num(u"level"_s), {u"name"_s, u"level"_s}},
-        {name + u" ,Body Hits:"_s + num(u"bodyHits"_s) + u" ,Charisma:"_s + num(u"charisma"_s) +
-             u" Level:"_s + num(u"level"_s) + u" Cost:"_s + num(u"cost"_s),
-         {u"name"_s, u"level"_s, u"charisma"_s, u"bodyHits"_s, u"cost"_s}},
-        {name + u", Level:"_s + num(u"level"_s) + u", Status:"_s + num(u"status"_s) +
-             u", Cost:"_s + num(u"cost"_s),
-         {u"name"_s, u"level"_s, u"status"_s, u"cost"_s}},
-        {name + u", Level:"_s + num(u"level"_s) + u", Class:"_s + num(u"class"_s) +
-             u", Cost:"_s + num(u"cost"_s),
-         {u"name"_s, u"level"_s, u"class"_s, u"cost"_s}},
-        {realm + u" Artifact of "_s + name + u" ,Level:"_s + num(u"level"_s) + u" ,Modifier:"_s +
-             num(u"modifier"_s) + u" ,Cost:"_s + num(u"cost"_s),
-         {u"name"_s, u"realm"_s, u"level"_s, u"modifier"_s, u"cost"_s}},
-        {realm + u" Discord of "_s + name + u" ,Level:"_s + num(u"level"_s) + u" ,Cost:"_s +
-             num(u"cost"_s),
-         {u"name"_s, u"realm"_s, u"level"_s, u"cost"_s}},
-        {name, {u"name"_s}},
-    }};
+    return format.patterns[1] != nullptr;
 }
-// clang-format on
 
-std::array<QRegularExpression, SheetListCount> compiled()
+int partCount(const Format &format)
 {
-    std::array<QRegularExpression, SheetListCount> expressions;
-    const std::array<ItemPattern, SheetListCount> all = patterns();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        expressions[i].setPattern(u"\\A(?:"_s + all[i].pattern + u")\\z"_s);
-        expressions[i].setPatternOptions(QRegularExpression::DotMatchesEverythingOption);
-        expressions[i].optimize();
+    return int(std::count_if(format.parts.begin(), format.parts.end(),
+                             [](const char *part) { return part != nullptr; }));
+}
+
+// The stored text a pattern describes, as an expression whose groups are its parts in order.
+QRegularExpression expressionOf(const char *pattern)
+{
+    static const QRegularExpression placeholder(u"%([1-9])"_s);
+    const QString text = QString::fromLatin1(pattern);
+    QString expression;
+    qsizetype at = 0;
+    for (const QRegularExpressionMatch &m : placeholder.globalMatch(text)) {
+        expression += QRegularExpression::escape(text.mid(at, m.capturedStart() - at));
+        expression += m.captured(1) == u"1"_s ? u"(.*)"_s : u"([-+]?[0-9]+)"_s;
+        at = m.capturedEnd();
     }
-    return expressions;
+    expression += QRegularExpression::escape(text.mid(at));
+    QRegularExpression compiled(u"\\A(?:"_s + expression + u")\\z"_s,
+                                QRegularExpression::DotMatchesEverythingOption);
+    compiled.optimize();
+    return compiled;
+}
+
+using Expressions = std::array<std::array<QRegularExpression, 3>, SheetListCount>;
+
+const Expressions &expressions()
+{
+    static const Expressions all = [] {
+        Expressions made;
+        for (SheetList list : SheetNames::allLists())
+            for (std::size_t realm = 0; realm < 3; ++realm)
+                if (const char *pattern = formatOf(list).patterns[realm])
+                    made[static_cast<int>(list)][realm] = expressionOf(pattern);
+        return made;
+    }();
+    return all;
+}
+
+struct Match
+{
+    int realm = -1;
+    QRegularExpressionMatch parts;
+};
+
+// The pattern the text follows, by realm, or none.
+std::optional<Match> matchOf(SheetList list, const QString &text)
+{
+    const Format &format = formatOf(list);
+    for (int realm = 0; realm < 3 && format.patterns[realm]; ++realm) {
+        QRegularExpressionMatch m = expressions()[static_cast<int>(list)][realm].match(text);
+        if (m.hasMatch())
+            return Match{realm, std::move(m)};
+    }
+    return std::nullopt;
 }
 
 // What the item cost beyond its own parts: a Song's and a Skill's level, an attunement's price.
@@ -83,22 +176,77 @@ std::optional<QString> costBesideParts(SheetList list, const QList<ItemField> &p
     }
 }
 
+QString filled(const QString &pattern, const QRegularExpressionMatch &m, int parts)
+{
+    switch (parts) {
+    case 2:
+        return pattern.arg(m.captured(1), m.captured(2));
+    case 3:
+        return pattern.arg(m.captured(1), m.captured(2), m.captured(3));
+    case 4:
+        return pattern.arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4));
+    default:
+        return pattern.arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4),
+                           m.captured(5));
+    }
+}
+
 } // namespace
 
 std::optional<QList<ItemField>> readItem(SheetList list, const QString &text)
 {
-    static const std::array<QRegularExpression, SheetListCount> expressions = compiled();
-    static const std::array<ItemPattern, SheetListCount> all = patterns();
-    const auto index = static_cast<std::size_t>(list);
-    const QRegularExpressionMatch match = expressions.at(index).match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
+    const Format &format = formatOf(list);
     QList<ItemField> parts;
-    for (const QString &key : all.at(index).parts)
-        parts.append({key, match.captured(key), key != u"name"_s && key != u"realm"_s});
+    if (!format.patterns[0]) {
+        parts.append({u"name"_s, text, false});
+    } else {
+        const std::optional<Match> match = matchOf(list, text);
+        if (!match)
+            return std::nullopt;
+        for (int i = 0; i < partCount(format); ++i) {
+            const QString key = QString::fromLatin1(format.parts[i]);
+            parts.append({key, match->parts.captured(i + 1), key != u"name"_s});
+            if (i == 0 && hasRealms(format))
+                parts.append({u"realm"_s, SheetNames::realmNames().at(match->realm), false});
+        }
+    }
     if (const std::optional<QString> cost = costBesideParts(list, parts))
         parts.append({u"cost"_s, *cost, true});
     return parts;
+}
+
+ShownItems::ShownItems(SheetList list) : m_list(list)
+{
+    QStringList translated;
+    bool changed = false;
+    for (const char *pattern : formatOf(list).patterns) {
+        if (!pattern)
+            break;
+        translated.append(ResourcesTr::tr(pattern));
+        changed = changed || translated.constLast() != QLatin1StringView(pattern);
+    }
+    if (changed)
+        m_patterns = translated;
+}
+
+QString ShownItems::operator()(const QString &stored) const
+{
+    if (m_patterns.isEmpty())
+        return stored;
+    const std::optional<Match> match = matchOf(m_list, stored);
+    return match ? filled(m_patterns.at(match->realm), match->parts, partCount(formatOf(m_list)))
+                 : stored;
+}
+
+QStringList ShownItems::operator()(const QStringList &stored) const
+{
+    if (m_patterns.isEmpty())
+        return stored;
+    QStringList shown;
+    shown.reserve(stored.size());
+    for (const QString &item : stored)
+        shown.append((*this)(item));
+    return shown;
 }
 
 } // namespace Resources

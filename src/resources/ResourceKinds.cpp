@@ -83,28 +83,28 @@ NumberField number(const QString &label, const QString &edit, const QString &upD
 std::array<ResourceKind, SheetListCount> describeAll()
 {
     return {{
-        {SheetList::ChoirBandAttunements, {}, {}, {}, Text::tr("Extra Choir/Band Attunments:"),
+        {SheetList::ChoirBandAttunements, {}, Text::tr("Extra Choir/Band Attunments:"),
          {u"ExtraChoir_BandAttunmentEdit"_s, Text::tr("Extra Choir/Band attunement")},
          attunementPlaceholder(), {}, {}, {}, false, {}, {},
          {u"ExtraChoir_BandAttunmentSpeedButton"_s, Text::tr("Add Choir/Band attunement")}, Text::tr("Add"),
          Text::tr("Extra Choir/Band attunements"), addChoirBandEntry, deleteRefundingFixedCost},
-        {SheetList::SuperiorAttunements, {}, {}, {}, Text::tr("Extra Superior Attunments:"),
+        {SheetList::SuperiorAttunements, {}, Text::tr("Extra Superior Attunments:"),
          {u"ExtraSuperiorAttunmentEdit"_s, Text::tr("Extra Superior attunement")},
          attunementPlaceholder(), {}, {}, {}, false, {}, {},
          {u"ExtraSuperiorAttunmentSpeedButton"_s, Text::tr("Add Superior attunement")}, Text::tr("Add"),
          Text::tr("Extra Superior attunements"), addSuperiorEntry, deleteRefundingFixedCost},
-        {SheetList::Songs, {u"SongsTabSheet"_s, Text::tr("Songs page")}, u"Songs"_s, Text::tr("Songs"), Text::tr("Song:"),
+        {SheetList::Songs, {u"SongsTabSheet"_s, Text::tr("Songs page")}, Text::tr("Song:"),
          {u"SongEdit"_s, Text::tr("Song name")}, songPlaceholder(),
          {u"SongTypeRadioGroup"_s, Text::tr("Song type")}, Text::tr("Song Type"),
          {level(u"SongLevelEdit"_s, u"SongLevelUpDown"_s, Text::tr("Song level"))}, false, {}, {},
          {u"SongAddBitBtn"_s, Text::tr("Add Song")}, Text::tr("Add"), Text::tr("Songs"),
          addSongEntry, deleteRefundingRecordedCost},
-        {SheetList::Skills, {u"SkillsTabSheet"_s, Text::tr("Skills page")}, u"Skills"_s, Text::tr("Skills"), Text::tr("Skill:"),
+        {SheetList::Skills, {u"SkillsTabSheet"_s, Text::tr("Skills page")}, Text::tr("Skill:"),
          {u"SkillEdit"_s, Text::tr("Skill name")}, skillPlaceholder(), {}, {},
          {level(u"SkillLevelEdit"_s, u"SkillLevelUpDown"_s, Text::tr("Skill level"))}, false, {}, {},
          {u"SkillAddBitBtn"_s, Text::tr("Add Skill")}, Text::tr("Add"), Text::tr("Skills"),
          addSkillEntry, deleteRefundingRecordedCost},
-        {SheetList::Vessels, {u"VesselsTabSheet"_s, Text::tr("Vessels page")}, u"Vessels"_s, Text::tr("Vessels"), Text::tr("Vessel:"),
+        {SheetList::Vessels, {u"VesselsTabSheet"_s, Text::tr("Vessels page")}, Text::tr("Vessel:"),
          {u"VesselEdit"_s, Text::tr("Vessel name")}, vesselPlaceholder(), {}, {},
          {level(u"VesselLevelEdit"_s, u"VesselUpDown"_s, Text::tr("Vessel level")),
           number(Text::tr("Charisma:"), u"VesselCharismaEdit"_s, u"VesselCharismaUpDown"_s,
@@ -112,21 +112,21 @@ std::array<ResourceKind, SheetListCount> describeAll()
          {u"BodyHitsEdit"_s, Text::tr("Body Hits")}, Text::tr("Body Hits:"),
          {u"VesselAddBitBtn"_s, Text::tr("Add Vessel")}, Text::tr("Add"), Text::tr("Vessels"),
          addVesselEntry, deleteRefundingRecordedCost},
-        {SheetList::Roles, {u"RolesTabSheet"_s, Text::tr("Roles page")}, u"Roles"_s, Text::tr("Roles"), Text::tr("Role:"),
+        {SheetList::Roles, {u"RolesTabSheet"_s, Text::tr("Roles page")}, Text::tr("Role:"),
          {u"RolesEdit"_s, Text::tr("Role name")}, rolePlaceholder(), {}, {},
          {level(u"RolesLevelEdit"_s, u"RoleLevelUpDown"_s, Text::tr("Role level")),
           number(Text::tr("Status:"), u"RoleStatusEdit"_s, u"RoleStatusUpDown"_s,
                  Text::tr("Role status"), 1, 6, 1)}, false, {}, {},
          {u"RolesAddBitBtn"_s, Text::tr("Add Role")}, Text::tr("Add"), Text::tr("Roles"),
          addRoleEntry, deleteRefundingRecordedCost},
-        {SheetList::Servants, {u"ServantsTabSheet"_s, Text::tr("Servants page")}, u"Servants"_s, Text::tr("Servants"),
+        {SheetList::Servants, {u"ServantsTabSheet"_s, Text::tr("Servants page")},
          Text::tr("Servant:"), {u"ServantEdit"_s, Text::tr("Servant name")}, servantPlaceholder(), {}, {},
          {level(u"ServantLevelEdit"_s, u"ServantLevelUpDown"_s, Text::tr("Servant level")),
           number(Text::tr("Class:"), u"ServantClassEdit"_s, u"ServantClassUpDown"_s,
                  Text::tr("Servant class"), 1, 6, 1)}, true, {}, {},
          {u"ServantAddBitBtn"_s, Text::tr("Add Servant")}, Text::tr("Add"), Text::tr("Servants"),
          addServantEntry, deleteRefundingRecordedCost},
-        {SheetList::Artifacts, {u"ArtifactsTabSheet"_s, Text::tr("Artifacts page")}, u"Artifacts"_s, Text::tr("Artifacts"),
+        {SheetList::Artifacts, {u"ArtifactsTabSheet"_s, Text::tr("Artifacts page")},
          Text::tr("Artifact:"), {u"ArtifactEdit"_s, Text::tr("Artifact description")}, artifactPlaceholder(),
          {u"ArtifactTypeRadioGroup"_s, Text::tr("Artifact type")}, Text::tr("Artifact Type"),
          {level(u"ArtifactLevelEdit"_s, u"ArtifactLevelUpDown"_s, Text::tr("Artifact level")),
@@ -134,14 +134,14 @@ std::array<ResourceKind, SheetListCount> describeAll()
                  Text::tr("Artifact modifier"), -6, 6, 0)}, true, {}, {},
          {u"ArtifactAddBitBtn"_s, Text::tr("Add Artifact")}, Text::tr("Add"), Text::tr("Artifacts"),
          addArtifactEntry, deleteRefundingRecordedCost},
-        {SheetList::Discords, {u"DiscordTabSheet"_s, Text::tr("Discord page")}, u"Discord"_s, Text::tr("Discord"),
+        {SheetList::Discords, {u"DiscordTabSheet"_s, Text::tr("Discord page")},
          Text::tr("Discord:"), {u"DiscordEdit"_s, Text::tr("Discord description")}, discordPlaceholder(),
          {u"DiscordTypeRadioGroup"_s, Text::tr("Discord type")}, Text::tr("Discord Type"),
          {level(u"DiscordLevelEdit"_s, u"DiscordLevelUpDown"_s, Text::tr("Discord level"))}, true, {}, {},
          {u"DiscordAddBitBtn"_s, Text::tr("Add Discord")}, Text::tr("Add"), Text::tr("Discords"),
          addDiscordEntry, deleteDiscord},
         {SheetList::Distinctions, {u"DistinctionsTabSheet"_s, Text::tr("Distinctions page")},
-         u"Distinctions"_s, Text::tr("Distinctions"), Text::tr("Distinction:"), {u"DistinctionsEdit"_s, Text::tr("Distinction")},
+         Text::tr("Distinction:"), {u"DistinctionsEdit"_s, Text::tr("Distinction")},
          distinctionPlaceholder(), {}, {}, {}, false, {}, {},
          {u"DistinctionsBitBtn"_s, Text::tr("Add Distinction")}, Text::tr("Add"), Text::tr("Distinctions"),
          addDistinctionEntry, deleteDistinction},
@@ -166,17 +166,6 @@ const QList<SheetList> &resourcePageOrder()
         SheetList::Servants, SheetList::Artifacts, SheetList::Discords, SheetList::Distinctions,
     };
     return order;
-}
-
-const QStringList &realmNames()
-{
-    static const QStringList names = {u"Corporeal"_s, u"Ethereal"_s, u"Celestial"_s};
-    return names;
-}
-
-QStringList realmLabels()
-{
-    return {Text::tr("Corporeal"), Text::tr("Ethereal"), Text::tr("Celestial")};
 }
 
 } // namespace Resources

@@ -47,10 +47,8 @@ using AddRule = void (*)(CharacterSheet &sheet, const Entry &entry, Prompter &pr
 struct ResourceKind
 {
     SheetList list;
-    Control page; // the tab sheet; empty for the attunements, which stand on the character sheet
-    QString tab;  // the tab's caption in English, which names its configuration check box
-    QString tabCaption; // the tab's caption as shown
-    QString caption;    // the label beside the name edit ("Song:"); over the list for attunements
+    Control page;    // the tab sheet; empty for the attunements, which stand on the character sheet
+    QString caption; // the label beside the name edit ("Song:"); over the list for attunements
     Control edit;
     QString prompt;
     Control typeGroup; // empty when the kind has no type group
@@ -70,10 +68,5 @@ struct ResourceKind
 const ResourceKind &resourceKind(SheetList list);
 // The eight kinds that have a page of their own, in the order of the tabs.
 const QList<SheetList> &resourcePageOrder();
-
-// The three items of every type group, by position: the words the item texts hold.
-const QStringList &realmNames();
-// The same in the program's language, for the buttons.
-QStringList realmLabels();
 
 } // namespace Resources

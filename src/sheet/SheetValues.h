@@ -51,28 +51,5 @@ enum class TotalColour
     Red
 };
 
-namespace SheetNames {
-
-QString controlName(SheetValue value);
-QString controlName(SheetList list);
-// The text a value starts with, as a file stores it: the three prompts stay English in the
-// sheet and in its files.
-QString startText(SheetValue value);
-// The same in the program's language.
-QString shownStartText(SheetValue value);
-// What a control shows of a value: a prompt in the program's language, anything else as it is.
-QString shownText(SheetValue value, const QString &stored);
-// The value behind what a control shows: its prompt in the program's language is the prompt.
-QString storedText(SheetValue value, const QString &shown);
-
-std::array<SheetValue, SheetValueCount> allValues();
-std::array<SheetList, SheetListCount> allLists();
-
-// "Angel" ... "Mundane", by type index 0 to 7: the game's words, also in the settings' keys.
-const QStringList &characterTypeNames();
-// The same in the program's language, for the labels.
-QStringList characterTypeLabels();
-const QStringList &choirBandEntries();
-const QStringList &superiorEntries();
-
-} // namespace SheetNames
+// The words of these values and lists: their controls, keys, labels and prompts.
+#include "sheet/SheetNames.h"

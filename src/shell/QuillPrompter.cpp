@@ -38,23 +38,26 @@ int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
     return box.exec();
 }
 
-// "md" of the filter "Markdown (*.md)".
-QString extensionOf(const QString &filter)
-{
-    const qsizetype star = filter.lastIndexOf(u"*."_s);
-    return star < 0 ? QString() : filter.mid(star + 2).section(u')', 0, 0);
-}
-
 // The name with the extension of the type chosen: one of the types' extensions is swapped, any
 // other part after a dot is kept ("Mr. Smith" becomes "Mr. Smith.md").
-QString nameOfType(const QString &name, const QString &extension, const QStringList &types)
+QString nameOfType(const QString &name, const QString &extension,
+                   const QList<Prompter::FileType> &types)
 {
-    for (const QString &type : types) {
-        const QString old = u'.' + extensionOf(type);
-        if (old.size() > 1 && name.endsWith(old, Qt::CaseInsensitive) && name.size() > old.size())
+    for (const Prompter::FileType &type : types) {
+        const QString old = u'.' + type.extension;
+        if (name.endsWith(old, Qt::CaseInsensitive) && name.size() > old.size())
             return name.chopped(old.size()) + u'.' + extension;
     }
     return name + u'.' + extension;
+}
+
+// The type of the filter the dialog shows, the first when none is.
+int typeOfFilter(const QString &filter, const QList<Prompter::FileType> &types)
+{
+    for (int i = 0; i < types.size(); ++i)
+        if (types.at(i).filter == filter)
+            return i;
+    return 0;
 }
 
 } // namespace
@@ -190,7 +193,7 @@ QString QuillPrompter::pdfFileName()
 // The report's file dialog with a type per filter, in the PDF dialog's folder; the offered name
 // and the chosen name take the extension of the type chosen. An existing file is replaced only
 // after the question Save asks too.
-Prompter::ReportFile QuillPrompter::reportFile(const QStringList &types)
+Prompter::ReportFile QuillPrompter::reportFile(const QList<FileType> &types)
 {
     QFileDialog d(m_window, QCoreApplication::translate("QuillPrompter", "Save the Report"));
     d.setObjectName(u"ReportFileDialog"_s);
@@ -198,15 +201,19 @@ Prompter::ReportFile QuillPrompter::reportFile(const QStringList &types)
     d.setOption(QFileDialog::DontConfirmOverwrite);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
-    d.setNameFilters(types);
+    QStringList filters;
+    for (const FileType &type : types)
+        filters << type.filter;
+    d.setNameFilters(filters);
     d.setDirectory(m_pdfFolder.isEmpty() ? dialogFolder() : m_pdfFolder);
     d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
-    QObject::connect(&d, &QFileDialog::filterSelected, &d,
-                     [&](const QString &filter) { offerType(d, extensionOf(filter), types); });
+    QObject::connect(&d, &QFileDialog::filterSelected, &d, [&](const QString &filter) {
+        offerType(d, types.value(typeOfFilter(filter, types)).extension, types);
+    });
     while (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
-        const int type = std::max<int>(0, types.indexOf(d.selectedNameFilter()));
+        const int type = typeOfFilter(d.selectedNameFilter(), types);
         const QString name =
-            nameOfType(d.selectedFiles().constFirst(), extensionOf(types.value(type)), types);
+            nameOfType(d.selectedFiles().constFirst(), types.value(type).extension, types);
         if (QFileInfo::exists(name) && !confirmRisk(FileCommands::replaceQuestion(name)))
             continue;
         m_pdfFolder = QFileInfo(name).absolutePath();
@@ -217,7 +224,8 @@ Prompter::ReportFile QuillPrompter::reportFile(const QStringList &types)
 
 // The name box follows the type: the offered name is offered again with the type's extension,
 // within the file system's length, and a typed name has its extension swapped.
-void QuillPrompter::offerType(QFileDialog &d, const QString &extension, const QStringList &types)
+void QuillPrompter::offerType(QFileDialog &d, const QString &extension,
+                              const QList<FileType> &types)
 {
     auto *typed = d.findChild<QLineEdit *>(u"fileNameEdit"_s);
     if (!typed || typed->text().isEmpty())

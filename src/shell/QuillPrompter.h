@@ -24,7 +24,7 @@ public:
     QString openFileName() override;
     QString saveFileName(const QString &offered) override;
     QString pdfFileName() override;
-    ReportFile reportFile(const QStringList &types) override;
+    ReportFile reportFile(const QList<FileType> &types) override;
 
     // Where the first file dialog of the run opens, when not in the current folder.
     void startDialogsIn(const QString &folder);
@@ -40,7 +40,7 @@ private:
     QFileDialog *dialog(const QString &name, bool save);
     QString runDialog(QFileDialog *dialog);
     QString dialogFolder() const;
-    void offerType(QFileDialog &dialog, const QString &extension, const QStringList &types);
+    void offerType(QFileDialog &dialog, const QString &extension, const QList<FileType> &types);
 
     QWidget *m_window;
     QString m_firstFolder;

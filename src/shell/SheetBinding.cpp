@@ -1,6 +1,7 @@
 #include "shell/SheetBinding.h"
 
 #include "common/CharacterFileCheck.h"
+#include "resources/ItemFields.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 #include "shell/builders/ResourceWidgets.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QListView>
 #include <cmath>
@@ -17,6 +19,29 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A list as the player reads it: its items' display and tooltip are the shown items, in the
+// player's language. Every other role passes through, and the rules read the sheet's own list, so
+// refunds and duplicate checks work on the stored text; a row here is the same row there.
+class ShownList : public QIdentityProxyModel
+{
+public:
+    ShownList(SheetList list, QStringListModel *items, QObject *parent)
+        : QIdentityProxyModel(parent), m_shown(list)
+    {
+        setSourceModel(items);
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+            return QIdentityProxyModel::data(index, role);
+        return m_shown(QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
+    }
+
+private:
+    Resources::ShownItems m_shown;
+};
 
 // A value longer than a character file may hold would be saved into a file that Open refuses.
 void limitLength(QLineEdit *edit)
@@ -27,13 +52,13 @@ void limitLength(QLineEdit *edit)
 void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 {
     limitLength(edit);
-    edit->setText(SheetNames::shownText(value, sheet.text(value)));
+    edit->setText(SheetNames::shown(value, sheet.text(value)));
     QObject::connect(edit, &QLineEdit::textChanged, &sheet, [&sheet, value](const QString &text) {
-        sheet.setText(value, SheetNames::storedText(value, text));
+        sheet.setText(value, SheetNames::stored(value, text));
     });
     QObject::connect(&sheet, &CharacterSheet::textChanged, edit,
                      [edit, value](SheetValue changed, const QString &text) {
-                         const QString shown = SheetNames::shownText(value, text);
+                         const QString shown = SheetNames::shown(value, text);
                          if (changed == value && edit->text() != shown) {
                              edit->setText(shown);
                              // A long value shows its beginning, as a name is read.
@@ -45,14 +70,14 @@ void bindLineEdit(QLineEdit *edit, CharacterSheet &sheet, SheetValue value)
 void bindComboBox(QComboBox *combo, CharacterSheet &sheet, SheetValue value)
 {
     limitLength(combo->lineEdit());
-    combo->setEditText(SheetNames::shownText(value, sheet.text(value)));
+    combo->setEditText(SheetNames::shown(value, sheet.text(value)));
     QObject::connect(combo, &QComboBox::editTextChanged, &sheet,
                      [&sheet, value](const QString &text) {
-                         sheet.setText(value, SheetNames::storedText(value, text));
+                         sheet.setText(value, SheetNames::stored(value, text));
                      });
     QObject::connect(&sheet, &CharacterSheet::textChanged, combo,
                      [combo, value](SheetValue changed, const QString &text) {
-                         const QString shown = SheetNames::shownText(value, text);
+                         const QString shown = SheetNames::shown(value, text);
                          if (changed == value && combo->currentText() != shown) {
                              combo->setEditText(shown);
                              combo->lineEdit()->setCursorPosition(0);
@@ -159,7 +184,7 @@ void bindSheet(TMainForm *form, CharacterSheet &sheet, const ResourceWidgets &re
     }
     for (SheetList list : SheetNames::allLists()) {
         QListView *view = resources[list].list;
-        view->setModel(sheet.list(list));
+        view->setModel(new ShownList(list, sheet.list(list), view));
         // Every item is one line in one font, so the first item's size stands for all: a list
         // of 100,000 opened items then shows without measuring each one.
         view->setUniformItemSizes(true);

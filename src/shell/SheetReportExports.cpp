@@ -3,13 +3,13 @@
 #include "common/QuillError.h"
 #include "export/ExportTarget.h"
 #include "export/SheetExports.h"
+#include "export/SheetMarkdown.h"
+#include "shell/Tr.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStatusBar>
 
-using namespace Qt::StringLiterals;
 using SheetExports::Format;
 
 namespace {
@@ -22,11 +22,12 @@ constexpr int shownFor = 10000;
 
 } // namespace
 
-QStringList SheetReportExports::fileTypes() const
+QList<Prompter::FileType> SheetReportExports::fileTypes() const
 {
-    return {QCoreApplication::translate("SheetReportExports", "Markdown (*.md)"),
-            QCoreApplication::translate("SheetReportExports", "Plain text (*.txt)"),
-            QCoreApplication::translate("SheetReportExports", "JSON (*.json)")};
+    QList<Prompter::FileType> types;
+    for (Format format : typeFormats)
+        types.append(SheetExports::fileType(format));
+    return types;
 }
 
 void SheetReportExports::writeFile(int type, const QString &name)
@@ -38,13 +39,11 @@ void SheetReportExports::writeFile(int type, const QString &name)
     ExportTarget::write(name, bytes, ExportTarget::windowExport);
 }
 
+// Pasted among other text, a copy is no export file, so it carries no marker.
 void SheetReportExports::copyToClipboard()
 {
-    const QByteArray markdown = SheetExports::write(Format::Markdown, m_sheet);
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(markdown));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(SheetMarkdown::copy(m_sheet)));
     if (m_status)
-        m_status->showMessage(
-            QCoreApplication::translate("SheetReportExports",
-                                        "The character was copied to the clipboard as Markdown."),
-            shownFor);
+        m_status->showMessage(ShellTr::tr("The character was copied to the clipboard as Markdown."),
+                              shownFor);
 }

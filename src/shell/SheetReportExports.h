@@ -15,7 +15,7 @@ public:
     {
     }
 
-    QStringList fileTypes() const override;
+    QList<Prompter::FileType> fileTypes() const override;
     void writeFile(int type, const QString &name) override;
     void copyToClipboard() override;
 

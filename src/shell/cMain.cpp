@@ -238,7 +238,7 @@ void TMainForm::connectResourceKinds()
         route(m_resources[k.list].add, &QAbstractButton::clicked, k.add);
         routeMouseDown(k.list, k.mouseDown);
         if (k.checkBox) {
-            const QString tab = Resources::resourceKind(k.list).tab;
+            const QString tab = SheetNames::tabName(k.list);
             route(control<QCheckBox>(tab + u"CheckBox"_s), &QCheckBox::toggled, k.checkBox);
         }
     }

@@ -13,11 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The resource flags' order, the settings file's.
-constexpr std::array<SheetList, 8> resourceOrder{
-    SheetList::Songs,     SheetList::Skills,   SheetList::Vessels,  SheetList::Roles,
-    SheetList::Artifacts, SheetList::Servants, SheetList::Discords, SheetList::Distinctions};
-
 QString typeBox(std::size_t type)
 {
     return SheetNames::characterTypeNames().at(int(type)) + u"CheckBox"_s;
@@ -25,7 +20,7 @@ QString typeBox(std::size_t type)
 
 QString resourceBox(std::size_t index)
 {
-    return Resources::resourceKind(resourceOrder.at(index)).tab + u"CheckBox"_s;
+    return SheetNames::tabName(SheetNames::checkBoxOrder().at(int(index))) + u"CheckBox"_s;
 }
 
 } // namespace

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 void TMainForm::followCheckBox(SheetList list)
 {
-    showPageContents(list, checkBoxByName(Resources::resourceKind(list).tab));
+    showPageContents(list, checkBoxByName(SheetNames::tabName(list)));
 }
 
 void TMainForm::showPageContents(SheetList list, bool shown)
@@ -25,7 +25,7 @@ void TMainForm::ResourcesPageControlChange()
     const auto *pages = control<QTabWidget>(u"ResourcesPageControl"_s);
     // The check box is named after the tab's English caption, whatever the tab shows.
     const SheetList list = Resources::resourcePageOrder().at(pages->currentIndex());
-    showPageContents(list, checkBoxByName(Resources::resourceKind(list).tab));
+    showPageContents(list, checkBoxByName(SheetNames::tabName(list)));
 }
 
 void TMainForm::SongsCheckBoxClick()

@@ -13,10 +13,8 @@
 
 void TMainForm::Print1Click()
 {
-    // A name still showing its prompt is no name.
-    const QString name = sheet().text(SheetValue::CharacterName);
-    m_prompter->offerPdfFor(name == SheetNames::startText(SheetValue::CharacterName) ? QString()
-                                                                                     : name);
+    m_prompter->offerPdfFor(
+        SheetNames::given(SheetValue::CharacterName, sheet().text(SheetValue::CharacterName)));
     // The exports go without a layout, so the layout is looked for once the report is to run.
     const QStringList kept = {PrintTexts::layoutPath(SheetPrintout::currentFolder()),
                               PrintTexts::layoutPath(StartFolder::path()),

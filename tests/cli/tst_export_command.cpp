@@ -1,8 +1,10 @@
 // quillmark --json, --markdown and --text behind the command line: what OUT may replace, and the
 // batch into a folder.
+#include "cli/Batch.h"
 #include "cli/CommandLine.h"
-#include "cli/ExportCommand.h"
+#include "common/ReplaceRule.h"
 #include "files/SheetSamples.h"
+#include "sheet/CharacterSheet.h"
 #include "support/TemporaryCurrentFolder.h"
 
 #include <QDir>
@@ -54,6 +56,8 @@ void TestExportCommand::whatOutMayReplace_data()
     QTest::addRow("the layout") << Format::Text << u"qmsheet.rav"_s << 1;
     QTest::addRow("the settings file") << Format::Text << u"quillmark.ini"_s << 1;
     QTest::addRow("notes of the player's") << Format::Text << u"notes.txt"_s << 1;
+    QTest::addRow("notes with an export pasted below") << Format::Markdown << u"wiki.md"_s << 1;
+    QTest::addRow("an export of the earlier version") << Format::Markdown << u"first.md"_s << 0;
     QTest::addRow("an export of another format") << Format::Text << u"older.md"_s << 1;
     QTest::addRow("JSON without the marker") << Format::Json << u"plain.json"_s << 1;
     QTest::addRow("the marker as a value, not a key") << Format::Json << u"value.json"_s << 1;
@@ -76,10 +80,13 @@ void TestExportCommand::whatOutMayReplace()
     QVERIFY(writeFile(u"notes.txt"_s, "Bring dice.\n"));
     QVERIFY(writeFile(u"older.json"_s, "{\n    \"characterPoints\": 0,\n    \"choirBand\": \"\",\n"
                                        "    \"format\": \"quillmark-character\",\n}\n"));
-    QVERIFY(writeFile(u"older.md"_s, "# Old\n\n<!-- Quillmark character export: Markdown, "
-                                     "version 1 -->\n"));
-    QVERIFY(
-        writeFile(u"older.txt"_s, "Old\n\nQuillmark character export: plain text, version 1\n"));
+    CharacterSheet older;
+    const QByteArray olderMarkdown = SheetExports::write(Format::Markdown, older);
+    QVERIFY(writeFile(u"older.md"_s, olderMarkdown));
+    QVERIFY(writeFile(u"older.txt"_s, SheetExports::write(Format::Text, older)));
+    QVERIFY(writeFile(u"wiki.md"_s, "# Our party\n\nBring dice.\n\n" + olderMarkdown));
+    QVERIFY(writeFile(u"first.md"_s,
+                      readFile(QStringLiteral(QUILLMARK_TEST_DATA "/exports/v1/full.md"))));
     QVERIFY(writeFile(u"plain.json"_s, "{\"name\": \"Old\"}\n"));
     QVERIFY(writeFile(u"value.json"_s, "{\n    \"notes\": [\n        \"format\": "
                                        "\"quillmark-character\",\n    ]\n}\n"));
@@ -87,13 +94,13 @@ void TestExportCommand::whatOutMayReplace()
 
     const CommandLine::Request request{
         .files = {u"hero.qmc"_s}, .exportFormat = format, .exportOut = out};
-    QCOMPARE(ExportCommand::run(request), status);
+    QCOMPARE(Batch::run(request), status);
     const QByteArray now = readFile(out);
     if (status != 0) {
         QCOMPARE(now, old);
         QVERIFY(!QFile::exists(u"gone.json"_s));
     } else {
-        QCOMPARE(SheetExports::isExport(format, now), true);
+        QCOMPARE(OutsideFile::recognises(SheetExports::earlierExport(format), now), true);
         QVERIFY(now.contains("Zo\xc3\xab \xc3\x85ngstr\xc3\xb6m"));
     }
 }
@@ -112,14 +119,14 @@ void TestExportCommand::severalFilesGoIntoTheFolder()
                                        .exportOut = u"out"_s,
                                        .exportIntoFolder = true};
     QStringList refusals;
-    for (const ExportCommand::Job &job : ExportCommand::plan(request))
+    for (const Batch::Job &job : Batch::plan(request))
         refusals << job.refusal;
     QCOMPARE(refusals,
              (QStringList{QString(),
                           u"its export out/hero.md is also the export of an earlier file; "
                           u"nothing was written."_s,
                           QString()}));
-    QCOMPARE(ExportCommand::run(request), 1);
+    QCOMPARE(Batch::run(request), 1);
     QCOMPARE(QDir(u"out"_s).entryList(QDir::Files), (QStringList{u"hero.md"_s, u"Loud.md"_s}));
     QVERIFY(readFile(u"out/Loud.md"_s).startsWith("# Zo\xc3\xab"));
 }

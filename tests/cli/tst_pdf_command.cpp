@@ -1,7 +1,7 @@
 // quillmark --pdf behind its command line: the PDF file each character file goes to, and a sheet
 // identical in text and pages to the one File > Print writes into a PDF file.
+#include "cli/Batch.h"
 #include "cli/CommandLine.h"
-#include "cli/PdfCommand.h"
 #include "files/SheetSamples.h"
 #include "gui/FileDialogAnswers.h"
 #include "shell/cMain.h"
@@ -94,8 +94,8 @@ void TestPdfCommand::plan()
     QVERIFY(writeFile(u"out/hero.pdf"_s, "%PDF-1.4\r\n"));
     CommandLine::Request request{.files = files, .pdf = out, .pdfIntoFolder = true};
     QStringList plannedPdfs, plannedRefusals;
-    for (const PdfCommand::Job &job : PdfCommand::plan(request)) {
-        plannedPdfs << job.pdf;
+    for (const Batch::Job &job : Batch::plan(request)) {
+        plannedPdfs << job.out;
         plannedRefusals << job.refusal;
     }
     QCOMPARE(plannedPdfs, pdfs);
@@ -136,7 +136,7 @@ void TestPdfCommand::whatOutMayReplace()
     before.close();
 
     const CommandLine::Request request{.files = {u"hero.qmc"_s}, .pdf = out};
-    QCOMPARE(PdfCommand::run(request), status);
+    QCOMPARE(Batch::run(request), status);
     QVERIFY(before.open(QIODevice::ReadOnly));
     const QByteArray now = before.readAll();
     QCOMPARE(now == old, status == 1);
@@ -162,14 +162,14 @@ void TestPdfCommand::characterFileAppearingDuringTheBatch()
     QVERIFY(QDir().mkdir(u"out"_s));
     const CommandLine::Request request{
         .files = {u"hero.qmc"_s}, .pdf = u"out"_s, .pdfIntoFolder = true};
-    const QList<PdfCommand::Job> jobs = PdfCommand::plan(request);
+    const QList<Batch::Job> jobs = Batch::plan(request);
     QCOMPARE(jobs.size(), 1);
     QVERIFY(jobs.constFirst().refusal.isEmpty());
 
     QVERIFY(writeFile(link ? u"kept.qmc"_s : u"out/hero.pdf"_s, character));
     if (link)
         QVERIFY(QFile::link(u"../kept.qmc"_s, u"out/hero.pdf"_s));
-    QCOMPARE(PdfCommand::run(request, jobs), 1);
+    QCOMPARE(Batch::run(request, jobs), 1);
     QFile kept(u"out/hero.pdf"_s);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), character);
@@ -202,7 +202,7 @@ void TestPdfCommand::sameSheetAsFilePrint()
     QVERIFY(QDir().mkdir(u"out"_s));
     const CommandLine::Request request{
         .files = {u"hero.qmc"_s}, .pdf = u"out"_s, .pdfIntoFolder = true};
-    QCOMPARE(PdfCommand::run(request), 0);
+    QCOMPARE(Batch::run(request), 0);
 
     const QString text = pdfText(u"out/hero.pdf"_s);
     QVERIFY2(text.count(u'\f') >= 3, qPrintable(text));

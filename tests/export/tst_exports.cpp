@@ -1,3 +1,5 @@
+#include "common/ReplaceRule.h"
+#include "export/ExportTarget.h"
 #include "export/SheetExports.h"
 #include "export/SheetJson.h"
 #include "export/SheetMarkdown.h"
@@ -35,6 +37,10 @@ private Q_SLOTS:
     void markdownShowsTextAsTyped();
     void earlierExportIsKnownByItsMarker_data();
     void earlierExportIsKnownByItsMarker();
+    void noControlReachesAnExport_data();
+    void noControlReachesAnExport();
+    void windowExportKeepsTheProgramsFiles_data();
+    void windowExportKeepsTheProgramsFiles();
 };
 
 namespace {
@@ -134,7 +140,7 @@ void TestExports::itemIsReadIntoItsParts_data()
         << SheetList::Skills << u"Jump Level:1 Level:3"_s << u"name=Jump Level:1 level#3 cost#3"_s;
     QTest::newRow("vessel") << SheetList::Vessels
                             << u"Human ,Body Hits:12 ,Charisma:-1 Level:2 Cost:8"_s
-                            << u"name=Human level#2 charisma#-1 bodyHits#12 cost#8"_s;
+                            << u"name=Human bodyHits#12 charisma#-1 level#2 cost#8"_s;
     QTest::newRow("role") << SheetList::Roles << u"Bartender, Level:2, Status:3, Cost:3"_s
                           << u"name=Bartender level#2 status#3 cost#3"_s;
     QTest::newRow("servant, nameless") << SheetList::Servants << u", Level:3, Class:1, Cost:2"_s
@@ -213,7 +219,11 @@ void TestExports::markdownShowsTextAsTyped_data()
     QTest::newRow("number mid-text") << u"x 12. y"_s << start << u"x 12. y"_s;
     QTest::newRow("list and quote at the start only") << u"-a-b >c"_s << start << u"\\-a-b >c"_s;
     QTest::newRow("html and entity") << u"<b>&amp;"_s << mid << u"\\<b>\\&amp;"_s;
-    QTest::newRow("blanks at the ends") << u" \tx "_s << mid << u"&#32;&#9;x&#32;"_s;
+    QTest::newRow("blanks at the ends") << u" \tx "_s << mid << u"&#32;\\\\x09x&#32;"_s;
+    QTest::newRow("controls and an override, written out")
+        << u"a\u001b[2J\u202eb"_s << mid << u"a\\\\x1b\\[2J\\\\u202eb"_s;
+    QTest::newRow("what GitHub alone would link")
+        << u"www.x.org http://y.org"_s << mid << u"www\\.x.org http\\://y.org"_s;
     QTest::newRow("plain words and commas")
         << u"Song of Charm ,Level:2"_s << mid << u"Song of Charm ,Level:2"_s;
 }
@@ -233,15 +243,34 @@ void TestExports::earlierExportIsKnownByItsMarker_data()
     QTest::addColumn<bool>("isExport");
 
     const QByteArray character = readFile(QStringLiteral(QUILLMARK_TEST_DATA "/files/full.qmc"));
+    const QByteArray notes = "My notes\n\nBring dice.\n\n";
     for (Format f : {Format::Json, Format::Markdown, Format::Text}) {
         const QByteArray name = SheetExports::extension(f).toLatin1();
-        QTest::newRow(name + ": an export") << f << exportOf(u"files/full.qmc"_s, f) << true;
+        const QByteArray written = exportOf(u"files/full.qmc"_s, f);
+        QTest::newRow(name + ": an export") << f << written << true;
         QTest::newRow(name + ": a character file") << f << character << false;
         QTest::newRow(name + ": empty") << f << QByteArray() << false;
+        if (f == Format::Json)
+            continue;
+        const QByteArray v1 = readFile(QStringLiteral(QUILLMARK_TEST_DATA "/exports/v1/full.") +
+                                       QString::fromLatin1(name));
+        QTest::newRow(name + ": a version-1 export") << f << v1 << true;
+        QTest::newRow(name + ": notes with an export pasted below")
+            << f << notes + written << false;
+        QTest::newRow(name + ": notes with a version-1 export pasted below")
+            << f << notes + v1 << false;
+        QByteArray edited = written;
+        edited.replace("Zo\xc3\xab", "Zoe");
+        QTest::newRow(name + ": an export edited since") << f << edited << false;
     }
+    CharacterSheet sheet;
+    QTest::newRow("md: the clipboard's copy")
+        << Format::Markdown << SheetMarkdown::copy(sheet) << false;
     const QByteArray md = "# x\n\n<!-- Quillmark character export: Markdown, version 1 -->";
-    QTest::newRow("md: marker with CR LF") << Format::Markdown << md + "\r\n" << true;
+    QTest::newRow("md: version 1 ending in CR LF") << Format::Markdown << md + "\r\n" << true;
     QTest::newRow("md: marker not last") << Format::Markdown << md + "\nmore\n" << false;
+    QTest::newRow("md: version 1 under a paragraph")
+        << Format::Markdown << "# x\nMy own words.\n" + md.sliced(4) << false;
     QTest::newRow("txt: the Markdown marker") << Format::Text << md + "\n" << false;
     QTest::newRow("json: another format")
         << Format::Json << QByteArray(R"({"format": "quillmark-characters"})") << false;
@@ -254,7 +283,69 @@ void TestExports::earlierExportIsKnownByItsMarker()
     QFETCH(Format, format);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, isExport);
-    QCOMPARE(SheetExports::isExport(format, bytes), isExport);
+    QCOMPARE(OutsideFile::recognises(SheetExports::earlierExport(format), bytes), isExport);
+}
+
+void TestExports::noControlReachesAnExport_data()
+{
+    QTest::addColumn<Format>("format");
+    QTest::newRow("JSON") << Format::Json;
+    QTest::newRow("Markdown") << Format::Markdown;
+    QTest::newRow("text") << Format::Text;
+}
+
+// A character file may carry what a terminal obeys: a window title, a clipboard write (OSC 52),
+// a screen clear and a reset, C1's CSI, a backspace, NUL, DEL and the direction controls. None
+// reaches an export raw; the JSON still gives every character back.
+void TestExports::noControlReachesAnExport()
+{
+    QFETCH(Format, format);
+    const QString hostile = u"A\u001b]0;owned\u0007B\u001b]52;c;ZWNobw==\u0007C\u001bc\u009b2J"
+                            u"\b\u0000\u007f\u202eD\u2066E\u2069\u202a"_s;
+    CharacterSheet sheet;
+    sheet.setText(SheetValue::CharacterName, hostile);
+    sheet.setText(SheetValue::Superior, hostile);
+    sheet.setText(SheetValue::Will, hostile);
+    for (SheetList list : SheetNames::allLists())
+        sheet.setItems(list, {hostile, u"Ethereal Song of "_s + hostile + u" ,Level:1"_s});
+    const QByteArray bytes = SheetExports::write(format, sheet);
+    for (const char *raw : {"\x1b", "\x07", "\b", "\x7f", "\xc2\x9b", "\xe2\x80\xae",
+                            "\xe2\x80\xaa", "\xe2\x81\xa6", "\xe2\x81\xa9"})
+        QVERIFY2(!bytes.contains(raw), bytes.toPercentEncoding(" \n").constData());
+    QVERIFY(!bytes.contains('\0'));
+    for (char c : bytes)
+        QVERIFY2(uchar(c) >= 0x20 || c == '\n', bytes.toPercentEncoding(" \n").constData());
+    if (format == Format::Json)
+        QCOMPARE(QJsonDocument::fromJson(bytes)[u"superior"_s].toString(), hostile);
+    else
+        QVERIFY(bytes.contains(format == Format::Markdown ? "\\\\u202eD" : "\\u202eD"));
+}
+
+void TestExports::windowExportKeepsTheProgramsFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("replaced");
+    const QByteArray layout = readFile(QStringLiteral(QUILLMARK_SOURCE_DIR "/data/qmsheet.rav"));
+    QTest::newRow("the layout") << layout << false;
+    QTest::newRow("a layout behind a comment")
+        << "<!-- mine -->\n<project>\n</project>\n" + QByteArray(5000, ' ') << false;
+    QTest::newRow("a layout whose start is a long comment")
+        << "<?xml version=\"1.0\"?>\n<!--" + QByteArray(2 << 20, 'x') + "-->\n<project/>" << false;
+    QTest::newRow("a settings file")
+        << QByteArray("; mine\r\n[Resource Types]\r\nSongs=0\r\n") << false;
+    QTest::newRow("notes") << QByteArray("Bring dice.\n") << true;
+    QTest::newRow("other XML") << QByteArray("<?xml version=\"1.0\"?><html/>") << true;
+    QTest::newRow("a section heading over prose")
+        << QByteArray("[Character Types]\nwho we play\n") << true;
+    QTest::newRow("empty") << QByteArray() << true;
+}
+
+// From the window the dialog has asked, so any file may be replaced but the layout and the
+// settings file, known as their own readers know them.
+void TestExports::windowExportKeepsTheProgramsFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QTEST(OutsideFile::recognises(ExportTarget::windowExport, bytes), "replaced");
 }
 
 QTEST_GUILESS_MAIN(TestExports)

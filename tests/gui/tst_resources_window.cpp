@@ -6,6 +6,7 @@
 #include "support/TemporaryCurrentFolder.h"
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -282,7 +283,9 @@ void TestResourcesWindow::rightPressWithoutSelection()
     startCharacter(20);
     QListView *view = showList(list);
     QVERIFY(view->isVisible());
-    auto *model = qobject_cast<QStringListModel *>(view->model());
+    auto *shown = qobject_cast<QAbstractProxyModel *>(view->model());
+    QVERIFY(shown);
+    auto *model = qobject_cast<QStringListModel *>(shown->sourceModel());
     QVERIFY(model);
     model->setStringList(QStringList(items, u"Item ,Cost:3"_s));
     ModalWatcher watcher;

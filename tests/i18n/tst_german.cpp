@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTabBar>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void languageByGettextsRule();
     void menusAreGerman();
     void pagesFollowTheirCheckBoxes();
+    void listShowsItemsInGermanAndDeletesTheSelectedOne();
     void refusalAndQuestionAreGerman();
     void helpIsGerman();
     void savedFileIsTheEnglishOne_data();
@@ -49,29 +51,28 @@ private:
 void TestGerman::languageByGettextsRule_data()
 {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("languages"); // LANGUAGE
     QTest::addColumn<QString>("language");
-    const QStringList de = {u"de-DE"_s};
-    QTest::newRow("German desktop") << u"de_DE.UTF-8"_s << de << u"de"_s;
-    QTest::newRow("C ignores the rest") << u"C"_s << de << QString();
-    QTest::newRow("C.UTF-8 ignores the rest") << u"C.UTF-8"_s << de << QString();
-    QTest::newRow("POSIX ignores the rest") << u"POSIX"_s << de << QString();
-    QTest::newRow("no locale at all") << QString() << de << QString();
-    QTest::newRow("Swiss French") << u"fr_CH.UTF-8"_s << QStringList{u"fr-CH"_s} << u"fr"_s;
-    QTest::newRow("first with a catalogue")
-        << u"it_IT.UTF-8"_s << QStringList{u"it-IT"_s, u"fr-FR"_s, u"de"_s} << u"fr"_s;
-    QTest::newRow("English before German")
-        << u"en_GB.UTF-8"_s << QStringList{u"en-GB"_s, u"de-DE"_s} << QString();
-    QTest::newRow("none has a catalogue")
-        << u"ja_JP.UTF-8"_s << QStringList{u"ja-JP"_s} << QString();
+    QTest::newRow("German desktop") << u"de_DE.UTF-8"_s << QString() << u"de"_s;
+    QTest::newRow("C ignores the rest") << u"C"_s << u"de"_s << QString();
+    QTest::newRow("C.UTF-8 ignores the rest") << u"C.UTF-8"_s << u"de"_s << QString();
+    QTest::newRow("POSIX ignores the rest") << u"POSIX"_s << u"de"_s << QString();
+    QTest::newRow("no locale at all") << QString() << u"de"_s << QString();
+    QTest::newRow("Swiss French") << u"fr_CH.UTF-8"_s << QString() << u"fr"_s;
+    QTest::newRow("first with a catalogue") << u"it_IT.UTF-8"_s << u"it_IT:fr_FR:de"_s << u"fr"_s;
+    QTest::newRow("LANGUAGE before the locale") << u"de_DE.UTF-8"_s << u"fr"_s << u"fr"_s;
+    QTest::newRow("empty entries skipped") << u"de_DE.UTF-8"_s << u":fr"_s << u"fr"_s;
+    QTest::newRow("only empty entries: the locale's") << u"de_DE.UTF-8"_s << u"::"_s << u"de"_s;
+    QTest::newRow("English before German") << u"en_GB.UTF-8"_s << u"en_GB:de_DE"_s << QString();
+    QTest::newRow("none has a catalogue") << u"ja_JP.UTF-8"_s << QString() << QString();
 }
 
 void TestGerman::languageByGettextsRule()
 {
     QFETCH(QString, locale);
-    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, languages);
     QFETCH(QString, language);
-    QCOMPARE(Translations::chooseLanguage(locale, uiLanguages, {u"de"_s, u"fr"_s}), language);
+    QCOMPARE(Translations::chooseLanguage(locale, languages, {u"de"_s, u"fr"_s}), language);
 }
 
 void TestGerman::menusAreGerman()
@@ -97,6 +98,29 @@ void TestGerman::pagesFollowTheirCheckBoxes()
     QCOMPARE(pages->currentIndex(), 1);
     QVERIFY(!form.findChild<QWidget *>(u"SkillsTabSheetBevel"_s)->isHidden());
     QVERIFY(form.findChild<QWidget *>(u"SkillsTabSheetSwitchedOffLabel"_s)->isHidden());
+}
+
+// The list box reads the items in German while the sheet keeps them stored; the item selected
+// there is the one the delete takes from the sheet.
+void TestGerman::listShowsItemsInGermanAndDeletesTheSelectedOne()
+{
+    TMainForm form;
+    form.show();
+    form.sheet().setNumber(SheetValue::CharacterPoints, 1);
+    const QStringList stored = {u"Klettern Level:hoch"_s, u"Swim Level:3"_s};
+    form.sheet().setItems(SheetList::Skills, stored);
+    auto *list = form.control<QListView>(u"SkillsListBox"_s);
+    const QModelIndex second = list->model()->index(1, 0);
+    QCOMPARE(list->model()->index(0, 0).data().toString(), u"Klettern Level:hoch"_s);
+    QCOMPARE(second.data().toString(), u"Swim, Stufe 3"_s);
+    QCOMPARE(second.data(Qt::ToolTipRole).toString(), u"Swim, Stufe 3"_s);
+    QCOMPARE(form.sheet().items(SheetList::Skills), stored);
+    list->setCurrentIndex(second);
+    ModalWatcher watcher;
+    watcher.answer(QMessageBox::Yes);
+    QTest::mousePress(list->viewport(), Qt::RightButton, {}, list->visualRect(second).center());
+    QCOMPARE(form.sheet().text(SheetValue::CharacterPoints), u"4"_s);
+    QCOMPARE(form.sheet().items(SheetList::Skills), QStringList{stored.first()});
 }
 
 void TestGerman::refusalAndQuestionAreGerman()
@@ -168,7 +192,8 @@ void TestGerman::exportsReadGermanAndStoreEnglish()
     const QString markdown =
         QString::fromUtf8(SheetExports::write(SheetExports::Format::Markdown, sheet));
     QVERIFY2(markdown.contains(u"- **Typ:** Engel\n"_s), qPrintable(markdown));
-    QVERIFY2(markdown.contains(u"| Sphäre | Kräfte | Eigenschaften |\n"_s), qPrintable(markdown));
+    QVERIFY2(markdown.contains(u"* **Körperlich:** Kräfte 3, Stärke 7, Geschick 5\n"_s),
+             qPrintable(markdown));
     QCOMPARE(SheetExports::write(SheetExports::Format::Json, sheet),
              readFile(QStringLiteral(QUILLMARK_TEST_DATA "/exports/full.json")));
 }

@@ -2,8 +2,10 @@
 # The launcher, configured around a stand-in for the program that records its folder and its
 # arguments: a caller's folder whose name ends in a line feed is kept exactly, "-" is a file of
 # that folder but standard output after an export option, and help and exports need no writable
-# home. Arguments: the program (unused), the source folder.
+# home; a first run gets the layout of the language the program names. The program itself names
+# its language by gettext's rule. Arguments: the program, the source folder.
 set -euo pipefail
+real_program=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,6 +19,7 @@ sed -e 's|@QUILLMARK_PROGRAM_FROM_BIN@|program|' -e 's|@QUILLMARK_DATA_FROM_BIN@
     "$source_dir/scripts/quillmark-launcher.in" >"$work/bin/quillmark"
 cat >"$work/bin/program" <<'PROGRAM'
 #!/bin/sh
+[ "$1" = --layout-language ] && { echo "${LAYOUT_LANGUAGE:-}"; exit 0; }
 { pwd; printf '%s\n' "$@"; } >"$RECORD"
 printf '%s' "$QUILLMARK_CALLER_FOLDER" >"$RECORD.caller"
 PROGRAM
@@ -44,4 +47,24 @@ touch "$work/file"
 [ "$(cat "$RECORD")" = "$work/folder$lf--json$lf-$lf$work/folder/a.qmc" ] || fail "--json -: $(cat "$RECORD")"
 (cd "$work/folder" && HOME="$work/file/home" "$work/bin/quillmark" --markdown=out a.qmc)
 [ "$(sed -n 2p "$RECORD")" = "--markdown=$work/folder/out" ] || fail "--markdown=out: $(cat "$RECORD")"
-echo "the launcher kept and passed on the caller's folder, passed - on as a file, kept an export's - and needed no home for help or exports"
+# The first run copies the layout of the program's language; a later one keeps the player's.
+mkdir "$work/bin/fr" "$work/french"
+echo english >"$work/bin/qmsheet.rav"
+echo french >"$work/bin/fr/qmsheet.rav"
+(cd "$work/folder" && HOME="$work/french" LAYOUT_LANGUAGE=fr "$work/bin/quillmark")
+[ "$(cat "$work/french/.local/share/quillmark/qmsheet.rav")" = french ] ||
+    fail "the first run did not get the French layout"
+(cd "$work/folder" && HOME="$work/french" LAYOUT_LANGUAGE= "$work/bin/quillmark")
+[ "$(cat "$work/french/.local/share/quillmark/qmsheet.rav")" = french ] ||
+    fail "a later run replaced the player's layout"
+
+# LANGUAGE comes first, its empty entries skipped; C is English whatever else is set.
+language() {
+    env -u LC_ALL -u LC_MESSAGES "$@" "$real_program" --layout-language
+}
+[ "$(language LANG=de_DE.UTF-8 LANGUAGE=:fr)" = fr ] || fail "LANGUAGE=:fr under a German LANG"
+[ "$(language LANG=de_DE.UTF-8 LANGUAGE=)" = de ] || fail "LANG=de_DE.UTF-8"
+[ -z "$(language LANG=C LANGUAGE=fr)" ] || fail "LANG=C"
+
+echo "the launcher kept and passed on the caller's folder, passed - on as a file, kept an export's -," \
+    "needed no home for help or exports and gave a first run the layout of the program's language"

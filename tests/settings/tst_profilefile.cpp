@@ -1,8 +1,8 @@
+#include "common/ProfileText.h"
 #include "common/QuillError.h"
 #include "fault/PipesAndDevices.h"
 #include "fault/Watchdog.h"
 #include "shell/settings/ProfileFile.h"
-#include "shell/settings/ProfileText.h"
 
 #include <QDir>
 #include <QFile>

@@ -61,22 +61,31 @@ QComboBox *makeComboBox(QWidget *area, const QString &name, const QStringList &e
     return combo;
 }
 
+// A value's caption over its box, and the text the box starts with.
+QLabel *makeCaption(QWidget *area, SheetValue value, const QRect &geometry)
+{
+    return makeSerifLabel(area, SheetNames::caption(value), geometry);
+}
+
+QString shownStart(SheetValue value)
+{
+    return SheetNames::shown(value, SheetNames::startText(value));
+}
+
 void buildIdentityBand(QWidget *area)
 {
-    QLabel *label = makeSerifLabel(area, Text::tr("Character Name:"), {LeftX, 2, 180, 17});
-    nameAfterLabel(label, makeEdit(area, SheetNames::controlName(SheetValue::CharacterName),
-                                   SheetNames::shownStartText(SheetValue::CharacterName),
-                                   {LeftX, 20, 180, 21}));
-    label = makeSerifLabel(area, Text::tr("Choir/Band:"), {MiddleX, 2, 185, 17});
-    nameAfterLabel(label, makeComboBox(area, SheetNames::controlName(SheetValue::ChoirBand),
-                                       SheetNames::choirBandEntries(),
-                                       SheetNames::shownStartText(SheetValue::ChoirBand),
-                                       {MiddleX, 20, 185, 21}));
-    label = makeSerifLabel(area, Text::tr("Superior:"), {RightX, 2, 185, 17});
-    nameAfterLabel(label, makeComboBox(area, SheetNames::controlName(SheetValue::Superior),
-                                       SheetNames::superiorEntries(),
-                                       SheetNames::shownStartText(SheetValue::Superior),
-                                       {RightX, 20, 185, 21}));
+    using enum SheetValue;
+    nameAfterLabel(makeCaption(area, CharacterName, {LeftX, 2, 180, 17}),
+                   makeEdit(area, SheetNames::controlName(CharacterName), shownStart(CharacterName),
+                            {LeftX, 20, 180, 21}));
+    nameAfterLabel(makeCaption(area, ChoirBand, {MiddleX, 2, 185, 17}),
+                   makeComboBox(area, SheetNames::controlName(ChoirBand),
+                                SheetNames::choirBandEntries(), shownStart(ChoirBand),
+                                {MiddleX, 20, 185, 21}));
+    nameAfterLabel(makeCaption(area, Superior, {RightX, 2, 185, 17}),
+                   makeComboBox(area, SheetNames::controlName(Superior),
+                                SheetNames::superiorEntries(), shownStart(Superior),
+                                {RightX, 20, 185, 21}));
 }
 
 // An attunement kind's edit with its Add button, and its label over its list, in one column.
@@ -96,7 +105,7 @@ void buildAttunementColumn(QWidget *area, SheetList list, int x, int buttonWidth
 
 void buildTypeBand(QWidget *area, ResourceWidgets &resources)
 {
-    auto *types = new TRadioGroup(Text::tr(" Character Type "), SheetNames::characterTypeNames(),
+    auto *types = new TRadioGroup(SheetNames::typeCaption(), SheetNames::characterTypeNames(),
                                   SheetNames::characterTypeLabels(), 2, area);
     types->setObjectName(u"CharTypeGroup"_s);
     types->setGeometry(LeftX, 42, 180, 91);
@@ -115,33 +124,24 @@ struct ForceColumn
     int labelX;
     int boxX;
     int buttonX;
-    const char *label;
-    QString force;
+    SheetValue force;
     QString forcesUp;
     QString forcesDown;
-    const char *upperLabel;
-    QString upper;
-    const char *lowerLabel;
-    QString lower;
+    SheetValue upper;
+    SheetValue lower;
     QString up;
     QString down;
 };
 
 const ForceColumn ForceColumns[] = {
-    {8, 129, 159, QT_TRANSLATE_NOOP("TMainForm", "Corporeal:"), u"CorporealEdit"_s,
-     u"CorpForcesUpSpeedButton"_s, u"CorpForcesDownSpeedButton"_s,
-     QT_TRANSLATE_NOOP("TMainForm", "Strength:"), u"StrengthEdit"_s,
-     QT_TRANSLATE_NOOP("TMainForm", "Agility:"), u"AgilityEdit"_s, u"CorpUpSpeedButton"_s,
-     u"CorpDownSpeedButton"_s},
-    {192, 291, 321, QT_TRANSLATE_NOOP("TMainForm", "Ethereal:"), u"EtherealEdit"_s,
-     u"EtherForcesUpSpeedButton"_s, u"EtherForcesDownSpeedButton"_s,
-     QT_TRANSLATE_NOOP("TMainForm", "Intelligence:"), u"IntelligenceEdit"_s,
-     QT_TRANSLATE_NOOP("TMainForm", "Precision:"), u"PrecisionEdit"_s, u"EtherUpSpeedButton"_s,
-     u"EtherDownSpeedButton"_s},
-    {352, 453, 483, QT_TRANSLATE_NOOP("TMainForm", "Celestial:"), u"CelestialEdit"_s,
-     u"CelestialForcesUpSpeedButton"_s, u"CelestialForcesDownSpeedButton"_s,
-     QT_TRANSLATE_NOOP("TMainForm", "Will:"), u"WillEdit"_s,
-     QT_TRANSLATE_NOOP("TMainForm", "Perception:"), u"PerceptionEdit"_s,
+    {8, 129, 159, SheetValue::Corporeal, u"CorpForcesUpSpeedButton"_s,
+     u"CorpForcesDownSpeedButton"_s, SheetValue::Strength, SheetValue::Agility,
+     u"CorpUpSpeedButton"_s, u"CorpDownSpeedButton"_s},
+    {192, 291, 321, SheetValue::Ethereal, u"EtherForcesUpSpeedButton"_s,
+     u"EtherForcesDownSpeedButton"_s, SheetValue::Intelligence, SheetValue::Precision,
+     u"EtherUpSpeedButton"_s, u"EtherDownSpeedButton"_s},
+    {352, 453, 483, SheetValue::Celestial, u"CelestialForcesUpSpeedButton"_s,
+     u"CelestialForcesDownSpeedButton"_s, SheetValue::Will, SheetValue::Perception,
      u"CelestialUpSpeedButton"_s, u"CelestialDownSpeedButton"_s},
 };
 
@@ -154,10 +154,11 @@ QLineEdit *makeLargeBox(QWidget *area, const QString &name, const QRect &geometr
 
 void buildForce(QWidget *area, const ForceColumn &column)
 {
-    QLabel *label = makeLabel(area, Text::tr(column.label),
+    QLabel *label = makeLabel(area, SheetNames::caption(column.force),
                               {column.labelX, 142, column.boxX - column.labelX - 2, 38});
     label->setFont(forceLabelFont());
-    QLineEdit *box = makeLargeBox(area, column.force, {column.boxX, 142, 29, 38});
+    QLineEdit *box =
+        makeLargeBox(area, SheetNames::controlName(column.force), {column.boxX, 142, 29, 38});
     const QString forces = Text::tr("%1 Forces").arg(nameAfterLabel(label, box));
     setSpokenName(box, forces);
     setSpokenName(
@@ -170,14 +171,15 @@ void buildForce(QWidget *area, const ForceColumn &column)
 
 void buildCharacteristics(QWidget *area, const ForceColumn &column)
 {
-    const auto line = [&](const char *label, const QString &box, int y) {
-        QLabel *shown = makeSerifLabel(area, Text::tr(label),
+    const auto line = [&](SheetValue value, int y) {
+        QLabel *shown = makeSerifLabel(area, SheetNames::caption(value),
                                        {column.labelX, y, column.boxX - column.labelX - 3, 21},
                                        Qt::AlignRight | Qt::AlignVCenter);
-        return nameAfterLabel(shown, makeValueBox(area, box, {column.boxX, y, 29, 21}));
+        return nameAfterLabel(
+            shown, makeValueBox(area, SheetNames::controlName(value), {column.boxX, y, 29, 21}));
     };
-    const QString upper = line(column.upperLabel, column.upper, 183);
-    const QString lower = line(column.lowerLabel, column.lower, 203);
+    const QString upper = line(column.upper, 183);
+    const QString lower = line(column.lower, 203);
     const QString move = Text::tr("Move a point from %1 to %2");
     setSpokenName(makeArrowButton(area, column.up, u"arrow-up"_s, {column.buttonX, 183, 25, 20}),
                   move.arg(lower, upper));
@@ -194,24 +196,26 @@ void buildForcesBands(QWidget *area)
     }
     QLabel *equals = makeLabel(area, u"="_s, {510, 142, 18, 38}, Qt::AlignCenter);
     equals->setFont(valueBoxFont());
-    setSpokenName(makeLargeBox(area, u"TotalForcesEdit"_s, {528, 142, 37, 38}),
-                  Text::tr("Total Forces"));
+    setSpokenName(
+        makeLargeBox(area, SheetNames::controlName(SheetValue::TotalForces), {528, 142, 37, 38}),
+        SheetNames::label(SheetValue::TotalForces));
     makeRule(area, {LeftX, 225, 563, 3});
 }
 
 void buildPointsBand(QWidget *area)
 {
-    const auto value = [area](const QString &label, const QString &box, int labelX, int boxX) {
-        QLabel *shown = makeSerifLabel(area, label, {labelX, 232, boxX - labelX - 3, 21},
-                                       Qt::AlignRight | Qt::AlignVCenter);
-        QLineEdit *edit = makeValueBox(area, box, {boxX, 232, 29, 21});
+    const auto value = [area](SheetValue value, int labelX, int boxX) {
+        QLabel *shown =
+            makeSerifLabel(area, SheetNames::caption(value), {labelX, 232, boxX - labelX - 3, 21},
+                           Qt::AlignRight | Qt::AlignVCenter);
+        QLineEdit *edit = makeValueBox(area, SheetNames::controlName(value), {boxX, 232, 29, 21});
         nameAfterLabel(shown, edit);
         return edit;
     };
-    value(Text::tr("Character Points:"), u"CharacterPointsEdit"_s, 8, 129);
+    value(SheetValue::CharacterPoints, 8, 129);
     // Run together on the screen; spoken as two words.
-    setSpokenName(value(Text::tr("MindHits:"), u"MindHitsEdit"_s, 192, 291), Text::tr("Mind Hits"));
-    setSpokenName(value(Text::tr("SoulHits:"), u"SoulHitsEdit"_s, 352, 453), Text::tr("Soul Hits"));
+    setSpokenName(value(SheetValue::MindHits, 192, 291), SheetNames::label(SheetValue::MindHits));
+    setSpokenName(value(SheetValue::SoulHits, 352, 453), SheetNames::label(SheetValue::SoulHits));
 }
 
 QFrame *buildResourceArea(QWidget *page, ResourceWidgets &resources)

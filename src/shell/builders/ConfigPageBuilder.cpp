@@ -2,7 +2,6 @@
 #include "shell/builders/PageBuilders.h"
 #include "shell/widgets/TUpDown.h"
 
-#include "resources/ResourceKinds.h"
 #include "sheet/SheetValues.h"
 
 #include <QAbstractButton>
@@ -75,19 +74,15 @@ void buildBonusGroup(QWidget *parent, const BonusGroup &bonus)
                   Text::tr("Apply %1").arg(bonus.title));
 }
 
-// The resource pages' tabs in the order of their check boxes.
-const QStringList ResourceTabs = {u"Songs"_s,     u"Skills"_s,   u"Vessels"_s, u"Roles"_s,
-                                  u"Artifacts"_s, u"Servants"_s, u"Discord"_s, u"Distinctions"_s};
-
-// Each check box shows its page's tab as the tab shows it.
-QStringList resourceLabels()
+// Each check box is named after its page's tab and shows the tab as the tab shows it.
+std::pair<QStringList, QStringList> resourceTabs()
 {
-    QStringList labels = ResourceTabs;
-    for (SheetList list : Resources::resourcePageOrder()) {
-        const Resources::ResourceKind &kind = Resources::resourceKind(list);
-        labels.replace(labels.indexOf(kind.tab), kind.tabCaption);
+    QStringList names, captions;
+    for (SheetList list : SheetNames::checkBoxOrder()) {
+        names << SheetNames::tabName(list);
+        captions << SheetNames::tabCaption(list);
     }
-    return labels;
+    return {names, captions};
 }
 
 } // namespace
@@ -98,9 +93,10 @@ void buildConfigPage(QWidget *page)
     addCheckBoxes(makeGroup(bevel, u"AvailableCharTypesGroupBox"_s,
                             Text::tr("Available Character Types"), {6, 6, 139, 187}),
                   SheetNames::characterTypeNames(), SheetNames::characterTypeLabels());
+    const auto [tabNames, tabCaptions] = resourceTabs();
     addCheckBoxes(makeGroup(bevel, u"AvailableResourceTypesGroupBox"_s,
                             Text::tr("Available Resource Types"), {156, 6, 142, 187}),
-                  ResourceTabs, resourceLabels());
+                  tabNames, tabCaptions);
     buildBonusGroup(bevel, {u"BonusGroupBox"_s,
                             Text::tr("Character Point Bonus"),
                             {6, 195, 140, 55},

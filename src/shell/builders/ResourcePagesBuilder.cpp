@@ -61,7 +61,7 @@ QFrame *makePage(QTabWidget *pages, const ResourceKind &kind)
     auto *fill = new QVBoxLayout(page);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(bevel);
-    pages->addTab(page, kind.tabCaption);
+    pages->addTab(page, SheetNames::tabCaption(kind.list));
     return bevel;
 }
 
@@ -71,7 +71,7 @@ QLabel *addSwitchedOffNote(QFrame *bevel, const ResourceKind &kind)
     QWidget *page = bevel->parentWidget();
     auto *note = new QLabel(
         Text::tr("This page is switched off. Check \"%1\" on the Configuration page to show it.")
-            .arg(kind.tabCaption),
+            .arg(SheetNames::tabCaption(kind.list)),
         page);
     note->setObjectName(kind.page.name + u"SwitchedOffLabel"_s);
     note->setWordWrap(true);
@@ -92,8 +92,8 @@ QLineEdit *addEntry(QFrame *bevel, const ResourceKind &kind)
 
 TRadioGroup *addTypeGroup(QFrame *bevel, const ResourceKind &kind)
 {
-    auto *group = new TRadioGroup(kind.typeTitle, Resources::realmNames(), Resources::realmLabels(),
-                                  1, bevel);
+    auto *group = new TRadioGroup(kind.typeTitle, SheetNames::realmNames(),
+                                  SheetNames::realmLabels(), 1, bevel);
     group->setObjectName(kind.typeGroup.name);
     group->setAccessibleName(kind.typeGroup.spoken);
     group->setGeometry(45, 28, 91, 78);

@@ -2,9 +2,9 @@
 
 #include "common/OutsideFile.h"
 #include "common/OutsideWrite.h"
+#include "common/ProfileText.h"
 #include "common/QuillError.h"
 #include "sheet/IntText.h"
-#include "shell/settings/ProfileText.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -34,12 +34,6 @@ std::optional<QByteArray> readContent(const QString &path)
     return std::move(content.bytes);
 }
 
-bool isSettingsFile(const OutsideFile::Look &look)
-{
-    return look.whole() && look.size <= OutsideFile::settingsFile.maxBytes &&
-           ProfileText::onlyProfileLines(look.head, {"Character Types", "Resource Types"});
-}
-
 // A failed write says only that; a refused one says why, too.
 void replaceContent(const QString &path, const QByteArray &content)
 {
@@ -53,7 +47,8 @@ void replaceContent(const QString &path, const QByteArray &content)
 } // namespace
 
 const OutsideFile::ReplaceRule settingsRule{QT_TRANSLATE_NOOP("OutsideFile", "a settings file"),
-                                            OutsideFile::settingsFile.maxBytes + 1, isSettingsFile};
+                                            OutsideFile::settingsFile.maxBytes + 1,
+                                            OutsideFile::isSettingsFile};
 
 void unableToWrite(const QString &path)
 {

@@ -82,9 +82,10 @@ bool WindowReportOutput::chooseDestination()
 // The type follows the dialog's filter: the first is the report's own PDF.
 bool WindowReportOutput::chooseFile()
 {
-    const QStringList types =
-        QStringList{QCoreApplication::translate("WindowReportOutput", "PDF documents (*.pdf)")} +
-        (m_exports ? m_exports->fileTypes() : QStringList());
+    const QList<Prompter::FileType> types =
+        QList<Prompter::FileType>{{u"pdf"_s, QCoreApplication::translate(
+                                                 "WindowReportOutput", "PDF documents (*.pdf)")}} +
+        (m_exports ? m_exports->fileTypes() : QList<Prompter::FileType>());
     const Prompter::ReportFile file = m_prompter.reportFile(types);
     if (file.name.isEmpty())
         return false;

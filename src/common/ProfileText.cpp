@@ -1,4 +1,4 @@
-#include "shell/settings/ProfileText.h"
+#include "common/ProfileText.h"
 
 #include <QList>
 
