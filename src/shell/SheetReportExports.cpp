@@ -1,5 +1,6 @@
 #include "shell/SheetReportExports.h"
 
+#include "common/Prompter.h"
 #include "common/QuillError.h"
 #include "export/ExportTarget.h"
 #include "export/SheetExports.h"
@@ -7,7 +8,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QStatusBar>
 
 using namespace Qt::StringLiterals;
 using SheetExports::Format;
@@ -16,9 +16,6 @@ namespace {
 
 // In the order of fileTypes(), after the report's PDF.
 constexpr Format typeFormats[] = {Format::Markdown, Format::Text, Format::Json};
-
-// Long enough to read, short enough not to outlive the copy it speaks of.
-constexpr int shownFor = 10000;
 
 } // namespace
 
@@ -36,15 +33,13 @@ void SheetReportExports::writeFile(int type, const QString &name)
     if (const QString refusal = ExportTarget::keptRefusal(name, m_kept); !refusal.isEmpty())
         throw QuillError(refusal);
     ExportTarget::write(name, bytes, ExportTarget::windowExport);
+    m_prompter.announceSaved(name);
 }
 
 void SheetReportExports::copyToClipboard()
 {
     const QByteArray markdown = SheetExports::write(Format::Markdown, m_sheet);
     QGuiApplication::clipboard()->setText(QString::fromUtf8(markdown));
-    if (m_status)
-        m_status->showMessage(
-            QCoreApplication::translate("SheetReportExports",
-                                        "The character was copied to the clipboard as Markdown."),
-            shownFor);
+    m_prompter.announce(QCoreApplication::translate(
+        "SheetReportExports", "The character was copied to the clipboard as Markdown."));
 }

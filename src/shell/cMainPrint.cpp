@@ -9,8 +9,6 @@
 #include "shell/SheetReportExports.h"
 #include "shell/settings/StartFolder.h"
 
-#include <QStatusBar>
-
 void TMainForm::Print1Click()
 {
     // A name still showing its prompt is no name.
@@ -21,7 +19,7 @@ void TMainForm::Print1Click()
     const QStringList kept = {PrintTexts::layoutPath(SheetPrintout::currentFolder()),
                               PrintTexts::layoutPath(StartFolder::path()),
                               StartFolder::settingsFile()};
-    SheetReportExports exports(sheet(), statusBar(), kept);
+    SheetReportExports exports(sheet(), prompter(), kept);
     WindowReportOutput output(this, prompter(), &exports);
     output.setDocumentName(PrintTexts::documentName(sheet()));
     if (!output.chooseDestination())

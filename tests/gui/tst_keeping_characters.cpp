@@ -22,6 +22,14 @@ namespace {
 const QString unsaved = u"The character has been changed. Do you want to save it?"_s;
 const QString noName = u"You must enter a file name."_s;
 
+// The full name a file dialog offers: its folder and the name in its name box.
+QString offeredIn(QWidget *dialog)
+{
+    auto *files = qobject_cast<QFileDialog *>(dialog);
+    return QDir(files->directory())
+        .filePath(files->findChild<QLineEdit *>(u"fileNameEdit"_s)->text());
+}
+
 } // namespace
 
 // What the window does so that no character is lost: the name Save offers, the question before a
@@ -75,10 +83,8 @@ QString TestKeepingCharacters::offeredBySave()
     ModalWatcher watcher;
     QString offered;
     watcher.onDialog([&offered](QWidget *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        offered = QDir(files->directory())
-                      .filePath(files->findChild<QLineEdit *>(u"fileNameEdit"_s)->text());
-        files->reject();
+        offered = offeredIn(dialog);
+        static_cast<QDialog *>(dialog)->reject();
     });
     trigger(u"Save1"_s);
     [&] { QCOMPARE(watcher.texts(), QStringList{noName}); }();
@@ -160,9 +166,17 @@ void TestKeepingCharacters::replacingAsksFirst()
     ModalWatcher watcher;
     watcher.onDialog(typeFileName(path(typed)));
     watcher.answer(answer);
+    // Declined, the question brings the dialog back with the name chosen.
+    QString offeredAgain;
+    watcher.onDialog([&offeredAgain](QWidget *dialog) {
+        offeredAgain = offeredIn(dialog);
+        static_cast<QDialog *>(dialog)->reject();
+    });
     trigger(u"Save1"_s);
-    QCOMPARE(watcher.texts(),
-             QStringList{u"kurt.qmc already exists.\nDo you want to replace it?"_s});
+    const QString question = u"kurt.qmc already exists.\nDo you want to replace it?"_s;
+    const QStringList shown = replaced ? QStringList{question} : QStringList{question, noName};
+    QCOMPARE(watcher.texts(), shown);
+    QCOMPARE(offeredAgain, replaced ? QString() : path(u"kurt.qmc"_s));
     QCOMPARE(watcher.seen().constFirst().defaultButton, QMessageBox::No);
     QCOMPARE(readFile(path(u"kurt.qmc"_s)) == soldier, !replaced);
     QCOMPARE(m_form->document().isChanged(), !replaced);
