@@ -24,7 +24,8 @@ constexpr OutsideFile::Kind noteFile{QT_TRANSLATE_NOOP("Quillmark::Files", "a re
 // What the offer calls the character: its name, or its file's when it has none.
 QString shownName(const QString &characterName, const QString &fileName)
 {
-    if (!characterName.isEmpty() && characterName != SheetNames::startText(SheetValue::CharacterName))
+    if (!characterName.isEmpty() &&
+        characterName != SheetNames::startText(SheetValue::CharacterName))
         return characterName;
     return QFileInfo(fileName).fileName();
 }
@@ -39,8 +40,8 @@ struct ReadCopy
 ReadCopy read(const RecoveryCopy &copy)
 {
     ReadCopy read;
-    const OutsideFile::Result bytes = OutsideFile::read(copy.characterFile(),
-                                                        OutsideFile::characterFile);
+    const OutsideFile::Result bytes =
+        OutsideFile::read(copy.characterFile(), OutsideFile::characterFile);
     if (!bytes.ok()) {
         read.refusal = bytes.reason();
         return read;
@@ -55,10 +56,9 @@ ReadCopy read(const RecoveryCopy &copy)
     const OutsideFile::Result note = OutsideFile::read(copy.noteFile(), noteFile);
     if (note.ok())
         read.note = RecoveryNote::decode(note.bytes);
-    read.note.name = shownName(read.note.name.isEmpty()
-                                   ? read.character.text(SheetValue::CharacterName)
-                                   : read.note.name,
-                               read.note.file);
+    read.note.name = shownName(
+        read.note.name.isEmpty() ? read.character.text(SheetValue::CharacterName) : read.note.name,
+        read.note.file);
     return read;
 }
 
@@ -94,8 +94,7 @@ QString write(const CharacterDocument &document, RecoveryCopy &copy)
     RecoveryNote note;
     note.file = document.fileName();
     note.identity = document.identity();
-    note.name =
-        shownName(document.sheet().text(SheetValue::CharacterName), document.fileName());
+    note.name = shownName(document.sheet().text(SheetValue::CharacterName), document.fileName());
     note.written = QDateTime::currentDateTimeUtc();
     return copy.write(document.bytes(), note);
 }

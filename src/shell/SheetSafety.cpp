@@ -1,10 +1,10 @@
 #include "shell/SheetSafety.h"
 
+#include "common/Prompter.h"
 #include "files/CharacterDocument.h"
 #include "files/Recovery.h"
 #include "files/RecoveryCopy.h"
 #include "files/RecoveryFolder.h"
-#include "common/Prompter.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -25,9 +25,8 @@ constexpr qint64 pauseFactor = 20;
 
 SheetSafety::SheetSafety(QWidget *window, CharacterSheet &sheet, CharacterDocument &document,
                          Prompter &prompter)
-    : QObject(window), m_window(window), m_sheet(sheet), m_document(document),
-      m_prompter(prompter), m_folder(RecoveryFolder::path()),
-      m_copy(std::make_unique<RecoveryCopy>(m_folder))
+    : QObject(window), m_window(window), m_sheet(sheet), m_document(document), m_prompter(prompter),
+      m_folder(RecoveryFolder::path()), m_copy(std::make_unique<RecoveryCopy>(m_folder))
 {
     m_mark.setSingleShot(true);
     m_mark.setInterval(markAfter);
@@ -85,7 +84,8 @@ void SheetSafety::showTitle()
     const QString file = m_document.fileName();
     QString name = QFileInfo(file).fileName();
     name.replace(u"[*]"_s, u"[*][*]"_s);
-    m_window->setWindowTitle(file.isEmpty() ? tr("Quillmark[*]") : tr("%1[*] - Quillmark").arg(name));
+    m_window->setWindowTitle(file.isEmpty() ? tr("Quillmark[*]")
+                                            : tr("%1[*] - Quillmark").arg(name));
     m_window->setWindowFilePath(file);
 }
 
@@ -100,8 +100,8 @@ void SheetSafety::writeCopy()
     m_pause = pauseFactor * took.elapsed();
     m_sinceWrite.start();
     if (!why.isEmpty() && why != m_failure)
-        m_prompter.announce(
-            tr("No recovery copy of the character could be written into %1: %2").arg(m_folder, why));
+        m_prompter.announce(tr("No recovery copy of the character could be written into %1: %2")
+                                .arg(m_folder, why));
     m_failure = why;
 }
 

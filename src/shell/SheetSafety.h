@@ -60,7 +60,7 @@ private:
     // No write starts sooner than twenty times the last one took after it ended.
     QElapsedTimer m_sinceWrite;
     qint64 m_pause = 0;
-    QString m_failure;    // the last failure said, so that it is said once
+    QString m_failure; // the last failure said, so that it is said once
     std::unique_ptr<RecoveryCopy> m_copy;
     QStringList m_offered;
     bool m_restored = false;

@@ -8,8 +8,9 @@
 
 void TMainForm::connectSafety()
 {
-    connect(m_safety, &SheetSafety::restoredSettled, this,
-            [this] { guarded([this] { m_safety->offerCopies(); }); }, Qt::QueuedConnection);
+    connect(
+        m_safety, &SheetSafety::restoredSettled, this,
+        [this] { guarded([this] { m_safety->offerCopies(); }); }, Qt::QueuedConnection);
     // What the session's end decided holds only for the character it decided on.
     connect(m_document.get(), &CharacterDocument::sheetEdited, this,
             [this] { m_sessionEnd = SessionEnd::None; });

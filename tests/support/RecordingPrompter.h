@@ -56,9 +56,3 @@ private:
         return answer;
     }
 };
-QString name = queue.front();
-queue.pop_front();
-return name;
-}
-}
-;
