@@ -4,6 +4,7 @@
 #include "shell/SheetSafety.h"
 #include "shell/cMain.h"
 
+#include <QGuiApplication>
 #include <QSessionManager>
 
 void TMainForm::connectSafety()
@@ -11,6 +12,7 @@ void TMainForm::connectSafety()
     connect(
         m_safety, &SheetSafety::restoredSettled, this,
         [this] { guarded([this] { m_safety->offerCopies(); }); }, Qt::QueuedConnection);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TMainForm::commitData);
     // What the session's end decided holds only for the character it decided on.
     connect(m_document.get(), &CharacterDocument::sheetEdited, this,
             [this] { m_sessionEnd = SessionEnd::None; });
