@@ -32,6 +32,8 @@ std::unique_ptr<QLockFile> lockFor(const QString &base)
 
 QString newBase(const QString &folder)
 {
+    if (folder.isEmpty())
+        return {};
     return u"%1/%2-%3"_s.arg(folder)
         .arg(QCoreApplication::applicationPid())
         .arg(QRandomGenerator::system()->generate(), 8, 16, QChar(u'0'));
@@ -60,6 +62,8 @@ QString RecoveryCopy::noteFile() const
 
 QString RecoveryCopy::write(QByteArrayView character, const RecoveryNote &note)
 {
+    if (m_base.isEmpty())
+        return qt_error_string(ENOENT);
     if (!m_lock) {
         if (const int error = RecoveryFolder::make(QFileInfo(m_base).absolutePath()))
             return qt_error_string(error);
@@ -103,6 +107,8 @@ std::vector<std::unique_ptr<RecoveryCopy>> orphanedCopies(const QString &folder,
                                                           const QStringList &skip)
 {
     std::vector<std::unique_ptr<RecoveryCopy>> copies;
+    if (folder.isEmpty())
+        return copies;
     // Newest first.
     const QFileInfoList found = QDir(folder).entryInfoList({u"*.qmc"_s}, QDir::Files, QDir::Time);
     for (const QFileInfo &file : found) {

@@ -15,7 +15,8 @@ struct RecoveryNote;
 class RecoveryCopy
 {
 public:
-    // A new copy for this program in `folder`; nothing is made until it is written.
+    // A new copy for this program in `folder`; nothing is made until it is written. Without a
+    // folder (no home folder is known) it cannot be written.
     explicit RecoveryCopy(const QString &folder);
     // A copy found in its folder under `base` (the path without extension), locked by `lock`.
     RecoveryCopy(const QString &base, std::unique_ptr<QLockFile> lock);

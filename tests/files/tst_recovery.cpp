@@ -85,7 +85,8 @@ void TestRecovery::noteKeepsAnyName()
 {
     RecoveryNote note;
     note.file = u"/home/ann/a=b\nc%20 é.qmc"_s;
-    note.identity = {u"/home/ann/real.qmc"_s, 2049, 18446744073709551000ull, 12345, 1700000000123456789};
+    note.identity = {u"/home/ann/real.qmc"_s, 2049, 18446744073709551000ull, 12345,
+                     1700000000123456789};
     note.name = u"Zoë\n=100%"_s;
     note.written = QDateTime(QDate(2024, 5, 1), QTime(12, 30, 1, 250), Qt::UTC);
     QCOMPARE(RecoveryNote::decode(note.encode()), note);
@@ -149,10 +150,12 @@ void TestRecovery::offer()
     auto own = std::make_unique<RecoveryCopy>(folder());
     QStringList offered;
     QCOMPARE(Recovery::offer(folder(), sheet, document, own, prompter, offered), restored);
-    QCOMPARE(prompter.shown,
-             QStringList{u"Quillmark ended before the character \"Anselme\" was saved. Restore it?"_s});
+    QCOMPARE(
+        prompter.shown,
+        QStringList{u"Quillmark ended before the character \"Anselme\" was saved. Restore it?"_s});
     QCOMPARE(entries().filter(u".qmc"_s).size(), copiesLeft);
-    QCOMPARE(sheet.text(SheetValue::CharacterName), restored ? u"Anselme"_s : u"Enter Character Name"_s);
+    QCOMPARE(sheet.text(SheetValue::CharacterName),
+             restored ? u"Anselme"_s : u"Enter Character Name"_s);
     QCOMPARE(document.isChanged(), restored);
     QCOMPARE(document.fileName(), restored ? hero : QString());
     // Offered once a run.
@@ -179,9 +182,10 @@ void TestRecovery::unreadableCopyIsSetAsideNotDeleted()
     QStringList offered;
     QVERIFY(!Recovery::offer(folder(), sheet, document, own, prompter, offered));
     const QString aside = folder() + u"/4242-0badf00d-unreadable.qmc"_s;
-    QCOMPARE(prompter.shown,
-             QStringList{u"The recovery copy \"%1\" cannot be read as a character: 'not a number' is "
-                         u"not a valid integer value. It was set aside as \"%2\"."_s.arg(copy, aside)});
+    QCOMPARE(
+        prompter.shown,
+        QStringList{u"The recovery copy \"%1\" cannot be read as a character: 'not a number' is "
+                    u"not a valid integer value. It was set aside as \"%2\"."_s.arg(copy, aside)});
     QCOMPARE(entries(), QStringList{u"4242-0badf00d-unreadable.qmc"_s});
     QCOMPARE(readFile(aside), QByteArray("Ann\r\nnot a number\r\n"));
 }

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void copyLiesThereWhileTheSheetIsChanged_data();
     void copyLiesThereWhileTheSheetIsChanged();
     void copyOfAnEndedWindowIsOffered();
+    void copyThatCannotBeWrittenIsSaidOnce();
     void sessionEndKeepsAChangedCharacter();
 
 private:
@@ -202,6 +203,22 @@ void TestSheetSafety::copyOfAnEndedWindowIsOffered()
     QCOMPARE(watcher.texts(), QStringList());
     QVERIFY(readFile(path(u"hero.qmc"_s)).startsWith("Anselme\r\n"));
     QCOMPARE(copies(), QStringList());
+}
+
+void TestSheetSafety::copyThatCannotBeWrittenIsSaidOnce()
+{
+    QVERIFY(writeFile(path(u"state"_s), "a file where the state folder should be"));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(path(u"state"_s)));
+    newForm();
+    m_form->sheet().setText(SheetValue::CharacterName, u"Krieger"_s);
+    const QString said = u"No recovery copy of the character could be written into %1: Not a "
+                         u"directory"_s.arg(path(u"state/quillmark"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(m_form->statusBar()->currentMessage(), said, 5000);
+    // Tried again at once (as the session's end does), the same failure is not said again.
+    m_form->statusBar()->clearMessage();
+    m_form->sheet().setText(SheetValue::CharacterName, u"Krieger II"_s);
+    Q_EMIT qApp->commitDataRequest(*qApp->findChild<QSessionManager *>());
+    QCOMPARE(m_form->statusBar()->currentMessage(), QString());
 }
 
 // The session manager's request through QGuiApplication's own signal; the offscreen platform
