@@ -183,7 +183,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
+        <translation type="vanished">Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -449,7 +449,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>es ist ein Ordner</translation>
+        <translation type="vanished">es ist ein Ordner</translation>
     </message>
 </context>
 <context>
@@ -571,6 +571,10 @@ Möchtest du die Datei ersetzen?</translation>
         <source>a file an export may replace: it is a report layout or a settings file</source>
         <translation>eine Datei, die ein Export ersetzen darf: sie ist ein Berichtslayout oder eine Einstellungsdatei</translation>
     </message>
+    <message>
+        <source>a recovery note</source>
+        <translation>eine Wiederherstellungsnotiz</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommand</name>
@@ -683,6 +687,51 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>Save the Report</source>
         <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Common</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Files</name>
+    <message>
+        <source>Unable to save &quot;%1&quot;: %2. The character was not saved.</source>
+        <translation>Speichern von &quot;%1&quot; nicht möglich: %2. Der Charakter wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Quillmark ended before a character was saved. Restore it?</source>
+        <translation>Quillmark wurde beendet, bevor ein Charakter gespeichert war. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; cannot be read as a character: %2. It was left where it is.</source>
+        <translation>Die Wiederherstellungskopie &quot;%1&quot; lässt sich nicht als Charakter lesen: %2. Sie blieb, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; cannot be read as a character: %2. It was set aside as &quot;%3&quot;.</source>
+        <translation>Die Wiederherstellungskopie &quot;%1&quot; lässt sich nicht als Charakter lesen: %2. Sie wurde als &quot;%3&quot; beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>Quillmark ended before the character &quot;%1&quot; was saved. Restore it?</source>
+        <translation>Quillmark wurde beendet, bevor der Charakter &quot;%1&quot; gespeichert war. Wiederherstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Shell</name>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete the copy</source>
+        <translation>Kopie löschen</translation>
     </message>
 </context>
 <context>
@@ -1522,6 +1571,21 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>SheetSafety</name>
+    <message>
+        <source>Quillmark[*]</source>
+        <translation>Quillmark[*]</translation>
+    </message>
+    <message>
+        <source>%1[*] - Quillmark</source>
+        <translation>%1[*] - Quillmark</translation>
+    </message>
+    <message>
+        <source>No recovery copy of the character could be written into %1: %2</source>
+        <translation>Es konnte keine Wiederherstellungskopie des Charakters in %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>About Quillmark</source>
@@ -1556,7 +1620,7 @@ Möchtest du die Datei ersetzen?</translation>
     <name>TMainForm</name>
     <message>
         <source>Quillmark</source>
-        <translation>Quillmark</translation>
+        <translation type="vanished">Quillmark</translation>
     </message>
     <message>
         <source>The main window has no control named %1</source>

@@ -183,7 +183,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <translation type="vanished">L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -449,7 +449,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>c&apos;est un dossier</translation>
+        <translation type="vanished">c&apos;est un dossier</translation>
     </message>
 </context>
 <context>
@@ -571,6 +571,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>a file an export may replace: it is a report layout or a settings file</source>
         <translation>un fichier qu&apos;un export peut remplacer&#xa0;: c&apos;est un modèle de feuille ou un fichier de réglages</translation>
     </message>
+    <message>
+        <source>a recovery note</source>
+        <translation>une note de récupération</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommand</name>
@@ -683,6 +687,51 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Save the Report</source>
         <translation>Enregistrer l&apos;état</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Common</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Files</name>
+    <message>
+        <source>Unable to save &quot;%1&quot;: %2. The character was not saved.</source>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2. Le personnage n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Quillmark ended before a character was saved. Restore it?</source>
+        <translation>Quillmark s&apos;est arrêté avant qu&apos;un personnage soit enregistré. Le restaurer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; cannot be read as a character: %2. It was left where it is.</source>
+        <translation>La copie de récupération «&#xa0;%1&#xa0;» ne peut pas être lue comme un personnage&#xa0;: %2. Elle a été laissée où elle est.</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; cannot be read as a character: %2. It was set aside as &quot;%3&quot;.</source>
+        <translation>La copie de récupération «&#xa0;%1&#xa0;» ne peut pas être lue comme un personnage&#xa0;: %2. Elle a été mise de côté sous le nom «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Quillmark ended before the character &quot;%1&quot; was saved. Restore it?</source>
+        <translation>Quillmark s&apos;est arrêté avant que le personnage «&#xa0;%1&#xa0;» soit enregistré. Le restaurer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Shell</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Delete the copy</source>
+        <translation>Supprimer la copie</translation>
     </message>
 </context>
 <context>
@@ -1522,6 +1571,21 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SheetSafety</name>
+    <message>
+        <source>Quillmark[*]</source>
+        <translation>Quillmark[*]</translation>
+    </message>
+    <message>
+        <source>%1[*] - Quillmark</source>
+        <translation>%1[*] - Quillmark</translation>
+    </message>
+    <message>
+        <source>No recovery copy of the character could be written into %1: %2</source>
+        <translation>Aucune copie de récupération du personnage n&apos;a pu être écrite dans %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>About Quillmark</source>
@@ -1556,7 +1620,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>TMainForm</name>
     <message>
         <source>Quillmark</source>
-        <translation>Quillmark</translation>
+        <translation type="vanished">Quillmark</translation>
     </message>
     <message>
         <source>The main window has no control named %1</source>

@@ -18,7 +18,7 @@ namespace Recovery {
 namespace {
 
 // A note holds a few paths and a name; anything larger is not one.
-constexpr OutsideFile::Kind noteFile{QT_TRANSLATE_NOOP("Quillmark::Files", "a recovery note"),
+constexpr OutsideFile::Kind noteFile{QT_TRANSLATE_NOOP("OutsideFile", "a recovery note"),
                                      qint64(1) << 20};
 
 // What the offer calls the character: its name, or its file's when it has none.
@@ -74,8 +74,9 @@ QString restoreQuestion(const QString &name)
 {
     if (name.isEmpty())
         return FilesTr::tr("Quillmark ended before a character was saved. Restore it?");
-    return FilesTr::tr("Quillmark ended before the character %1 was saved. Restore it?")
-        .arg(QuotedValue::quote(name, u'"'));
+    // A name of a hundred thousand letters is shown cut, with its length.
+    return FilesTr::tr("Quillmark ended before the character \"%1\" was saved. Restore it?")
+        .arg(QuotedValue::quote(name, {}, {}));
 }
 
 QString setAsideMessage(const QString &copy, const QString &why, const QString &asideAs)
