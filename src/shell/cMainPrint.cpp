@@ -7,6 +7,7 @@
 #include "sheet/CharacterSheet.h"
 #include "shell/QuillPrompter.h"
 #include "shell/SheetReportExports.h"
+#include "shell/settings/DialogFolders.h"
 #include "shell/settings/StartFolder.h"
 
 void TMainForm::Print1Click()
@@ -16,7 +17,7 @@ void TMainForm::Print1Click()
     m_prompter->offerPdfFor(name == SheetNames::startText(SheetValue::CharacterName) ? QString()
                                                                                      : name);
     // The exports go without a layout, so the layout is looked for once the report is to run.
-    const QStringList kept = {PrintTexts::layoutPath(SheetPrintout::currentFolder()),
+    const QStringList kept = {PrintTexts::layoutPath(DialogFolders::layoutFolder()),
                               PrintTexts::layoutPath(StartFolder::path()),
                               StartFolder::settingsFile()};
     SheetReportExports exports(sheet(), prompter(), kept);
@@ -26,6 +27,6 @@ void TMainForm::Print1Click()
         return;
     LayoutReportEngine engine(output);
     const QString layout =
-        SheetPrintout::layoutToUse(SheetPrintout::currentFolder(), StartFolder::path());
+        SheetPrintout::layoutToUse(DialogFolders::layoutFolder(), StartFolder::path());
     SheetPrintout::printWithLayout(sheet(), engine, prompter(), layout);
 }

@@ -48,6 +48,8 @@ private Q_SLOTS:
     void saveOffers();
     void replacingAsksFirst_data();
     void replacingAsksFirst();
+    void ownFileIsAskedAboutOnlyWhenChangedElsewhere_data();
+    void ownFileIsAskedAboutOnlyWhenChangedElsewhere();
     void changedCharacterIsNotClosedUnasked_data();
     void changedCharacterIsNotClosedUnasked();
     void switchedOffTypeSurvivesOpenAndSave();
@@ -190,6 +192,30 @@ void TestKeepingCharacters::replacingAsksFirst()
     QCOMPARE(watcher.texts(), QStringList());
     QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files),
              (QStringList{u"kurt.qmc"_s, u"Mr. Smith.qmc"_s, u"quillmark.ini"_s}));
+}
+
+void TestKeepingCharacters::ownFileIsAskedAboutOnlyWhenChangedElsewhere_data()
+{
+    QTest::addColumn<bool>("changedElsewhere");
+    QTest::newRow("untouched since Open: Save, Enter saves") << false;
+    QTest::newRow("changed by another program: asked") << true;
+}
+
+void TestKeepingCharacters::ownFileIsAskedAboutOnlyWhenChangedElsewhere()
+{
+    QFETCH(bool, changedElsewhere);
+    storeCharacter(u"kurt.qmc"_s, 4, u"2,2,2"_s);
+    m_form->openCharacterFile(path(u"kurt.qmc"_s));
+    if (changedElsewhere)
+        QVERIFY(writeFile(path(u"kurt.qmc"_s), readFile(path(u"kurt.qmc"_s)) + "\r\n"));
+    m_form->sheet().setText(SheetValue::CharacterName, u"Kurt"_s);
+    ModalWatcher watcher;
+    watcher.onDialog([](QWidget *dialog) { static_cast<QDialog *>(dialog)->accept(); });
+    watcher.answer(QMessageBox::Yes);
+    trigger(u"Save1"_s);
+    const QString question = u"kurt.qmc already exists.\nDo you want to replace it?"_s;
+    QCOMPARE(watcher.texts(), changedElsewhere ? QStringList{question} : QStringList());
+    QVERIFY(readFile(path(u"kurt.qmc"_s)).startsWith("Kurt\r\n"));
 }
 
 void TestKeepingCharacters::changedCharacterIsNotClosedUnasked_data()

@@ -287,6 +287,7 @@ void TestPrintWindow::fileDestinationWritesThePdf()
     QVERIFY2(text.contains(u"Ivo Brandt"_s), qPrintable(text));
     QVERIFY(text.contains(u"** Songs **"_s));
     QVERIFY(!m_form->findChild<QDialog *>(u"ReportStatusWindow"_s));
+    QCOMPARE(m_form->statusBar()->currentMessage(), u"Saved ivo.pdf"_s);
 }
 
 void TestPrintWindow::fileTypeChoosesTheExport_data()
@@ -332,6 +333,7 @@ void TestPrintWindow::fileTypeChoosesTheExport()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY2(bytes.startsWith(start) && bytes.endsWith(end), bytes.left(200).constData());
+    QCOMPARE(m_form->statusBar()->currentMessage(), u"Saved "_s + offered);
 }
 
 void TestPrintWindow::exportNeverReplacesACharacter()

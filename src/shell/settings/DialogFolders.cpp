@@ -1,5 +1,7 @@
 #include "shell/settings/DialogFolders.h"
 
+#include "print/SheetPrintout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +44,11 @@ QString DialogFolders::saveDialog(const QString &offered) const
 QString DialogFolders::reportDialog() const
 {
     return m_report.isEmpty() ? characterDialog() : m_report;
+}
+
+QString DialogFolders::layoutFolder()
+{
+    return SheetPrintout::currentFolder();
 }
 
 void DialogFolders::startWith(const QString &file)

@@ -15,6 +15,7 @@
 // - Save offering the sheet's own file opens in that file's folder.
 // - The report's file dialog opens where the last report file went, or else where the next
 //   character dialog would.
+// - Print looks for its layout in the current folder (and then in the start folder).
 class DialogFolders
 {
 public:
@@ -27,6 +28,8 @@ public:
     // The Save dialog offering `offered`: a full path opens in its folder.
     QString saveDialog(const QString &offered) const;
     QString reportDialog() const;
+    // Where Print looks for its layout first: the current folder.
+    static QString layoutFolder();
 
     // The file named at the start: the dialogs start in its folder, the current one stays.
     void startWith(const QString &file);
