@@ -57,7 +57,7 @@ static int benchmarkMain(int, char **)
 {
     QTemporaryDir dir;
     std::printf("medians in ms. save: FileCommands::store (encode, write, fsync, rename).\n"
-                "mark: CharacterDocument::isChanged (encode, SHA-256). copy: the mark, then the\n"
+                "mark: CharacterDocument::isChanged (encode, SHA-1). copy: the mark, then the\n"
                 "copy and its note written as Save writes. pause: 20 times the copy.\n");
     for (int items : {1000, 10000, 100000})
         measure(dir, items);
