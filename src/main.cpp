@@ -137,7 +137,6 @@ int main(int argc, char *argv[])
     TMainForm mainForm;
     splash.reset();
     QObject::connect(&ending, &EndingSignals::received, &mainForm, &TMainForm::endBySignal);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm, &TMainForm::commitData);
     if (!request.files.isEmpty())
         mainForm.openWhenShown(request.files.first());
     mainForm.show();

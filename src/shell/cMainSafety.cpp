@@ -47,9 +47,9 @@ void TMainForm::commitData(QSessionManager &manager)
         m_sessionEnd = SessionEnd::Kept;
         return;
     }
-    const bool mayEnd = mayReplaceCharacter();
-    manager.release();
-    if (!mayEnd)
+    // Cancel is said while the interaction is still granted, so the session manager hears it.
+    if (!mayReplaceCharacter())
         return manager.cancel();
+    manager.release();
     m_sessionEnd = SessionEnd::GivenUp;
 }

@@ -25,20 +25,6 @@ start() {
 windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 only_main_window() { (($(windows) == 1)); }
 a_box_shows() { (($(windows) > 1)); }
-marked() { [[ $(xdotool getwindowname "$id" 2>/dev/null) == *'*'* ]]; }
-
-# Types NAME into the first box that takes text, as a player who tabs to it would.
-change_to() {
-    local try
-    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-    for try in 1 2 3 4 5; do
-        xdotool key Tab
-        xdotool type --delay 20 "$1"
-        poll 20 marked && return 0
-    done
-    fail "typing changed nothing on the sheet"
-}
-
 copy_holding() { grep -qsl "$1" "$copies"/*.qmc; }
 
 ended_by() {
@@ -51,7 +37,7 @@ ended_by() {
 
 # SIGKILL cannot be caught: only the copy written from the event loop is left.
 start
-change_to Anselme
+change_character "$id" Anselme
 poll 150 copy_holding Anselme || fail "no recovery copy was written within 15 seconds of the change"
 kill -KILL "$pid"
 ended_by KILL
@@ -65,7 +51,7 @@ for signal in TERM HUP; do
         xdotool key Escape
         poll 50 only_main_window || true
     done
-    change_to "Kept$signal"
+    change_character "$id" "Kept$signal"
     kill "-$signal" "$pid"
     ended_by "$signal"
     copy_holding "Kept$signal" || fail "SIG$signal ended the program without its recovery copy"
