@@ -104,7 +104,7 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
 
 QString reason(int error, const QString &refusal)
 {
-    if (!refusal.isEmpty())
+    if (!refusal.isEmpty() || error == 0)
         return refusal;
     if (error == EISDIR)
         return CommonTr::tr("it is a folder");

@@ -46,8 +46,8 @@ struct Result
 };
 
 // Why a file was not read or written, as the end of a sentence that the caller begins: the
-// refusal, "it is a folder", or the system's text for the error ("Permission denied"). The one
-// wording of every refusal and error of outside files.
+// refusal, "it is a folder", or the system's text for the error ("Permission denied"); empty when
+// there was neither. The one wording of every refusal and error of outside files.
 QString reason(int error, const QString &refusal);
 
 // Never blocks on a pipe or a device: neither is opened for reading. A file that says it is

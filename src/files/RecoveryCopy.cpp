@@ -73,15 +73,12 @@ QString RecoveryCopy::write(QByteArrayView character, const RecoveryNote &note)
         m_lock = std::move(lock);
     }
     // The character first: a note without its copy would be found by nobody.
-    for (const auto &[name, bytes] : {std::pair{characterFile(), character.toByteArray()},
-                                      std::pair{noteFile(), note.encode()}}) {
-        const OutsideFile::WriteResult written =
-            OutsideFile::replace(name, bytes, OutsideFile::characterSave);
-        if (!written.ok())
-            return written.reason();
-        m_written = true;
-    }
-    return {};
+    const OutsideFile::WriteResult copied =
+        OutsideFile::replace(characterFile(), character, OutsideFile::characterSave);
+    if (!copied.ok())
+        return copied.reason();
+    m_written = true;
+    return OutsideFile::replace(noteFile(), note.encode(), OutsideFile::characterSave).reason();
 }
 
 void RecoveryCopy::remove()

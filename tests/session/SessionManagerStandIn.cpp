@@ -66,7 +66,10 @@ void closeConnection(SmsConn connection, SmPointer, int count, char **reasons)
 }
 
 void saveYourselfRequest(SmsConn, SmPointer, int, Bool, int, Bool, Bool) {}
-void phase2Request(SmsConn connection, SmPointer) { SmsSaveYourselfPhase2(connection); }
+void phase2Request(SmsConn connection, SmPointer)
+{
+    SmsSaveYourselfPhase2(connection);
+}
 
 void setProperties(SmsConn, SmPointer, int count, SmProp **properties)
 {
@@ -82,7 +85,10 @@ void deleteProperties(SmsConn, SmPointer, int count, char **names)
     std::free(names);
 }
 
-void getProperties(SmsConn connection, SmPointer) { SmsReturnProperties(connection, 0, nullptr); }
+void getProperties(SmsConn connection, SmPointer)
+{
+    SmsReturnProperties(connection, 0, nullptr);
+}
 
 Status newClient(SmsConn connection, SmPointer, unsigned long *mask, SmsCallbacks *callbacks,
                  char **)
@@ -106,14 +112,17 @@ Status newClient(SmsConn connection, SmPointer, unsigned long *mask, SmsCallback
 }
 
 // The test's own display and session: any local client may connect.
-Bool anyHost(char *) { return True; }
+Bool anyHost(char *)
+{
+    return True;
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const int style = argc > 1 && std::strcmp(argv[1], "none") == 0 ? SmInteractStyleNone
-                                                                      : SmInteractStyleAny;
+    const int style =
+        argc > 1 && std::strcmp(argv[1], "none") == 0 ? SmInteractStyleNone : SmInteractStyleAny;
     char error[256];
     int count = 0;
     IceListenObj *listening = nullptr;
