@@ -146,6 +146,16 @@ int main(int argc, char **argv)
         for (IceConn connection : connections)
             fds.push_back({IceConnectionNumber(connection), POLLIN, 0});
         ::poll(fds.data(), fds.size(), 100);
+        // The connections polled first: one accepted below has no entry in fds yet.
+        const size_t polled = fds.size() - size_t(count);
+        for (size_t i = 0; i < polled; ++i) {
+            if ((fds[count + i].revents & (POLLIN | POLLHUP)) &&
+                IceProcessMessages(connections[i], nullptr, nullptr) ==
+                    IceProcessMessagesConnectionClosed) {
+                say("connection lost");
+                closed = true;
+            }
+        }
         for (int i = 0; i < count; ++i) {
             if (!(fds[i].revents & POLLIN))
                 continue;
@@ -155,14 +165,6 @@ int main(int argc, char **argv)
                 IceProcessMessages(connection, nullptr, nullptr);
             if (connection && IceConnectionStatus(connection) == IceConnectAccepted)
                 connections.push_back(connection);
-        }
-        for (size_t i = 0; i < connections.size(); ++i) {
-            if ((fds[count + i].revents & (POLLIN | POLLHUP)) &&
-                IceProcessMessages(connections[i], nullptr, nullptr) ==
-                    IceProcessMessagesConnectionClosed) {
-                say("connection lost");
-                closed = true;
-            }
         }
         if (registered && !asked && ::access("end", F_OK) == 0) {
             asked = true;
