@@ -29,14 +29,19 @@ void onSignal(int signal)
     errno = saved;
 }
 
+// A signal the program was started to ignore stays ignored: "nohup quillmark" outlives its
+// terminal, and a program started in the background of a shell ignores Ctrl+C.
 void handleWith(void (*handler)(int))
 {
     struct sigaction action = {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : endingSignals)
-        sigaction(signal, &action, nullptr);
+    for (int signal : endingSignals) {
+        struct sigaction was = {};
+        if (sigaction(signal, nullptr, &was) == 0 && was.sa_handler != SIG_IGN)
+            sigaction(signal, &action, nullptr);
+    }
 }
 
 } // namespace

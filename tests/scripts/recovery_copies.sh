@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a virtual X display keeps a changed character when it is ended: killed with
 # SIGKILL, the recovery copy it wrote a few seconds after the change stays in the state folder and
-# is offered at the next start; ended with SIGTERM or SIGHUP, it writes the copy at once.
+# is offered at the next start; ended with SIGTERM or SIGHUP, it writes the copy at once. Started
+# to ignore SIGHUP, it keeps ignoring it.
 # Arguments: the program, the source folder.
 set -euo pipefail
 program=$(readlink -f "$1")
@@ -15,8 +16,13 @@ export XDG_STATE_HOME="$work/state"
 copies="$XDG_STATE_HOME/quillmark"
 xvfb_start
 
+# Starts the program, ignoring the signal named, as "nohup" starts it ignoring SIGHUP.
 start() {
-    (cd "$work" && exec env QT_QPA_PLATFORM=xcb "$program") 2>>"$work/stderr" &
+    (
+        cd "$work"
+        [ -z "${1:-}" ] || trap '' "$1"
+        exec env QT_QPA_PLATFORM=xcb "$program"
+    ) 2>>"$work/stderr" &
     pid=$!
     XSESSION_PIDS+=("$pid")
     id=$(main_window_of "$pid") || fail "the main window did not appear within 20 seconds"
@@ -57,4 +63,14 @@ for signal in TERM HUP; do
     copy_holding "Kept$signal" || fail "SIG$signal ended the program without its recovery copy"
 done
 copy_holding Anselme || fail "a copy left for later was removed"
+
+# Started under nohup, the program outlives SIGHUP: the SIGTERM sent after it is what ends it.
+start HUP
+while a_box_shows; do
+    xdotool key Escape
+    poll 50 only_main_window || true
+done
+kill -HUP "$pid"
+kill -TERM "$pid"
+ended_by TERM
 echo "A change outlasts SIGKILL in its copy, which the next start offers; SIGTERM and SIGHUP write it"
