@@ -3,12 +3,12 @@
 #include "common/QuotedValue.h"
 #include "common/Translations.h"
 #include "files/BrokenPipes.h"
+#include "shell/EndingSignals.h"
 #include "shell/HelpWindow.h"
 #include "shell/cMain.h"
 #include "shell/cSplash.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -127,15 +127,17 @@ int main(int argc, char *argv[])
     QApplication app(qtArgc, argv);
     startingPlatform = false;
     Translations::install(Translations::desktopLanguage());
+    // From here a signal that ends the program waits for the event loop, which keeps a changed
+    // character in its recovery copy first.
+    EndingSignals ending;
     auto splash = std::make_unique<TSplashForm>();
     splash->showPainted();
     setApplicationHelpFile(u"Quillgen.hlp"_s);
     TMainForm mainForm;
     splash.reset();
-    mainForm.show();
-    // Opened from the event loop, once the window has had its first showing.
+    QObject::connect(&ending, &EndingSignals::received, &mainForm, &TMainForm::endBySignal);
     if (!request.files.isEmpty())
-        QTimer::singleShot(0, &mainForm,
-                           [&] { mainForm.openCharacterFile(request.files.first()); });
+        mainForm.openWhenShown(request.files.first());
+    mainForm.show();
     return app.exec();
 }

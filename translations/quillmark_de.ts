@@ -49,14 +49,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>der Dateiname ist leer.</translation>
     </message>
     <message>
-        <source>--pdf and --layout can each be given only once.</source>
-        <translation type="vanished">--pdf und --layout dürfen je nur einmal angegeben werden.</translation>
-    </message>
-    <message>
-        <source>the name after --pdf or --layout is empty.</source>
-        <translation type="vanished">der Name nach --pdf oder --layout ist leer.</translation>
-    </message>
-    <message>
         <source>--pdf needs at least one character file to print.</source>
         <translation>--pdf braucht mindestens eine Charakterdatei zum Drucken.</translation>
     </message>
@@ -91,12 +83,6 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>A character file (*.qmc) to open at the start, or to print with --pdf.</source>
         <translation>Eine Charakterdatei (*.qmc), die beim Start geöffnet oder mit --pdf gedruckt wird.</translation>
-    </message>
-    <message>
-        <source>Usage: %1 [options] [FILE]
-       %1 --pdf OUT [--layout FILE.rav] FILE...</source>
-        <translation type="vanished">Aufruf: %1 [Optionen] [FILE]
-        %1 --pdf OUT [--layout FILE.rav] FILE...</translation>
     </message>
     <message>
         <source>quillmark: the output could not be written
@@ -157,53 +143,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
-    <name>ExportCommand</name>
-    <message>
-        <source>the export could not be written to standard output</source>
-        <translation type="vanished">der Export konnte nicht in die Standardausgabe geschrieben werden</translation>
-    </message>
-    <message>
-        <source>its export %1 would replace a character file; nothing was written.</source>
-        <translation type="vanished">sein Export %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>its export %1 is also the export of an earlier file; nothing was written.</source>
-        <translation type="vanished">sein Export %1 ist auch der Export einer früheren Datei; es wurde nichts geschrieben.</translation>
-    </message>
-</context>
-<context>
-    <name>ExportTarget</name>
-    <message>
-        <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
-        <translation type="vanished">&quot;%1&quot; ist eine Datei, die Quillmark liest; ein Export ersetzt sie nie.</translation>
-    </message>
-    <message>
-        <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
-        <translation type="vanished">Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
-    </message>
-    <message>
-        <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation type="vanished">Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
-    </message>
-</context>
-<context>
     <name>FileAccess</name>
-    <message>
-        <source>&quot;%1&quot; is a named pipe, not a regular file; the character was not saved</source>
-        <translation type="vanished">&quot;%1&quot; ist eine benannte Pipe, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a device, not a regular file; the character was not saved</source>
-        <translation type="vanished">&quot;%1&quot; ist ein Gerät, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a socket, not a regular file; the character was not saved</source>
-        <translation type="vanished">&quot;%1&quot; ist ein Socket, keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a regular file; the character was not saved</source>
-        <translation type="vanished">&quot;%1&quot; ist keine reguläre Datei; der Charakter wurde nicht gespeichert</translation>
-    </message>
     <message>
         <source>The character file &quot;%1&quot; cannot be read: %2</source>
         <translation>Die Charakterdatei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
@@ -447,10 +387,6 @@ Möchtest du die Datei ersetzen?</translation>
         <source>The reporting project &quot;%1&quot; cannot be read: %2</source>
         <translation>Das Berichtsprojekt &quot;%1&quot; kann nicht gelesen werden: %2</translation>
     </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>es ist ein Ordner</translation>
-    </message>
 </context>
 <context>
     <name>LayoutReportEngine</name>
@@ -571,18 +507,16 @@ Möchtest du die Datei ersetzen?</translation>
         <source>a file an export may replace: it is a report layout or a settings file</source>
         <translation>eine Datei, die ein Export ersetzen darf: sie ist ein Berichtslayout oder eine Einstellungsdatei</translation>
     </message>
+    <message>
+        <source>a recovery note</source>
+        <translation>eine Wiederherstellungsnotiz</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommand</name>
     <message>
         <source>the layout printed nothing; %1 was not written.</source>
         <translation>das Layout druckte nichts; %1 wurde nicht geschrieben.</translation>
-    </message>
-    <message>
-        <source>quillmark: %1 of %2: %3
-</source>
-        <translation type="vanished">quillmark: %1 von %2: %3
-</translation>
     </message>
     <message>
         <source>its PDF %1 would replace a character file; nothing was written.</source>
@@ -592,52 +526,12 @@ Möchtest du die Datei ersetzen?</translation>
         <source>its PDF %1 is also the PDF of an earlier file; nothing was written.</source>
         <translation>seine PDF %1 ist auch die PDF einer früheren Datei; es wurde nichts geschrieben.</translation>
     </message>
-    <message>
-        <source>%1 exists and is not a PDF; it was left as it is.</source>
-        <translation type="vanished">%1 existiert und ist keine PDF; sie blieb unverändert.</translation>
-    </message>
 </context>
 <context>
     <name>PrintTexts</name>
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>** Attunments **</source>
-        <translation type="vanished">** Einstimmungen **</translation>
-    </message>
-    <message>
-        <source>** Distinctions **</source>
-        <translation type="vanished">** Auszeichnungen **</translation>
-    </message>
-    <message>
-        <source>** Songs **</source>
-        <translation type="vanished">** Lieder **</translation>
-    </message>
-    <message>
-        <source>** Skills **</source>
-        <translation type="vanished">** Fertigkeiten **</translation>
-    </message>
-    <message>
-        <source>** Vessels **</source>
-        <translation type="vanished">** Hüllen **</translation>
-    </message>
-    <message>
-        <source>** Roles **</source>
-        <translation type="vanished">** Rollen **</translation>
-    </message>
-    <message>
-        <source>** Servants **</source>
-        <translation type="vanished">** Diener **</translation>
-    </message>
-    <message>
-        <source>** Artifacts **</source>
-        <translation type="vanished">** Artefakte **</translation>
-    </message>
-    <message>
-        <source>** Discords **</source>
-        <translation type="vanished">** Dissonanzen **</translation>
     </message>
 </context>
 <context>
@@ -707,6 +601,17 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Quillmark::Common</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>Quillmark::Export</name>
     <message>
         <source>Realm</source>
@@ -729,10 +634,6 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
     </message>
     <message>
-        <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>JSON</source>
         <translation>JSON</translation>
     </message>
@@ -748,6 +649,29 @@ Möchtest du die Datei ersetzen?</translation>
         <source>%1 (*.%2)</source>
         <extracomment>A file type in the report&apos;s file dialog: its name, then its files&apos; extension.</extracomment>
         <translation>%1 (*.%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Files</name>
+    <message>
+        <source>Unable to save &quot;%1&quot;: %2. The character was not saved.</source>
+        <translation>Speichern von &quot;%1&quot; nicht möglich: %2. Der Charakter wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Quillmark ended before a character was saved. Restore it?</source>
+        <translation>Quillmark wurde beendet, bevor ein Charakter gespeichert war. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; cannot be read as a character: %2. It was left where it is.</source>
+        <translation>Die Wiederherstellungskopie &quot;%1&quot; lässt sich nicht als Charakter lesen: %2. Sie blieb, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; cannot be read as a character: %2. It was set aside as &quot;%3&quot;.</source>
+        <translation>Die Wiederherstellungskopie &quot;%1&quot; lässt sich nicht als Charakter lesen: %2. Sie wurde als &quot;%3&quot; beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>Quillmark ended before the character &quot;%1&quot; was saved. Restore it?</source>
+        <translation>Quillmark wurde beendet, bevor der Charakter &quot;%1&quot; gespeichert war. Wiederherstellen?</translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1013,14 @@ Möchtest du die Datei ersetzen?</translation>
 <context>
     <name>Quillmark::Shell</name>
     <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete the copy</source>
+        <translation>Kopie löschen</translation>
+    </message>
+    <message>
         <source>The character was copied to the clipboard as Markdown.</source>
         <translation>Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
     </message>
@@ -1151,10 +1083,6 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>the file &quot;%1&quot;</source>
         <translation>die Datei &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>The report cannot be written to %1: it is not a regular file</source>
-        <translation type="vanished">Der Bericht kann nicht nach %1 geschrieben werden: es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2</source>
@@ -1538,10 +1466,6 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Seite Dissonanz</translation>
     </message>
     <message>
-        <source>Discord</source>
-        <translation type="vanished">Dissonanz</translation>
-    </message>
-    <message>
         <source>Discord:</source>
         <translation>Dissonanz:</translation>
     </message>
@@ -1588,18 +1512,6 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>Add Distinction</source>
         <translation>Auszeichnung hinzufügen</translation>
-    </message>
-    <message>
-        <source>Corporeal</source>
-        <translation type="vanished">Körperlich</translation>
-    </message>
-    <message>
-        <source>Ethereal</source>
-        <translation type="vanished">Ätherisch</translation>
-    </message>
-    <message>
-        <source>Celestial</source>
-        <translation type="vanished">Himmlisch</translation>
     </message>
     <message>
         <source>You must select an Artifact Type.</source>
@@ -1718,176 +1630,6 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>SheetExport</name>
-    <message>
-        <source>Extra Choir/Band Attunements</source>
-        <translation type="vanished">Zusätzliche Chor/Bande-Einstimmungen</translation>
-    </message>
-    <message>
-        <source>Extra Superior Attunements</source>
-        <translation type="vanished">Zusätzliche Fürsten-Einstimmungen</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation type="vanished">Lieder</translation>
-    </message>
-    <message>
-        <source>Skills</source>
-        <translation type="vanished">Fertigkeiten</translation>
-    </message>
-    <message>
-        <source>Vessels</source>
-        <translation type="vanished">Hüllen</translation>
-    </message>
-    <message>
-        <source>Roles</source>
-        <translation type="vanished">Rollen</translation>
-    </message>
-    <message>
-        <source>Servants</source>
-        <translation type="vanished">Diener</translation>
-    </message>
-    <message>
-        <source>Artifacts</source>
-        <translation type="vanished">Artefakte</translation>
-    </message>
-    <message>
-        <source>Discords</source>
-        <translation type="vanished">Dissonanzen</translation>
-    </message>
-    <message>
-        <source>Distinctions</source>
-        <translation type="vanished">Auszeichnungen</translation>
-    </message>
-    <message>
-        <source>Corporeal</source>
-        <translation type="vanished">Körperlich</translation>
-    </message>
-    <message>
-        <source>Forces</source>
-        <translation type="vanished">Kräfte</translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation type="vanished">Stärke</translation>
-    </message>
-    <message>
-        <source>Agility</source>
-        <translation type="vanished">Geschick</translation>
-    </message>
-    <message>
-        <source>Ethereal</source>
-        <translation type="vanished">Ätherisch</translation>
-    </message>
-    <message>
-        <source>Intelligence</source>
-        <translation type="vanished">Intelligenz</translation>
-    </message>
-    <message>
-        <source>Precision</source>
-        <translation type="vanished">Präzision</translation>
-    </message>
-    <message>
-        <source>Celestial</source>
-        <translation type="vanished">Himmlisch</translation>
-    </message>
-    <message>
-        <source>Will</source>
-        <translation type="vanished">Wille</translation>
-    </message>
-    <message>
-        <source>Perception</source>
-        <translation type="vanished">Wahrnehmung</translation>
-    </message>
-    <message>
-        <source>Total Forces</source>
-        <translation type="vanished">Gesamtkräfte</translation>
-    </message>
-    <message>
-        <source>Character Points</source>
-        <translation type="vanished">Charakterpunkte</translation>
-    </message>
-    <message>
-        <source>Mind Hits</source>
-        <translation type="vanished">Geistestreffer</translation>
-    </message>
-    <message>
-        <source>Soul Hits</source>
-        <translation type="vanished">Seelentreffer</translation>
-    </message>
-    <message>
-        <source>Choir/Band</source>
-        <translation type="vanished">Chor/Bande</translation>
-    </message>
-    <message>
-        <source>Superior</source>
-        <translation type="vanished">Fürst</translation>
-    </message>
-    <message>
-        <source>Realm</source>
-        <translation type="vanished">Sphäre</translation>
-    </message>
-    <message>
-        <source>Characteristics</source>
-        <translation type="vanished">Eigenschaften</translation>
-    </message>
-    <message>
-        <source>none chosen</source>
-        <translation type="vanished">keiner gewählt</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="vanished">Typ</translation>
-    </message>
-</context>
-<context>
-    <name>SheetNames</name>
-    <message>
-        <source>Enter Character Name</source>
-        <translation type="vanished">Charakternamen eingeben</translation>
-    </message>
-    <message>
-        <source>Select Choir or Band</source>
-        <translation type="vanished">Chor oder Bande wählen</translation>
-    </message>
-    <message>
-        <source>Select Superior</source>
-        <translation type="vanished">Fürsten wählen</translation>
-    </message>
-    <message>
-        <source>Angel</source>
-        <translation type="vanished">Engel</translation>
-    </message>
-    <message>
-        <source>Demon</source>
-        <translation type="vanished">Dämon</translation>
-    </message>
-    <message>
-        <source>Outcast</source>
-        <translation type="vanished">Verstoßener</translation>
-    </message>
-    <message>
-        <source>Renegade</source>
-        <translation type="vanished">Abtrünniger</translation>
-    </message>
-    <message>
-        <source>Soldier</source>
-        <translation type="vanished">Soldat</translation>
-    </message>
-    <message>
-        <source>Undead</source>
-        <translation type="vanished">Untoter</translation>
-    </message>
-    <message>
-        <source>Remnant</source>
-        <translation type="vanished">Überrest</translation>
-    </message>
-    <message>
-        <source>Mundane</source>
-        <translation type="vanished">Sterblicher</translation>
-    </message>
-</context>
-<context>
     <name>SheetPrintout</name>
     <message>
         <source>The report layout has no page &quot;%1&quot;; nothing was printed.</source>
@@ -1911,22 +1653,18 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>SheetReportExports</name>
+    <name>SheetSafety</name>
     <message>
-        <source>Markdown (*.md)</source>
-        <translation type="vanished">Markdown (*.md)</translation>
+        <source>Quillmark[*]</source>
+        <translation>Quillmark[*]</translation>
     </message>
     <message>
-        <source>Plain text (*.txt)</source>
-        <translation type="vanished">Einfacher Text (*.txt)</translation>
+        <source>%1[*] - Quillmark</source>
+        <translation>%1[*] - Quillmark</translation>
     </message>
     <message>
-        <source>JSON (*.json)</source>
-        <translation type="vanished">JSON (*.json)</translation>
-    </message>
-    <message>
-        <source>The character was copied to the clipboard as Markdown.</source>
-        <translation type="vanished">Der Charakter wurde als Markdown in die Zwischenablage kopiert.</translation>
+        <source>No recovery copy of the character could be written into %1: %2</source>
+        <translation>Es konnte keine Wiederherstellungskopie des Charakters in %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1963,68 +1701,12 @@ Möchtest du die Datei ersetzen?</translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Quillmark</source>
-        <translation>Quillmark</translation>
-    </message>
-    <message>
         <source>The main window has no control named %1</source>
         <translation>Das Hauptfenster hat kein Steuerelement namens %1</translation>
     </message>
     <message>
         <source>Only the first of the %1 files dropped was opened; the others were not.</source>
         <translation>Nur die erste der %1 abgelegten Dateien wurde geöffnet, die anderen nicht.</translation>
-    </message>
-    <message>
-        <source>Character Name:</source>
-        <translation type="vanished">Charaktername:</translation>
-    </message>
-    <message>
-        <source>Choir/Band:</source>
-        <translation type="vanished">Chor/Bande:</translation>
-    </message>
-    <message>
-        <source>Superior:</source>
-        <translation type="vanished">Fürst:</translation>
-    </message>
-    <message>
-        <source> Character Type </source>
-        <translation type="vanished"> Charaktertyp </translation>
-    </message>
-    <message>
-        <source>Corporeal:</source>
-        <translation type="vanished">Körper:</translation>
-    </message>
-    <message>
-        <source>Strength:</source>
-        <translation type="vanished">Stärke:</translation>
-    </message>
-    <message>
-        <source>Agility:</source>
-        <translation type="vanished">Geschick:</translation>
-    </message>
-    <message>
-        <source>Ethereal:</source>
-        <translation type="vanished">Äther:</translation>
-    </message>
-    <message>
-        <source>Intelligence:</source>
-        <translation type="vanished">Intelligenz:</translation>
-    </message>
-    <message>
-        <source>Precision:</source>
-        <translation type="vanished">Präzision:</translation>
-    </message>
-    <message>
-        <source>Celestial:</source>
-        <translation type="vanished">Himmel:</translation>
-    </message>
-    <message>
-        <source>Will:</source>
-        <translation type="vanished">Wille:</translation>
-    </message>
-    <message>
-        <source>Perception:</source>
-        <translation type="vanished">Wahrnehm.:</translation>
     </message>
     <message>
         <source>%1 Forces</source>
@@ -2041,30 +1723,6 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>Move a point from %1 to %2</source>
         <translation>Einen Punkt von %1 nach %2 verschieben</translation>
-    </message>
-    <message>
-        <source>Total Forces</source>
-        <translation type="vanished">Gesamtkräfte</translation>
-    </message>
-    <message>
-        <source>Character Points:</source>
-        <translation type="vanished">Charakterpunkte:</translation>
-    </message>
-    <message>
-        <source>MindHits:</source>
-        <translation type="vanished">Geist:</translation>
-    </message>
-    <message>
-        <source>Mind Hits</source>
-        <translation type="vanished">Geistestreffer</translation>
-    </message>
-    <message>
-        <source>SoulHits:</source>
-        <translation type="vanished">Seele:</translation>
-    </message>
-    <message>
-        <source>Soul Hits</source>
-        <translation type="vanished">Seelentreffer</translation>
     </message>
     <message>
         <source>Apply</source>

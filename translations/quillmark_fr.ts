@@ -49,14 +49,6 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
         <translation>le nom de fichier est vide.</translation>
     </message>
     <message>
-        <source>--pdf and --layout can each be given only once.</source>
-        <translation type="vanished">--pdf et --layout ne peuvent être donnés qu&apos;une fois chacun.</translation>
-    </message>
-    <message>
-        <source>the name after --pdf or --layout is empty.</source>
-        <translation type="vanished">le nom après --pdf ou --layout est vide.</translation>
-    </message>
-    <message>
         <source>--pdf needs at least one character file to print.</source>
         <translation>--pdf a besoin d&apos;au moins un fichier de personnage à imprimer.</translation>
     </message>
@@ -91,12 +83,6 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <message>
         <source>A character file (*.qmc) to open at the start, or to print with --pdf.</source>
         <translation>Un fichier de personnage (*.qmc) à ouvrir au démarrage, ou à imprimer avec --pdf.</translation>
-    </message>
-    <message>
-        <source>Usage: %1 [options] [FILE]
-       %1 --pdf OUT [--layout FILE.rav] FILE...</source>
-        <translation type="vanished">Usage&#xa0;: %1 [options] [FILE]
-        %1 --pdf OUT [--layout FILE.rav] FILE...</translation>
     </message>
     <message>
         <source>quillmark: the output could not be written
@@ -157,53 +143,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     </message>
 </context>
 <context>
-    <name>ExportCommand</name>
-    <message>
-        <source>the export could not be written to standard output</source>
-        <translation type="vanished">l&apos;export n&apos;a pas pu être écrit sur la sortie standard</translation>
-    </message>
-    <message>
-        <source>its export %1 would replace a character file; nothing was written.</source>
-        <translation type="vanished">son export %1 remplacerait un fichier de personnage&#xa0;; rien n&apos;a été écrit.</translation>
-    </message>
-    <message>
-        <source>its export %1 is also the export of an earlier file; nothing was written.</source>
-        <translation type="vanished">son export %1 est aussi l&apos;export d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
-    </message>
-</context>
-<context>
-    <name>ExportTarget</name>
-    <message>
-        <source>&quot;%1&quot; is a file Quillmark reads; an export never replaces it.</source>
-        <translation type="vanished">«&#xa0;%1&#xa0;» est un fichier que Quillmark lit&#xa0;; un export ne le remplace jamais.</translation>
-    </message>
-    <message>
-        <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
-        <translation type="vanished">L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
-    </message>
-    <message>
-        <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation type="vanished">L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-</context>
-<context>
     <name>FileAccess</name>
-    <message>
-        <source>&quot;%1&quot; is a named pipe, not a regular file; the character was not saved</source>
-        <translation type="vanished">«&#xa0;%1&#xa0;» est un tube nommé, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a device, not a regular file; the character was not saved</source>
-        <translation type="vanished">«&#xa0;%1&#xa0;» est un périphérique, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a socket, not a regular file; the character was not saved</source>
-        <translation type="vanished">«&#xa0;%1&#xa0;» est une socket, pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a regular file; the character was not saved</source>
-        <translation type="vanished">«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire&#xa0;; le personnage n&apos;a pas été enregistré</translation>
-    </message>
     <message>
         <source>The character file &quot;%1&quot; cannot be read: %2</source>
         <translation>Le fichier de personnage «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2</translation>
@@ -447,10 +387,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>The reporting project &quot;%1&quot; cannot be read: %2</source>
         <translation>Le modèle de feuille «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2</translation>
     </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>c&apos;est un dossier</translation>
-    </message>
 </context>
 <context>
     <name>LayoutReportEngine</name>
@@ -571,18 +507,16 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>a file an export may replace: it is a report layout or a settings file</source>
         <translation>un fichier qu&apos;un export peut remplacer&#xa0;: c&apos;est un modèle de feuille ou un fichier de réglages</translation>
     </message>
+    <message>
+        <source>a recovery note</source>
+        <translation>une note de récupération</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommand</name>
     <message>
         <source>the layout printed nothing; %1 was not written.</source>
         <translation>le modèle n&apos;a rien imprimé&#xa0;; %1 n&apos;a pas été écrit.</translation>
-    </message>
-    <message>
-        <source>quillmark: %1 of %2: %3
-</source>
-        <translation type="vanished">quillmark: %1 sur %2&#xa0;: %3
-</translation>
     </message>
     <message>
         <source>its PDF %1 would replace a character file; nothing was written.</source>
@@ -592,52 +526,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>its PDF %1 is also the PDF of an earlier file; nothing was written.</source>
         <translation>son PDF %1 est aussi le PDF d&apos;un fichier précédent&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
-    <message>
-        <source>%1 exists and is not a PDF; it was left as it is.</source>
-        <translation type="vanished">%1 existe et n&apos;est pas un PDF&#xa0;; il a été laissé tel quel.</translation>
-    </message>
 </context>
 <context>
     <name>PrintTexts</name>
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>** Attunments **</source>
-        <translation type="vanished">** Accords **</translation>
-    </message>
-    <message>
-        <source>** Distinctions **</source>
-        <translation type="vanished">** Distinctions **</translation>
-    </message>
-    <message>
-        <source>** Songs **</source>
-        <translation type="vanished">** Chants **</translation>
-    </message>
-    <message>
-        <source>** Skills **</source>
-        <translation type="vanished">** Talents **</translation>
-    </message>
-    <message>
-        <source>** Vessels **</source>
-        <translation type="vanished">** Corps **</translation>
-    </message>
-    <message>
-        <source>** Roles **</source>
-        <translation type="vanished">** Rôles **</translation>
-    </message>
-    <message>
-        <source>** Servants **</source>
-        <translation type="vanished">** Serviteurs **</translation>
-    </message>
-    <message>
-        <source>** Artifacts **</source>
-        <translation type="vanished">** Artefacts **</translation>
-    </message>
-    <message>
-        <source>** Discords **</source>
-        <translation type="vanished">** Discordes **</translation>
     </message>
 </context>
 <context>
@@ -707,6 +601,17 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>Quillmark::Common</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+</context>
+<context>
     <name>Quillmark::Export</name>
     <message>
         <source>Realm</source>
@@ -729,10 +634,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
     </message>
     <message>
-        <source>The export cannot be written to &quot;%1&quot;: %2</source>
-        <translation>L&apos;export ne peut pas être écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>JSON</source>
         <translation>JSON</translation>
     </message>
@@ -748,6 +649,29 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>%1 (*.%2)</source>
         <extracomment>A file type in the report&apos;s file dialog: its name, then its files&apos; extension.</extracomment>
         <translation>%1 (*.%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Quillmark::Files</name>
+    <message>
+        <source>Unable to save &quot;%1&quot;: %2. The character was not saved.</source>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2. Le personnage n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Quillmark ended before a character was saved. Restore it?</source>
+        <translation>Quillmark s&apos;est arrêté avant qu&apos;un personnage soit enregistré. Le restaurer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; cannot be read as a character: %2. It was left where it is.</source>
+        <translation>La copie de récupération «&#xa0;%1&#xa0;» ne peut pas être lue comme un personnage&#xa0;: %2. Elle a été laissée où elle est.</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; cannot be read as a character: %2. It was set aside as &quot;%3&quot;.</source>
+        <translation>La copie de récupération «&#xa0;%1&#xa0;» ne peut pas être lue comme un personnage&#xa0;: %2. Elle a été mise de côté sous le nom «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Quillmark ended before the character &quot;%1&quot; was saved. Restore it?</source>
+        <translation>Quillmark s&apos;est arrêté avant que le personnage «&#xa0;%1&#xa0;» soit enregistré. Le restaurer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1013,14 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>Quillmark::Shell</name>
     <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Delete the copy</source>
+        <translation>Supprimer la copie</translation>
+    </message>
+    <message>
         <source>The character was copied to the clipboard as Markdown.</source>
         <translation>Le personnage a été copié dans le presse-papiers en Markdown.</translation>
     </message>
@@ -1151,10 +1083,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>the file &quot;%1&quot;</source>
         <translation>le fichier «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>The report cannot be written to %1: it is not a regular file</source>
-        <translation type="vanished">L&apos;état ne peut pas être écrit dans %1&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2</source>
@@ -1538,10 +1466,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Page Discorde</translation>
     </message>
     <message>
-        <source>Discord</source>
-        <translation type="vanished">Discorde</translation>
-    </message>
-    <message>
         <source>Discord:</source>
         <translation>Discorde&#xa0;:</translation>
     </message>
@@ -1588,18 +1512,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Add Distinction</source>
         <translation>Ajouter la Distinction</translation>
-    </message>
-    <message>
-        <source>Corporeal</source>
-        <translation type="vanished">Corporel</translation>
-    </message>
-    <message>
-        <source>Ethereal</source>
-        <translation type="vanished">Éthéré</translation>
-    </message>
-    <message>
-        <source>Celestial</source>
-        <translation type="vanished">Céleste</translation>
     </message>
     <message>
         <source>You must select an Artifact Type.</source>
@@ -1718,176 +1630,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>SheetExport</name>
-    <message>
-        <source>Extra Choir/Band Attunements</source>
-        <translation type="vanished">Accords supplémentaires avec le Chœur/la Bande</translation>
-    </message>
-    <message>
-        <source>Extra Superior Attunements</source>
-        <translation type="vanished">Accords supplémentaires avec le Supérieur</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation type="vanished">Chants</translation>
-    </message>
-    <message>
-        <source>Skills</source>
-        <translation type="vanished">Talents</translation>
-    </message>
-    <message>
-        <source>Vessels</source>
-        <translation type="vanished">Corps</translation>
-    </message>
-    <message>
-        <source>Roles</source>
-        <translation type="vanished">Rôles</translation>
-    </message>
-    <message>
-        <source>Servants</source>
-        <translation type="vanished">Serviteurs</translation>
-    </message>
-    <message>
-        <source>Artifacts</source>
-        <translation type="vanished">Artefacts</translation>
-    </message>
-    <message>
-        <source>Discords</source>
-        <translation type="vanished">Discordes</translation>
-    </message>
-    <message>
-        <source>Distinctions</source>
-        <translation type="vanished">Distinctions</translation>
-    </message>
-    <message>
-        <source>Corporeal</source>
-        <translation type="vanished">Corporel</translation>
-    </message>
-    <message>
-        <source>Forces</source>
-        <translation type="vanished">Forces</translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation type="vanished">Vigueur</translation>
-    </message>
-    <message>
-        <source>Agility</source>
-        <translation type="vanished">Agilité</translation>
-    </message>
-    <message>
-        <source>Ethereal</source>
-        <translation type="vanished">Éthéré</translation>
-    </message>
-    <message>
-        <source>Intelligence</source>
-        <translation type="vanished">Intelligence</translation>
-    </message>
-    <message>
-        <source>Precision</source>
-        <translation type="vanished">Précision</translation>
-    </message>
-    <message>
-        <source>Celestial</source>
-        <translation type="vanished">Céleste</translation>
-    </message>
-    <message>
-        <source>Will</source>
-        <translation type="vanished">Volonté</translation>
-    </message>
-    <message>
-        <source>Perception</source>
-        <translation type="vanished">Perception</translation>
-    </message>
-    <message>
-        <source>Total Forces</source>
-        <translation type="vanished">Total des Forces</translation>
-    </message>
-    <message>
-        <source>Character Points</source>
-        <translation type="vanished">Points de personnage</translation>
-    </message>
-    <message>
-        <source>Mind Hits</source>
-        <translation type="vanished">Points d&apos;esprit</translation>
-    </message>
-    <message>
-        <source>Soul Hits</source>
-        <translation type="vanished">Points d&apos;âme</translation>
-    </message>
-    <message>
-        <source>Choir/Band</source>
-        <translation type="vanished">Chœur/Bande</translation>
-    </message>
-    <message>
-        <source>Superior</source>
-        <translation type="vanished">Supérieur</translation>
-    </message>
-    <message>
-        <source>Realm</source>
-        <translation type="vanished">Sphère</translation>
-    </message>
-    <message>
-        <source>Characteristics</source>
-        <translation type="vanished">Caractéristiques</translation>
-    </message>
-    <message>
-        <source>none chosen</source>
-        <translation type="vanished">aucun choisi</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="vanished">Type</translation>
-    </message>
-</context>
-<context>
-    <name>SheetNames</name>
-    <message>
-        <source>Enter Character Name</source>
-        <translation type="vanished">Saisir le nom du personnage</translation>
-    </message>
-    <message>
-        <source>Select Choir or Band</source>
-        <translation type="vanished">Choisir Chœur ou Bande</translation>
-    </message>
-    <message>
-        <source>Select Superior</source>
-        <translation type="vanished">Choisir un Supérieur</translation>
-    </message>
-    <message>
-        <source>Angel</source>
-        <translation type="vanished">Ange</translation>
-    </message>
-    <message>
-        <source>Demon</source>
-        <translation type="vanished">Démon</translation>
-    </message>
-    <message>
-        <source>Outcast</source>
-        <translation type="vanished">Paria</translation>
-    </message>
-    <message>
-        <source>Renegade</source>
-        <translation type="vanished">Renégat</translation>
-    </message>
-    <message>
-        <source>Soldier</source>
-        <translation type="vanished">Soldat</translation>
-    </message>
-    <message>
-        <source>Undead</source>
-        <translation type="vanished">Mort-vivant</translation>
-    </message>
-    <message>
-        <source>Remnant</source>
-        <translation type="vanished">Vestige</translation>
-    </message>
-    <message>
-        <source>Mundane</source>
-        <translation type="vanished">Mortel</translation>
-    </message>
-</context>
-<context>
     <name>SheetPrintout</name>
     <message>
         <source>The report layout has no page &quot;%1&quot;; nothing was printed.</source>
@@ -1911,22 +1653,18 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>SheetReportExports</name>
+    <name>SheetSafety</name>
     <message>
-        <source>Markdown (*.md)</source>
-        <translation type="vanished">Markdown (*.md)</translation>
+        <source>Quillmark[*]</source>
+        <translation>Quillmark[*]</translation>
     </message>
     <message>
-        <source>Plain text (*.txt)</source>
-        <translation type="vanished">Texte brut (*.txt)</translation>
+        <source>%1[*] - Quillmark</source>
+        <translation>%1[*] - Quillmark</translation>
     </message>
     <message>
-        <source>JSON (*.json)</source>
-        <translation type="vanished">JSON (*.json)</translation>
-    </message>
-    <message>
-        <source>The character was copied to the clipboard as Markdown.</source>
-        <translation type="vanished">Le personnage a été copié dans le presse-papiers en Markdown.</translation>
+        <source>No recovery copy of the character could be written into %1: %2</source>
+        <translation>Aucune copie de récupération du personnage n&apos;a pu être écrite dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1963,68 +1701,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Quillmark</source>
-        <translation>Quillmark</translation>
-    </message>
-    <message>
         <source>The main window has no control named %1</source>
         <translation>La fenêtre principale n&apos;a aucun contrôle nommé %1</translation>
     </message>
     <message>
         <source>Only the first of the %1 files dropped was opened; the others were not.</source>
         <translation>Seul le premier des %1 fichiers déposés a été ouvert&#xa0;; les autres ne l&apos;ont pas été.</translation>
-    </message>
-    <message>
-        <source>Character Name:</source>
-        <translation type="vanished">Nom du personnage&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Choir/Band:</source>
-        <translation type="vanished">Chœur/Bande&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Superior:</source>
-        <translation type="vanished">Supérieur&#xa0;:</translation>
-    </message>
-    <message>
-        <source> Character Type </source>
-        <translation type="vanished"> Type de personnage </translation>
-    </message>
-    <message>
-        <source>Corporeal:</source>
-        <translation type="vanished">Corporel&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Strength:</source>
-        <translation type="vanished">Vigueur&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Agility:</source>
-        <translation type="vanished">Agilité&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Ethereal:</source>
-        <translation type="vanished">Éthéré&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Intelligence:</source>
-        <translation type="vanished">Intelligence&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Precision:</source>
-        <translation type="vanished">Précision&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Celestial:</source>
-        <translation type="vanished">Céleste&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Will:</source>
-        <translation type="vanished">Volonté&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Perception:</source>
-        <translation type="vanished">Perception&#xa0;:</translation>
     </message>
     <message>
         <source>%1 Forces</source>
@@ -2041,30 +1723,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Move a point from %1 to %2</source>
         <translation>Déplacer un point de %1 vers %2</translation>
-    </message>
-    <message>
-        <source>Total Forces</source>
-        <translation type="vanished">Total des Forces</translation>
-    </message>
-    <message>
-        <source>Character Points:</source>
-        <translation type="vanished">Points de perso.&#xa0;:</translation>
-    </message>
-    <message>
-        <source>MindHits:</source>
-        <translation type="vanished">Pts d&apos;esprit&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Mind Hits</source>
-        <translation type="vanished">Points d&apos;esprit</translation>
-    </message>
-    <message>
-        <source>SoulHits:</source>
-        <translation type="vanished">Pts d&apos;âme&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Soul Hits</source>
-        <translation type="vanished">Points d&apos;âme</translation>
     </message>
     <message>
         <source>Apply</source>

@@ -30,6 +30,8 @@ public:
     QString openFileName() override { return {}; }
     QString saveFileName(const QString &) override { return {}; }
     QString pdfFileName() override { return {}; }
+    // The progress lines say what was written; nothing more is said.
+    void announce(const QString &) override {}
 
     // What the window's error box shows, with the same full-stop rule.
     void error(const QString &message);

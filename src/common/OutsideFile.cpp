@@ -1,5 +1,7 @@
 #include "common/OutsideFile.h"
 
+#include "common/Tr.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
@@ -100,6 +102,20 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
 
 } // namespace
 
+QString reason(int error, const QString &refusal)
+{
+    if (!refusal.isEmpty() || error == 0)
+        return refusal;
+    if (error == EISDIR)
+        return CommonTr::tr("it is a folder");
+    return qt_error_string(error);
+}
+
+QString Result::reason() const
+{
+    return OutsideFile::reason(error, refusal);
+}
+
 QString notRegular(unsigned mode)
 {
     if (S_ISFIFO(mode))
@@ -144,7 +160,10 @@ Result read(const QString &name, const Kind &kind)
         return opened;
     }
     // Still not blocking: a file that says it is regular may wait for more to read (/proc/kmsg).
-    return readOpened(fd, st.st_size, kind);
+    Result result = readOpened(fd, st.st_size, kind);
+    if (result.ok())
+        result.identity = FileIdentity::of(name, st);
+    return result;
 }
 
 } // namespace OutsideFile

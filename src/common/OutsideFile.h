@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FileIdentity.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -35,9 +37,18 @@ struct Result
     // Why the file was not read, as the end of a sentence: "it is a named pipe, not a regular
     // file"; empty otherwise.
     QString refusal;
+    // The file that was read.
+    FileIdentity identity;
 
     bool ok() const { return error == 0 && refusal.isEmpty(); }
+    // Why the file was not read, as the end of a sentence; see OutsideFile::reason().
+    QString reason() const;
 };
+
+// Why a file was not read or written, as the end of a sentence that the caller begins: the
+// refusal, "it is a folder", or the system's text for the error ("Permission denied"); empty when
+// there was neither. The one wording of every refusal and error of outside files.
+QString reason(int error, const QString &refusal);
 
 // Never blocks on a pipe or a device: neither is opened for reading. A file that says it is
 // regular but would wait for more to read is refused, and so is a name that is not UTF-8.

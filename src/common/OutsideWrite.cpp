@@ -37,12 +37,16 @@ constexpr int attempts = 3;
 
 WriteResult failure(int error)
 {
-    return {error, {}};
+    WriteResult result;
+    result.error = error;
+    return result;
 }
 
 WriteResult refusal(QString why)
 {
-    return {0, std::move(why)};
+    WriteResult result;
+    result.refusal = std::move(why);
+    return result;
 }
 
 // The file a name leads to: the name itself, or the end of its links.
@@ -126,50 +130,31 @@ WriteResult judgeLook(const Look &look, const ReplaceRule &rule)
     return {};
 }
 
-// The existing target, opened and judged; `fd` stays open on it for a look after the exchange.
+// The existing target as it was judged: the verdict, and the file's status.
 struct Judged
 {
     WriteResult result;
-    int fd = -1;
     struct stat st = {};
 };
 
 Judged judge(const Target &target, const ReplaceRule &rule)
 {
-    Judged judged;
     // The rename would replace a file that its owner made read-only.
     if (::access(target.path.constData(), W_OK) != 0)
         return {failure(errno)};
-    judged.fd = ::open(target.path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (judged.fd < 0)
+    const int fd = ::open(target.path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return {failure(errno)};
-    if (::fstat(judged.fd, &judged.st) != 0)
+    Judged judged;
+    if (::fstat(fd, &judged.st) != 0)
         judged.result = failure(errno);
     else if (!S_ISREG(judged.st.st_mode))
         judged.result = refusal(notRegular(judged.st.st_mode));
     else
         judged.result = judgeLook(
-            lookAt(judged.fd, judged.st.st_size, qMax(rule.headBytes, characterHeadBytes)), rule);
+            lookAt(fd, judged.st.st_size, qMax(rule.headBytes, characterHeadBytes)), rule);
+    ::close(fd);
     return judged;
-}
-
-void closeJudged(Judged &judged)
-{
-    if (judged.fd >= 0)
-        ::close(judged.fd);
-    judged.fd = -1;
-}
-
-// After an exchange the temporary name holds the file that was displaced: it must be the one
-// judged, and still pass.
-bool displacedIsJudged(const QByteArray &temporary, const Judged &judged, const ReplaceRule &rule)
-{
-    struct stat now = {};
-    if (::lstat(temporary.constData(), &now) != 0 || now.st_dev != judged.st.st_dev ||
-        now.st_ino != judged.st.st_ino || ::fstat(judged.fd, &now) != 0)
-        return false;
-    return judgeLook(lookAt(judged.fd, now.st_size, qMax(rule.headBytes, characterHeadBytes)), rule)
-        .ok();
 }
 
 bool unsupported(int error)
@@ -235,40 +220,34 @@ Placed placeNew(const QByteArray &temporary, const Target &target, WriteResult &
     return Placed::Failed;
 }
 
-// Exchanges the new file with the judged one, which is put back unless it is still the file
-// judged and still passes.
-Placed exchange(const QByteArray &temporary, const Target &target, const Judged &judged,
-                const ReplaceRule &rule, WriteResult &result)
-{
-    const char *path = target.path.constData();
-    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, path, RENAME_EXCHANGE) != 0) {
-        // A file system without the exchange: only the judgement just made stands.
-        if (unsupported(errno) && ::rename(temporary.constData(), path) == 0)
-            return Placed::Done;
-        result = failure(errno);
-        return Placed::Failed;
-    }
-    if (displacedIsJudged(temporary, judged, rule)) {
-        ::unlink(temporary.constData());
-        return Placed::Done;
-    }
-    ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, path, RENAME_EXCHANGE);
-    return Placed::Again;
-}
-
-// An existing file: judged, then exchanged with the new one.
+// An existing file: judged, then replaced by one rename while its name still stands for the file
+// judged. A file manager watching the folder sees the name changed, never removed. Between the
+// last look and the rename another program could put a file there; a program that can do that
+// could as well remove the file, so that moment is not guarded further.
 Placed placeOver(const QByteArray &temporary, const Target &target, const ReplaceRule &rule,
                  WriteResult &result)
 {
-    Judged judged = judge(target, rule);
+    const Judged judged = judge(target, rule);
     result = judged.result;
-    const Placed placed =
-        result.ok() ? exchange(temporary, target, judged, rule, result) : Placed::Failed;
-    closeJudged(judged);
-    return placed;
+    if (!result.ok())
+        return Placed::Failed;
+    struct stat now = {};
+    if (::lstat(target.path.constData(), &now) != 0 || now.st_dev != judged.st.st_dev ||
+        now.st_ino != judged.st.st_ino)
+        return Placed::Again;
+    if (::rename(temporary.constData(), target.path.constData()) != 0) {
+        result = failure(errno);
+        return Placed::Failed;
+    }
+    return Placed::Done;
 }
 
 } // namespace
+
+QString WriteResult::reason() const
+{
+    return OutsideFile::reason(error, refusal);
+}
 
 QString notTheRightKind(const ReplaceRule &rule)
 {
@@ -290,11 +269,8 @@ PendingWrite::PendingWrite(const QString &name, const ReplaceRule &rule)
 {
     Target target;
     m_result = resolve(name, target);
-    if (m_result.ok() && target.exists) {
-        Judged judged = judge(target, rule);
-        m_result = judged.result;
-        closeJudged(judged);
-    }
+    if (m_result.ok() && target.exists)
+        m_result = judge(target, rule).result;
     if (!m_result.ok())
         return;
     m_temporary = folderOf(target.path) + "/.quillmark-XXXXXX";
@@ -340,10 +316,13 @@ WriteResult PendingWrite::place()
     if (!m_result.ok())
         return m_result;
     const int synced = ::fsync(m_fd) == 0 ? 0 : errno;
+    // Renaming keeps the file's size and modification time, so this is the file as placed.
+    struct stat written = {};
+    const int looked = ::fstat(m_fd, &written) == 0 ? 0 : errno;
     const int closed = ::close(m_fd) == 0 ? 0 : errno;
     m_fd = -1;
-    if (synced || closed)
-        return failure(synced ? synced : closed);
+    if (synced || looked || closed)
+        return failure(synced ? synced : looked ? looked : closed);
     for (int attempt = 0; attempt < attempts; ++attempt) {
         Target target;
         WriteResult result = resolve(m_name, target);
@@ -356,7 +335,9 @@ WriteResult PendingWrite::place()
         if (placed == Placed::Done) {
             m_temporary.clear();
             syncFolder(target.path);
-            return {};
+            WriteResult done;
+            done.identity = FileIdentity::of(QFile::decodeName(target.path), written);
+            return done;
         }
     }
     return refusal(Text::tr("it kept changing while it was being written"));

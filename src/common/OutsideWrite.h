@@ -1,18 +1,23 @@
 #pragma once
 
+#include "common/FileIdentity.h"
 #include "common/ReplaceRule.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
-// Whole-file writes of everything the program makes: character files, the settings file, PDFs.
-// A write never leaves a file half written: the new content goes to a temporary file in the
-// target's folder, is flushed to the disk and only then takes the target's place. What may be
-// replaced is decided by the writer's ReplaceRule, when the write starts and again at the moment
-// the new file takes the target's place; a file the character reader opens is replaced by Save
-// alone. A symbolic link is followed to a regular file that passes the same judgement (the link
-// stays); a link to nothing, or to anything but a regular file, is refused.
+// Whole-file writes of everything the program makes: character files, the settings file, PDFs,
+// the exports and the recovery copies. A write never leaves a file half written: the new content
+// goes to a temporary file in the target's folder, is flushed to the disk and only then takes the
+// target's name in one rename, so a file manager sees the file changed, never removed. What may
+// be replaced is decided by the writer's ReplaceRule, when the write starts and again just before
+// the rename, which happens only while the name still stands for the file judged (same device and
+// inode). Between that last look and the rename another program could put a file there; one that
+// can do that could as well delete the file, so that moment is accepted. A file the character
+// reader opens is replaced by Save alone. A symbolic link is followed to a regular file that
+// passes the same judgement (the link stays); a link to nothing, or to anything but a regular
+// file, is refused.
 namespace OutsideFile {
 
 struct WriteResult
@@ -22,8 +27,12 @@ struct WriteResult
     // Why the target was not replaced, as the end of a sentence: "it exists and is not a PDF",
     // "it is a named pipe, not a regular file"; empty otherwise.
     QString refusal;
+    // After a successful write: the file written, under the target's name.
+    FileIdentity identity;
 
     bool ok() const { return error == 0 && refusal.isEmpty(); }
+    // Why the target was not written, as the end of a sentence; see OutsideFile::reason().
+    QString reason() const;
 };
 
 // A write whose content another library produces by name (QPdfWriter, QPrinter's PDF output):
@@ -43,9 +52,7 @@ public:
     int fd() const { return m_fd; }
 
     // Flushes the temporary file to the disk, judges the target again and puts the file in its
-    // place. With the file system's help (Linux's exchanging rename) the file that the new one
-    // displaced is judged once more after the exchange and put back when it changed since. The
-    // temporary file is gone afterwards, whatever the result.
+    // place with one rename. The temporary file is gone afterwards, whatever the result.
     WriteResult commit();
 
 private:

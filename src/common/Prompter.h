@@ -15,6 +15,14 @@ public:
         Discard,
         Cancel
     };
+    // The answers to the offer of a copy left by a run that ended before its character was
+    // saved: take it up, delete it, or leave it for the next start.
+    enum class Recovery
+    {
+        Restore,
+        Delete,
+        Later
+    };
 
     virtual ~Prompter() = default;
 
@@ -26,6 +34,18 @@ public:
     virtual bool confirmRisk(const QString &text) = 0;
     // Save, Discard or Cancel; Escape or closing counts as Cancel.
     virtual Unsaved askToSave(const QString &text) = 0;
+    // Restore (the default) or Delete the copy; Escape or closing leaves it for later. A run
+    // without a window offers no copies.
+    virtual Recovery askToRestore(const QString &text)
+    {
+        Q_UNUSED(text);
+        return Recovery::Later;
+    }
+    // What was just done ("Saved hero.qmc"), said without interrupting: the window shows it in
+    // its status bar for a while; a run without a window says nothing.
+    virtual void announce(const QString &text) { Q_UNUSED(text); }
+    // Announces that the file `name` was written: "Saved hero.qmc".
+    void announceSaved(const QString &name);
     // The open and save dialogs; an empty name means the dialog was cancelled. The save dialog
     // offers `offered`: a full path, or a bare name in the folder the dialog is in.
     virtual QString openFileName() = 0;

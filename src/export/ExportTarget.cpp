@@ -36,13 +36,10 @@ QString keptRefusal(const QString &name, const QStringList &kept)
 void write(const QString &name, QByteArrayView bytes, const OutsideFile::ReplaceRule &rule)
 {
     const OutsideFile::WriteResult written = OutsideFile::replace(name, bytes, rule);
-    if (!written.refusal.isEmpty())
+    if (!written.ok())
         throw QuillError(
             ExportTr::tr("The export cannot be written to \"%1\": %2; it was left as it is")
-                .arg(name, written.refusal));
-    if (written.error)
-        throw QuillError(ExportTr::tr("The export cannot be written to \"%1\": %2")
-                             .arg(name, qt_error_string(written.error)));
+                .arg(name, written.reason()));
 }
 
 } // namespace ExportTarget

@@ -4,16 +4,9 @@
 #include "common/OutsideWrite.h"
 #include "common/QuillError.h"
 #include "files/IoError.h"
+#include "files/Tr.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,7 +22,7 @@ namespace FileAccess {
 
 using IoError::Use;
 
-QByteArray readAll(const QString &name)
+Contents readAll(const QString &name)
 {
     OutsideFile::Result file = OutsideFile::read(name, OutsideFile::characterFile);
     if (file.error)
@@ -37,18 +30,19 @@ QByteArray readAll(const QString &name)
     if (!file.refusal.isEmpty())
         throw QuillError(
             Text::tr("The character file \"%1\" cannot be read: %2").arg(name, file.refusal));
-    return std::move(file.bytes);
+    return {std::move(file.bytes), file.identity};
 }
 
-void replace(const QString &name, QByteArrayView bytes)
+FileIdentity replace(const QString &name, QByteArrayView bytes)
 {
     const OutsideFile::WriteResult written =
         OutsideFile::replace(name, bytes, OutsideFile::characterSave);
-    if (written.error)
-        IoError::raiseErrno(written.error, Use::Create, name);
-    if (!written.refusal.isEmpty())
-        throw QuillError(u"\"%1\" cannot be written: %2; the character was not saved"_s.arg(
-            name, written.refusal));
+    if (written.ok())
+        return written.identity;
+    const QString why =
+        written.error ? IoError::message(written.error, Use::Create, name) : written.refusal;
+    throw QuillError(
+        FilesTr::tr("Unable to save \"%1\": %2. The character was not saved.").arg(name, why));
 }
 
 } // namespace FileAccess

@@ -30,23 +30,6 @@ struct Text
 namespace FileCommands {
 namespace {
 
-// The stored type runs the type's choice with its starting values, but without the
-// configuration's check: that limits what the player picks, not what a file holds. The stored
-// numbers then overwrite those values, and the total's colour follows the Forces read.
-void apply(CharacterSheet &sheet, const CharacterFile &file)
-{
-    sheet.reset();
-    sheet.setText(SheetValue::CharacterName, file.text(SheetValue::CharacterName));
-    CharacterTypes::selectStored(sheet, file.typeIndex);
-    for (SheetValue v : SheetNames::allValues()) {
-        if (v != SheetValue::CharacterName)
-            sheet.setText(v, file.text(v));
-    }
-    for (SheetList l : SheetNames::allLists())
-        sheet.setItems(l, file.list(l));
-    Forces::showPlacedForces(sheet);
-}
-
 QString tooManyItemsMessage(const QString &name)
 {
     return Text::tr("The character file \"%1\" cannot be read: it holds more than %2 items")
@@ -103,12 +86,41 @@ QString replaceQuestion(const QString &name)
         .arg(QFileInfo(name).fileName());
 }
 
+// The stored type runs the type's choice with its starting values, but without the
+// configuration's check: that limits what the player picks, not what a file holds. The stored
+// numbers then overwrite those values, and the total's colour follows the Forces read.
+void apply(CharacterSheet &sheet, const CharacterFile &file)
+{
+    sheet.reset();
+    sheet.setText(SheetValue::CharacterName, file.text(SheetValue::CharacterName));
+    CharacterTypes::selectStored(sheet, file.typeIndex);
+    for (SheetValue v : SheetNames::allValues()) {
+        if (v != SheetValue::CharacterName)
+            sheet.setText(v, file.text(v));
+    }
+    for (SheetList l : SheetNames::allLists())
+        sheet.setItems(l, file.list(l));
+    Forces::showPlacedForces(sheet);
+}
+
+CharacterFile decode(const QString &name, QByteArrayView bytes)
+{
+    CharacterFile file = CharacterFileFormat::decode(bytes);
+    if (file.tooManyItems)
+        throw QuillError(tooManyItemsMessage(name));
+    return file;
+}
+
+// An unchanged sheet keeps the question of its own; a changed one is asked about as before it is
+// closed, and a Save or a Discard there is the answer.
 void newCharacter(CharacterSheet &sheet, CharacterDocument &document, Prompter &prompter)
 {
-    if (!prompter.confirm(clearQuestion()))
+    const bool mayClear = document.isChanged() ? settleChanged(document, prompter)
+                                               : prompter.confirm(clearQuestion());
+    if (!mayClear)
         return;
     sheet.reset();
-    document.markUnchanged({});
+    document.markUnchanged();
 }
 
 void openCharacter(CharacterSheet &sheet, CharacterDocument &document, Prompter &prompter)
@@ -121,25 +133,37 @@ void openCharacter(CharacterSheet &sheet, CharacterDocument &document, Prompter 
     load(sheet, document, name, prompter);
 }
 
+// The sheet's own file, untouched since, is written without a question; another existing file
+// only on Yes, and a No shows the dialog again with the name chosen, so that Save never ends
+// in silence.
 bool saveCharacter(CharacterDocument &document, Prompter &prompter)
 {
-    QString name = prompter.saveFileName(offeredName(document));
-    if (name.isEmpty()) {
-        prompter.inform(noFileNameMessage());
-        return false;
+    QString offered = offeredName(document);
+    for (;;) {
+        QString name = prompter.saveFileName(offered);
+        if (name.isEmpty()) {
+            prompter.inform(noFileNameMessage());
+            return false;
+        }
+        name = FileNames::withExtension(name, QString::fromUtf16(extension));
+        if (!exists(name) || document.isOwnFile(name) ||
+            prompter.confirmRisk(replaceQuestion(name))) {
+            const FileIdentity written = store(document.sheet(), name);
+            document.markUnchanged(QFileInfo(name).absoluteFilePath(), written);
+            prompter.announceSaved(name);
+            return true;
+        }
+        offered = name;
     }
-    name = FileNames::withExtension(name, QString::fromUtf16(extension));
-    if (exists(name) && !prompter.confirmRisk(replaceQuestion(name)))
-        return false;
-    store(document.sheet(), name);
-    document.markUnchanged(QFileInfo(name).absoluteFilePath());
-    return true;
 }
 
 bool settleChanges(CharacterDocument &document, Prompter &prompter)
 {
-    if (!document.isChanged())
-        return true;
+    return !document.isChanged() || settleChanged(document, prompter);
+}
+
+bool settleChanged(CharacterDocument &document, Prompter &prompter)
+{
     switch (prompter.askToSave(unsavedQuestion())) {
     case Prompter::Unsaved::Save:
         return saveCharacter(document, prompter);
@@ -151,26 +175,26 @@ bool settleChanges(CharacterDocument &document, Prompter &prompter)
     return false;
 }
 
-void load(CharacterSheet &sheet, const QString &name, Prompter &prompter)
+FileIdentity load(CharacterSheet &sheet, const QString &name, Prompter &prompter)
 {
-    const CharacterFile file = CharacterFileFormat::decode(FileAccess::readAll(name));
-    if (file.tooManyItems)
-        throw QuillError(tooManyItemsMessage(name));
+    const FileAccess::Contents contents = FileAccess::readAll(name);
+    const CharacterFile file = decode(name, contents.bytes);
     apply(sheet, file);
     if (!file.complete)
         prompter.inform(endedEarlyMessage());
+    return contents.identity;
 }
 
 void load(CharacterSheet &sheet, CharacterDocument &document, const QString &name,
           Prompter &prompter)
 {
-    load(sheet, name, prompter);
-    document.markUnchanged(QFileInfo(name).absoluteFilePath());
+    const FileIdentity read = load(sheet, name, prompter);
+    document.markUnchanged(QFileInfo(name).absoluteFilePath(), read);
 }
 
-void store(const CharacterSheet &sheet, const QString &name)
+FileIdentity store(const CharacterSheet &sheet, const QString &name)
 {
-    FileAccess::replace(name, CharacterFileFormat::encode(CharacterFile::fromSheet(sheet)));
+    return FileAccess::replace(name, CharacterFileFormat::encode(CharacterFile::fromSheet(sheet)));
 }
 
 } // namespace FileCommands

@@ -4,7 +4,9 @@
 #include "common/FileNames.h"
 #include "files/FileCommands.h"
 #include "shell/AppTitle.h"
+#include "shell/Tr.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QCoreApplication>
@@ -12,7 +14,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +31,9 @@ struct Text
 } // namespace
 
 namespace {
+
+// Long enough to read, short enough not to outlive what it speaks of.
+constexpr int announcedFor = 10000;
 
 int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
@@ -95,6 +102,32 @@ Prompter::Unsaved QuillPrompter::askToSave(const QString &text)
     }
 }
 
+// Restore or Delete the copy; Escape and the close button leave it for the next start.
+Prompter::Recovery QuillPrompter::askToRestore(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
+                    QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+    box.button(QMessageBox::Yes)->setText(ShellTr::tr("Restore"));
+    box.button(QMessageBox::Discard)->setText(ShellTr::tr("Delete the copy"));
+    box.button(QMessageBox::Cancel)->hide();
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Recovery::Restore;
+    case QMessageBox::Discard:
+        return Recovery::Delete;
+    default:
+        return Recovery::Later;
+    }
+}
+
+void QuillPrompter::announce(const QString &text)
+{
+    if (auto *window = qobject_cast<QMainWindow *>(m_window))
+        window->statusBar()->showMessage(text, announcedFor);
+}
+
 void QuillPrompter::showError(const QString &text)
 {
     runBox(m_window, QMessageBox::Critical, errorText(text), QMessageBox::Ok, QMessageBox::Ok);
@@ -113,13 +146,8 @@ QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
         d->setNameFilter(Text::tr("Vestrine Characters (*.qmc)"));
         d->setSizeGripEnabled(true);
     }
-    d->setDirectory(dialogFolder());
+    d->setDirectory(m_folders.characterDialog());
     return d;
-}
-
-QString QuillPrompter::dialogFolder() const
-{
-    return m_firstFolder.isEmpty() ? QDir::currentPath() : m_firstFolder;
 }
 
 QString QuillPrompter::runDialog(QFileDialog *d)
@@ -132,23 +160,20 @@ QString QuillPrompter::runDialog(QFileDialog *d)
     if (result != QDialog::Accepted || d->selectedFiles().isEmpty())
         return {};
     const QString name = d->selectedFiles().constFirst();
-    // A chosen file makes its folder the current one: the next Open or Save window starts there,
-    // and Print looks for a layout there first.
-    QDir::setCurrent(QFileInfo(name).absolutePath());
-    m_firstFolder.clear();
+    m_folders.characterChosen(name);
     return name;
-}
-
-void QuillPrompter::startDialogsIn(const QString &folder)
-{
-    m_firstFolder = folder;
 }
 
 void QuillPrompter::offerFile(const QString &name)
 {
-    const QFileInfo file(name);
-    m_openOffered = file.fileName();
-    m_firstFolder = file.absolutePath();
+    m_openOffered = QFileInfo(name).fileName();
+    m_folders.startWith(name);
+}
+
+void QuillPrompter::fileDropped(const QString &name)
+{
+    m_openOffered = QFileInfo(name).fileName();
+    m_folders.characterChosen(name);
 }
 
 QString QuillPrompter::openFileName()
@@ -164,8 +189,7 @@ QString QuillPrompter::openFileName()
 QString QuillPrompter::saveFileName(const QString &offered)
 {
     QFileDialog *d = dialog(u"SaveChar"_s, true);
-    if (QFileInfo(offered).isAbsolute())
-        d->setDirectory(QFileInfo(offered).absolutePath());
+    d->setDirectory(m_folders.saveDialog(offered));
     d->selectFile(QFileInfo(offered).fileName());
     return runDialog(d);
 }
@@ -181,12 +205,12 @@ QString QuillPrompter::pdfFileName()
     d.setFileMode(QFileDialog::AnyFile);
     d.setNameFilter(Text::tr("PDF documents (*.pdf)"));
     d.setDefaultSuffix(u"pdf"_s);
-    d.setDirectory(m_pdfFolder.isEmpty() ? dialogFolder() : m_pdfFolder);
+    d.setDirectory(m_folders.reportDialog());
     d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     const QString name = d.selectedFiles().constFirst();
-    m_pdfFolder = QFileInfo(name).absolutePath();
+    m_folders.reportChosen(name);
     return name;
 }
 
@@ -205,7 +229,7 @@ Prompter::ReportFile QuillPrompter::reportFile(const QList<FileType> &types)
     for (const FileType &type : types)
         filters << type.filter;
     d.setNameFilters(filters);
-    d.setDirectory(m_pdfFolder.isEmpty() ? dialogFolder() : m_pdfFolder);
+    d.setDirectory(m_folders.reportDialog());
     d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
     QObject::connect(&d, &QFileDialog::filterSelected, &d, [&](const QString &filter) {
         offerType(d, types.value(typeOfFilter(filter, types)).extension, types);
@@ -216,7 +240,7 @@ Prompter::ReportFile QuillPrompter::reportFile(const QList<FileType> &types)
             nameOfType(d.selectedFiles().constFirst(), types.value(type).extension, types);
         if (QFileInfo::exists(name) && !confirmRisk(FileCommands::replaceQuestion(name)))
             continue;
-        m_pdfFolder = QFileInfo(name).absolutePath();
+        m_folders.reportChosen(name);
         return {name, type};
     }
     return {};

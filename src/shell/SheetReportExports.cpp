@@ -1,5 +1,6 @@
 #include "shell/SheetReportExports.h"
 
+#include "common/Prompter.h"
 #include "common/QuillError.h"
 #include "export/ExportTarget.h"
 #include "export/SheetExports.h"
@@ -8,7 +9,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QStatusBar>
 
 using SheetExports::Format;
 
@@ -16,9 +16,6 @@ namespace {
 
 // In the order of fileTypes(), after the report's PDF.
 constexpr Format typeFormats[] = {Format::Markdown, Format::Text, Format::Json};
-
-// Long enough to read, short enough not to outlive the copy it speaks of.
-constexpr int shownFor = 10000;
 
 } // namespace
 
@@ -37,13 +34,12 @@ void SheetReportExports::writeFile(int type, const QString &name)
     if (const QString refusal = ExportTarget::keptRefusal(name, m_kept); !refusal.isEmpty())
         throw QuillError(refusal);
     ExportTarget::write(name, bytes, ExportTarget::windowExport);
+    m_prompter.announceSaved(name);
 }
 
 // Pasted among other text, a copy is no export file, so it carries no marker.
 void SheetReportExports::copyToClipboard()
 {
     QGuiApplication::clipboard()->setText(QString::fromUtf8(SheetMarkdown::copy(m_sheet)));
-    if (m_status)
-        m_status->showMessage(ShellTr::tr("The character was copied to the clipboard as Markdown."),
-                              shownFor);
+    m_prompter.announce(ShellTr::tr("The character was copied to the clipboard as Markdown."));
 }

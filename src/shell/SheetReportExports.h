@@ -3,15 +3,15 @@
 #include "common/ReportExports.h"
 
 class CharacterSheet;
-class QStatusBar;
+class Prompter;
 
 // Report Setup's other destinations for the character on the sheet: a Markdown, plain text or
-// JSON file, and the clipboard as Markdown, with a word in the status bar.
+// JSON file, and the clipboard as Markdown, each with a word in the status bar.
 class SheetReportExports : public ReportExports
 {
 public:
-    SheetReportExports(const CharacterSheet &sheet, QStatusBar *status, QStringList kept)
-        : m_sheet(sheet), m_status(status), m_kept(std::move(kept))
+    SheetReportExports(const CharacterSheet &sheet, Prompter &prompter, QStringList kept)
+        : m_sheet(sheet), m_prompter(prompter), m_kept(std::move(kept))
     {
     }
 
@@ -21,6 +21,6 @@ public:
 
 private:
     const CharacterSheet &m_sheet;
-    QStatusBar *m_status;
+    Prompter &m_prompter;
     QStringList m_kept; // the layout and the settings file, never replaced
 };

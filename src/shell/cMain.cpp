@@ -7,6 +7,7 @@
 #include "sheet/CharacterSheet.h"
 #include "shell/QuillPrompter.h"
 #include "shell/SheetBinding.h"
+#include "shell/SheetSafety.h"
 #include "shell/builders/MainWindowBuilder.h"
 #include "shell/settings/StartFolder.h"
 #include "shell/widgets/DeleteKeyFilter.h"
@@ -24,7 +25,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
@@ -38,17 +38,14 @@ using namespace Qt::StringLiterals;
 TMainForm::TMainForm(QWidget *parent)
     : QMainWindow(parent), m_sheet(new CharacterSheet(this)),
       m_document(std::make_unique<CharacterDocument>(*m_sheet)),
-      m_prompter(std::make_unique<QuillPrompter>(this))
+      m_prompter(std::make_unique<QuillPrompter>(this)),
+      m_safety(new SheetSafety(this, *m_sheet, *m_document, *m_prompter))
 {
     StartFolder::remember();
-    setWindowTitle(tr("Quillmark"));
     buildMainWindow(this, m_resources);
     bindSheet(this, *m_sheet, m_resources);
     connectHandlers();
-    // The installed program runs in a folder of its own; its launcher says where the player was.
-    const QString caller = qEnvironmentVariable("QUILLMARK_CALLER_FOLDER");
-    if (!caller.isEmpty() && QFileInfo(caller).isDir())
-        m_prompter->startDialogsIn(caller);
+    connectSafety();
 }
 
 TMainForm::~TMainForm() = default;
@@ -88,15 +85,16 @@ void TMainForm::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    guarded([this] {
+    QString error;
+    guarded([this, &error] {
         try {
             FormShow();
-        } catch (const QuillError &error) {
-            // Said from the event loop, once the window is on screen, so the box shows over it.
-            QTimer::singleShot(0, this,
-                               [this, text = error.message()] { m_prompter->showError(text); });
+        } catch (const QuillError &raised) {
+            error = raised.message();
         }
     });
+    // Said from the event loop, once the window is on screen, so the boxes show over it.
+    QTimer::singleShot(0, this, [this, error] { afterFirstShow(error); });
 }
 
 bool TMainForm::mayReplaceCharacter()
@@ -108,10 +106,14 @@ bool TMainForm::mayReplaceCharacter()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (mayReplaceCharacter() && guarded([this] { FormClose(); }))
+    const bool asked = m_sessionEnd != SessionEnd::None;
+    if ((asked || mayReplaceCharacter()) && guarded([this] { FormClose(); })) {
         event->accept();
-    else
+        if (m_sessionEnd != SessionEnd::Kept)
+            m_safety->letGo();
+    } else {
         event->ignore();
+    }
 }
 
 bool TMainForm::focusNextPrevChild(bool next)
@@ -160,8 +162,10 @@ void TMainForm::connectConveniences()
         PromptSelection::watch(m_resources[list].edit);
         ReadWhole::showItemTips(m_resources[list].list);
     }
-    for (const QString &name : {u"Choir_BandComboBox"_s, u"SuperiorComboBox"_s})
+    for (const QString &name : {u"Choir_BandComboBox"_s, u"SuperiorComboBox"_s}) {
+        PromptSelection::watch(control<QComboBox>(name));
         ReadWhole::fitPopupToItems(control<QComboBox>(name));
+    }
     FileDrop::install(this, [this](const QStringList &paths) { openDroppedFiles(paths); });
 }
 
@@ -276,6 +280,7 @@ void TMainForm::Exit1Click()
 {
     if (!mayReplaceCharacter())
         return;
+    m_safety->letGo();
     // Leaves without the close path, so the settings are not stored.
     QCoreApplication::processEvents();
     QCoreApplication::exit(0);

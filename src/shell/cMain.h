@@ -28,7 +28,9 @@
 class CharacterDocument;
 class CharacterSheet;
 class Prompter;
+class QSessionManager;
 class QuillPrompter;
+class SheetSafety;
 class QCheckBox;
 class QLineEdit;
 
@@ -66,10 +68,22 @@ public:
     // Opens a character file named outside the window (on the command line) as File > Open does
     // once its dialog has returned the name, except that the current folder stays as it is.
     void openCharacterFile(const QString &name);
+    // The same, from the event loop once the window has first been shown and has offered the
+    // recovery copies it found.
+    void openWhenShown(const QString &name) { m_startFile = name; }
     // Files dropped on the window: the first opens as File > Open opens a file chosen in its
     // window, the current folder moving with it, after the question that guards a changed
     // character; the others are not opened, and a message says so.
     void openDroppedFiles(const QStringList &paths);
+
+    // The longest wait between a change and its recovery copy (5 s); tests shorten it.
+    void setRecoveryInterval(int milliseconds);
+    // SIGTERM, SIGHUP or SIGINT arrived: the copy is written when the sheet changed, the settings
+    // are not stored (as with Exit) and the program ends as the signal asks.
+    [[noreturn]] void endBySignal(int signal);
+    // The desktop session is ending: a changed character is asked about when the session allows
+    // it (Cancel cancels the end), and otherwise kept in its recovery copy.
+    void commitData(QSessionManager &manager);
 
 public Q_SLOTS:
     void FormShow();
@@ -150,6 +164,7 @@ private:
     void connectResourceKinds();
     void connectPageChange();
     void connectConveniences();
+    void connectSafety();
 
     // A resource kind's Add and Delete, with the kind's own controls.
     void addFrom(SheetList list);
@@ -159,6 +174,9 @@ private:
     void showPageContents(SheetList list, bool shown);
     // Asks before a changed character is closed or replaced; true when the caller may go on.
     bool mayReplaceCharacter();
+    // What the first showing leaves to the event loop: its error, the recovery copies' offer
+    // and the file named at the start.
+    void afterFirstShow(const QString &error);
     // The settings file, read at the first showing and stored at close.
     void loadSettings();
     void storeSettings();
@@ -168,7 +186,17 @@ private:
     CharacterSheet *m_sheet;
     std::unique_ptr<CharacterDocument> m_document;
     std::unique_ptr<QuillPrompter> m_prompter;
+    SheetSafety *m_safety;
     ResourceWidgets m_resources;
     SettingsFile m_settings;
+    QString m_startFile;
     bool m_shown = false;
+    // How the session's end left the character, until it is edited again: nothing, given up on
+    // the player's word, or kept in its copy without a question.
+    enum class SessionEnd
+    {
+        None,
+        GivenUp,
+        Kept
+    } m_sessionEnd = SessionEnd::None;
 };

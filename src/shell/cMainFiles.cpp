@@ -3,9 +3,6 @@
 #include "shell/QuillPrompter.h"
 #include "shell/cMain.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 using namespace Qt::StringLiterals;
 
 void TMainForm::New1Click()
@@ -29,8 +26,7 @@ void TMainForm::openDroppedFiles(const QStringList &paths)
     if (paths.isEmpty() || !mayReplaceCharacter())
         return;
     // As a file chosen in the Open window does, the dropped file makes its folder the current one.
-    QDir::setCurrent(QFileInfo(paths.constFirst()).absolutePath());
-    m_prompter->offerFile(paths.constFirst());
+    m_prompter->fileDropped(paths.constFirst());
     const bool opened = guarded([this, &paths] {
         FileCommands::load(sheet(), *m_document, paths.constFirst(), prompter());
     });

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void judgedAgainWhenCommitted_data();
     void judgedAgainWhenCommitted();
     void abandonedWriteLeavesNothing();
+    void replacedFileIsRenamedOntoNotRemoved_data();
+    void replacedFileIsRenamedOntoNotRemoved();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -174,6 +177,43 @@ void TestOutsideWrite::abandonedWriteLeavesNothing()
     }
     QCOMPARE(entries(), QStringList{u"out"_s});
     QCOMPARE(contentOf(u"out"_s), pdf);
+}
+
+void TestOutsideWrite::replacedFileIsRenamedOntoNotRemoved_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("replaced");
+    QTest::newRow("the file") << u"out"_s << u"out"_s;
+    QTest::newRow("through a link") << u"link"_s << u"out"_s;
+}
+
+// What a file manager is told by inotify: the name changed (moved to), never moved away or deleted.
+void TestOutsideWrite::replacedFileIsRenamedOntoNotRemoved()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, replaced);
+    put(u"out"_s, pdf);
+    QVERIFY(QFile::link(u"out"_s, path(u"link"_s)));
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watch >= 0);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(m_dir->path()).constData(),
+                                IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE) >= 0);
+    QVERIFY(OutsideFile::replace(path(written), pdf + "new", OutsideFile::earlierPdf).ok());
+
+    QStringList events;
+    alignas(inotify_event) char buffer[4096];
+    const ssize_t length = ::read(watch, buffer, sizeof buffer);
+    ::close(watch);
+    for (ssize_t at = 0; at < length;) {
+        const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+        const QString name = QFile::decodeName(event->len ? event->name : "");
+        if (name == replaced || name == written)
+            events << (event->mask & IN_MOVED_TO ? u"moved to "_s : u"removed "_s) + name;
+        at += ssize_t(sizeof(inotify_event) + event->len);
+    }
+    QCOMPARE(events, QStringList{u"moved to "_s + replaced});
+    QCOMPARE(contentOf(u"out"_s), pdf + "new");
+    QVERIFY(QFileInfo(path(u"link"_s)).isSymLink());
 }
 
 QTEST_GUILESS_MAIN(TestOutsideWrite)

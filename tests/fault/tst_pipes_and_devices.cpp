@@ -9,6 +9,7 @@
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
 #include "sheet/CharacterSheet.h"
+#include "support/ErrorOf.h"
 #include "support/RecordingPrompter.h"
 
 #include <QDir>
@@ -128,9 +129,7 @@ void TestPipesAndDevices::saveRefusesWhatIsNoRegularFile()
                            (::fcntl(keep, F_SETFL, O_NONBLOCK) == 0 && ::read(keep, &byte, 1) < 0);
     if (keep >= 0)
         ::close(keep);
-    QCOMPARE(error,
-             u"\"%1\" cannot be written: it is %2, not a regular file; the character was not "
-             u"saved"_s.arg(name, what));
+    QCOMPARE(error, notSaved(name, u"it is %1, not a regular file"_s.arg(what)));
     QVERIFY(pipeEmpty);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
              QStringList{u"hero.qmc"_s});

@@ -4,6 +4,7 @@
 // disk, since it stops root too.
 #include "common/QuillError.h"
 #include "files/FileAccess.h"
+#include "support/ErrorOf.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,7 +86,7 @@ void TestSaveLimits::diskFillsAtAnyByte()
     content.truncate(4000);
 
     const QString error = replaceWithin(rlim_t(limit), path, content);
-    QCOMPARE(error, fits ? QString() : u"Disk full"_s);
+    QCOMPARE(error, fits ? QString() : notSaved(path, u"Disk full"_s));
     QCOMPARE(contentOf(path), fits ? content : old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"hero.qmc"_s});
 }

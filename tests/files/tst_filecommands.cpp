@@ -16,6 +16,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void saveOffersTheCharactersFile();
     void saveAddsTheExtensionAndAsksBeforeReplacing_data();
     void saveAddsTheExtensionAndAsksBeforeReplacing();
+    void ownFileIsSavedWithoutAQuestion_data();
+    void ownFileIsSavedWithoutAQuestion();
     void changedCharacterIsSettledFirst_data();
     void changedCharacterIsSettledFirst();
     void fileEndingEarlyIsLoadedAndReported();
@@ -117,22 +120,43 @@ void TestFileCommands::cleanup()
     m_dir.reset();
 }
 
+// An unchanged sheet keeps New's own question; a changed one is asked about as before it is
+// closed, and New then clears it without another question.
 void TestFileCommands::newCharacter_data()
 {
+    using Unsaved = Prompter::Unsaved;
+    QTest::addColumn<bool>("changed");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes clears") << true;
-    QTest::newRow("No keeps") << false;
+    QTest::addColumn<Unsaved>("answer");
+    QTest::addColumn<bool>("cleared");
+    const QString clear = u"This will clear all current work.  Are you sure?"_s;
+    QTest::newRow("unchanged, Yes clears") << false << true << Unsaved::Cancel << true;
+    QTest::newRow("unchanged, No keeps") << false << false << Unsaved::Cancel << false;
+    QTest::newRow("changed, Discard clears") << true << true << Unsaved::Discard << true;
+    QTest::newRow("changed, Cancel keeps") << true << true << Unsaved::Cancel << false;
+    QTest::newRow("changed, Save saves, then clears") << true << true << Unsaved::Save << true;
 }
 
 void TestFileCommands::newCharacter()
 {
+    QFETCH(bool, changed);
     QFETCH(bool, yes);
+    QFETCH(Prompter::Unsaved, answer);
+    QFETCH(bool, cleared);
+    if (changed)
+        m_sheet.setText(SheetValue::CharacterName, u"Renamed"_s);
+    const CharacterFile before = CharacterFile::fromSheet(m_sheet);
     m_prompter.answers = {yes};
+    m_prompter.unsavedAnswers = {answer};
+    m_prompter.saveNames = {path(u"kept.qmc"_s)};
     FileCommands::newCharacter(m_sheet, *m_document, m_prompter);
-    QCOMPARE(m_prompter.shown, QStringList{u"This will clear all current work.  Are you sure?"_s});
+    QCOMPARE(m_prompter.shown,
+             QStringList{changed ? u"The character has been changed. Do you want to save it?"_s
+                                 : u"This will clear all current work.  Are you sure?"_s});
     CharacterSheet fresh;
-    const CharacterFile expected = CharacterFile::fromSheet(yes ? fresh : m_sheet);
-    QCOMPARE(CharacterFile::fromSheet(m_sheet), yes ? expected : fullCharacter());
+    QCOMPARE(CharacterFile::fromSheet(m_sheet), cleared ? CharacterFile::fromSheet(fresh) : before);
+    QCOMPARE(QFileInfo::exists(path(u"kept.qmc"_s)), answer == Prompter::Unsaved::Save);
+    QCOMPARE(m_document->isChanged(), changed && !cleared);
 }
 
 void TestFileCommands::cancelledDialogs()
@@ -297,18 +321,11 @@ void TestFileCommands::failedSaveLeavesTheOldFile_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("missing folder") << u"nowhere/c.qmc"_s << u"Invalid filename"_s;
     QTest::newRow("a folder") << u"folder"_s << u"File access denied"_s;
-    QTest::newRow("a device")
-        << u"/dev/full"_s
-        << u"\"%1\" cannot be written: it is a device, not a regular file; the character was not "
-           u"saved"_s;
+    QTest::newRow("a device") << u"/dev/full"_s << u"it is a device, not a regular file"_s;
     QTest::newRow("a pipe nobody reads")
-        << u"pipe"_s
-        << u"\"%1\" cannot be written: it is a named pipe, not a regular file; the character was "
-           u"not saved"_s;
+        << u"pipe"_s << u"it is a named pipe, not a regular file"_s;
     QTest::newRow("a link to a missing file")
-        << u"dangling"_s
-        << u"\"%1\" cannot be written: it is a link to a missing file; the character was not "
-           u"saved"_s;
+        << u"dangling"_s << u"it is a link to a missing file"_s;
     QTest::newRow("a file taken for a folder") << u"old.qmc/c.qmc"_s << u"Invalid filename"_s;
 }
 
@@ -322,7 +339,7 @@ void TestFileCommands::failedSaveLeavesTheOldFile()
     QVERIFY(QFile::link(path(u"missing.qmc"_s), path(u"dangling"_s)));
     const QStringList before = entries();
     QCOMPARE(errorOf([&] { FileCommands::store(m_sheet, path(name)); }),
-             message.contains(u"%1"_s) ? message.arg(path(name)) : message);
+             notSaved(path(name), message));
     QCOMPARE(entries(), before);
     QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
     QVERIFY(QFileInfo(path(u"folder"_s)).isDir());
@@ -405,6 +422,7 @@ void TestFileCommands::saveAddsTheExtensionAndAsksBeforeReplacing_data()
     QTest::addColumn<QStringList>("written");
     QTest::newRow("a name with a dot")
         << u"Mr. Smith"_s << QString() << false << QStringList{u"Mr. Smith.qmc"_s};
+    // The dialog shows again with the name chosen; cancelled, it says so.
     QTest::newRow("an existing file kept on No")
         << u"kurt.qmc"_s << u"kurt.qmc"_s << false << QStringList();
     QTest::newRow("an existing file replaced on Yes")
@@ -431,10 +449,59 @@ void TestFileCommands::saveAddsTheExtensionAndAsksBeforeReplacing()
         QCOMPARE(readFile(path(name)), ours ? full : QByteArray("the player's own"));
     }
     const bool asked = existing == FileNames::withExtension(chosen, u".qmc"_s);
-    QCOMPARE(m_prompter.shown,
-             asked ? QStringList{u"kurt.qmc already exists.\nDo you want to replace it?"_s}
-                   : QStringList());
+    QStringList shown;
+    if (asked)
+        shown << u"kurt.qmc already exists.\nDo you want to replace it?"_s;
+    if (asked && !replace)
+        shown << u"You must enter a file name."_s;
+    QCOMPARE(m_prompter.shown, shown);
+    QCOMPARE(m_prompter.offeredSaveNames.size(), asked && !replace ? 2 : 1);
+    if (asked && !replace)
+        QCOMPARE(m_prompter.offeredSaveNames.constLast(), path(u"kurt.qmc"_s));
     QCOMPARE(m_document->fileName(), saved ? path(written.constFirst()) : QString());
+    QCOMPARE(m_prompter.announced,
+             saved ? QStringList{u"Saved "_s + written.constFirst()} : QStringList());
+}
+
+// The sheet's own file is written without a question while it is as the last Open or Save left
+// it; changed by another program, or reached under another name, it is asked about.
+void TestFileCommands::ownFileIsSavedWithoutAQuestion_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("untouched") << QString() << u"own.qmc"_s << false;
+    QTest::newRow("through a link to it") << QString() << u"link.qmc"_s << false;
+    QTest::newRow("changed by another program") << u"changed"_s << u"own.qmc"_s << true;
+    QTest::newRow("replaced by another program") << u"replaced"_s << u"own.qmc"_s << true;
+    QTest::newRow("a second name of the same file") << QString() << u"hard.qmc"_s << true;
+}
+
+void TestFileCommands::ownFileIsSavedWithoutAQuestion()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, chosen);
+    QFETCH(bool, asked);
+    FileCommands::store(m_sheet, path(u"own.qmc"_s));
+    FileCommands::load(m_sheet, *m_document, path(u"own.qmc"_s), m_prompter);
+    QVERIFY(QFile::link(path(u"own.qmc"_s), path(u"link.qmc"_s)));
+    QCOMPARE(::link(QFile::encodeName(path(u"own.qmc"_s)).constData(),
+                    QFile::encodeName(path(u"hard.qmc"_s)).constData()),
+             0);
+    if (meanwhile == u"changed"_s)
+        QVERIFY(writeFile(path(u"own.qmc"_s), "another program's"));
+    if (meanwhile == u"replaced"_s) {
+        QVERIFY(writeFile(path(u"other"_s), readFile(path(u"own.qmc"_s))));
+        QVERIFY(QFile::remove(path(u"own.qmc"_s)));
+        QVERIFY(QFile::rename(path(u"other"_s), path(u"own.qmc"_s)));
+    }
+    m_sheet.setText(SheetValue::CharacterName, u"Renamed"_s);
+    m_prompter.saveNames = {path(chosen)};
+    m_prompter.answers = {true};
+    QVERIFY(FileCommands::saveCharacter(*m_document, m_prompter));
+    QCOMPARE(m_prompter.shown.size(), asked ? 1 : 0);
+    QVERIFY(readFile(path(chosen)).startsWith("Renamed"));
+    QVERIFY(!m_document->isChanged());
 }
 
 void TestFileCommands::changedCharacterIsSettledFirst_data()
@@ -483,7 +550,7 @@ void TestFileCommands::saveIntoAFolderWithoutWritePermission()
         errorInChild(path(u"old.qmc"_s), [&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); });
     if (report == "cannot drop privileges")
         QSKIP("this system does not let root become an unprivileged user");
-    QCOMPARE(report, QByteArray("File access denied"));
+    QCOMPARE(report, notSaved(path(u"old.qmc"_s), u"File access denied"_s).toUtf8());
     QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
     QCOMPARE(entries(), QStringList{u"old.qmc"_s});
 }
@@ -499,7 +566,7 @@ void TestFileCommands::saveThatRunsOutOfSpace()
             return QByteArray("setrlimit failed");
         return errorOf([&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); }).toUtf8();
     });
-    QCOMPARE(report, QByteArray("Disk full"));
+    QCOMPARE(report, notSaved(path(u"old.qmc"_s), u"Disk full"_s).toUtf8());
     QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
     QCOMPARE(entries(), QStringList{u"old.qmc"_s});
 }
@@ -514,7 +581,7 @@ void TestFileCommands::saveOverAReadOnlyFile()
         errorInChild(path(u"old.qmc"_s), [&] { FileCommands::store(m_sheet, path(u"old.qmc"_s)); });
     if (report == "cannot drop privileges")
         QSKIP("this system does not let root become an unprivileged user");
-    QCOMPARE(report, QByteArray("File access denied"));
+    QCOMPARE(report, notSaved(path(u"old.qmc"_s), u"File access denied"_s).toUtf8());
     QCOMPARE(readFile(path(u"old.qmc"_s)), QByteArray("old"));
     QCOMPARE(entries(), QStringList{u"old.qmc"_s});
 }

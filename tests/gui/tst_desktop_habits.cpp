@@ -35,6 +35,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void typingAfterAClickReplacesThePrompt_data();
     void typingAfterAClickReplacesThePrompt();
     void pastedValueStopsAtTheValueLimit();
     void droppedFilesOpenTheFirst();
@@ -66,17 +67,29 @@ void TestDesktopHabits::cleanup()
     m_folder.leave();
 }
 
+void TestDesktopHabits::typingAfterAClickReplacesThePrompt_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("name") << u"CharacterNameEdit"_s << u"Enter Character Name"_s;
+    QTest::newRow("Choir/Band") << u"Choir_BandComboBox"_s << u"Select Choir or Band"_s;
+    QTest::newRow("Superior") << u"SuperiorComboBox"_s << u"Select Superior"_s;
+}
+
 void TestDesktopHabits::typingAfterAClickReplacesThePrompt()
 {
-    auto *name = control<QLineEdit>(u"CharacterNameEdit"_s);
-    QCOMPARE(name->text(), u"Enter Character Name"_s);
+    QFETCH(QString, box);
+    QFETCH(QString, prompt);
+    auto *combo = m_form->findChild<QComboBox *>(box);
+    auto *name = combo ? combo->lineEdit() : control<QLineEdit>(box);
+    QCOMPARE(name->text(), prompt);
     QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());
     QTRY_VERIFY(name->hasSelectedText());
     // A second click, into the middle of the prompt, selects it whole again.
     QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());
-    QCOMPARE(name->selectedText(), u"Enter Character Name"_s);
-    QTest::keyClicks(name, u"Seraphame"_s);
-    QCOMPARE(name->text(), u"Seraphame"_s);
+    QCOMPARE(name->selectedText(), prompt);
+    QTest::keyClicks(name, u"Ofanim"_s);
+    QCOMPARE(name->text(), u"Ofanim"_s);
 }
 
 // A longer value would be saved into a file that Open refuses.

@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +22,14 @@ namespace {
 
 const QString unsaved = u"The character has been changed. Do you want to save it?"_s;
 const QString noName = u"You must enter a file name."_s;
+
+// The full name a file dialog offers: its folder and the name in its name box.
+QString offeredIn(QWidget *dialog)
+{
+    auto *files = qobject_cast<QFileDialog *>(dialog);
+    return QDir(files->directory())
+        .filePath(files->findChild<QLineEdit *>(u"fileNameEdit"_s)->text());
+}
 
 } // namespace
 
@@ -39,10 +48,13 @@ private Q_SLOTS:
     void saveOffers();
     void replacingAsksFirst_data();
     void replacingAsksFirst();
+    void ownFileIsAskedAboutOnlyWhenChangedElsewhere_data();
+    void ownFileIsAskedAboutOnlyWhenChangedElsewhere();
     void changedCharacterIsNotClosedUnasked_data();
     void changedCharacterIsNotClosedUnasked();
     void switchedOffTypeSurvivesOpenAndSave();
     void soldierWithAllForcesPlacedOpensGreen();
+    void firstDialogOpensWhereThePlayerStarted_data();
     void firstDialogOpensWhereThePlayerStarted();
 
 private:
@@ -75,10 +87,8 @@ QString TestKeepingCharacters::offeredBySave()
     ModalWatcher watcher;
     QString offered;
     watcher.onDialog([&offered](QWidget *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        offered = QDir(files->directory())
-                      .filePath(files->findChild<QLineEdit *>(u"fileNameEdit"_s)->text());
-        files->reject();
+        offered = offeredIn(dialog);
+        static_cast<QDialog *>(dialog)->reject();
     });
     trigger(u"Save1"_s);
     [&] { QCOMPARE(watcher.texts(), QStringList{noName}); }();
@@ -160,9 +170,17 @@ void TestKeepingCharacters::replacingAsksFirst()
     ModalWatcher watcher;
     watcher.onDialog(typeFileName(path(typed)));
     watcher.answer(answer);
+    // Declined, the question brings the dialog back with the name chosen.
+    QString offeredAgain;
+    watcher.onDialog([&offeredAgain](QWidget *dialog) {
+        offeredAgain = offeredIn(dialog);
+        static_cast<QDialog *>(dialog)->reject();
+    });
     trigger(u"Save1"_s);
-    QCOMPARE(watcher.texts(),
-             QStringList{u"kurt.qmc already exists.\nDo you want to replace it?"_s});
+    const QString question = u"kurt.qmc already exists.\nDo you want to replace it?"_s;
+    const QStringList shown = replaced ? QStringList{question} : QStringList{question, noName};
+    QCOMPARE(watcher.texts(), shown);
+    QCOMPARE(offeredAgain, replaced ? QString() : path(u"kurt.qmc"_s));
     QCOMPARE(watcher.seen().constFirst().defaultButton, QMessageBox::No);
     QCOMPARE(readFile(path(u"kurt.qmc"_s)) == soldier, !replaced);
     QCOMPARE(m_form->document().isChanged(), !replaced);
@@ -176,23 +194,57 @@ void TestKeepingCharacters::replacingAsksFirst()
              (QStringList{u"kurt.qmc"_s, u"Mr. Smith.qmc"_s, u"quillmark.ini"_s}));
 }
 
+void TestKeepingCharacters::ownFileIsAskedAboutOnlyWhenChangedElsewhere_data()
+{
+    QTest::addColumn<bool>("changedElsewhere");
+    QTest::newRow("untouched since Open: Save, Enter saves") << false;
+    QTest::newRow("changed by another program: asked") << true;
+}
+
+void TestKeepingCharacters::ownFileIsAskedAboutOnlyWhenChangedElsewhere()
+{
+    QFETCH(bool, changedElsewhere);
+    storeCharacter(u"kurt.qmc"_s, 4, u"2,2,2"_s);
+    m_form->openCharacterFile(path(u"kurt.qmc"_s));
+    if (changedElsewhere)
+        QVERIFY(writeFile(path(u"kurt.qmc"_s), readFile(path(u"kurt.qmc"_s)) + "\r\n"));
+    m_form->sheet().setText(SheetValue::CharacterName, u"Kurt"_s);
+    ModalWatcher watcher;
+    watcher.onDialog([](QWidget *dialog) { static_cast<QDialog *>(dialog)->accept(); });
+    watcher.answer(QMessageBox::Yes);
+    trigger(u"Save1"_s);
+    const QString question = u"kurt.qmc already exists.\nDo you want to replace it?"_s;
+    QCOMPARE(watcher.texts(), changedElsewhere ? QStringList{question} : QStringList());
+    QVERIFY(readFile(path(u"kurt.qmc"_s)).startsWith("Kurt\r\n"));
+}
+
 void TestKeepingCharacters::changedCharacterIsNotClosedUnasked_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("change");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("goesOn");
-    QTest::newRow("close, unchanged") << u"close"_s << false << QMessageBox::NoButton << true;
-    QTest::newRow("close, Cancel") << u"close"_s << true << QMessageBox::Cancel << false;
-    QTest::newRow("close, Escape") << u"close"_s << true << QMessageBox::NoButton << false;
-    QTest::newRow("close, Discard") << u"close"_s << true << QMessageBox::Discard << true;
-    QTest::newRow("close, Save") << u"close"_s << true << QMessageBox::Save << true;
-    QTest::newRow("close after Save") << u"save, close"_s << true << QMessageBox::NoButton << true;
-    QTest::newRow("Exit, Cancel") << u"Exit1"_s << true << QMessageBox::Cancel << false;
-    QTest::newRow("Open, Cancel") << u"Open1"_s << true << QMessageBox::Cancel << false;
-    QTest::newRow("Open, Discard") << u"Open1"_s << true << QMessageBox::Discard << true;
-    QTest::newRow("drop, Cancel") << u"drop"_s << true << QMessageBox::Cancel << false;
-    QTest::newRow("drop, unchanged") << u"drop"_s << false << QMessageBox::NoButton << true;
+    QTest::addColumn<QString>("name"); // on the sheet afterwards
+    const QString changed = u"Krieger"_s;
+    const QString opened = u"other"_s;
+    const QString cleared = u"Enter Character Name"_s;
+    const auto none = QMessageBox::NoButton;
+    QTest::newRow("close, unchanged") << u"close"_s << false << none << true << opened;
+    QTest::newRow("close, Cancel") << u"close"_s << true << QMessageBox::Cancel << false << changed;
+    QTest::newRow("close, Escape") << u"close"_s << true << none << false << changed;
+    QTest::newRow("close, Discard")
+        << u"close"_s << true << QMessageBox::Discard << true << changed;
+    QTest::newRow("close, Save") << u"close"_s << true << QMessageBox::Save << true << changed;
+    QTest::newRow("close after Save") << u"save, close"_s << true << none << true << changed;
+    QTest::newRow("Exit, Cancel") << u"Exit1"_s << true << QMessageBox::Cancel << false << changed;
+    QTest::newRow("Open, Cancel") << u"Open1"_s << true << QMessageBox::Cancel << false << changed;
+    QTest::newRow("Open, Discard") << u"Open1"_s << true << QMessageBox::Discard << true << opened;
+    QTest::newRow("drop, Cancel") << u"drop"_s << true << QMessageBox::Cancel << false << changed;
+    QTest::newRow("drop, unchanged") << u"drop"_s << false << none << true << opened;
+    // New over a changed sheet asks the same question in place of its own.
+    QTest::newRow("New, Cancel") << u"New1"_s << true << QMessageBox::Cancel << false << changed;
+    QTest::newRow("New, Discard") << u"New1"_s << true << QMessageBox::Discard << true << cleared;
+    QTest::newRow("New, Save") << u"New1"_s << true << QMessageBox::Save << true << cleared;
 }
 
 void TestKeepingCharacters::changedCharacterIsNotClosedUnasked()
@@ -201,6 +253,7 @@ void TestKeepingCharacters::changedCharacterIsNotClosedUnasked()
     QFETCH(bool, change);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, goesOn);
+    QFETCH(QString, name);
     storeCharacter(u"other.qmc"_s, 0, u"3,3,3"_s);
     m_form->openCharacterFile(path(u"other.qmc"_s));
     if (change)
@@ -208,18 +261,15 @@ void TestKeepingCharacters::changedCharacterIsNotClosedUnasked()
     ModalWatcher watcher;
     if (how == u"save, close"_s) {
         watcher.onDialog(typeFileName(path(u"other.qmc"_s)));
-        watcher.answer(QMessageBox::Yes);
         trigger(u"Save1"_s);
         watcher.clear();
     }
     const bool asks = change && how != u"save, close"_s;
     if (asks)
         watcher.answer(answer);
-    if (answer == QMessageBox::Save) {
-        // Save offers the file the character came from, and asks before replacing it.
+    // Save offers the file the character came from and writes it without a question.
+    if (answer == QMessageBox::Save)
         watcher.onDialog(typeFileName(path(u"other.qmc"_s)));
-        watcher.answer(QMessageBox::Yes);
-    }
     const bool opens = goesOn && how == u"Open1"_s;
     if (opens)
         watcher.onDialog(typeFileName(path(u"other.qmc"_s)));
@@ -233,14 +283,13 @@ void TestKeepingCharacters::changedCharacterIsNotClosedUnasked()
 
     // A drop is taken up from the event loop.
     QTRY_COMPARE(watcher.texts().value(0), asks ? unsaved : QString());
+    QCOMPARE(watcher.texts().size(), asks ? 1 : 0);
     QVERIFY(!watcher.unexpected());
     if (asks) {
         const ModalWatcher::Box &box = watcher.seen().constFirst();
         QCOMPARE(box.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     }
-    const bool kept = !goesOn || answer == QMessageBox::Save || how == u"save, close"_s;
-    QCOMPARE(m_form->sheet().text(SheetValue::CharacterName),
-             change && (kept || how.endsWith(u"close"_s)) ? u"Krieger"_s : u"other"_s);
+    QTRY_COMPARE(m_form->sheet().text(SheetValue::CharacterName), name);
     QCOMPARE(readFile(path(u"other.qmc"_s)).startsWith("Krieger"),
              change && (answer == QMessageBox::Save || how == u"save, close"_s));
 }
@@ -269,14 +318,29 @@ void TestKeepingCharacters::soldierWithAllForcesPlacedOpensGreen()
              QColor(0, 128, 0));
 }
 
+void TestKeepingCharacters::firstDialogOpensWhereThePlayerStarted_data()
+{
+    QTest::addColumn<QByteArray>("caller");
+    QTest::addColumn<QString>("opensIn");
+    QTest::newRow("the caller's folder") << QByteArray("player") << u"player"_s;
+    // Never in the folder the launcher starts the program in, which holds its own files.
+    QTest::newRow("a folder that is gone") << QByteArray("gone") << u"home"_s;
+    QTest::newRow("a name that is not UTF-8") << QByteArray("pl\xe4yer") << u"home"_s;
+}
+
 void TestKeepingCharacters::firstDialogOpensWhereThePlayerStarted()
 {
-    QVERIFY(QDir(m_folder.path()).mkdir(u"player"_s));
-    qputenv("QUILLMARK_CALLER_FOLDER", QFile::encodeName(path(u"player"_s)));
+    QFETCH(QByteArray, caller);
+    QFETCH(QString, opensIn);
+    const QByteArray callerPath = QFile::encodeName(m_folder.path()) + '/' + caller;
+    if (caller != "gone")
+        QCOMPARE(::mkdir(callerPath.constData(), 0700), 0);
+    qputenv("QUILLMARK_CALLER_FOLDER", callerPath);
     m_form = std::make_unique<TMainForm>();
     qunsetenv("QUILLMARK_CALLER_FOLDER");
     m_form->show();
-    QCOMPARE(offeredBySave(), path(u"player/Character.qmc"_s));
+    const QString folder = opensIn == u"home"_s ? QDir::homePath() : path(opensIn);
+    QCOMPARE(offeredBySave(), QDir(folder).filePath(u"Character.qmc"_s));
     QCOMPARE(QDir::currentPath(), m_folder.path());
 }
 

@@ -4,6 +4,7 @@
 // Character Point pool by exactly what it bought or gave back, and every Save followed by Open
 // must give back the same sheet. Set QUILLMARK_SESSION_SEED to replay a failure and
 // QUILLMARK_SESSION_STEPS to run longer or shorter.
+#include "files/CharacterDocument.h"
 #include "gui/FileDialogAnswers.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
@@ -533,7 +534,11 @@ void TestRandomSession::newCharacter()
 {
     const bool yes = m_random.bounded(2);
     const Snapshot before = Snapshot::of(m_form->sheet());
-    m_watcher->answer(yes ? QMessageBox::Yes : QMessageBox::No);
+    // A changed sheet is asked about as before it is closed: Discard lets it go.
+    if (m_form->document().isChanged())
+        m_watcher->answer(yes ? QMessageBox::Discard : QMessageBox::Cancel);
+    else
+        m_watcher->answer(yes ? QMessageBox::Yes : QMessageBox::No);
     control<QAction>(u"New1"_s)->trigger();
     checkBoxes(u"New"_s);
     if (!yes) {

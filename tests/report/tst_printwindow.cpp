@@ -289,6 +289,7 @@ void TestPrintWindow::fileDestinationWritesThePdf()
     QVERIFY2(text.contains(u"Ivo Brandt"_s), qPrintable(text));
     QVERIFY(text.contains(u"** Songs **"_s));
     QVERIFY(!m_form->findChild<QDialog *>(u"ReportStatusWindow"_s));
+    QCOMPARE(m_form->statusBar()->currentMessage(), u"Saved ivo.pdf"_s);
 }
 
 void TestPrintWindow::fileTypeChoosesTheExport_data()
@@ -335,6 +336,7 @@ void TestPrintWindow::fileTypeChoosesTheExport()
     const QByteArray bytes = file.readAll();
     QVERIFY2(bytes.startsWith(start), bytes.left(200).constData());
     QVERIFY(OutsideFile::recognises(SheetExports::earlierExport(format), bytes));
+    QCOMPARE(m_form->statusBar()->currentMessage(), u"Saved "_s + offered);
 }
 
 void TestPrintWindow::exportNeverReplacesACharacter()

@@ -15,3 +15,9 @@ inline QString errorOf(const std::function<void()> &action)
     }
     return {};
 }
+
+// What a failed File > Save says, in English: the file, why, and that nothing was saved.
+inline QString notSaved(const QString &name, const QString &why)
+{
+    return QStringLiteral("Unable to save \"%1\": %2. The character was not saved.").arg(name, why);
+}

@@ -6,7 +6,7 @@
 #include <deque>
 
 // A scripted Prompter for rule tests: records every text shown, in order, and answers questions
-// and file dialogs from queues (No and cancelled when a queue is empty).
+// and file dialogs from queues (No, Cancel, Later and cancelled when a queue is empty).
 class RecordingPrompter : public Prompter
 {
 public:
@@ -14,22 +14,20 @@ public:
     bool confirm(const QString &text) override
     {
         shown << text;
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return next(answers, false);
     }
     bool confirmRisk(const QString &text) override { return confirm(text); }
     Unsaved askToSave(const QString &text) override
     {
         shown << text;
-        if (unsavedAnswers.empty())
-            return Unsaved::Cancel;
-        const Unsaved answer = unsavedAnswers.front();
-        unsavedAnswers.pop_front();
-        return answer;
+        return next(unsavedAnswers, Unsaved::Cancel);
     }
+    Recovery askToRestore(const QString &text) override
+    {
+        shown << text;
+        return next(restoreAnswers, Recovery::Later);
+    }
+    void announce(const QString &text) override { announced << text; }
     QString openFileName() override { return next(openNames); }
     QString saveFileName(const QString &offered) override
     {
@@ -39,20 +37,22 @@ public:
     QString pdfFileName() override { return next(pdfNames); }
 
     QStringList shown;
+    QStringList announced; // what went to the status bar
     std::deque<bool> answers;
     std::deque<Unsaved> unsavedAnswers;
+    std::deque<Recovery> restoreAnswers;
     QStringList offeredSaveNames;
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     std::deque<QString> pdfNames;
 
 private:
-    static QString next(std::deque<QString> &queue)
+    template <class T> static T next(std::deque<T> &queue, T otherwise = {})
     {
         if (queue.empty())
-            return {};
-        QString name = queue.front();
+            return otherwise;
+        T answer = queue.front();
         queue.pop_front();
-        return name;
+        return answer;
     }
 };

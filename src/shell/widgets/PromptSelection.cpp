@@ -1,5 +1,6 @@
 #include "shell/widgets/PromptSelection.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -7,11 +8,18 @@
 
 void PromptSelection::watch(QLineEdit *edit)
 {
-    edit->installEventFilter(new PromptSelection(edit));
+    edit->installEventFilter(new PromptSelection(edit, edit));
 }
 
-PromptSelection::PromptSelection(QLineEdit *edit)
-    : QObject(edit), m_edit(edit), m_prompt(edit->text())
+void PromptSelection::watch(QComboBox *box)
+{
+    auto *selection = new PromptSelection(box->lineEdit(), box);
+    box->lineEdit()->installEventFilter(selection);
+    box->installEventFilter(selection);
+}
+
+PromptSelection::PromptSelection(QLineEdit *edit, QWidget *focusTaker)
+    : QObject(edit), m_edit(edit), m_focusTaker(focusTaker), m_prompt(edit->text())
 {
 }
 
@@ -37,7 +45,7 @@ bool PromptSelection::eventFilter(QObject *watched, QEvent *event)
         m_edit->selectAll();
         return true;
     }
-    if (watched == m_edit && event->type() == QEvent::FocusIn && m_edit->text() == m_prompt) {
+    if (watched == m_focusTaker && event->type() == QEvent::FocusIn && m_edit->text() == m_prompt) {
         // A click places the cursor after the focus has come in; the selection is made once the
         // press has been handled, or it would be undone at once.
         QTimer::singleShot(0, m_edit, [edit = m_edit, prompt = m_prompt] {

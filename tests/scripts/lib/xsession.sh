@@ -147,3 +147,21 @@ save_shown_and_close() {
     python3 "$XSESSION_LIB/wm_delete.py" "$id" || fail "cannot close the window"
     poll 100 process_ended "$pid" || fail "the program did not end when closed"
 }
+
+# True when the title of window ID marks a changed character.
+title_marked() {
+    [[ $(xdotool getwindowname "$1" 2>/dev/null) == *'*'* ]]
+}
+
+# Types TEXT into the first box of window ID that takes text, as a player who tabs to it would,
+# until the title marks the character changed.
+change_character() {
+    local id=$1 text=$2 try
+    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+    for try in 1 2 3 4 5; do
+        xdotool key Tab
+        xdotool type --delay 20 "$text"
+        poll 20 title_marked "$id" && return 0
+    done
+    fail "typing changed nothing on the sheet"
+}

@@ -57,9 +57,9 @@ QImage LayoutImages::image(const QString &source, QString &error)
 QImage LayoutImages::decode(const QString &path, QString &error) const
 {
     const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::imageFile);
-    if (!file.refusal.isEmpty()) {
+    if (!file.ok()) {
         error =
-            Text::tr("the image %1 cannot be read: %2").arg(u"\"%1\""_s.arg(path), file.refusal);
+            Text::tr("the image %1 cannot be read: %2").arg(u"\"%1\""_s.arg(path), file.reason());
         return {};
     }
     QBuffer buffer;

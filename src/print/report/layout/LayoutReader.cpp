@@ -358,10 +358,8 @@ LayoutProject read(const QString &path)
         throw QuillError(missingProjectMessage(path));
     const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::layoutFile);
     if (!file.ok())
-        throw QuillError(Text::tr("The reporting project \"%1\" cannot be read: %2")
-                             .arg(path, file.error == EISDIR     ? Text::tr("it is a folder")
-                                        : file.refusal.isEmpty() ? qt_error_string(file.error)
-                                                                 : file.refusal));
+        throw QuillError(
+            Text::tr("The reporting project \"%1\" cannot be read: %2").arg(path, file.reason()));
     Reader reader(file.bytes, path);
     LayoutProject project = reader.project();
     reader.endOfDocument();

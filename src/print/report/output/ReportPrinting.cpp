@@ -101,11 +101,8 @@ namespace {
 
 [[noreturn]] void raiseUnwritten(const QString &what, const OutsideFile::WriteResult &written)
 {
-    if (!written.refusal.isEmpty())
-        throw QuillError(Text::tr("The report cannot be written to %1: %2; it was left as it is")
-                             .arg(what, written.refusal));
-    throw QuillError(Text::tr("The report cannot be written to %1: %2")
-                         .arg(what, qt_error_string(written.error)));
+    throw QuillError(Text::tr("The report cannot be written to %1: %2; it was left as it is")
+                         .arg(what, written.reason()));
 }
 
 } // namespace

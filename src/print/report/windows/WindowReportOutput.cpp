@@ -152,9 +152,10 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report,
     printer().setCollateCopies(choice.collate);
     printer().setDuplex(choice.duplex);
     ReportStatusWindow status(m_parent);
-    if (!printer().outputFileName().isEmpty())
-        ReportPrinting::printToFile(printer(), report, statusIn(status));
-    else
+    if (!printer().outputFileName().isEmpty()) {
+        if (ReportPrinting::printToFile(printer(), report, statusIn(status)))
+            m_prompter.announceSaved(printer().outputFileName());
+    } else
         ReportPrinting::print(printer(), report,
                               Text::tr("the printer \"%1\"").arg(printer().printerName()),
                               statusIn(status), true);
@@ -163,5 +164,6 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report,
 void WindowReportOutput::saveToFile(const LayoutReport &report)
 {
     ReportStatusWindow status(m_parent);
-    ReportPrinting::writePdf(report, m_pdfName, statusIn(status));
+    if (ReportPrinting::writePdf(report, m_pdfName, statusIn(status)))
+        m_prompter.announceSaved(m_pdfName);
 }

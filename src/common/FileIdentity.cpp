@@ -1,0 +1,24 @@
+#include "common/FileIdentity.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+FileIdentity FileIdentity::of(const QString &name)
+{
+    struct stat st = {};
+    if (::stat(QFile::encodeName(name).constData(), &st) != 0)
+        return {};
+    return of(name, st);
+}
+
+FileIdentity FileIdentity::of(const QString &name, const struct stat &st)
+{
+    FileIdentity identity;
+    identity.canonicalPath = QFileInfo(name).canonicalFilePath();
+    identity.device = st.st_dev;
+    identity.inode = st.st_ino;
+    identity.size = st.st_size;
+    identity.modifiedNs = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    return identity;
+}
