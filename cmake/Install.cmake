@@ -76,27 +76,39 @@ if(QUILLMARK_ICON_SVG)
     add_custom_target(quillmark_icons ALL DEPENDS ${QUILLMARK_ICON_PNGS})
 endif()
 
-# Debian's package documentation: the licence in its machine-readable form and the changelog,
-# compressed without a name or time stamp so that two builds give the same file.
+# Debian's compressed documentation: gzip without a name or time stamp, so that two builds give
+# the same file.
 find_program(GZIP_PROGRAM gzip REQUIRED)
+function(quillmark_compress source compressed)
+    get_filename_component(folder ${compressed} DIRECTORY)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND ${GZIP_PROGRAM} -9nc ${source} > ${compressed}
+        DEPENDS ${source}
+        COMMENT "Compressing ${source}" VERBATIM)
+endfunction()
+
+# The licence in its machine-readable form and the changelog.
 set(QUILLMARK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quillmark)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
-    COMMAND ${GZIP_PROGRAM} -9nc ${PROJECT_SOURCE_DIR}/data/debian/changelog
-            > ${PROJECT_BINARY_DIR}/changelog.gz
-    DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog
-    COMMENT "Compressing the changelog" VERBATIM)
+quillmark_compress(${PROJECT_SOURCE_DIR}/data/debian/changelog ${PROJECT_BINARY_DIR}/changelog.gz)
 add_custom_target(quillmark_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${QUILLMARK_DOC_DIR})
 
-# The manual page quillmark(6), compressed as Debian wants it.
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/quillmark.6.gz
-    COMMAND ${GZIP_PROGRAM} -9nc ${PROJECT_SOURCE_DIR}/data/quillmark.6
-            > ${PROJECT_BINARY_DIR}/quillmark.6.gz
-    DEPENDS ${PROJECT_SOURCE_DIR}/data/quillmark.6
-    COMMENT "Compressing the manual page" VERBATIM)
-add_custom_target(quillmark_manual ALL DEPENDS ${PROJECT_BINARY_DIR}/quillmark.6.gz)
-install(FILES ${PROJECT_BINARY_DIR}/quillmark.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The manual page quillmark(6) and its translations (data/de/quillmark.6), each where man-db looks
+# for it: man/man6/ for English, man/de/man6/ for German.
+file(GLOB QUILLMARK_MANUAL_TRANSLATIONS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*/quillmark.6)
+set(QUILLMARK_MANUALS)
+foreach(page IN ITEMS ${PROJECT_SOURCE_DIR}/data/quillmark.6 ${QUILLMARK_MANUAL_TRANSLATIONS})
+    file(RELATIVE_PATH language ${PROJECT_SOURCE_DIR}/data ${page})
+    get_filename_component(language ${language} DIRECTORY)
+    cmake_path(APPEND PROJECT_BINARY_DIR man ${language} quillmark.6.gz OUTPUT_VARIABLE compressed)
+    quillmark_compress(${page} ${compressed})
+    list(APPEND QUILLMARK_MANUALS ${compressed})
+    cmake_path(APPEND CMAKE_INSTALL_MANDIR ${language} man6 OUTPUT_VARIABLE folder)
+    install(FILES ${compressed} DESTINATION ${folder})
+endforeach()
+add_custom_target(quillmark_manual ALL DEPENDS ${QUILLMARK_MANUALS})
 
 # The software centres' entry; its id is the desktop entry's name.
 install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.quillmark.quillmark.metainfo.xml

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a staging folder as the package does and checks that the desktop
-# entry, the icons, the MIME type and the data are where the desktop looks for them; then
+# entry, the icons, the MIME type and the data are where the desktop looks for them, and the
+# manual pages where man-db does; then
 # starts the installed launcher on a virtual display with a fresh home folder and closes the
 # window, and opens a character file through the desktop's own file opener (gio open, as file
 # managers do) and from a terminal with a relative name: saving what the window then shows gives
@@ -66,6 +67,14 @@ if [ -d "$source_dir/data/help" ]; then
     diff -r "$source_dir/data/help" "$share/quillmark/help" >/dev/null ||
         fail "the help pages are not installed"
 fi
+# The manual page and its translations, compressed, each in man-db's folder for its language.
+for page in "$source_dir"/data/quillmark.6 "$source_dir"/data/*/quillmark.6; do
+    language=$(basename "$(dirname "$page")")
+    folder=man/$language/man6
+    [ "$language" != data ] || folder=man/man6
+    zcat "$share/$folder/quillmark.6.gz" | cmp -s - "$page" ||
+        fail "${page#"$source_dir"/} is not installed as $folder/quillmark.6.gz"
+done
 
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR XDG_DATA_HOME
 xvfb_start
