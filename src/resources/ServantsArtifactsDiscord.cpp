@@ -2,24 +2,14 @@
 
 #include "common/Prompter.h"
 #include "resources/PointPool.h"
+#include "resources/Tr.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 #include "sheet/TypeGuard.h"
 
-#include <QCoreApplication>
 #include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Resources)
-};
-
-} // namespace
 
 namespace Resources {
 namespace {
@@ -34,7 +24,7 @@ std::optional<int> earlyArtifactCost(const ArtifactInput &input, int level, int 
                                      Prompter &prompter)
 {
     if (input.type.index < 0) {
-        prompter.inform(Text::tr("You must select an Artifact Type."));
+        prompter.inform(ResourcesTr::tr("You must select an Artifact Type."));
         return std::nullopt;
     }
     return artifactCost(input.type, level, modifier);
@@ -44,7 +34,7 @@ bool artifactCostAtLeastOne(std::optional<int> cost, Prompter &prompter)
 {
     if (cost && *cost >= 1)
         return true;
-    prompter.inform(Text::tr("You can not modify this Artifact by this amount."));
+    prompter.inform(ResourcesTr::tr("You can not modify this Artifact by this amount."));
     return false;
 }
 
@@ -52,17 +42,17 @@ bool artifactCostAtLeastOne(std::optional<int> cost, Prompter &prompter)
 
 QString servantPlaceholder()
 {
-    return Text::tr("Enter Name of Servant");
+    return ResourcesTr::tr("Enter Name of Servant");
 }
 
 QString artifactPlaceholder()
 {
-    return Text::tr("Enter Artifact Description");
+    return ResourcesTr::tr("Enter Artifact Description");
 }
 
 QString discordPlaceholder()
 {
-    return Text::tr("Enter Discord Description");
+    return ResourcesTr::tr("Enter Discord Description");
 }
 
 void addServant(CharacterSheet &sheet, const ServantInput &input, Prompter &prompter)
@@ -74,9 +64,9 @@ void addServant(CharacterSheet &sheet, const ServantInput &input, Prompter &prom
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !affordable(cost, points, prompter) ||
         !nameEntered(input.name, servantPlaceholder(), prompter,
-                     Text::tr("You must enter a Servant Name.")) ||
+                     ResourcesTr::tr("You must enter a Servant Name.")) ||
         !unique(namedItemStarts(sheet.items(SheetList::Servants), input.name, u", Level:"_s),
-                prompter, Text::tr("This is a duplicate Servant.")))
+                prompter, ResourcesTr::tr("This is a duplicate Servant.")))
         return;
     const QString item = input.name + u", Level:"_s + input.level + u", Class:"_s +
                          input.servantClass + u", Cost:"_s + IntText::fromInt(cost);
@@ -90,15 +80,16 @@ void addArtifact(CharacterSheet &sheet, const ArtifactInput &input, Prompter &pr
     const std::optional<int> early = earlyArtifactCost(input, level, modifier, prompter);
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(input.description, artifactPlaceholder(), prompter,
-                     Text::tr("You must enter an Artifact Description.")) ||
-        !choiceMade(input.type, prompter, Text::tr("You must first select an Artifact Type.")) ||
+                     ResourcesTr::tr("You must enter an Artifact Description.")) ||
+        !choiceMade(input.type, prompter,
+                    ResourcesTr::tr("You must first select an Artifact Type.")) ||
         !artifactCostAtLeastOne(early, prompter))
         return;
     const int points = pool(sheet);
     const int cost = *early;
     const QString key = input.type.text + u" Artifact of "_s + input.description;
     if (!unique(startsAnItem(sheet.items(SheetList::Artifacts), key + u" ,Level:"_s), prompter,
-                Text::tr("You already have that Artifact.")) ||
+                ResourcesTr::tr("You already have that Artifact.")) ||
         !affordable(cost, points, prompter))
         return;
     const QString item = key + u" ,Level:"_s + input.level + u" ,Modifier:"_s + input.modifier +
@@ -110,14 +101,14 @@ void addDiscord(CharacterSheet &sheet, const DiscordInput &input, Prompter &prom
 {
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(input.description, discordPlaceholder(), prompter,
-                     Text::tr("You must enter a Discord Description.")) ||
-        !choiceMade(input.type, prompter, Text::tr("You must select a Discord Type.")))
+                     ResourcesTr::tr("You must enter a Discord Description.")) ||
+        !choiceMade(input.type, prompter, ResourcesTr::tr("You must select a Discord Type.")))
         return;
     const int points = pool(sheet);
     const int value = IntText::multiply(3, IntText::toInt(input.level));
     const QString key = input.type.text + u" Discord of "_s + input.description;
     if (!unique(startsAnItem(sheet.items(SheetList::Discords), key + u" ,Level:"_s), prompter,
-                Text::tr("You already have that Discord.")))
+                ResourcesTr::tr("You already have that Discord.")))
         return;
     const QString item = key + u" ,Level:"_s + input.level + u" ,Cost:"_s + IntText::fromInt(value);
     appendAndSetPool(sheet, SheetList::Discords, item, IntText::add(points, value));
