@@ -1,9 +1,9 @@
 #include "print/report/pages/MemoFlow.h"
 
 #include "common/QuillError.h"
+#include "print/report/Tr.h"
 #include "print/report/pages/PartFont.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -12,16 +12,6 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(MemoFlow)
-};
-
-} // namespace
 
 namespace {
 
@@ -161,7 +151,7 @@ bool MemoFlow::breakIntoShares(int maximumShares, const std::function<bool(int)>
         if (used > 0 && used + height > m_box.height() + 0.5) {
             if (m_starts.size() >= maximumShares)
                 throw QuillError(
-                    Text::tr("The report would take more than %1 pages; nothing was printed")
+                    ReportTr::tr("The report would take more than %1 pages; nothing was printed")
                         .arg(QLocale(QLocale::English).toString(maximumShares)));
             m_starts.append(i);
             used = 0;

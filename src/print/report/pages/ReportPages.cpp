@@ -1,23 +1,13 @@
 #include "print/report/pages/ReportPages.h"
 
 #include "common/QuillError.h"
+#include "print/report/Tr.h"
 #include "print/report/layout/ReportLayout.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QPaintDevice>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(ReportPages)
-};
-
-} // namespace
 
 namespace ReportPages {
 
@@ -76,7 +66,7 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
         count += pages.back().prints;
         if (count > maximumPages)
             throw QuillError(
-                Text::tr("The report would take more than %1 pages; nothing was printed")
+                ReportTr::tr("The report would take more than %1 pages; nothing was printed")
                     .arg(QLocale(QLocale::English).toString(maximumPages)));
     }
     return pages;
