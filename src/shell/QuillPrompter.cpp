@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCompleter>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,16 +18,6 @@
 #include <QStatusBar>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(QuillPrompter)
-};
-
-} // namespace
 
 namespace {
 
@@ -143,7 +132,7 @@ QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
         d->setOption(QFileDialog::DontConfirmOverwrite);
         d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         d->setFileMode(QFileDialog::AnyFile);
-        d->setNameFilter(Text::tr("Vestrine Characters (*.qmc)"));
+        d->setNameFilter(ShellTr::tr("Vestrine Characters (*.qmc)"));
         d->setSizeGripEnabled(true);
     }
     d->setDirectory(m_folders.characterDialog());
@@ -198,12 +187,12 @@ QString QuillPrompter::saveFileName(const QString &offered)
 // is still looked up where it was.
 QString QuillPrompter::pdfFileName()
 {
-    QFileDialog d(m_window, Text::tr("Save the Report as PDF"));
+    QFileDialog d(m_window, ShellTr::tr("Save the Report as PDF"));
     d.setObjectName(u"ReportFileDialog"_s);
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
-    d.setNameFilter(Text::tr("PDF documents (*.pdf)"));
+    d.setNameFilter(ShellTr::tr("PDF documents (*.pdf)"));
     d.setDefaultSuffix(u"pdf"_s);
     d.setDirectory(m_folders.reportDialog());
     d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
@@ -219,7 +208,7 @@ QString QuillPrompter::pdfFileName()
 // after the question Save asks too.
 Prompter::ReportFile QuillPrompter::reportFile(const QList<FileType> &types)
 {
-    QFileDialog d(m_window, QCoreApplication::translate("QuillPrompter", "Save the Report"));
+    QFileDialog d(m_window, ShellTr::tr("Save the Report"));
     d.setObjectName(u"ReportFileDialog"_s);
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setOption(QFileDialog::DontConfirmOverwrite);
