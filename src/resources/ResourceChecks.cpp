@@ -51,9 +51,9 @@ bool startsAnItem(const QStringList &items, const QString &key)
                        [&key](const QString &item) { return item.startsWith(key); });
 }
 
-bool namedItemStarts(const QStringList &items, const QString &name, const QString &separator)
+bool namedItemStarts(const QStringList &items, const QString &name, const QString &key)
 {
-    return !name.isEmpty() && startsAnItem(items, name + separator);
+    return !name.isEmpty() && startsAnItem(items, key);
 }
 
 bool containsEqual(const QStringList &items, const QString &text)

@@ -1,6 +1,7 @@
 #include "resources/ServantsArtifactsDiscord.h"
 
 #include "common/Prompter.h"
+#include "resources/ItemFields.h"
 #include "resources/PointPool.h"
 #include "resources/Tr.h"
 #include "sheet/CharacterSheet.h"
@@ -65,11 +66,13 @@ void addServant(CharacterSheet &sheet, const ServantInput &input, Prompter &prom
         !affordable(cost, points, prompter) ||
         !nameEntered(input.name, servantPlaceholder(), prompter,
                      ResourcesTr::tr("You must enter a Servant Name.")) ||
-        !unique(namedItemStarts(sheet.items(SheetList::Servants), input.name, u", Level:"_s),
+        !unique(namedItemStarts(sheet.items(SheetList::Servants), input.name,
+                                storedKey(SheetList::Servants, 0, input.name)),
                 prompter, ResourcesTr::tr("This is a duplicate Servant.")))
         return;
-    const QString item = input.name + u", Level:"_s + input.level + u", Class:"_s +
-                         input.servantClass + u", Cost:"_s + IntText::fromInt(cost);
+    const QString item =
+        storedItem(SheetList::Servants, 0,
+                   {input.name, input.level, input.servantClass, IntText::fromInt(cost)});
     appendAndSetPool(sheet, SheetList::Servants, item, IntText::subtract(points, cost));
 }
 
@@ -87,13 +90,15 @@ void addArtifact(CharacterSheet &sheet, const ArtifactInput &input, Prompter &pr
         return;
     const int points = pool(sheet);
     const int cost = *early;
-    const QString key = input.type.text + u" Artifact of "_s + input.description;
-    if (!unique(startsAnItem(sheet.items(SheetList::Artifacts), key + u" ,Level:"_s), prompter,
-                ResourcesTr::tr("You already have that Artifact.")) ||
+    const int realm = input.type.index;
+    if (!unique(startsAnItem(sheet.items(SheetList::Artifacts),
+                             storedKey(SheetList::Artifacts, realm, input.description)),
+                prompter, ResourcesTr::tr("You already have that Artifact.")) ||
         !affordable(cost, points, prompter))
         return;
-    const QString item = key + u" ,Level:"_s + input.level + u" ,Modifier:"_s + input.modifier +
-                         u" ,Cost:"_s + IntText::fromInt(cost);
+    const QString item =
+        storedItem(SheetList::Artifacts, realm,
+                   {input.description, input.level, input.modifier, IntText::fromInt(cost)});
     appendAndSetPool(sheet, SheetList::Artifacts, item, IntText::subtract(points, cost));
 }
 
@@ -106,11 +111,13 @@ void addDiscord(CharacterSheet &sheet, const DiscordInput &input, Prompter &prom
         return;
     const int points = pool(sheet);
     const int value = IntText::multiply(3, IntText::toInt(input.level));
-    const QString key = input.type.text + u" Discord of "_s + input.description;
-    if (!unique(startsAnItem(sheet.items(SheetList::Discords), key + u" ,Level:"_s), prompter,
-                ResourcesTr::tr("You already have that Discord.")))
+    const int realm = input.type.index;
+    if (!unique(startsAnItem(sheet.items(SheetList::Discords),
+                             storedKey(SheetList::Discords, realm, input.description)),
+                prompter, ResourcesTr::tr("You already have that Discord.")))
         return;
-    const QString item = key + u" ,Level:"_s + input.level + u" ,Cost:"_s + IntText::fromInt(value);
+    const QString item = storedItem(SheetList::Discords, realm,
+                                    {input.description, input.level, IntText::fromInt(value)});
     appendAndSetPool(sheet, SheetList::Discords, item, IntText::add(points, value));
 }
 

@@ -1,5 +1,6 @@
 #include "resources/SongsSkills.h"
 
+#include "resources/ItemFields.h"
 #include "resources/PointPool.h"
 #include "resources/Tr.h"
 #include "sheet/CharacterSheet.h"
@@ -29,12 +30,15 @@ void addSong(CharacterSheet &sheet, const SongInput &input, Prompter &prompter)
         return;
     const int points = pool(sheet);
     const int level = IntText::toInt(input.level);
-    const QString key = input.type.text + u" Song of "_s + input.name + u" ,Level:"_s;
-    if (!unique(startsAnItem(sheet.items(SheetList::Songs), key), prompter,
-                ResourcesTr::tr("You already have that song.")) ||
+    const int realm = input.type.index;
+    if (!unique(startsAnItem(sheet.items(SheetList::Songs),
+                             storedKey(SheetList::Songs, realm, input.name)),
+                prompter, ResourcesTr::tr("You already have that song.")) ||
         !affordable(level, points, prompter))
         return;
-    appendAndSetPool(sheet, SheetList::Songs, key + input.level, IntText::subtract(points, level));
+    appendAndSetPool(sheet, SheetList::Songs,
+                     storedItem(SheetList::Songs, realm, {input.name, input.level}),
+                     IntText::subtract(points, level));
 }
 
 void addSkill(CharacterSheet &sheet, const SkillInput &input, Prompter &prompter)
@@ -46,11 +50,13 @@ void addSkill(CharacterSheet &sheet, const SkillInput &input, Prompter &prompter
                      ResourcesTr::tr("You must first enter a Skill.")) ||
         !affordable(level, points, prompter))
         return;
-    const QString key = input.name + u" Level:"_s;
-    if (!unique(startsAnItem(sheet.items(SheetList::Skills), key), prompter,
-                ResourcesTr::tr("You already have that Skill.")))
+    if (!unique(startsAnItem(sheet.items(SheetList::Skills),
+                             storedKey(SheetList::Skills, 0, input.name)),
+                prompter, ResourcesTr::tr("You already have that Skill.")))
         return;
-    appendAndSetPool(sheet, SheetList::Skills, key + input.level, IntText::subtract(points, level));
+    appendAndSetPool(sheet, SheetList::Skills,
+                     storedItem(SheetList::Skills, 0, {input.name, input.level}),
+                     IntText::subtract(points, level));
 }
 
 } // namespace Resources

@@ -1,6 +1,7 @@
 #include "resources/VesselsRoles.h"
 
 #include "common/Prompter.h"
+#include "resources/ItemFields.h"
 #include "resources/PointPool.h"
 #include "resources/ResourceChecks.h"
 #include "resources/Tr.h"
@@ -64,12 +65,14 @@ void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompt
         !nameEntered(input.name, vesselPlaceholder(), prompter,
                      ResourcesTr::tr("You must enter a name for this Vessel.")) ||
         !affordable(cost, points, prompter) ||
-        !unique(namedItemStarts(sheet.items(SheetList::Vessels), input.name, u" ,Body Hits:"_s),
+        !unique(namedItemStarts(sheet.items(SheetList::Vessels), input.name,
+                                storedKey(SheetList::Vessels, 0, input.name)),
                 prompter, ResourcesTr::tr("This is a duplicate Vessel.")) ||
         !costAtLeastOne(cost, prompter))
         return;
-    const QString item = input.name + u" ,Body Hits:"_s + hits + u" ,Charisma:"_s + input.charisma +
-                         u" Level:"_s + input.level + u" Cost:"_s + IntText::fromInt(cost);
+    const QString item =
+        storedItem(SheetList::Vessels, 0,
+                   {input.name, hits, input.charisma, input.level, IntText::fromInt(cost)});
     appendAndSetPool(sheet, SheetList::Vessels, item, IntText::subtract(points, cost));
 }
 
@@ -83,11 +86,12 @@ void addRole(CharacterSheet &sheet, const RoleInput &input, Prompter &prompter)
         !affordable(cost, points, prompter) ||
         !nameEntered(input.name, rolePlaceholder(), prompter,
                      ResourcesTr::tr("You must enter a name for this Role.")) ||
-        !unique(namedItemStarts(sheet.items(SheetList::Roles), input.name, u", Level:"_s), prompter,
-                ResourcesTr::tr("This is a duplicate Role.")))
+        !unique(namedItemStarts(sheet.items(SheetList::Roles), input.name,
+                                storedKey(SheetList::Roles, 0, input.name)),
+                prompter, ResourcesTr::tr("This is a duplicate Role.")))
         return;
-    const QString item = input.name + u", Level:"_s + input.level + u", Status:"_s + input.status +
-                         u", Cost:"_s + IntText::fromInt(cost);
+    const QString item = storedItem(
+        SheetList::Roles, 0, {input.name, input.level, input.status, IntText::fromInt(cost)});
     appendAndSetPool(sheet, SheetList::Roles, item, IntText::subtract(points, cost));
 }
 
