@@ -58,7 +58,7 @@ QString windowMistake(const QCommandLineParser &parser)
         return CliTr::tr("--layout is used only with --pdf; the window prints with qmsheet.rav.");
     if (files.size() > 1)
         return CliTr::tr("only one character file can be opened at a time, but %1 were given.")
-            .arg(files.size());
+            .arg(Translations::number(files.size()));
     if (anyEmpty(files))
         return CliTr::tr("the file name is empty.");
     return {};
@@ -88,7 +88,7 @@ QString destinationMistake(const QString &out, qsizetype files, bool toStandardO
     if (toStandardOutput)
         return files > 1
                    ? CliTr::tr("standard output (-) takes one character file, but %1 were given.")
-                         .arg(files)
+                         .arg(Translations::number(files))
                    : QString();
     if (QFileInfo(out).isDir())
         return {};
@@ -97,7 +97,7 @@ QString destinationMistake(const QString &out, qsizetype files, bool toStandardO
         return CliTr::tr("there is no folder %1.").arg(out);
     if (files > 1)
         return CliTr::tr("%1 character files need a folder to go into, but %2 is not a folder.")
-            .arg(QString::number(files), out);
+            .arg(Translations::number(files), out);
     return {};
 }
 

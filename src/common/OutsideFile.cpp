@@ -1,6 +1,7 @@
 #include "common/OutsideFile.h"
 
 #include "common/Tr.h"
+#include "common/Translations.h"
 
 #include <QFile>
 #include <QLocale>
@@ -20,7 +21,7 @@ constexpr qint64 margin = 4096;
 
 QString sizeText(qint64 bytes, int precision)
 {
-    return QLocale::c().formattedDataSize(bytes, precision, QLocale::DataSizeTraditionalFormat);
+    return Translations::dataSize(bytes, precision);
 }
 
 QString tooLarge(const QString &size, const Kind &kind)

@@ -24,8 +24,7 @@ QString quote(QStringView value, QStringView open, QStringView close, qsizetype 
     qsizetype cut = qMin(maxQuoted, value.size());
     if (cut > 0 && value.at(cut - 1).isHighSurrogate())
         --cut;
-    // Thousands separators as the messages' language writes them, whatever the user's locale.
-    const QString shownLength = Translations::numberLocale().toString(length);
+    const QString shownLength = Translations::number(length);
     out += value.first(cut);
     out += u'…';
     out += close;

@@ -3,6 +3,7 @@
 #include "common/CharacterFileCheck.h"
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
 #include "files/Tr.h"
 #include "sheet/IntText.h"
 
@@ -107,9 +108,9 @@ QString tooLongMessage(const CharacterFileCheck::Finding &finding)
 {
     return FilesTr::tr("Line %1 of the character file is too long: %2; a value may have at most %3 "
                        "characters")
-        .arg(QString::number(finding.line),
+        .arg(Translations::number(finding.line),
              QuotedValue::quote(finding.start, u"'", u"'", finding.length),
-             QLocale(QLocale::English).toString(CharacterFileCheck::maxValueLength));
+             Translations::number(CharacterFileCheck::maxValueLength));
 }
 
 // A type that is no number, or a value far too long to show, fails the file before any of it is

@@ -23,7 +23,7 @@ namespace {
 QString tooManyItemsMessage(const QString &name)
 {
     return FilesTr::tr("The character file \"%1\" cannot be read: it holds more than %2 items")
-        .arg(name, Translations::numberLocale().toString(CharacterFileFormat::maximumItems));
+        .arg(name, Translations::number(CharacterFileFormat::maximumItems));
 }
 
 // The file the character came from, or one named after the character.

@@ -4,6 +4,7 @@
 #include "common/OutsideWrite.h"
 #include "common/ProfileText.h"
 #include "common/QuillError.h"
+#include "common/Translations.h"
 #include "sheet/IntText.h"
 #include "shell/Tr.h"
 
@@ -109,8 +110,8 @@ void writeStrings(const QString &path, const QList<Entry> &entries)
         throw QuillError(
             ShellTr::tr("Unable to write to %1: the settings would take %2 bytes, more than the "
                         "%3 bytes a settings file may hold; the file was left as it was")
-                .arg(path, QString::number(content.size()),
-                     QString::number(OutsideFile::settingsFile.maxBytes)));
+                .arg(path, Translations::number(content.size()),
+                     Translations::number(OutsideFile::settingsFile.maxBytes)));
     replaceContent(path, content);
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/OutsideFile.h"
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
 #include "print/report/Tr.h"
 
 #include <QBuffer>
@@ -16,7 +17,7 @@ constexpr qsizetype maximumNameLength = 255;
 
 QString millions(qint64 pixels)
 {
-    return QString::number(double(pixels) / 1e6, 'f', pixels % 1'000'000 ? 1 : 0);
+    return Translations::decimal(double(pixels) / 1e6, pixels % 1'000'000 ? 1 : 0);
 }
 
 } // namespace
@@ -66,10 +67,9 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
         error =
             ReportTr::tr("the image %1 is too large: %2 by %3 pixels, where an image may have at "
                          "most %4 million pixels")
-                .arg(u"\"%1\""_s.arg(path))
-                .arg(size.width())
-                .arg(size.height())
-                .arg(maximumImagePixels / 1'000'000);
+                .arg(u"\"%1\""_s.arg(path), Translations::number(size.width()),
+                     Translations::number(size.height()),
+                     Translations::number(maximumImagePixels / 1'000'000));
         return {};
     }
     if (!withinTotal(path, pixels, error))

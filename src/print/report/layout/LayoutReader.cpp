@@ -3,6 +3,7 @@
 #include "common/OutsideFile.h"
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
 #include "print/report/Tr.h"
 #include "print/report/layout/LayoutImages.h"
 #include "print/report/layout/LayoutValues.h"
@@ -77,7 +78,7 @@ void Reader::fail(const QString &what) const
     // Ends with a full stop also when the cause ends with a quoted name.
     const QString cause = what.endsWith(u'.') ? what : what + u'.';
     throw QuillError(ReportTr::tr("The reporting project \"%1\" is damaged in line %2: %3")
-                         .arg(m_path, QString::number(m_xml.lineNumber()), cause));
+                         .arg(m_path, Translations::number(m_xml.lineNumber()), cause));
 }
 
 // The next child element; false at the end of the current one. A syntax error fails.
@@ -160,7 +161,8 @@ double Reader::number(const QString &name, double fallback, double minimum, doub
     const double value = text.toDouble(&ok);
     if (!ok || !(value >= minimum && value <= maximum)) // also refuses "nan"
         fail(ReportTr::tr("%1 is no valid value for \"%2\" (a number from %3 to %4)")
-                 .arg(quoted(text), name, QString::number(minimum), QString::number(maximum)));
+                 .arg(quoted(text), name, Translations::decimal(minimum),
+                      Translations::decimal(maximum)));
     return value;
 }
 
@@ -249,7 +251,8 @@ QSizeF Reader::paper() const
         size = LayoutValues::paperSize(u"A4"_s);
     }
     if (size.width() > maximumPaper || size.height() > maximumPaper)
-        fail(ReportTr::tr("a page may be at most %1 mm wide and high").arg(maximumPaper));
+        fail(ReportTr::tr("a page may be at most %1 mm wide and high")
+                 .arg(Translations::decimal(maximumPaper)));
     const QString orientation = attributes.value(u"orientation"_s).toString();
     if (orientation == u"landscape"_s)
         size.transpose();

@@ -2,6 +2,7 @@
 
 #include "common/OutsideWrite.h"
 #include "common/QuillError.h"
+#include "common/Translations.h"
 #include "print/report/Tr.h"
 #include "print/report/layout/ReportLayout.h"
 #include "print/report/pages/ReportPages.h"
@@ -39,7 +40,8 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
                                             const StatusReport &status)
 {
     return ReportPages::layOut(report, &device, [&status](int page) {
-        return !status || status(ReportTr::tr("Generating page %1").arg(page), page, 0);
+        return !status ||
+               status(ReportTr::tr("Generating page %1").arg(Translations::number(page)), page, 0);
     });
 }
 
@@ -70,8 +72,9 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
                 device.newPage();
             }
             ++number;
-            cancelled =
-                status && !status(ReportTr::tr("Printing page %1").arg(number), number, pages);
+            cancelled = status &&
+                        !status(ReportTr::tr("Printing page %1").arg(Translations::number(number)),
+                                number, pages);
             if (!cancelled)
                 ReportRenderer::renderPage(painter, flow, print, {number, pages});
         }

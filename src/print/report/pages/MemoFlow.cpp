@@ -1,6 +1,7 @@
 #include "print/report/pages/MemoFlow.h"
 
 #include "common/QuillError.h"
+#include "common/Translations.h"
 #include "print/report/Tr.h"
 #include "print/report/pages/PartFont.h"
 
@@ -152,7 +153,7 @@ bool MemoFlow::breakIntoShares(int maximumShares, const std::function<bool(int)>
             if (m_starts.size() >= maximumShares)
                 throw QuillError(
                     ReportTr::tr("The report would take more than %1 pages; nothing was printed")
-                        .arg(QLocale(QLocale::English).toString(maximumShares)));
+                        .arg(Translations::number(maximumShares)));
             m_starts.append(i);
             used = 0;
             if (found && !found(shares()))

@@ -1,6 +1,7 @@
 #include "print/report/pages/ReportPages.h"
 
 #include "common/QuillError.h"
+#include "common/Translations.h"
 #include "print/report/Tr.h"
 #include "print/report/layout/ReportLayout.h"
 
@@ -67,7 +68,7 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
         if (count > maximumPages)
             throw QuillError(
                 ReportTr::tr("The report would take more than %1 pages; nothing was printed")
-                    .arg(QLocale(QLocale::English).toString(maximumPages)));
+                    .arg(Translations::number(maximumPages)));
     }
     return pages;
 }

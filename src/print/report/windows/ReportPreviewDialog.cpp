@@ -1,5 +1,6 @@
 #include "print/report/windows/ReportPreviewDialog.h"
 
+#include "common/Translations.h"
 #include "print/report/windows/ReportPageView.h"
 
 #include <QDialogButtonBox>
@@ -32,7 +33,9 @@ QHBoxLayout *ReportPreviewDialog::pager(ReportPageView *view)
     where->setObjectName(u"PageLabel"_s);
     const auto update = [=] {
         const int page = view->currentPage();
-        where->setText(tr("Page %1 of %2").arg(page).arg(view->pageCount()));
+        where->setText(
+            tr("Page %1 of %2")
+                .arg(Translations::number(page), Translations::number(view->pageCount())));
         previous->setEnabled(page > 1);
         next->setEnabled(page < view->pageCount());
     };
