@@ -132,36 +132,12 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <source>Print the sheet of FILE into OUT, a PDF file, or of each FILE into NAME.pdf in the folder OUT, and leave; no window is shown.</source>
-        <translation>Den Bogen von FILE in OUT, eine PDF-Datei, drucken oder den jeder FILE in NAME.pdf im Ordner OUT, und beenden; es wird kein Fenster gezeigt.</translation>
-    </message>
-    <message>
-        <source>Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the folder OUT, and leave; OUT - is standard output.</source>
-        <translation>Den Charakter von FILE als JSON in OUT exportieren oder den jeder FILE in NAME.json im Ordner OUT, und beenden; OUT - ist die Standardausgabe.</translation>
-    </message>
-    <message>
-        <source>The same as Markdown, into OUT or NAME.md in the folder OUT.</source>
-        <translation>Dasselbe als Markdown, in OUT oder NAME.md im Ordner OUT.</translation>
-    </message>
-    <message>
-        <source>The same as plain text, into OUT or NAME.txt in the folder OUT.</source>
-        <translation>Dasselbe als einfacher Text, in OUT oder NAME.txt im Ordner OUT.</translation>
-    </message>
-    <message>
         <source>With --pdf: print with this layout instead of qmsheet.rav.</source>
         <translation>Mit --pdf: mit diesem Layout statt qmsheet.rav drucken.</translation>
     </message>
     <message>
         <source>A character file (*.qmc) to open at the start, or to print with --pdf.</source>
         <translation>Eine Charakterdatei (*.qmc), die beim Start geöffnet oder mit --pdf gedruckt wird.</translation>
-    </message>
-    <message>
-        <source>Usage: %1 [options] [FILE]
-       %1 --pdf OUT [--layout FILE.rav] FILE...
-       %1 --json|--markdown|--text OUT FILE...</source>
-        <translation>Aufruf: %1 [Optionen] [FILE]
-        %1 --pdf OUT [--layout FILE.rav] FILE...
-        %1 --json|--markdown|--text OUT FILE...</translation>
     </message>
     <message>
         <source>quillmark: the output could not be written
@@ -190,6 +166,56 @@ Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>quillmark: die Plattform %1 konnte nicht gestartet werden; ohne QT_QPA_PLATFORM wird ohne Anzeige gedruckt
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>In --help: stands for a character file given on the command line. Capitals, one word.</extracomment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <extracomment>In --help: stands for the PDF or export file, or the folder, written to. Capitals, one word.</extracomment>
+        <translation>AUSGABE</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <extracomment>In --help: stands for a character file&apos;s name without its extension (&quot;NAME.pdf&quot;).</extracomment>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Print the sheet of %1 into %2, a PDF file, or of each %1 into %3.pdf in the folder %2, and leave; no window is shown.</source>
+        <extracomment>%1 stands for a character file, %2 for the output, %3 for a name (FILE, OUT, NAME).</extracomment>
+        <translation>Den Bogen von %1 in %2, eine PDF-Datei, drucken oder den jeder %1 in %3.pdf im Ordner %2, und beenden; es wird kein Fenster gezeigt.</translation>
+    </message>
+    <message>
+        <source>Export the character of %1 into %2 as JSON, or of each %1 into %3.json in the folder %2, and leave; %2 - is standard output.</source>
+        <extracomment>%1 stands for a character file, %2 for the output, %3 for a name (FILE, OUT, NAME).</extracomment>
+        <translation>Den Charakter von %1 als JSON in %2 exportieren oder den jeder %1 in %3.json im Ordner %2, und beenden; %2 - ist die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>The same as Markdown, into %1 or %2.md in the folder %1.</source>
+        <extracomment>%1 stands for the output, %2 for a name (OUT, NAME).</extracomment>
+        <translation>Dasselbe als Markdown, in %1 oder %2.md im Ordner %1.</translation>
+    </message>
+    <message>
+        <source>The same as plain text, into %1 or %2.txt in the folder %1.</source>
+        <extracomment>%1 stands for the output, %2 for a name (OUT, NAME).</extracomment>
+        <translation>Dasselbe als einfacher Text, in %1 oder %2.txt im Ordner %1.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>a layout</comment>
+        <extracomment>In --help: stands for the name of a print layout, before its extension (&quot;FILE.rav&quot;).</extracomment>
+        <translation>LAYOUT</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [%2]
+       %1 --pdf %3 [--layout %4.rav] %2...
+       %1 --json|--markdown|--text %3 %2...</source>
+        <extracomment>%1 is the program, %2 stands for a character file, %3 for the output, %4 for a layout (FILE, OUT, FILE).</extracomment>
+        <translation>Aufruf: %1 [Optionen] [%2]
+        %1 --pdf %3 [--layout %4.rav] %2...
+        %1 --json|--markdown|--text %3 %2...</translation>
     </message>
 </context>
 <context>
@@ -297,6 +323,11 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>a recovery note</source>
         <translation>eine Wiederherstellungsnotiz</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <extracomment>The name a file is offered under while the character has none: &quot;Character.qmc&quot;, &quot;Character.pdf&quot;. A word of one file name: no &quot;/&quot;.</extracomment>
+        <translation>Charakter</translation>
     </message>
 </context>
 <context>
@@ -1435,7 +1466,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>You can not exceed 6 Forces.</source>
-        <translation>Du kannst 6 Kräfte nicht überschreiten.</translation>
+        <translation>Eine Kraft kann 6 nicht überschreiten.</translation>
     </message>
     <message>
         <source>You may not go below 1 force.</source>
@@ -1599,6 +1630,11 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <source>The settings file %1 was ignored: %2. Every character type and resource kind is offered, and closing the window leaves that file as it is.</source>
         <translation>Die Einstellungsdatei %1 wurde übergangen: %2. Jeder Charaktertyp und jede Ressourcenart wird angeboten, und beim Schließen des Fensters bleibt die Datei, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <extracomment>The unsaved question&apos;s button that closes the character without saving it.</extracomment>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>

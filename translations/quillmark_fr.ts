@@ -132,36 +132,12 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
-        <source>Print the sheet of FILE into OUT, a PDF file, or of each FILE into NAME.pdf in the folder OUT, and leave; no window is shown.</source>
-        <translation>Imprimer la feuille de FILE dans OUT, un fichier PDF, ou celle de chaque FILE dans NAME.pdf dans le dossier OUT, et quitter&#xa0;; aucune fenêtre n&apos;est affichée.</translation>
-    </message>
-    <message>
-        <source>Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the folder OUT, and leave; OUT - is standard output.</source>
-        <translation>Exporter le personnage de FILE dans OUT en JSON, ou celui de chaque FILE dans NAME.json dans le dossier OUT, et quitter&#xa0;; OUT - est la sortie standard.</translation>
-    </message>
-    <message>
-        <source>The same as Markdown, into OUT or NAME.md in the folder OUT.</source>
-        <translation>La même chose en Markdown, dans OUT ou NAME.md dans le dossier OUT.</translation>
-    </message>
-    <message>
-        <source>The same as plain text, into OUT or NAME.txt in the folder OUT.</source>
-        <translation>La même chose en texte brut, dans OUT ou NAME.txt dans le dossier OUT.</translation>
-    </message>
-    <message>
         <source>With --pdf: print with this layout instead of qmsheet.rav.</source>
         <translation>Avec --pdf&#xa0;: imprimer avec ce modèle au lieu de qmsheet.rav.</translation>
     </message>
     <message>
         <source>A character file (*.qmc) to open at the start, or to print with --pdf.</source>
         <translation>Un fichier de personnage (*.qmc) à ouvrir au démarrage, ou à imprimer avec --pdf.</translation>
-    </message>
-    <message>
-        <source>Usage: %1 [options] [FILE]
-       %1 --pdf OUT [--layout FILE.rav] FILE...
-       %1 --json|--markdown|--text OUT FILE...</source>
-        <translation>Usage&#xa0;: %1 [options] [FILE]
-        %1 --pdf OUT [--layout FILE.rav] FILE...
-        %1 --json|--markdown|--text OUT FILE...</translation>
     </message>
     <message>
         <source>quillmark: the output could not be written
@@ -190,6 +166,56 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
 </source>
         <translation>quillmark: la plateforme %1 n&apos;a pas pu être démarrée&#xa0;; retirez QT_QPA_PLATFORM pour imprimer sans affichage
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>In --help: stands for a character file given on the command line. Capitals, one word.</extracomment>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <extracomment>In --help: stands for the PDF or export file, or the folder, written to. Capitals, one word.</extracomment>
+        <translation>SORTIE</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <extracomment>In --help: stands for a character file&apos;s name without its extension (&quot;NAME.pdf&quot;).</extracomment>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>Print the sheet of %1 into %2, a PDF file, or of each %1 into %3.pdf in the folder %2, and leave; no window is shown.</source>
+        <extracomment>%1 stands for a character file, %2 for the output, %3 for a name (FILE, OUT, NAME).</extracomment>
+        <translation>Imprimer la feuille de %1 dans %2, un fichier PDF, ou celle de chaque %1 dans %3.pdf dans le dossier %2, et quitter&#xa0;; aucune fenêtre n&apos;est affichée.</translation>
+    </message>
+    <message>
+        <source>Export the character of %1 into %2 as JSON, or of each %1 into %3.json in the folder %2, and leave; %2 - is standard output.</source>
+        <extracomment>%1 stands for a character file, %2 for the output, %3 for a name (FILE, OUT, NAME).</extracomment>
+        <translation>Exporter le personnage de %1 dans %2 en JSON, ou celui de chaque %1 dans %3.json dans le dossier %2, et quitter&#xa0;; %2 - est la sortie standard.</translation>
+    </message>
+    <message>
+        <source>The same as Markdown, into %1 or %2.md in the folder %1.</source>
+        <extracomment>%1 stands for the output, %2 for a name (OUT, NAME).</extracomment>
+        <translation>La même chose en Markdown, dans %1 ou %2.md dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>The same as plain text, into %1 or %2.txt in the folder %1.</source>
+        <extracomment>%1 stands for the output, %2 for a name (OUT, NAME).</extracomment>
+        <translation>La même chose en texte brut, dans %1 ou %2.txt dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>a layout</comment>
+        <extracomment>In --help: stands for the name of a print layout, before its extension (&quot;FILE.rav&quot;).</extracomment>
+        <translation>MODÈLE</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [%2]
+       %1 --pdf %3 [--layout %4.rav] %2...
+       %1 --json|--markdown|--text %3 %2...</source>
+        <extracomment>%1 is the program, %2 stands for a character file, %3 for the output, %4 for a layout (FILE, OUT, FILE).</extracomment>
+        <translation>Usage&#xa0;: %1 [options] [%2]
+        %1 --pdf %3 [--layout %4.rav] %2...
+        %1 --json|--markdown|--text %3 %2...</translation>
     </message>
 </context>
 <context>
@@ -297,6 +323,11 @@ Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.
     <message>
         <source>a recovery note</source>
         <translation>une note de récupération</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <extracomment>The name a file is offered under while the character has none: &quot;Character.qmc&quot;, &quot;Character.pdf&quot;. A word of one file name: no &quot;/&quot;.</extracomment>
+        <translation>Personnage</translation>
     </message>
 </context>
 <context>
@@ -531,7 +562,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>a report needs at least one page</source>
-        <translation>un état a besoin d&apos;au moins une page</translation>
+        <translation>une feuille a besoin d&apos;au moins une page</translation>
     </message>
     <message>
         <source>unknown paper %1</source>
@@ -591,7 +622,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The report cannot be written to %1</source>
-        <translation>L&apos;état ne peut pas être écrit dans %1</translation>
+        <translation>La feuille ne peut pas être écrite dans %1</translation>
     </message>
     <message>
         <source>Printing page %1</source>
@@ -599,11 +630,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The report could not be finished on %1</source>
-        <translation>L&apos;état n&apos;a pas pu être terminé sur %1</translation>
+        <translation>La feuille n&apos;a pas pu être terminée sur %1</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2; it was left as it is</source>
-        <translation>L&apos;état ne peut pas être écrit dans %1&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
+        <translation>La feuille ne peut pas être écrite dans %1&#xa0;: %2&#xa0;; le fichier a été laissé tel quel</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot;</source>
@@ -611,15 +642,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2</source>
-        <translation>L&apos;état ne peut pas être écrit dans %1&#xa0;: %2</translation>
+        <translation>La feuille ne peut pas être écrite dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The report could not be finished on %1: %2</source>
-        <translation>L&apos;état n&apos;a pas pu être terminé sur %1&#xa0;: %2</translation>
+        <translation>La feuille n&apos;a pas pu être terminée sur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The report would take more than %1 pages; nothing was printed</source>
-        <translation>L&apos;état prendrait plus de %1 pages&#xa0;; rien n&apos;a été imprimé</translation>
+        <translation>La feuille prendrait plus de %1 pages&#xa0;; rien n&apos;a été imprimé</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
@@ -627,7 +658,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>There is no printer to print on; choose one under &quot;Printer setup&quot; or send the report to a PDF file</source>
-        <translation>Il n&apos;y a aucune imprimante&#xa0;; choisissez-en une dans «&#xa0;Réglages de l&apos;imprimante&#xa0;» ou envoyez l&apos;état vers un fichier PDF</translation>
+        <translation>Il n&apos;y a aucune imprimante&#xa0;; choisissez-en une dans «&#xa0;Réglages de l&apos;imprimante&#xa0;» ou envoyez la feuille vers un fichier PDF</translation>
     </message>
     <message>
         <source>the printer &quot;%1&quot;</source>
@@ -859,7 +890,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Charisma:</source>
-        <translation>Charisme:</translation>
+        <translation>Charis.&#xa0;:</translation>
     </message>
     <message>
         <source>Vessel Charisma</source>
@@ -1023,7 +1054,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Distinction:</source>
-        <translation>Distinction:</translation>
+        <translation>Distinct.&#xa0;:</translation>
     </message>
     <message>
         <source>Distinction</source>
@@ -1435,7 +1466,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>You can not exceed 6 Forces.</source>
-        <translation>Vous ne pouvez pas dépasser 6 Forces.</translation>
+        <translation>Une Force ne peut pas dépasser 6.</translation>
     </message>
     <message>
         <source>You may not go below 1 force.</source>
@@ -1482,7 +1513,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Save the Report as PDF</source>
-        <translation>Enregistrer l&apos;état en PDF</translation>
+        <translation>Enregistrer la feuille en PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
@@ -1490,7 +1521,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Save the Report</source>
-        <translation>Enregistrer l&apos;état</translation>
+        <translation>Enregistrer la feuille</translation>
     </message>
     <message>
         <source>%1 Forces</source>
@@ -1600,6 +1631,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>The settings file %1 was ignored: %2. Every character type and resource kind is offered, and closing the window leaves that file as it is.</source>
         <translation>Le fichier de réglages %1 a été ignoré&#xa0;: %2. Tous les types de personnage et toutes les sortes de ressources sont proposés, et la fermeture de la fenêtre laisse ce fichier tel quel.</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <extracomment>The unsaved question&apos;s button that closes the character without saving it.</extracomment>
+        <translation>Ne pas enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>ReportPreviewDialog</name>
@@ -1617,7 +1653,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Report Preview</source>
-        <translation>Aperçu de l&apos;état</translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -1632,7 +1668,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Send the report to</source>
-        <translation>Envoyer l&apos;état vers</translation>
+        <translation>Envoyer la feuille vers</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>

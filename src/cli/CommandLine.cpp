@@ -151,8 +151,26 @@ QStringList fromArgv(int argc, char *argv[])
     return arguments;
 }
 
+namespace {
+
+// The words --help stands for what is given: a character file, the output, a character's name.
+struct Placeholders
+{
+    //: In --help: stands for a character file given on the command line. Capitals, one word.
+    QString file = CliTr::tr("FILE");
+    //: In --help: stands for the PDF or export file, or the folder, written to. Capitals, one word.
+    QString out = CliTr::tr("OUT");
+    //: In --help: stands for a character file's name without its extension ("NAME.pdf").
+    QString name = CliTr::tr("NAME");
+    //: In --help: stands for the name of a print layout, before its extension ("FILE.rav").
+    QString layout = CliTr::tr("FILE", "a layout");
+};
+
+} // namespace
+
 Request parse(const QStringList &arguments)
 {
+    const Placeholders words;
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
@@ -160,35 +178,39 @@ Request parse(const QStringList &arguments)
     const QCommandLineOption help({u"h"_s, u"help"_s}, CliTr::tr("Show this help and leave."));
     const QCommandLineOption version({u"v"_s, u"version"_s},
                                      CliTr::tr("Show the version and leave."));
-    const QCommandLineOption pdf(
-        u"pdf"_s,
-        CliTr::tr(
-            "Print the sheet of FILE into OUT, a PDF file, or of each FILE into NAME.pdf in the "
-            "folder OUT, and leave; no window is shown."),
-        u"OUT"_s);
-    const QCommandLineOption json(
-        u"json"_s,
-        CliTr::tr(
-            "Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the "
-            "folder OUT, and leave; OUT - is standard output."),
-        u"OUT"_s);
-    const QCommandLineOption markdown(
-        u"markdown"_s, CliTr::tr("The same as Markdown, into OUT or NAME.md in the folder OUT."),
-        u"OUT"_s);
-    const QCommandLineOption text(
-        u"text"_s, CliTr::tr("The same as plain text, into OUT or NAME.txt in the folder OUT."),
-        u"OUT"_s);
+    // The four options that write: each is given the output.
+    const auto writing = [&words](const QString &option, const QString &description) {
+        return QCommandLineOption(option, description, words.out);
+    };
+    //: %1 stands for a character file, %2 for the output, %3 for a name (FILE, OUT, NAME).
+    const QCommandLineOption pdf = writing(
+        u"pdf"_s, CliTr::tr("Print the sheet of %1 into %2, a PDF file, or of each %1 into %3.pdf "
+                            "in the folder %2, and leave; no window is shown.")
+                      .arg(words.file, words.out, words.name));
+    //: %1 stands for a character file, %2 for the output, %3 for a name (FILE, OUT, NAME).
+    const QCommandLineOption json = writing(
+        u"json"_s, CliTr::tr("Export the character of %1 into %2 as JSON, or of each %1 into "
+                             "%3.json in the folder %2, and leave; %2 - is standard output.")
+                       .arg(words.file, words.out, words.name));
+    //: %1 stands for the output, %2 for a name (OUT, NAME).
+    const QCommandLineOption markdown =
+        writing(u"markdown"_s, CliTr::tr("The same as Markdown, into %1 or %2.md in the folder %1.")
+                                   .arg(words.out, words.name));
+    //: %1 stands for the output, %2 for a name (OUT, NAME).
+    const QCommandLineOption text =
+        writing(u"text"_s, CliTr::tr("The same as plain text, into %1 or %2.txt in the folder %1.")
+                               .arg(words.out, words.name));
     const QCommandLineOption layout(
         u"layout"_s, CliTr::tr("With --pdf: print with this layout instead of qmsheet.rav."),
-        u"FILE.rav"_s);
+        words.layout + u".rav"_s);
     // For the launcher, which gives a first run the default layout in the program's language.
     QCommandLineOption layoutLanguage(u"layout-language"_s);
     layoutLanguage.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, pdf, json, markdown, text, layout, layoutLanguage});
     parser.addPositionalArgument(
-        u"FILE"_s,
+        words.file,
         CliTr::tr("A character file (*.qmc) to open at the start, or to print with --pdf."),
-        u"[FILE]"_s);
+        u'[' + words.file + u']');
 
     if (!parser.parse(arguments))
         return mistake(arguments, parser.errorText());
@@ -197,10 +219,12 @@ Request parse(const QStringList &arguments)
         // installed program is the launcher's path into libexec.
         const QString text = parser.helpText();
         const QString name = programName(arguments);
-        const QString usage = CliTr::tr("Usage: %1 [options] [FILE]\n"
-                                        "       %1 --pdf OUT [--layout FILE.rav] FILE...\n"
-                                        "       %1 --json|--markdown|--text OUT FILE...")
-                                  .arg(name);
+        //: %1 is the program, %2 stands for a character file, %3 for the output, %4 for a
+        //: layout (FILE, OUT, FILE).
+        const QString usage = CliTr::tr("Usage: %1 [options] [%2]\n"
+                                        "       %1 --pdf %3 [--layout %4.rav] %2...\n"
+                                        "       %1 --json|--markdown|--text %3 %2...")
+                                  .arg(name, words.file, words.out, words.layout);
         return {.exitStatus = 0, .output = usage + text.mid(text.indexOf(u'\n'))};
     }
     if (parser.isSet(layoutLanguage))

@@ -2,6 +2,7 @@
 
 #include "common/ErrorText.h"
 #include "common/FileNames.h"
+#include "common/Translations.h"
 #include "files/FileCommands.h"
 #include "shell/AppTitle.h"
 #include "shell/Tr.h"
@@ -79,6 +80,12 @@ Prompter::Unsaved QuillPrompter::askToSave(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+    // Qt's Discard is a word of its own dialogs ("Ne pas tenir compte"); beside Save, a
+    // translation says what it does here. English keeps Qt's, which the desktop's theme may give.
+    if (!Translations::language().isEmpty()) {
+        //: The unsaved question's button that closes the character without saving it.
+        box.button(QMessageBox::Discard)->setText(ShellTr::tr("Discard"));
+    }
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
