@@ -1,12 +1,10 @@
 #include "print/report/pages/MemoFlow.h"
 
 #include "common/QuillError.h"
-#include "common/Translations.h"
-#include "print/report/Tr.h"
 #include "print/report/pages/PartFont.h"
+#include "print/report/pages/ReportPages.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 #include <QTextLayout>
 #include <memory>
@@ -150,10 +148,9 @@ bool MemoFlow::breakIntoShares(int maximumShares, const std::function<bool(int)>
     for (qsizetype i = 0; i < qsizetype(m_lines.size()) || measureNext(); ++i) {
         const double height = m_lines[i].advance;
         if (used > 0 && used + height > m_box.height() + 0.5) {
+            // The shares are the report's last pages: past them the report is too long.
             if (m_starts.size() >= maximumShares)
-                throw QuillError(
-                    ReportTr::tr("The report would take more than %1 pages; nothing was printed")
-                        .arg(Translations::number(maximumShares)));
+                throw QuillError(ReportPages::tooManyPages());
             m_starts.append(i);
             used = 0;
             if (found && !found(shares()))

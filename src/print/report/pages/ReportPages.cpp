@@ -5,7 +5,6 @@
 #include "print/report/Tr.h"
 #include "print/report/layout/ReportLayout.h"
 
-#include <QLocale>
 #include <QPaintDevice>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +46,12 @@ std::optional<PageFlow> flowOf(const LayoutPage &page, const QPaintDevice *devic
 
 } // namespace
 
+QString tooManyPages()
+{
+    return ReportTr::tr("The report would take more than %1 pages; nothing was printed")
+        .arg(Translations::number(maximumPages));
+}
+
 PageFlow layOut(const LayoutPage &page, const QPaintDevice *device, int maximumPrints)
 {
     return *flowOf(page, device, maximumPrints, {});
@@ -66,9 +71,7 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
         pages.push_back(std::move(*flow));
         count += pages.back().prints;
         if (count > maximumPages)
-            throw QuillError(
-                ReportTr::tr("The report would take more than %1 pages; nothing was printed")
-                    .arg(Translations::number(maximumPages)));
+            throw QuillError(tooManyPages());
     }
     return pages;
 }
