@@ -102,7 +102,8 @@ void measure(TMainForm &form, int count)
 
     bool found = true;
     const double search = medianMs(
-        runs, [&] { found = Resources::namedItemStarts(start, u"Newcomer"_s, u", Level:"_s); },
+        runs,
+        [&] { found = Resources::namedItemStarts(start, u"Newcomer"_s, u"Newcomer, Level:"_s); },
         restore);
     if (found)
         qFatal("the search found a name that is not there");

@@ -26,9 +26,11 @@ QtMessageHandler qtHandler = nullptr;
 // while that object is being made.
 QTranslator *earlyCatalogue = nullptr;
 
+// The command line's context: it is --pdf that meets this message.
 const char *const PlatformFailed = QT_TRANSLATE_NOOP(
-    "main", "quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print "
-            "without a display\n");
+    "Quillmark::Cli",
+    "quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print "
+    "without a display\n");
 
 void endIfPlatformFailed(QtMsgType type)
 {
@@ -52,8 +54,8 @@ void onlyQtErrors(QtMsgType type, const QMessageLogContext &, const QString &mes
 {
     if (type == QtFatalMsg && startingPlatform) {
         const QString platform = QuotedValue::quote(qEnvironmentVariable("QT_QPA_PLATFORM"), u'\'');
-        QString text =
-            earlyCatalogue ? earlyCatalogue->translate("main", PlatformFailed) : QString();
+        QString text = earlyCatalogue ? earlyCatalogue->translate("Quillmark::Cli", PlatformFailed)
+                                      : QString();
         text = (text.isEmpty() ? QString::fromUtf8(PlatformFailed) : text)
                    .arg(QuotedValue::escapeControls(platform));
         std::fputs(text.toLocal8Bit().constData(), stderr);

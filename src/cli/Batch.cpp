@@ -6,6 +6,7 @@
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
 #include "common/SameFile.h"
+#include "common/Translations.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,9 +47,8 @@ bool writeCaught(const Job &job, const Kind &kind, ConsolePrompter &prompter)
 void showProgress(int done, qsizetype total, const QString &character)
 {
     const QString line = CliTr::tr("quillmark: %1 of %2: %3\n")
-                             .arg(done)
-                             .arg(total)
-                             .arg(QuotedValue::escapeControls(character));
+                             .arg(Translations::number(done), Translations::number(total),
+                                  QuotedValue::escapeControls(character));
     std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Tr.h"
 #include "common/QuotedValue.h"
 #include "common/Translations.h"
 
@@ -10,16 +11,6 @@
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
-
-} // namespace
 
 namespace CommandLine {
 namespace {
@@ -34,7 +25,7 @@ Request mistake(const QStringList &arguments, const QString &what)
     // The mistake may quote an argument, which may hold anything.
     const QString name = QuotedValue::escapeControls(programName(arguments));
     return {.exitStatus = UsageStatus,
-            .error = Text::tr("%1: %2\nTry '%1 --help' for more information.\n")
+            .error = CliTr::tr("%1: %2\nTry '%1 --help' for more information.\n")
                          .arg(name, QuotedValue::escapeControls(what))};
 }
 
@@ -64,12 +55,12 @@ QString windowMistake(const QCommandLineParser &parser)
 {
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(u"layout"_s))
-        return Text::tr("--layout is used only with --pdf; the window prints with qmsheet.rav.");
+        return CliTr::tr("--layout is used only with --pdf; the window prints with qmsheet.rav.");
     if (files.size() > 1)
-        return Text::tr("only one character file can be opened at a time, but %1 were given.")
-            .arg(files.size());
+        return CliTr::tr("only one character file can be opened at a time, but %1 were given.")
+            .arg(Translations::number(files.size()));
     if (anyEmpty(files))
-        return Text::tr("the file name is empty.");
+        return CliTr::tr("the file name is empty.");
     return {};
 }
 
@@ -77,19 +68,17 @@ QString optionMistake(const QCommandLineParser &parser, const QString &option)
 {
     const bool pdf = option == u"pdf"_s;
     if (parser.values(option).size() > 1 || parser.values(u"layout"_s).size() > 1)
-        return Text::tr("--%1 and --layout can each be given only once.").arg(option);
+        return CliTr::tr("--%1 and --layout can each be given only once.").arg(option);
     if (!pdf && parser.isSet(u"layout"_s))
-        return QCoreApplication::translate("CommandLine", "--layout is used only with --pdf.");
+        return CliTr::tr("--layout is used only with --pdf.");
     if (parser.value(option).isEmpty() ||
         (parser.isSet(u"layout"_s) && parser.value(u"layout"_s).isEmpty()))
-        return Text::tr("the name after --%1 or --layout is empty.").arg(option);
+        return CliTr::tr("the name after --%1 or --layout is empty.").arg(option);
     if (parser.positionalArguments().isEmpty())
-        return pdf ? Text::tr("--pdf needs at least one character file to print.")
-                   : QCoreApplication::translate(
-                         "CommandLine", "--%1 needs at least one character file to export.")
-                         .arg(option);
+        return pdf ? CliTr::tr("--pdf needs at least one character file to print.")
+                   : CliTr::tr("--%1 needs at least one character file to export.").arg(option);
     if (anyEmpty(parser.positionalArguments()))
-        return Text::tr("the file name is empty.");
+        return CliTr::tr("the file name is empty.");
     return {};
 }
 
@@ -97,19 +86,18 @@ QString optionMistake(const QCommandLineParser &parser, const QString &option)
 QString destinationMistake(const QString &out, qsizetype files, bool toStandardOutput)
 {
     if (toStandardOutput)
-        return files > 1 ? QCoreApplication::translate(
-                               "CommandLine",
-                               "standard output (-) takes one character file, but %1 were given.")
-                               .arg(files)
-                         : QString();
+        return files > 1
+                   ? CliTr::tr("standard output (-) takes one character file, but %1 were given.")
+                         .arg(Translations::number(files))
+                   : QString();
     if (QFileInfo(out).isDir())
         return {};
     // "out/" asks for a folder as surely as several files do.
     if (out.endsWith(u'/'))
-        return Text::tr("there is no folder %1.").arg(out);
+        return CliTr::tr("there is no folder %1.").arg(out);
     if (files > 1)
-        return Text::tr("%1 character files need a folder to go into, but %2 is not a folder.")
-            .arg(QString::number(files), out);
+        return CliTr::tr("%1 character files need a folder to go into, but %2 is not a folder.")
+            .arg(Translations::number(files), out);
     return {};
 }
 
@@ -131,8 +119,7 @@ std::optional<OutputOption> outputOption(const QCommandLineParser &parser, QStri
         if (!parser.isSet(option.name))
             continue;
         if (chosen)
-            mistake = QCoreApplication::translate(
-                "CommandLine", "only one of --pdf, --json, --markdown and --text can be given.");
+            mistake = CliTr::tr("only one of --pdf, --json, --markdown and --text can be given.");
         chosen = option;
     }
     return chosen;
@@ -164,49 +151,66 @@ QStringList fromArgv(int argc, char *argv[])
     return arguments;
 }
 
+namespace {
+
+// The words --help stands for what is given: a character file, the output, a character's name.
+struct Placeholders
+{
+    //: In --help: stands for a character file given on the command line. Capitals, one word.
+    QString file = CliTr::tr("FILE");
+    //: In --help: stands for the PDF or export file, or the folder, written to. Capitals, one word.
+    QString out = CliTr::tr("OUT");
+    //: In --help: stands for a character file's name without its extension ("NAME.pdf").
+    QString name = CliTr::tr("NAME");
+    //: In --help: stands for the name of a print layout, before its extension ("FILE.rav").
+    QString layout = CliTr::tr("FILE", "a layout");
+};
+
+} // namespace
+
 Request parse(const QStringList &arguments)
 {
+    const Placeholders words;
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        Text::tr("Builds player characters for the Vestrine role-playing game."));
-    const QCommandLineOption help({u"h"_s, u"help"_s}, Text::tr("Show this help and leave."));
+        CliTr::tr("Builds player characters for the Vestrine role-playing game."));
+    const QCommandLineOption help({u"h"_s, u"help"_s}, CliTr::tr("Show this help and leave."));
     const QCommandLineOption version({u"v"_s, u"version"_s},
-                                     Text::tr("Show the version and leave."));
-    const QCommandLineOption pdf(
-        u"pdf"_s,
-        Text::tr(
-            "Print the sheet of FILE into OUT, a PDF file, or of each FILE into NAME.pdf in the "
-            "folder OUT, and leave; no window is shown."),
-        u"OUT"_s);
-    const QCommandLineOption json(
-        u"json"_s,
-        QCoreApplication::translate(
-            "CommandLine",
-            "Export the character of FILE into OUT as JSON, or of each FILE into NAME.json in the "
-            "folder OUT, and leave; OUT - is standard output."),
-        u"OUT"_s);
-    const QCommandLineOption markdown(
-        u"markdown"_s,
-        QCoreApplication::translate("CommandLine",
-                                    "The same as Markdown, into OUT or NAME.md in the folder OUT."),
-        u"OUT"_s);
-    const QCommandLineOption text(
-        u"text"_s,
-        QCoreApplication::translate(
-            "CommandLine", "The same as plain text, into OUT or NAME.txt in the folder OUT."),
-        u"OUT"_s);
+                                     CliTr::tr("Show the version and leave."));
+    // The four options that write: each is given the output.
+    const auto writing = [&words](const QString &option, const QString &description) {
+        return QCommandLineOption(option, description, words.out);
+    };
+    //: %1 stands for a character file, %2 for the output, %3 for a name (FILE, OUT, NAME).
+    const QCommandLineOption pdf = writing(
+        u"pdf"_s, CliTr::tr("Print the sheet of %1 into %2, a PDF file, or of each %1 into %3.pdf "
+                            "in the folder %2, and leave; no window is shown.")
+                      .arg(words.file, words.out, words.name));
+    //: %1 stands for a character file, %2 for the output, %3 for a name (FILE, OUT, NAME).
+    const QCommandLineOption json = writing(
+        u"json"_s, CliTr::tr("Export the character of %1 into %2 as JSON, or of each %1 into "
+                             "%3.json in the folder %2, and leave; %2 - is standard output.")
+                       .arg(words.file, words.out, words.name));
+    //: %1 stands for the output, %2 for a name (OUT, NAME).
+    const QCommandLineOption markdown =
+        writing(u"markdown"_s, CliTr::tr("The same as Markdown, into %1 or %2.md in the folder %1.")
+                                   .arg(words.out, words.name));
+    //: %1 stands for the output, %2 for a name (OUT, NAME).
+    const QCommandLineOption text =
+        writing(u"text"_s, CliTr::tr("The same as plain text, into %1 or %2.txt in the folder %1.")
+                               .arg(words.out, words.name));
     const QCommandLineOption layout(
-        u"layout"_s, Text::tr("With --pdf: print with this layout instead of qmsheet.rav."),
-        u"FILE.rav"_s);
+        u"layout"_s, CliTr::tr("With --pdf: print with this layout instead of qmsheet.rav."),
+        words.layout + u".rav"_s);
     // For the launcher, which gives a first run the default layout in the program's language.
     QCommandLineOption layoutLanguage(u"layout-language"_s);
     layoutLanguage.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, pdf, json, markdown, text, layout, layoutLanguage});
     parser.addPositionalArgument(
-        u"FILE"_s,
-        Text::tr("A character file (*.qmc) to open at the start, or to print with --pdf."),
-        u"[FILE]"_s);
+        words.file,
+        CliTr::tr("A character file (*.qmc) to open at the start, or to print with --pdf."),
+        u'[' + words.file + u']');
 
     if (!parser.parse(arguments))
         return mistake(arguments, parser.errorText());
@@ -215,10 +219,12 @@ Request parse(const QStringList &arguments)
         // installed program is the launcher's path into libexec.
         const QString text = parser.helpText();
         const QString name = programName(arguments);
-        const QString usage = Text::tr("Usage: %1 [options] [FILE]\n"
-                                       "       %1 --pdf OUT [--layout FILE.rav] FILE...\n"
-                                       "       %1 --json|--markdown|--text OUT FILE...")
-                                  .arg(name);
+        //: %1 is the program, %2 stands for a character file, %3 for the output, %4 for a
+        //: layout (FILE, OUT, FILE).
+        const QString usage = CliTr::tr("Usage: %1 [options] [%2]\n"
+                                        "       %1 --pdf %3 [--layout %4.rav] %2...\n"
+                                        "       %1 --json|--markdown|--text %3 %2...")
+                                  .arg(name, words.file, words.out, words.layout);
         return {.exitStatus = 0, .output = usage + text.mid(text.indexOf(u'\n'))};
     }
     if (parser.isSet(layoutLanguage))
@@ -246,7 +252,7 @@ int print(const Request &request)
     std::fputs(request.error.toLocal8Bit().constData(), stderr);
     if (written)
         return status;
-    std::fputs(Text::tr("quillmark: the output could not be written\n").toLocal8Bit().constData(),
+    std::fputs(CliTr::tr("quillmark: the output could not be written\n").toLocal8Bit().constData(),
                stderr);
     return status ? status : 1;
 }

@@ -1,22 +1,12 @@
 #include "cli/ConsolePrompter.h"
 
+#include "cli/Tr.h"
 #include "common/ErrorText.h"
 #include "common/QuotedValue.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(ConsolePrompter)
-};
-
-} // namespace
 
 void ConsolePrompter::inform(const QString &text)
 {
@@ -34,7 +24,7 @@ void ConsolePrompter::inform(const QString &text)
 
 bool ConsolePrompter::confirm(const QString &text)
 {
-    inform(Text::tr("%1 (answered No)").arg(text));
+    inform(CliTr::tr("%1 (answered No)").arg(text));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsolePrompter.h"
+#include "cli/Tr.h"
 #include "files/FileCommands.h"
 #include "print/PrintTexts.h"
 #include "print/SheetPrintout.h"
@@ -8,18 +9,11 @@
 #include "print/report/output/PdfReportOutput.h"
 #include "sheet/CharacterSheet.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(PdfCommand)
-};
 
 // The layout --layout names, or the current folder's.
 QString layoutPath(const CommandLine::Request &request)
@@ -42,7 +36,7 @@ bool printOne(const Batch::Job &job, const QString &layout, ConsolePrompter &pro
     if (output.runs() == 1)
         return true;
     if (prompter.messages() == before)
-        prompter.inform(Text::tr("the layout printed nothing; %1 was not written.").arg(job.out));
+        prompter.inform(CliTr::tr("the layout printed nothing; %1 was not written.").arg(job.out));
     return false;
 }
 
@@ -50,8 +44,8 @@ bool printOne(const Batch::Job &job, const QString &layout, ConsolePrompter &pro
 
 Batch::Kind Batch::pdfKind(const CommandLine::Request &request)
 {
-    return {u".pdf"_s, Text::tr("its PDF %1 would replace a character file; nothing was written."),
-            Text::tr("its PDF %1 is also the PDF of an earlier file; nothing was written."),
+    return {u".pdf"_s, CliTr::tr("its PDF %1 would replace a character file; nothing was written."),
+            CliTr::tr("its PDF %1 is also the PDF of an earlier file; nothing was written."),
             [layout = layoutPath(request)](const Job &job, ConsolePrompter &prompter) {
                 return printOne(job, layout, prompter);
             }};

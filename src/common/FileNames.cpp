@@ -1,5 +1,7 @@
 #include "common/FileNames.h"
 
+#include "common/Tr.h"
+
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -38,8 +40,11 @@ QString offered(const QString &base, const QString &extension)
     while (name.startsWith(u'.'))
         name.remove(0, 1);
     name = cutToFit(name.trimmed(), extension);
-    if (name.isEmpty())
-        name = u"Character"_s;
+    if (name.isEmpty()) {
+        //: The name a file is offered under while the character has none: "Character.qmc",
+        //: "Character.pdf". A word of one file name: no "/".
+        name = CommonTr::tr("Character");
+    }
     return name + extension;
 }
 

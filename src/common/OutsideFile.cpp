@@ -1,8 +1,8 @@
 #include "common/OutsideFile.h"
 
 #include "common/Tr.h"
+#include "common/Translations.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <cerrno>
@@ -11,16 +11,6 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(OutsideFile)
-};
-
-} // namespace
 
 namespace OutsideFile {
 namespace {
@@ -31,13 +21,13 @@ constexpr qint64 margin = 4096;
 
 QString sizeText(qint64 bytes, int precision)
 {
-    return QLocale::c().formattedDataSize(bytes, precision, QLocale::DataSizeTraditionalFormat);
+    return Translations::dataSize(bytes, precision);
 }
 
 QString tooLarge(const QString &size, const Kind &kind)
 {
-    return Text::tr("it is too large: %1, where %2 may have at most %3")
-        .arg(size, Text::tr(kind.name), sizeText(kind.maxBytes, 0));
+    return CommonTr::tr("it is too large: %1, where %2 may have at most %3")
+        .arg(size, CommonTr::tr(kind.name), sizeText(kind.maxBytes, 0));
 }
 
 // What the file's status alone says against reading it.
@@ -79,7 +69,7 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             ::close(fd);
             Result result;
-            result.refusal = Text::tr(
+            result.refusal = CommonTr::tr(
                 "it would make the program wait for more to read, as no regular file does");
             return result;
         }
@@ -92,7 +82,8 @@ Result readOpened(int fd, qint64 reported, const Kind &kind)
     ::close(fd);
     Result result;
     if (size > kind.maxBytes) {
-        result.refusal = tooLarge(Text::tr("more than %1").arg(sizeText(kind.maxBytes, 0)), kind);
+        result.refusal =
+            tooLarge(CommonTr::tr("more than %1").arg(sizeText(kind.maxBytes, 0)), kind);
         return result;
     }
     bytes.truncate(size);
@@ -119,12 +110,12 @@ QString Result::reason() const
 QString notRegular(unsigned mode)
 {
     if (S_ISFIFO(mode))
-        return Text::tr("it is a named pipe, not a regular file");
+        return CommonTr::tr("it is a named pipe, not a regular file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return Text::tr("it is a device, not a regular file");
+        return CommonTr::tr("it is a device, not a regular file");
     if (S_ISSOCK(mode))
-        return Text::tr("it is a socket, not a regular file");
-    return Text::tr("it is not a regular file");
+        return CommonTr::tr("it is a socket, not a regular file");
+    return CommonTr::tr("it is not a regular file");
 }
 
 Result read(const QString &name, const Kind &kind)
@@ -139,7 +130,7 @@ Result read(const QString &name, const Kind &kind)
         // by that name the file is not found.
         if (errno == ENOENT && name.contains(QChar::ReplacementCharacter)) {
             result.error = 0;
-            result.refusal = Text::tr("its name cannot be read, as it is not valid UTF-8");
+            result.refusal = CommonTr::tr("its name cannot be read, as it is not valid UTF-8");
         }
         return result;
     }

@@ -20,14 +20,14 @@ struct Kind
 };
 
 // A character of 1,000,000 items is about 40 MB; the program writes about 350 bytes of settings.
-inline constexpr Kind characterFile{QT_TRANSLATE_NOOP("OutsideFile", "a character file"),
+inline constexpr Kind characterFile{QT_TRANSLATE_NOOP("Quillmark::Common", "a character file"),
                                     qint64(64) << 20};
-inline constexpr Kind settingsFile{QT_TRANSLATE_NOOP("OutsideFile", "a settings file"), qint64(1)
-                                                                                            << 20};
-inline constexpr Kind layoutFile{QT_TRANSLATE_NOOP("OutsideFile", "a report layout"), qint64(16)
-                                                                                          << 20};
-inline constexpr Kind imageFile{QT_TRANSLATE_NOOP("OutsideFile", "an image file"), qint64(64)
-                                                                                       << 20};
+inline constexpr Kind settingsFile{QT_TRANSLATE_NOOP("Quillmark::Common", "a settings file"),
+                                   qint64(1) << 20};
+inline constexpr Kind layoutFile{QT_TRANSLATE_NOOP("Quillmark::Common", "a report layout"),
+                                 qint64(16) << 20};
+inline constexpr Kind imageFile{QT_TRANSLATE_NOOP("Quillmark::Common", "an image file"), qint64(64)
+                                                                                             << 20};
 
 struct Result
 {

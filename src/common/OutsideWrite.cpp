@@ -2,8 +2,8 @@
 
 #include "common/CharacterFileCheck.h"
 #include "common/OutsideFile.h"
+#include "common/Tr.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -14,16 +14,6 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(OutsideFile)
-};
-
-} // namespace
 
 namespace OutsideFile {
 namespace {
@@ -251,17 +241,17 @@ QString WriteResult::reason() const
 
 QString notTheRightKind(const ReplaceRule &rule)
 {
-    return Text::tr("it exists and is not %1").arg(Text::tr(rule.what));
+    return CommonTr::tr("it exists and is not %1").arg(CommonTr::tr(rule.what));
 }
 
 QString characterFileKept()
 {
-    return Text::tr("it is a character file, which only Save replaces");
+    return CommonTr::tr("it is a character file, which only Save replaces");
 }
 
 QString linkToNothing()
 {
-    return Text::tr("it is a link to a missing file");
+    return CommonTr::tr("it is a link to a missing file");
 }
 
 PendingWrite::PendingWrite(const QString &name, const ReplaceRule &rule)
@@ -340,7 +330,7 @@ WriteResult PendingWrite::place()
             return done;
         }
     }
-    return refusal(Text::tr("it kept changing while it was being written"));
+    return refusal(CommonTr::tr("it kept changing while it was being written"));
 }
 
 WriteResult replace(const QString &name, QByteArrayView bytes, const ReplaceRule &rule)

@@ -1,21 +1,11 @@
 #include "common/QuotedValue.h"
 
+#include "common/Tr.h"
 #include "common/Translations.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(QuotedValue)
-};
-
-} // namespace
 
 namespace QuotedValue {
 
@@ -34,12 +24,11 @@ QString quote(QStringView value, QStringView open, QStringView close, qsizetype 
     qsizetype cut = qMin(maxQuoted, value.size());
     if (cut > 0 && value.at(cut - 1).isHighSurrogate())
         --cut;
-    // Thousands separators as the messages' language writes them, whatever the user's locale.
-    const QString shownLength = Translations::numberLocale().toString(length);
+    const QString shownLength = Translations::number(length);
     out += value.first(cut);
     out += u'…';
     out += close;
-    return out + Text::tr(" (%1 characters)").arg(shownLength);
+    return out + CommonTr::tr(" (%1 characters)").arg(shownLength);
 }
 
 namespace {

@@ -44,7 +44,7 @@ bool isSettingsFile(const Look &look)
            ProfileText::onlyProfileLines(look.head, {"Character Types", "Resource Types"});
 }
 
-const ReplaceRule characterSave{QT_TRANSLATE_NOOP("OutsideFile", "a file"), 0, anyFile, true};
-const ReplaceRule earlierPdf{QT_TRANSLATE_NOOP("OutsideFile", "a PDF"), 5, isPdf};
+const ReplaceRule characterSave{QT_TRANSLATE_NOOP("Quillmark::Common", "a file"), 0, anyFile, true};
+const ReplaceRule earlierPdf{QT_TRANSLATE_NOOP("Quillmark::Common", "a PDF"), 5, isPdf};
 
 } // namespace OutsideFile

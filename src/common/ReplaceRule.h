@@ -9,9 +9,8 @@
 // bounded look at the existing file:
 //
 //     bool isMyExport(const OutsideFile::Look &look) { return look.tail.endsWith("marker\n"); }
-//     const OutsideFile::ReplaceRule myExport{QT_TRANSLATE_NOOP("OutsideFile", "an earlier
-//     export"),
-//                                             0, isMyExport};
+//     const OutsideFile::ReplaceRule myExport{
+//         QT_TRANSLATE_NOOP("Quillmark::Common", "an earlier export"), 0, isMyExport};
 namespace OutsideFile {
 
 // What the writer reads of an existing regular file before it replaces it.

@@ -141,9 +141,19 @@ QString language()
     return installedLanguage();
 }
 
-QLocale numberLocale()
+QString number(qint64 value)
 {
-    return installedLocale();
+    return installedLocale().toString(value);
+}
+
+QString decimal(double value, int decimals)
+{
+    return installedLocale().toString(value, 'f', decimals);
+}
+
+QString dataSize(qint64 bytes, int decimals)
+{
+    return installedLocale().formattedDataSize(bytes, decimals, QLocale::DataSizeTraditionalFormat);
 }
 
 bool installProgramCatalogue(const QString &file)

@@ -32,9 +32,16 @@ bool install(const QString &language);
 // The language installed: a catalogue's code ("de"), empty for English.
 QString language();
 
-// How numbers in messages are written: as in the program's language, English until one is
-// installed.
-QLocale numberLocale();
+// How numbers in shown texts are written: as in the program's language, English until one is
+// installed, whatever the desktop's formats say. Every count, size, line and page a message or
+// the printout shows goes through these, so each language writes its numbers one way: "10,000"
+// and "2.5", German "10.000" and "2,5", French "10 000" and "2,5".
+// A whole number: a count, a size, a line or page.
+QString number(qint64 value);
+// A number with a fraction: as short as it can be written exactly, or rounded to `decimals`.
+QString decimal(double value, int decimals = QLocale::FloatingPointShortest);
+// A size in bytes: "2.4 MB", German "2,4 MB", French "2,4 Mo".
+QString dataSize(qint64 bytes, int decimals);
 
 // Loads the program's catalogue for `language` without installing it: for a text needed before
 // the application object exists. False for English and when there is none.

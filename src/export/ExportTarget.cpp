@@ -19,7 +19,7 @@ bool isNeitherLayoutNorSettings(const OutsideFile::Look &look)
 
 // A settings file is known only when read whole.
 const OutsideFile::ReplaceRule windowExport{
-    QT_TRANSLATE_NOOP("OutsideFile",
+    QT_TRANSLATE_NOOP("Quillmark::Common",
                       "a file an export may replace: it is a report layout or a settings file"),
     OutsideFile::settingsFile.maxBytes + 1, isNeitherLayoutNorSettings};
 

@@ -3,25 +3,16 @@
 #include "common/CharacterFileCheck.h"
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
+#include "files/Tr.h"
 #include "sheet/IntText.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(CharacterFileReader)
-};
-
-} // namespace
 
 namespace {
 
@@ -115,11 +106,11 @@ template <class Lines> ListEnd readList(Lines &lines, QStringList &items, qsizet
 
 QString tooLongMessage(const CharacterFileCheck::Finding &finding)
 {
-    return Text::tr("Line %1 of the character file is too long: %2; a value may have at most %3 "
-                    "characters")
-        .arg(QString::number(finding.line),
+    return FilesTr::tr("Line %1 of the character file is too long: %2; a value may have at most %3 "
+                       "characters")
+        .arg(Translations::number(finding.line),
              QuotedValue::quote(finding.start, u"'", u"'", finding.length),
-             QLocale(QLocale::English).toString(CharacterFileCheck::maxValueLength));
+             Translations::number(CharacterFileCheck::maxValueLength));
 }
 
 // A type that is no number, or a value far too long to show, fails the file before any of it is

@@ -6,18 +6,6 @@
 #include "files/IoError.h"
 #include "files/Tr.h"
 
-#include <QCoreApplication>
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(FileAccess)
-};
-
-} // namespace
-
 namespace FileAccess {
 
 using IoError::Use;
@@ -29,7 +17,7 @@ Contents readAll(const QString &name)
         IoError::raiseErrno(file.error, Use::Read, name);
     if (!file.refusal.isEmpty())
         throw QuillError(
-            Text::tr("The character file \"%1\" cannot be read: %2").arg(name, file.refusal));
+            FilesTr::tr("The character file \"%1\" cannot be read: %2").arg(name, file.refusal));
     return {std::move(file.bytes), file.identity};
 }
 

@@ -7,33 +7,23 @@
 #include "files/CharacterDocument.h"
 #include "files/CharacterFile.h"
 #include "files/FileAccess.h"
+#include "files/Tr.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/CharacterTypes.h"
 #include "sheet/Forces.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(FileCommands)
-};
-
-} // namespace
 
 namespace FileCommands {
 namespace {
 
 QString tooManyItemsMessage(const QString &name)
 {
-    return Text::tr("The character file \"%1\" cannot be read: it holds more than %2 items")
-        .arg(name, Translations::numberLocale().toString(CharacterFileFormat::maximumItems));
+    return FilesTr::tr("The character file \"%1\" cannot be read: it holds more than %2 items")
+        .arg(name, Translations::number(CharacterFileFormat::maximumItems));
 }
 
 // The file the character came from, or one named after the character.
@@ -56,33 +46,33 @@ bool exists(const QString &name)
 
 QString clearQuestion()
 {
-    return Text::tr("This will clear all current work.  Are you sure?");
+    return FilesTr::tr("This will clear all current work.  Are you sure?");
 }
 
 QString noFileToOpenMessage()
 {
-    return Text::tr("You must select a character file.");
+    return FilesTr::tr("You must select a character file.");
 }
 
 QString noFileNameMessage()
 {
-    return Text::tr("You must enter a file name.");
+    return FilesTr::tr("You must enter a file name.");
 }
 
 QString endedEarlyMessage()
 {
-    return Text::tr("The character file ended before all of its lists were read. The character "
-                    "was loaded as far as the file goes; some lists may be incomplete.");
+    return FilesTr::tr("The character file ended before all of its lists were read. The character "
+                       "was loaded as far as the file goes; some lists may be incomplete.");
 }
 
 QString unsavedQuestion()
 {
-    return Text::tr("The character has been changed. Do you want to save it?");
+    return FilesTr::tr("The character has been changed. Do you want to save it?");
 }
 
 QString replaceQuestion(const QString &name)
 {
-    return Text::tr("%1 already exists.\nDo you want to replace it?")
+    return FilesTr::tr("%1 already exists.\nDo you want to replace it?")
         .arg(QFileInfo(name).fileName());
 }
 

@@ -1,23 +1,13 @@
 #include "files/IoError.h"
 
 #include "common/QuillError.h"
+#include "files/Tr.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(IoError)
-};
-
-} // namespace
 
 namespace IoError {
 
@@ -25,21 +15,21 @@ QString text(int code)
 {
     switch (code) {
     case FileNotFound:
-        return Text::tr("File not found");
+        return FilesTr::tr("File not found");
     case InvalidFilename:
-        return Text::tr("Invalid filename");
+        return FilesTr::tr("Invalid filename");
     case TooManyOpenFiles:
-        return Text::tr("Too many open files");
+        return FilesTr::tr("Too many open files");
     case AccessDenied:
-        return Text::tr("File access denied");
+        return FilesTr::tr("File access denied");
     case ReadBeyondEnd:
-        return Text::tr("Read beyond end of file");
+        return FilesTr::tr("Read beyond end of file");
     case DiskFull:
-        return Text::tr("Disk full");
+        return FilesTr::tr("Disk full");
     case InvalidNumericInput:
-        return Text::tr("Invalid numeric input");
+        return FilesTr::tr("Invalid numeric input");
     default:
-        return Text::tr("I/O error %1").arg(code);
+        return FilesTr::tr("I/O error %1").arg(code);
     }
 }
 
@@ -77,7 +67,7 @@ int codeOf(int error, Use use, const QString &name)
 QString message(int error, Use use, const QString &name)
 {
     const int code = codeOf(error, use, name);
-    return code ? text(code) : Text::tr("I/O error %1").arg(error);
+    return code ? text(code) : FilesTr::tr("I/O error %1").arg(error);
 }
 
 void raiseErrno(int error, Use use, const QString &name)

@@ -18,7 +18,7 @@ namespace Recovery {
 namespace {
 
 // A note holds a few paths and a name; anything larger is not one.
-constexpr OutsideFile::Kind noteFile{QT_TRANSLATE_NOOP("OutsideFile", "a recovery note"),
+constexpr OutsideFile::Kind noteFile{QT_TRANSLATE_NOOP("Quillmark::Common", "a recovery note"),
                                      qint64(1) << 20};
 
 // What the offer calls the character: its name, or its file's when it has none.

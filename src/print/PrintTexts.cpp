@@ -1,21 +1,10 @@
 #include "print/PrintTexts.h"
 
+#include "print/Tr.h"
 #include "resources/ItemFields.h"
 #include "sheet/CharacterSheet.h"
 
-#include <QCoreApplication>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(PrintTexts)
-};
-
-} // namespace
 
 namespace PrintTexts {
 
@@ -64,7 +53,7 @@ QString layoutPath(const QString &currentFolder)
 
 QString choirBandLine(const CharacterSheet &sheet)
 {
-    return Text::tr("%1 of %2")
+    return PrintTr::tr("%1 of %2")
         .arg(shown(sheet, SheetValue::ChoirBand), shown(sheet, SheetValue::Superior));
 }
 

@@ -4,23 +4,13 @@
 #include "common/QuillError.h"
 #include "common/ReportEngine.h"
 #include "print/PrintTexts.h"
+#include "print/Tr.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(SheetPrintout)
-};
-
-} // namespace
 
 namespace SheetPrintout {
 
@@ -44,7 +34,8 @@ QString findAll(const ReportEngine &engine, const QList<PrintTexts::Field> &fiel
 {
     found.page = engine.find(pageName);
     if (found.page.kind != ComponentKind::Page)
-        return Text::tr("The report layout has no page \"%1\"; nothing was printed.").arg(pageName);
+        return PrintTr::tr("The report layout has no page \"%1\"; nothing was printed.")
+            .arg(pageName);
     QList<std::pair<QString, ComponentKind>> wanted;
     for (const PrintTexts::Field &field : fields)
         wanted.append({field.component, ComponentKind::Text});
@@ -53,16 +44,16 @@ QString findAll(const ReportEngine &engine, const QList<PrintTexts::Field> &fiel
     for (const auto &[name, kind] : wanted) {
         const ComponentHandle component = engine.find(name, found.page);
         if (!component)
-            return Text::tr("The page \"%1\" of the report layout has no component \"%2\"; "
-                            "nothing was printed.")
+            return PrintTr::tr("The page \"%1\" of the report layout has no component \"%2\"; "
+                               "nothing was printed.")
                 .arg(pageName, name);
         if (component.kind != kind)
             return kind == ComponentKind::Memo
-                       ? Text::tr("The component \"%1\" of the report layout is not a memo "
-                                  "field; nothing was printed.")
+                       ? PrintTr::tr("The component \"%1\" of the report layout is not a memo "
+                                     "field; nothing was printed.")
                              .arg(name)
-                       : Text::tr("The component \"%1\" of the report layout is not a text "
-                                  "field; nothing was printed.")
+                       : PrintTr::tr("The component \"%1\" of the report layout is not a text "
+                                     "field; nothing was printed.")
                              .arg(name);
         found.byName.insert(name, component);
     }
@@ -98,7 +89,7 @@ QString layoutToUse(const QString &currentFolder, const QString &startFolder)
         return current;
     if (QFileInfo::exists(start))
         return start;
-    throw QuillError(Text::tr("The following reporting projects do not exist:\r\"%1\"\r\"%2\"")
+    throw QuillError(PrintTr::tr("The following reporting projects do not exist:\r\"%1\"\r\"%2\"")
                          .arg(current, start));
 }
 

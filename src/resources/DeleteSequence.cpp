@@ -5,23 +5,13 @@
 #include "resources/PointPool.h"
 #include "resources/ResourceChecks.h"
 #include "resources/ResourceKinds.h"
+#include "resources/Tr.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 
-#include <QCoreApplication>
 #include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Resources)
-};
-
-} // namespace
 
 namespace Resources {
 namespace {
@@ -60,12 +50,12 @@ void refundAndRemove(CharacterSheet &sheet, SheetList list, int row, bool fixedC
 
 QString deleteQuestion()
 {
-    return Text::tr("Do you wish to delete this item?");
+    return ResourcesTr::tr("Do you wish to delete this item?");
 }
 
 QString nothingSelectedMessage()
 {
-    return Text::tr("Nothing Selected for Delete.");
+    return ResourcesTr::tr("Nothing Selected for Delete.");
 }
 
 void deleteRefundingRecordedCost(CharacterSheet &sheet, SheetList list, const DeleteInput &input,

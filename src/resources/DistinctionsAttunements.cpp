@@ -3,23 +3,12 @@
 #include "common/Prompter.h"
 #include "resources/PointPool.h"
 #include "resources/ResourceChecks.h"
+#include "resources/Tr.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 #include "sheet/TypeGuard.h"
 
-#include <QCoreApplication>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Resources)
-};
-
-} // namespace
 
 namespace Resources {
 namespace {
@@ -39,10 +28,10 @@ void addAttunement(CharacterSheet &sheet, SheetList list, int cost, const QStrin
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::attunementsMessage()) ||
         !affordable(cost, points, prompter) ||
         !nameEntered(text, attunementPlaceholder(), prompter,
-                     Text::tr("You must enter an Attunment")) ||
+                     ResourcesTr::tr("You must enter an Attunment")) ||
         !storable(text, prompter) ||
         !unique(containsEqual(sheet.items(list), text), prompter,
-                Text::tr("You already have that Attunment.")))
+                ResourcesTr::tr("You already have that Attunment.")))
         return;
     appendAndSetPool(sheet, list, text, IntText::subtract(points, cost));
 }
@@ -51,27 +40,28 @@ void addAttunement(CharacterSheet &sheet, SheetList list, int cost, const QStrin
 
 QString distinctionPlaceholder()
 {
-    return Text::tr("Enter a Distinction");
+    return ResourcesTr::tr("Enter a Distinction");
 }
 
 QString attunementPlaceholder()
 {
-    return Text::tr("Enter Extra Attunment");
+    return ResourcesTr::tr("Enter Extra Attunment");
 }
 
 QString listEndRefusal()
 {
-    return Text::tr("A \"*\" on its own cannot be stored: it closes a list in the character file.");
+    return ResourcesTr::tr(
+        "A \"*\" on its own cannot be stored: it closes a list in the character file.");
 }
 
 void addDistinction(CharacterSheet &sheet, const QString &text, Prompter &prompter)
 {
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(text, distinctionPlaceholder(), prompter,
-                     Text::tr("You must enter a Distinction.")) ||
+                     ResourcesTr::tr("You must enter a Distinction.")) ||
         !storable(text, prompter) ||
         !unique(containsEqual(sheet.items(SheetList::Distinctions), text), prompter,
-                Text::tr("You already have that Distinction.")))
+                ResourcesTr::tr("You already have that Distinction.")))
         return;
     sheet.appendItem(SheetList::Distinctions, text);
 }

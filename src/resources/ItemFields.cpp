@@ -176,19 +176,23 @@ std::optional<QString> costBesideParts(SheetList list, const QList<ItemField> &p
     }
 }
 
-QString filled(const QString &pattern, const QRegularExpressionMatch &m, int parts)
+QString filled(const QString &pattern, const QStringList &parts)
 {
-    switch (parts) {
+    switch (parts.size()) {
     case 2:
-        return pattern.arg(m.captured(1), m.captured(2));
+        return pattern.arg(parts[0], parts[1]);
     case 3:
-        return pattern.arg(m.captured(1), m.captured(2), m.captured(3));
+        return pattern.arg(parts[0], parts[1], parts[2]);
     case 4:
-        return pattern.arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4));
+        return pattern.arg(parts[0], parts[1], parts[2], parts[3]);
     default:
-        return pattern.arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4),
-                           m.captured(5));
+        return pattern.arg(parts[0], parts[1], parts[2], parts[3], parts.value(4));
     }
+}
+
+QString englishPattern(SheetList list, int realm)
+{
+    return QString::fromLatin1(formatOf(list).patterns[std::size_t(realm)]);
 }
 
 } // namespace
@@ -215,6 +219,17 @@ std::optional<QList<ItemField>> readItem(SheetList list, const QString &text)
     return parts;
 }
 
+QString storedItem(SheetList list, int realm, const QStringList &parts)
+{
+    return filled(englishPattern(list, realm), parts);
+}
+
+QString storedKey(SheetList list, int realm, const QString &name)
+{
+    const QString pattern = englishPattern(list, realm);
+    return pattern.first(pattern.indexOf(u"%2"_s)).arg(name);
+}
+
 ShownItems::ShownItems(SheetList list) : m_list(list)
 {
     QStringList translated;
@@ -234,7 +249,7 @@ QString ShownItems::operator()(const QString &stored) const
     if (m_patterns.isEmpty())
         return stored;
     const std::optional<Match> match = matchOf(m_list, stored);
-    return match ? filled(m_patterns.at(match->realm), match->parts, partCount(formatOf(m_list)))
+    return match ? filled(m_patterns.at(match->realm), match->parts.capturedTexts().sliced(1))
                  : stored;
 }
 

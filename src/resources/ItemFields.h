@@ -29,6 +29,15 @@ struct ItemField
 // holding a separator keeps it, as the refund does.
 std::optional<QList<ItemField>> readItem(SheetList list, const QString &text);
 
+// The text a kind's rule stores for a bought item: the kind's English pattern for the realm (0
+// for a kind without realms) filled with the parts in the order the pattern names them. What is
+// stored is what readItem() and ShownItems read back.
+QString storedItem(SheetList list, int realm, const QStringList &parts);
+// What every stored item of that kind, realm and name begins with: the pattern up to its second
+// part ("Corporeal Song of Charm ,Level:", "Knife Fighting Level:"). The text after the name
+// keeps "Fighting" apart from "Knife Fighting"; the rules find a duplicate by it.
+QString storedKey(SheetList list, int realm, const QString &name);
+
 // A list's items as the player reads them. Under English, and for a kind whose items are free
 // text, an item is shown exactly as stored; otherwise an item that follows its format is shown
 // through its pattern's translation, and one that does not as stored. Takes the patterns in the

@@ -1,21 +1,11 @@
 #include "resources/ResourceChecks.h"
 
 #include "common/Prompter.h"
+#include "resources/Tr.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Resources)
-};
-
-} // namespace
 
 namespace Resources {
 namespace {
@@ -31,7 +21,7 @@ bool passOrTell(bool passes, Prompter &prompter, const QString &message)
 
 QString notEnoughPointsMessage()
 {
-    return Text::tr("You do not have enough Character Points.");
+    return ResourcesTr::tr("You do not have enough Character Points.");
 }
 
 bool nameEntered(const QString &name, const QString &placeholder, Prompter &prompter,
@@ -61,9 +51,9 @@ bool startsAnItem(const QStringList &items, const QString &key)
                        [&key](const QString &item) { return item.startsWith(key); });
 }
 
-bool namedItemStarts(const QStringList &items, const QString &name, const QString &separator)
+bool namedItemStarts(const QStringList &items, const QString &name, const QString &key)
 {
-    return !name.isEmpty() && startsAnItem(items, name + separator);
+    return !name.isEmpty() && startsAnItem(items, key);
 }
 
 bool containsEqual(const QStringList &items, const QString &text)

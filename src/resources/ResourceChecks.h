@@ -12,11 +12,11 @@ namespace Resources {
 
 QString notEnoughPointsMessage();
 
-// The radio item chosen on a page: its position (-1 for none) and its text.
+// The radio item chosen on a page: its position (-1 for none), which is the realm of a Song,
+// Artifact or Discord.
 struct Choice
 {
     int index = -1;
-    QString text;
 };
 
 // The name edit still shows its starting text; any other text, the empty one included, is a name.
@@ -27,12 +27,11 @@ bool affordable(int cost, int pool, Prompter &prompter);
 // A found duplicate shows the message.
 bool unique(bool duplicate, Prompter &prompter, const QString &message);
 
-// True when an item begins with the key: an entry's own name (with its type, where the kind has
-// types) followed by the separator that follows the name in the kind's item text. The separator
-// keeps "Fighting" apart from "Knife Fighting" and a name from the fixed text after it.
+// True when an item begins with the key: what every stored item of an entry's kind, type and
+// name begins with (storedKey() in resources/ItemFields.h).
 bool startsAnItem(const QStringList &items, const QString &key);
 // The same for the kinds whose nameless entries are never duplicates: false for an empty name.
-bool namedItemStarts(const QStringList &items, const QString &name, const QString &separator);
+bool namedItemStarts(const QStringList &items, const QString &name, const QString &key);
 // True when an item equals the text as a whole.
 bool containsEqual(const QStringList &items, const QString &text);
 

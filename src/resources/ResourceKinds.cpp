@@ -3,22 +3,12 @@
 #include "resources/DistinctionsAttunements.h"
 #include "resources/ServantsArtifactsDiscord.h"
 #include "resources/SongsSkills.h"
+#include "resources/Tr.h"
 #include "resources/VesselsRoles.h"
 
-#include <QCoreApplication>
 #include <array>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Resources)
-};
-
-} // namespace
 
 namespace Resources {
 namespace {
@@ -68,14 +58,18 @@ void addSuperiorEntry(CharacterSheet &sheet, const Entry &e, Prompter &prompter)
 // The level line that most pages share: 1 to 6, starting at 1.
 NumberField level(const QString &edit, const QString &upDown, const QString &spoken)
 {
-    return {
-        Text::tr("Level:"), {edit, spoken}, {upDown, Text::tr("%1 arrows").arg(spoken)}, 1, 6, 1};
+    return {ResourcesTr::tr("Level:"),
+            {edit, spoken},
+            {upDown, ResourcesTr::tr("%1 arrows").arg(spoken)},
+            1,
+            6,
+            1};
 }
 
 NumberField number(const QString &label, const QString &edit, const QString &upDown,
                    const QString &spoken, int minimum, int maximum, int start)
 {
-    return {label,   {edit, spoken}, {upDown, Text::tr("%1 arrows").arg(spoken)},
+    return {label,   {edit, spoken}, {upDown, ResourcesTr::tr("%1 arrows").arg(spoken)},
             minimum, maximum,        start};
 }
 
@@ -83,67 +77,67 @@ NumberField number(const QString &label, const QString &edit, const QString &upD
 std::array<ResourceKind, SheetListCount> describeAll()
 {
     return {{
-        {SheetList::ChoirBandAttunements, {}, Text::tr("Extra Choir/Band Attunments:"),
-         {u"ExtraChoir_BandAttunmentEdit"_s, Text::tr("Extra Choir/Band attunement")},
+        {SheetList::ChoirBandAttunements, {}, ResourcesTr::tr("Extra Choir/Band Attunments:"),
+         {u"ExtraChoir_BandAttunmentEdit"_s, ResourcesTr::tr("Extra Choir/Band attunement")},
          attunementPlaceholder(), {}, {}, {}, false, {}, {},
-         {u"ExtraChoir_BandAttunmentSpeedButton"_s, Text::tr("Add Choir/Band attunement")}, Text::tr("Add"),
-         Text::tr("Extra Choir/Band attunements"), addChoirBandEntry, deleteRefundingFixedCost},
-        {SheetList::SuperiorAttunements, {}, Text::tr("Extra Superior Attunments:"),
-         {u"ExtraSuperiorAttunmentEdit"_s, Text::tr("Extra Superior attunement")},
+         {u"ExtraChoir_BandAttunmentSpeedButton"_s, ResourcesTr::tr("Add Choir/Band attunement")}, ResourcesTr::tr("Add"),
+         ResourcesTr::tr("Extra Choir/Band attunements"), addChoirBandEntry, deleteRefundingFixedCost},
+        {SheetList::SuperiorAttunements, {}, ResourcesTr::tr("Extra Superior Attunments:"),
+         {u"ExtraSuperiorAttunmentEdit"_s, ResourcesTr::tr("Extra Superior attunement")},
          attunementPlaceholder(), {}, {}, {}, false, {}, {},
-         {u"ExtraSuperiorAttunmentSpeedButton"_s, Text::tr("Add Superior attunement")}, Text::tr("Add"),
-         Text::tr("Extra Superior attunements"), addSuperiorEntry, deleteRefundingFixedCost},
-        {SheetList::Songs, {u"SongsTabSheet"_s, Text::tr("Songs page")}, Text::tr("Song:"),
-         {u"SongEdit"_s, Text::tr("Song name")}, songPlaceholder(),
-         {u"SongTypeRadioGroup"_s, Text::tr("Song type")}, Text::tr("Song Type"),
-         {level(u"SongLevelEdit"_s, u"SongLevelUpDown"_s, Text::tr("Song level"))}, false, {}, {},
-         {u"SongAddBitBtn"_s, Text::tr("Add Song")}, Text::tr("Add"), Text::tr("Songs"),
+         {u"ExtraSuperiorAttunmentSpeedButton"_s, ResourcesTr::tr("Add Superior attunement")}, ResourcesTr::tr("Add"),
+         ResourcesTr::tr("Extra Superior attunements"), addSuperiorEntry, deleteRefundingFixedCost},
+        {SheetList::Songs, {u"SongsTabSheet"_s, ResourcesTr::tr("Songs page")}, ResourcesTr::tr("Song:"),
+         {u"SongEdit"_s, ResourcesTr::tr("Song name")}, songPlaceholder(),
+         {u"SongTypeRadioGroup"_s, ResourcesTr::tr("Song type")}, ResourcesTr::tr("Song Type"),
+         {level(u"SongLevelEdit"_s, u"SongLevelUpDown"_s, ResourcesTr::tr("Song level"))}, false, {}, {},
+         {u"SongAddBitBtn"_s, ResourcesTr::tr("Add Song")}, ResourcesTr::tr("Add"), ResourcesTr::tr("Songs"),
          addSongEntry, deleteRefundingRecordedCost},
-        {SheetList::Skills, {u"SkillsTabSheet"_s, Text::tr("Skills page")}, Text::tr("Skill:"),
-         {u"SkillEdit"_s, Text::tr("Skill name")}, skillPlaceholder(), {}, {},
-         {level(u"SkillLevelEdit"_s, u"SkillLevelUpDown"_s, Text::tr("Skill level"))}, false, {}, {},
-         {u"SkillAddBitBtn"_s, Text::tr("Add Skill")}, Text::tr("Add"), Text::tr("Skills"),
+        {SheetList::Skills, {u"SkillsTabSheet"_s, ResourcesTr::tr("Skills page")}, ResourcesTr::tr("Skill:"),
+         {u"SkillEdit"_s, ResourcesTr::tr("Skill name")}, skillPlaceholder(), {}, {},
+         {level(u"SkillLevelEdit"_s, u"SkillLevelUpDown"_s, ResourcesTr::tr("Skill level"))}, false, {}, {},
+         {u"SkillAddBitBtn"_s, ResourcesTr::tr("Add Skill")}, ResourcesTr::tr("Add"), ResourcesTr::tr("Skills"),
          addSkillEntry, deleteRefundingRecordedCost},
-        {SheetList::Vessels, {u"VesselsTabSheet"_s, Text::tr("Vessels page")}, Text::tr("Vessel:"),
-         {u"VesselEdit"_s, Text::tr("Vessel name")}, vesselPlaceholder(), {}, {},
-         {level(u"VesselLevelEdit"_s, u"VesselUpDown"_s, Text::tr("Vessel level")),
-          number(Text::tr("Charisma:"), u"VesselCharismaEdit"_s, u"VesselCharismaUpDown"_s,
-                 Text::tr("Vessel Charisma"), -2, 3, 0)}, false,
-         {u"BodyHitsEdit"_s, Text::tr("Body Hits")}, Text::tr("Body Hits:"),
-         {u"VesselAddBitBtn"_s, Text::tr("Add Vessel")}, Text::tr("Add"), Text::tr("Vessels"),
+        {SheetList::Vessels, {u"VesselsTabSheet"_s, ResourcesTr::tr("Vessels page")}, ResourcesTr::tr("Vessel:"),
+         {u"VesselEdit"_s, ResourcesTr::tr("Vessel name")}, vesselPlaceholder(), {}, {},
+         {level(u"VesselLevelEdit"_s, u"VesselUpDown"_s, ResourcesTr::tr("Vessel level")),
+          number(ResourcesTr::tr("Charisma:"), u"VesselCharismaEdit"_s, u"VesselCharismaUpDown"_s,
+                 ResourcesTr::tr("Vessel Charisma"), -2, 3, 0)}, false,
+         {u"BodyHitsEdit"_s, ResourcesTr::tr("Body Hits")}, ResourcesTr::tr("Body Hits:"),
+         {u"VesselAddBitBtn"_s, ResourcesTr::tr("Add Vessel")}, ResourcesTr::tr("Add"), ResourcesTr::tr("Vessels"),
          addVesselEntry, deleteRefundingRecordedCost},
-        {SheetList::Roles, {u"RolesTabSheet"_s, Text::tr("Roles page")}, Text::tr("Role:"),
-         {u"RolesEdit"_s, Text::tr("Role name")}, rolePlaceholder(), {}, {},
-         {level(u"RolesLevelEdit"_s, u"RoleLevelUpDown"_s, Text::tr("Role level")),
-          number(Text::tr("Status:"), u"RoleStatusEdit"_s, u"RoleStatusUpDown"_s,
-                 Text::tr("Role status"), 1, 6, 1)}, false, {}, {},
-         {u"RolesAddBitBtn"_s, Text::tr("Add Role")}, Text::tr("Add"), Text::tr("Roles"),
+        {SheetList::Roles, {u"RolesTabSheet"_s, ResourcesTr::tr("Roles page")}, ResourcesTr::tr("Role:"),
+         {u"RolesEdit"_s, ResourcesTr::tr("Role name")}, rolePlaceholder(), {}, {},
+         {level(u"RolesLevelEdit"_s, u"RoleLevelUpDown"_s, ResourcesTr::tr("Role level")),
+          number(ResourcesTr::tr("Status:"), u"RoleStatusEdit"_s, u"RoleStatusUpDown"_s,
+                 ResourcesTr::tr("Role status"), 1, 6, 1)}, false, {}, {},
+         {u"RolesAddBitBtn"_s, ResourcesTr::tr("Add Role")}, ResourcesTr::tr("Add"), ResourcesTr::tr("Roles"),
          addRoleEntry, deleteRefundingRecordedCost},
-        {SheetList::Servants, {u"ServantsTabSheet"_s, Text::tr("Servants page")},
-         Text::tr("Servant:"), {u"ServantEdit"_s, Text::tr("Servant name")}, servantPlaceholder(), {}, {},
-         {level(u"ServantLevelEdit"_s, u"ServantLevelUpDown"_s, Text::tr("Servant level")),
-          number(Text::tr("Class:"), u"ServantClassEdit"_s, u"ServantClassUpDown"_s,
-                 Text::tr("Servant class"), 1, 6, 1)}, true, {}, {},
-         {u"ServantAddBitBtn"_s, Text::tr("Add Servant")}, Text::tr("Add"), Text::tr("Servants"),
+        {SheetList::Servants, {u"ServantsTabSheet"_s, ResourcesTr::tr("Servants page")},
+         ResourcesTr::tr("Servant:"), {u"ServantEdit"_s, ResourcesTr::tr("Servant name")}, servantPlaceholder(), {}, {},
+         {level(u"ServantLevelEdit"_s, u"ServantLevelUpDown"_s, ResourcesTr::tr("Servant level")),
+          number(ResourcesTr::tr("Class:"), u"ServantClassEdit"_s, u"ServantClassUpDown"_s,
+                 ResourcesTr::tr("Servant class"), 1, 6, 1)}, true, {}, {},
+         {u"ServantAddBitBtn"_s, ResourcesTr::tr("Add Servant")}, ResourcesTr::tr("Add"), ResourcesTr::tr("Servants"),
          addServantEntry, deleteRefundingRecordedCost},
-        {SheetList::Artifacts, {u"ArtifactsTabSheet"_s, Text::tr("Artifacts page")},
-         Text::tr("Artifact:"), {u"ArtifactEdit"_s, Text::tr("Artifact description")}, artifactPlaceholder(),
-         {u"ArtifactTypeRadioGroup"_s, Text::tr("Artifact type")}, Text::tr("Artifact Type"),
-         {level(u"ArtifactLevelEdit"_s, u"ArtifactLevelUpDown"_s, Text::tr("Artifact level")),
-          number(Text::tr("Modifier:"), u"ArtifactModifierEdit"_s, u"ArtifactModifierUpDown"_s,
-                 Text::tr("Artifact modifier"), -6, 6, 0)}, true, {}, {},
-         {u"ArtifactAddBitBtn"_s, Text::tr("Add Artifact")}, Text::tr("Add"), Text::tr("Artifacts"),
+        {SheetList::Artifacts, {u"ArtifactsTabSheet"_s, ResourcesTr::tr("Artifacts page")},
+         ResourcesTr::tr("Artifact:"), {u"ArtifactEdit"_s, ResourcesTr::tr("Artifact description")}, artifactPlaceholder(),
+         {u"ArtifactTypeRadioGroup"_s, ResourcesTr::tr("Artifact type")}, ResourcesTr::tr("Artifact Type"),
+         {level(u"ArtifactLevelEdit"_s, u"ArtifactLevelUpDown"_s, ResourcesTr::tr("Artifact level")),
+          number(ResourcesTr::tr("Modifier:"), u"ArtifactModifierEdit"_s, u"ArtifactModifierUpDown"_s,
+                 ResourcesTr::tr("Artifact modifier"), -6, 6, 0)}, true, {}, {},
+         {u"ArtifactAddBitBtn"_s, ResourcesTr::tr("Add Artifact")}, ResourcesTr::tr("Add"), ResourcesTr::tr("Artifacts"),
          addArtifactEntry, deleteRefundingRecordedCost},
-        {SheetList::Discords, {u"DiscordTabSheet"_s, Text::tr("Discord page")},
-         Text::tr("Discord:"), {u"DiscordEdit"_s, Text::tr("Discord description")}, discordPlaceholder(),
-         {u"DiscordTypeRadioGroup"_s, Text::tr("Discord type")}, Text::tr("Discord Type"),
-         {level(u"DiscordLevelEdit"_s, u"DiscordLevelUpDown"_s, Text::tr("Discord level"))}, true, {}, {},
-         {u"DiscordAddBitBtn"_s, Text::tr("Add Discord")}, Text::tr("Add"), Text::tr("Discords"),
+        {SheetList::Discords, {u"DiscordTabSheet"_s, ResourcesTr::tr("Discord page")},
+         ResourcesTr::tr("Discord:"), {u"DiscordEdit"_s, ResourcesTr::tr("Discord description")}, discordPlaceholder(),
+         {u"DiscordTypeRadioGroup"_s, ResourcesTr::tr("Discord type")}, ResourcesTr::tr("Discord Type"),
+         {level(u"DiscordLevelEdit"_s, u"DiscordLevelUpDown"_s, ResourcesTr::tr("Discord level"))}, true, {}, {},
+         {u"DiscordAddBitBtn"_s, ResourcesTr::tr("Add Discord")}, ResourcesTr::tr("Add"), ResourcesTr::tr("Discords"),
          addDiscordEntry, deleteDiscord},
-        {SheetList::Distinctions, {u"DistinctionsTabSheet"_s, Text::tr("Distinctions page")},
-         Text::tr("Distinction:"), {u"DistinctionsEdit"_s, Text::tr("Distinction")},
+        {SheetList::Distinctions, {u"DistinctionsTabSheet"_s, ResourcesTr::tr("Distinctions page")},
+         ResourcesTr::tr("Distinction:"), {u"DistinctionsEdit"_s, ResourcesTr::tr("Distinction")},
          distinctionPlaceholder(), {}, {}, {}, false, {}, {},
-         {u"DistinctionsBitBtn"_s, Text::tr("Add Distinction")}, Text::tr("Add"), Text::tr("Distinctions"),
+         {u"DistinctionsBitBtn"_s, ResourcesTr::tr("Add Distinction")}, ResourcesTr::tr("Add"), ResourcesTr::tr("Distinctions"),
          addDistinctionEntry, deleteDistinction},
     }};
 }

@@ -1,25 +1,16 @@
 #include "resources/ServantsArtifactsDiscord.h"
 
 #include "common/Prompter.h"
+#include "resources/ItemFields.h"
 #include "resources/PointPool.h"
+#include "resources/Tr.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 #include "sheet/TypeGuard.h"
 
-#include <QCoreApplication>
 #include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Resources)
-};
-
-} // namespace
 
 namespace Resources {
 namespace {
@@ -34,7 +25,7 @@ std::optional<int> earlyArtifactCost(const ArtifactInput &input, int level, int 
                                      Prompter &prompter)
 {
     if (input.type.index < 0) {
-        prompter.inform(Text::tr("You must select an Artifact Type."));
+        prompter.inform(ResourcesTr::tr("You must select an Artifact Type."));
         return std::nullopt;
     }
     return artifactCost(input.type, level, modifier);
@@ -44,7 +35,7 @@ bool artifactCostAtLeastOne(std::optional<int> cost, Prompter &prompter)
 {
     if (cost && *cost >= 1)
         return true;
-    prompter.inform(Text::tr("You can not modify this Artifact by this amount."));
+    prompter.inform(ResourcesTr::tr("You can not modify this Artifact by this amount."));
     return false;
 }
 
@@ -52,17 +43,17 @@ bool artifactCostAtLeastOne(std::optional<int> cost, Prompter &prompter)
 
 QString servantPlaceholder()
 {
-    return Text::tr("Enter Name of Servant");
+    return ResourcesTr::tr("Enter Name of Servant");
 }
 
 QString artifactPlaceholder()
 {
-    return Text::tr("Enter Artifact Description");
+    return ResourcesTr::tr("Enter Artifact Description");
 }
 
 QString discordPlaceholder()
 {
-    return Text::tr("Enter Discord Description");
+    return ResourcesTr::tr("Enter Discord Description");
 }
 
 void addServant(CharacterSheet &sheet, const ServantInput &input, Prompter &prompter)
@@ -74,12 +65,14 @@ void addServant(CharacterSheet &sheet, const ServantInput &input, Prompter &prom
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !affordable(cost, points, prompter) ||
         !nameEntered(input.name, servantPlaceholder(), prompter,
-                     Text::tr("You must enter a Servant Name.")) ||
-        !unique(namedItemStarts(sheet.items(SheetList::Servants), input.name, u", Level:"_s),
-                prompter, Text::tr("This is a duplicate Servant.")))
+                     ResourcesTr::tr("You must enter a Servant Name.")) ||
+        !unique(namedItemStarts(sheet.items(SheetList::Servants), input.name,
+                                storedKey(SheetList::Servants, 0, input.name)),
+                prompter, ResourcesTr::tr("This is a duplicate Servant.")))
         return;
-    const QString item = input.name + u", Level:"_s + input.level + u", Class:"_s +
-                         input.servantClass + u", Cost:"_s + IntText::fromInt(cost);
+    const QString item =
+        storedItem(SheetList::Servants, 0,
+                   {input.name, input.level, input.servantClass, IntText::fromInt(cost)});
     appendAndSetPool(sheet, SheetList::Servants, item, IntText::subtract(points, cost));
 }
 
@@ -90,19 +83,22 @@ void addArtifact(CharacterSheet &sheet, const ArtifactInput &input, Prompter &pr
     const std::optional<int> early = earlyArtifactCost(input, level, modifier, prompter);
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(input.description, artifactPlaceholder(), prompter,
-                     Text::tr("You must enter an Artifact Description.")) ||
-        !choiceMade(input.type, prompter, Text::tr("You must first select an Artifact Type.")) ||
+                     ResourcesTr::tr("You must enter an Artifact Description.")) ||
+        !choiceMade(input.type, prompter,
+                    ResourcesTr::tr("You must first select an Artifact Type.")) ||
         !artifactCostAtLeastOne(early, prompter))
         return;
     const int points = pool(sheet);
     const int cost = *early;
-    const QString key = input.type.text + u" Artifact of "_s + input.description;
-    if (!unique(startsAnItem(sheet.items(SheetList::Artifacts), key + u" ,Level:"_s), prompter,
-                Text::tr("You already have that Artifact.")) ||
+    const int realm = input.type.index;
+    if (!unique(startsAnItem(sheet.items(SheetList::Artifacts),
+                             storedKey(SheetList::Artifacts, realm, input.description)),
+                prompter, ResourcesTr::tr("You already have that Artifact.")) ||
         !affordable(cost, points, prompter))
         return;
-    const QString item = key + u" ,Level:"_s + input.level + u" ,Modifier:"_s + input.modifier +
-                         u" ,Cost:"_s + IntText::fromInt(cost);
+    const QString item =
+        storedItem(SheetList::Artifacts, realm,
+                   {input.description, input.level, input.modifier, IntText::fromInt(cost)});
     appendAndSetPool(sheet, SheetList::Artifacts, item, IntText::subtract(points, cost));
 }
 
@@ -110,16 +106,18 @@ void addDiscord(CharacterSheet &sheet, const DiscordInput &input, Prompter &prom
 {
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(input.description, discordPlaceholder(), prompter,
-                     Text::tr("You must enter a Discord Description.")) ||
-        !choiceMade(input.type, prompter, Text::tr("You must select a Discord Type.")))
+                     ResourcesTr::tr("You must enter a Discord Description.")) ||
+        !choiceMade(input.type, prompter, ResourcesTr::tr("You must select a Discord Type.")))
         return;
     const int points = pool(sheet);
     const int value = IntText::multiply(3, IntText::toInt(input.level));
-    const QString key = input.type.text + u" Discord of "_s + input.description;
-    if (!unique(startsAnItem(sheet.items(SheetList::Discords), key + u" ,Level:"_s), prompter,
-                Text::tr("You already have that Discord.")))
+    const int realm = input.type.index;
+    if (!unique(startsAnItem(sheet.items(SheetList::Discords),
+                             storedKey(SheetList::Discords, realm, input.description)),
+                prompter, ResourcesTr::tr("You already have that Discord.")))
         return;
-    const QString item = key + u" ,Level:"_s + input.level + u" ,Cost:"_s + IntText::fromInt(value);
+    const QString item = storedItem(SheetList::Discords, realm,
+                                    {input.description, input.level, IntText::fromInt(value)});
     appendAndSetPool(sheet, SheetList::Discords, item, IntText::add(points, value));
 }
 

@@ -1,25 +1,15 @@
 #include "resources/VesselsRoles.h"
 
 #include "common/Prompter.h"
+#include "resources/ItemFields.h"
 #include "resources/PointPool.h"
 #include "resources/ResourceChecks.h"
+#include "resources/Tr.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
 #include "sheet/TypeGuard.h"
 
-#include <QCoreApplication>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Resources)
-};
-
-} // namespace
 
 namespace Resources {
 namespace {
@@ -38,7 +28,7 @@ bool costAtLeastOne(int cost, Prompter &prompter)
 {
     if (cost >= 1)
         return true;
-    prompter.inform(Text::tr("You can not buy this Vessel with this Charisma."));
+    prompter.inform(ResourcesTr::tr("You can not buy this Vessel with this Charisma."));
     return false;
 }
 
@@ -46,12 +36,12 @@ bool costAtLeastOne(int cost, Prompter &prompter)
 
 QString vesselPlaceholder()
 {
-    return Text::tr("Enter a Name for this Vessel");
+    return ResourcesTr::tr("Enter a Name for this Vessel");
 }
 
 QString rolePlaceholder()
 {
-    return Text::tr("Enter a Name for this Role");
+    return ResourcesTr::tr("Enter a Name for this Role");
 }
 
 QString vesselBodyHits(const CharacterSheet &sheet, const QString &level)
@@ -73,14 +63,16 @@ void addVessel(CharacterSheet &sheet, const VesselInput &input, Prompter &prompt
     sheet.setBodyHits(hits);
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !nameEntered(input.name, vesselPlaceholder(), prompter,
-                     Text::tr("You must enter a name for this Vessel.")) ||
+                     ResourcesTr::tr("You must enter a name for this Vessel.")) ||
         !affordable(cost, points, prompter) ||
-        !unique(namedItemStarts(sheet.items(SheetList::Vessels), input.name, u" ,Body Hits:"_s),
-                prompter, Text::tr("This is a duplicate Vessel.")) ||
+        !unique(namedItemStarts(sheet.items(SheetList::Vessels), input.name,
+                                storedKey(SheetList::Vessels, 0, input.name)),
+                prompter, ResourcesTr::tr("This is a duplicate Vessel.")) ||
         !costAtLeastOne(cost, prompter))
         return;
-    const QString item = input.name + u" ,Body Hits:"_s + hits + u" ,Charisma:"_s + input.charisma +
-                         u" Level:"_s + input.level + u" Cost:"_s + IntText::fromInt(cost);
+    const QString item =
+        storedItem(SheetList::Vessels, 0,
+                   {input.name, hits, input.charisma, input.level, IntText::fromInt(cost)});
     appendAndSetPool(sheet, SheetList::Vessels, item, IntText::subtract(points, cost));
 }
 
@@ -93,12 +85,13 @@ void addRole(CharacterSheet &sheet, const RoleInput &input, Prompter &prompter)
     if (!TypeGuard::passes(sheet, prompter, TypeGuard::resourcesMessage()) ||
         !affordable(cost, points, prompter) ||
         !nameEntered(input.name, rolePlaceholder(), prompter,
-                     Text::tr("You must enter a name for this Role.")) ||
-        !unique(namedItemStarts(sheet.items(SheetList::Roles), input.name, u", Level:"_s), prompter,
-                Text::tr("This is a duplicate Role.")))
+                     ResourcesTr::tr("You must enter a name for this Role.")) ||
+        !unique(namedItemStarts(sheet.items(SheetList::Roles), input.name,
+                                storedKey(SheetList::Roles, 0, input.name)),
+                prompter, ResourcesTr::tr("This is a duplicate Role.")))
         return;
-    const QString item = input.name + u", Level:"_s + input.level + u", Status:"_s + input.status +
-                         u", Cost:"_s + IntText::fromInt(cost);
+    const QString item = storedItem(
+        SheetList::Roles, 0, {input.name, input.level, input.status, IntText::fromInt(cost)});
     appendAndSetPool(sheet, SheetList::Roles, item, IntText::subtract(points, cost));
 }
 

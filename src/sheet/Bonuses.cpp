@@ -3,20 +3,9 @@
 #include "common/Prompter.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
-
-#include <QCoreApplication>
+#include "sheet/Tr.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Bonuses)
-};
-
-} // namespace
 
 namespace Bonuses {
 
@@ -37,12 +26,12 @@ ForcesBonusResult applyForcesBonus(CharacterSheet &sheet, Prompter &prompter)
     const int newTotal = IntText::add(total, bonus);
     const int placed = IntText::add(IntText::add(corporeal, ethereal), celestial);
     if (placed > newTotal) {
-        prompter.inform(Text::tr("You have already allocated more Forces."));
+        prompter.inform(SheetTr::tr("You have already allocated more Forces."));
         sheet.setForcesBonus(IntText::fromInt(0));
         return ForcesBonusResult::RefusedResetAmount;
     }
     if (newTotal > 18) {
-        prompter.inform(Text::tr("You cannot exceed a Total Forces value of 18."));
+        prompter.inform(SheetTr::tr("You cannot exceed a Total Forces value of 18."));
         return ForcesBonusResult::Refused;
     }
     sheet.setTotalColour(TotalColour::Red);

@@ -2,21 +2,11 @@
 
 #include "common/Prompter.h"
 #include "sheet/CharacterSheet.h"
+#include "sheet/Tr.h"
 
-#include <QCoreApplication>
 #include <array>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(CharacterTypes)
-};
-
-} // namespace
 
 namespace CharacterTypes {
 namespace {
@@ -47,7 +37,7 @@ constexpr int Remnant = 6;
 
 void refuse(CharacterSheet &sheet, Prompter &prompter)
 {
-    prompter.inform(Text::tr("Current configuration does not allow this Character Type."));
+    prompter.inform(SheetTr::tr("Current configuration does not allow this Character Type."));
     sheet.setTypeIndex(-1);
     sheet.setNumber(SheetValue::TotalForces, 0);
 }

@@ -3,24 +3,14 @@
 #include "common/Prompter.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
+#include "sheet/Tr.h"
 #include "sheet/TypeGuard.h"
 
-#include <QCoreApplication>
 #include <optional>
 #include <tuple>
 #include <utility>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(Forces)
-};
-
-} // namespace
 
 namespace Forces {
 namespace {
@@ -120,8 +110,8 @@ void setTotalColour(CharacterSheet &sheet, int placedForces, int total)
 
 QString totalRefusal(Realm realm)
 {
-    return realm == Realm::Corporeal ? Text::tr("You can not exceed your total forces.")
-                                     : Text::tr("You cannot exceed your total forces.");
+    return realm == Realm::Corporeal ? SheetTr::tr("You can not exceed your total forces.")
+                                     : SheetTr::tr("You cannot exceed your total forces.");
 }
 
 } // namespace
@@ -142,7 +132,7 @@ void raise(CharacterSheet &sheet, Realm realm, Prompter &prompter)
         return;
     ForceState s = readForces(sheet, realm);
     if (s.force == 6) {
-        prompter.inform(Text::tr("You can not exceed 6 Forces."));
+        prompter.inform(SheetTr::tr("You can not exceed 6 Forces."));
     } else if (s.placed < s.total) {
         const int force = IntText::add(s.force, 1);
         s.placed = IntText::add(s.placed, 1);
@@ -163,7 +153,7 @@ void lower(CharacterSheet &sheet, Realm realm, Prompter &prompter)
         s.placed = IntText::subtract(s.placed, 1);
         writeForce(sheet, realm, force);
     } else {
-        prompter.inform(Text::tr("You may not go below 1 force."));
+        prompter.inform(SheetTr::tr("You may not go below 1 force."));
     }
     setTotalColour(sheet, s.placed, s.total);
 }

@@ -3,21 +3,11 @@
 #include "common/IntegerSyntax.h"
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
+#include "sheet/Tr.h"
 
-#include <QCoreApplication>
 #include <limits>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(IntText)
-};
-
-} // namespace
 
 namespace IntText {
 namespace {
@@ -25,7 +15,7 @@ namespace {
 int checked(qint64 value)
 {
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        throw QuillError(Text::tr("Integer overflow"));
+        throw QuillError(SheetTr::tr("Integer overflow"));
     return static_cast<int>(value);
 }
 
@@ -43,7 +33,7 @@ std::optional<int> parse(QLatin1StringView text)
 
 QString notAnInteger(QStringView text, qsizetype length)
 {
-    return Text::tr("%1 is not a valid integer value")
+    return SheetTr::tr("%1 is not a valid integer value")
         .arg(QuotedValue::quote(text, u"'", u"'", length));
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/ErrorText.h"
 #include "common/FileNames.h"
+#include "common/Translations.h"
 #include "files/FileCommands.h"
 #include "shell/AppTitle.h"
 #include "shell/Tr.h"
@@ -9,7 +10,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCompleter>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,16 +19,6 @@
 #include <QStatusBar>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(QuillPrompter)
-};
-
-} // namespace
 
 namespace {
 
@@ -90,6 +80,12 @@ Prompter::Unsaved QuillPrompter::askToSave(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+    // Qt's Discard is a word of its own dialogs ("Ne pas tenir compte"); beside Save, a
+    // translation says what it does here. English keeps Qt's, which the desktop's theme may give.
+    if (!Translations::language().isEmpty()) {
+        //: The unsaved question's button that closes the character without saving it.
+        box.button(QMessageBox::Discard)->setText(ShellTr::tr("Discard"));
+    }
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -143,7 +139,7 @@ QFileDialog *QuillPrompter::dialog(const QString &name, bool save)
         d->setOption(QFileDialog::DontConfirmOverwrite);
         d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         d->setFileMode(QFileDialog::AnyFile);
-        d->setNameFilter(Text::tr("Vestrine Characters (*.qmc)"));
+        d->setNameFilter(ShellTr::tr("Vestrine Characters (*.qmc)"));
         d->setSizeGripEnabled(true);
     }
     d->setDirectory(m_folders.characterDialog());
@@ -198,12 +194,12 @@ QString QuillPrompter::saveFileName(const QString &offered)
 // is still looked up where it was.
 QString QuillPrompter::pdfFileName()
 {
-    QFileDialog d(m_window, Text::tr("Save the Report as PDF"));
+    QFileDialog d(m_window, ShellTr::tr("Save the Report as PDF"));
     d.setObjectName(u"ReportFileDialog"_s);
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
-    d.setNameFilter(Text::tr("PDF documents (*.pdf)"));
+    d.setNameFilter(ShellTr::tr("PDF documents (*.pdf)"));
     d.setDefaultSuffix(u"pdf"_s);
     d.setDirectory(m_folders.reportDialog());
     d.selectFile(FileNames::offered(m_pdfCharacter, u".pdf"_s));
@@ -219,7 +215,7 @@ QString QuillPrompter::pdfFileName()
 // after the question Save asks too.
 Prompter::ReportFile QuillPrompter::reportFile(const QList<FileType> &types)
 {
-    QFileDialog d(m_window, QCoreApplication::translate("QuillPrompter", "Save the Report"));
+    QFileDialog d(m_window, ShellTr::tr("Save the Report"));
     d.setObjectName(u"ReportFileDialog"_s);
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setOption(QFileDialog::DontConfirmOverwrite);

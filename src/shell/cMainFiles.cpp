@@ -1,3 +1,4 @@
+#include "common/Translations.h"
 #include "files/CharacterDocument.h"
 #include "files/FileCommands.h"
 #include "shell/QuillPrompter.h"
@@ -33,7 +34,7 @@ void TMainForm::openDroppedFiles(const QStringList &paths)
     if (opened && paths.size() > 1)
         prompter().inform(
             tr("Only the first of the %1 files dropped was opened; the others were not.")
-                .arg(paths.size()));
+                .arg(Translations::number(paths.size())));
 }
 
 void TMainForm::Save1Click()

@@ -15,10 +15,7 @@ namespace {
 
 Resources::Choice choiceOf(const TRadioGroup *group)
 {
-    if (!group)
-        return {};
-    const int index = group->itemIndex();
-    return {index, index >= 0 ? group->itemText(index) : QString()};
+    return {group ? group->itemIndex() : -1};
 }
 
 // The list's selected row, -1 when nothing is selected.

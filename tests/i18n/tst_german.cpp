@@ -6,6 +6,8 @@
 #include "files/CharacterFile.h"
 #include "files/SheetSamples.h"
 #include "gui/FileDialogAnswers.h"
+#include "i18n/DesktopLanguage.h"
+#include "i18n/PlayerTexts.h"
 #include "shell/cMain.h"
 #include "shell/widgets/TRadioGroup.h"
 #include "support/ModalWatcher.h"
@@ -43,6 +45,7 @@ private Q_SLOTS:
     void savedFileIsTheEnglishOne_data();
     void savedFileIsTheEnglishOne();
     void exportsReadGermanAndStoreEnglish();
+    void wordsAndNumbersBesideTheWindow();
 
 private:
     TemporaryCurrentFolder m_folder;
@@ -198,15 +201,25 @@ void TestGerman::exportsReadGermanAndStoreEnglish()
              readFile(QStringLiteral(QUILLMARK_TEST_DATA "/exports/full.json")));
 }
 
+// A Force's refusal says what is refused, --help names what it is given in German, a nameless
+// character's file is offered in German, and large numbers are written the German way.
+void TestGerman::wordsAndNumbersBesideTheWindow()
+{
+    QCOMPARE(PlayerTexts::forceAtSixRefusal(), u"Eine Kraft kann 6 nicht überschreiten."_s);
+    QCOMPARE(PlayerTexts::nameOfANamelessCharacter(), u"Charakter.qmc"_s);
+    const QString help = PlayerTexts::help();
+    QVERIFY2(help.startsWith(u"Aufruf: quillmark [Optionen] [DATEI]\n"_s) &&
+                 help.contains(u"--pdf <AUSGABE> "_s) && help.contains(u"--layout <LAYOUT.rav>"_s),
+             qPrintable(help));
+    const QString refusal = PlayerTexts::tooLongValueRefusal();
+    QVERIFY2(
+        refusal.endsWith(u"(100.001 Zeichen); ein Wert darf höchstens 100.000 Zeichen haben"_s),
+        qPrintable(refusal));
+}
+
 int main(int argc, char *argv[])
 {
-    qputenv("LC_ALL", "de_DE.UTF-8");
-    qunsetenv("LANGUAGE");
-    QApplication app(argc, argv);
-    if (Translations::desktopLanguage() != u"de"_s || !Translations::install(u"de"_s))
-        qFatal("German was not chosen");
-    TestGerman test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnDesktop<TestGerman>("de_DE.UTF-8", "de", argc, argv);
 }
 
 #include "tst_german.moc"

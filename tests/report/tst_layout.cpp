@@ -147,10 +147,10 @@ void TestLayout::damagedFileNamesTheFileAndLine_data()
         << u"<text> needs the attribute \"y\""_s << a4;
     QTest::newRow("not a number")
         << QByteArray(R"(<memo name="m" x="1" y="one" width="5" height="5"/>)") << 5
-        << u"\"one\" is no valid value for \"y\" (a number from 0 to 10000)"_s << a4;
+        << u"\"one\" is no valid value for \"y\" (a number from 0 to 10,000)"_s << a4;
     QTest::newRow("not a number at all")
         << QByteArray(R"(<memo name="m" x="1" y="1" width="nan" height="5"/>)") << 5
-        << u"\"nan\" is no valid value for \"width\" (a number from 0 to 10000)"_s << a4;
+        << u"\"nan\" is no valid value for \"width\" (a number from 0 to 10,000)"_s << a4;
     QTest::newRow("misspelt attribute")
         << QByteArray(R"(<text name="t" x="1" y="1" widht="5" width="5" height="5"/>)") << 5
         << u"<text> has no attribute \"widht\""_s << a4;
@@ -179,7 +179,7 @@ void TestLayout::damagedFileNamesTheFileAndLine_data()
     QTest::newRow("text inside a field")
         << QByteArray(R"(<text name="t" x="1" y="1" width="5" height="5"><b/></text>)") << 5
         << u"<text> may not hold <b>"_s << a4;
-    QTest::newRow("paper too large") << ok << 4 << u"a page may be at most 2000 mm wide and high"_s
+    QTest::newRow("paper too large") << ok << 4 << u"a page may be at most 2,000 mm wide and high"_s
                                      << QByteArray(R"(width="201" height="10" unit="cm")");
     QTest::newRow("report without a page")
         << QByteArray("</page></report>\n<report name=\"Empty\"></report>\n"
@@ -265,7 +265,7 @@ void TestLayout::refusesAnImageThatIsNoImageFile_data()
     // Only the header is there: the size is refused before any pixel is decoded.
     QTest::newRow("50 million pixels")
         << QString() << QByteArray("P5\n10000 5000\n255\n")
-        << u"is too large: 10000 by 5000 pixels, where an image may have at most 40 million "
+        << u"is too large: 10,000 by 5,000 pixels, where an image may have at most 40 million "
            u"pixels"_s;
     QTest::newRow("not an image") << QString() << QByteArray("GIF? no") << u"cannot be read"_s;
 }

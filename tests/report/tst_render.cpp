@@ -11,6 +11,7 @@
 #include "print/report/pages/ReportRenderer.h"
 #include "report/LayoutFiles.h"
 #include "sheet/CharacterSheet.h"
+#include "support/ErrorOf.h"
 #include "support/RecordingPrompter.h"
 
 #include <QBuffer>
@@ -149,6 +150,7 @@ private Q_SLOTS:
     void cancelledRunLeavesNoFile_data();
     void cancelledRunLeavesNoFile();
     void unwritableFileIsAnError();
+    void pageLimitIsTheWholeReports();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -539,6 +541,23 @@ void TestRender::unwritableFileIsAnError()
     const QString target = path(u"no-such-folder/out.pdf"_s);
     QVERIFY_THROWS_EXCEPTION(QuillError, ReportPrinting::writePdf(report, target));
     QVERIFY(!QFile::exists(target));
+}
+
+// A memo on the second page that would go past the page limit: the refusal names the report's
+// limit, not what was left of it when the memo began.
+void TestRender::pageLimitIsTheWholeReports()
+{
+    LayoutReport report;
+    report.pages.resize(2);
+    for (LayoutPage &page : report.pages)
+        page.paper = QSizeF(148, 210);
+    report.pages[1].parts << textPart(
+        PartKind::Memo, u"line\r"_s.repeated(ReportPages::maximumPages), Overflow::Continue);
+    report.pages[1].parts.last().rect = QRectF(10, 10, 100, 5);
+    QBuffer nowhere;
+    QPdfWriter writer(&nowhere);
+    QCOMPARE(errorOf([&] { ReportPages::layOut(report, &writer); }),
+             u"The report would take more than 10,000 pages; nothing was printed"_s);
 }
 
 // 100 Skills, 60 Songs and 40 Distinctions in the default layout: every item once, in order, and

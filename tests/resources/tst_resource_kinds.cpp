@@ -45,6 +45,13 @@ void TestResourceKinds::addRuleTakesTheEntryInPageOrder_data()
         << u"Celestial Artifact of Lamp ,Level:2 ,Modifier:-1 ,Cost:5"_s << u"25"_s;
     QTest::newRow("discord gives") << SheetList::Discords << u"Limp"_s << 0 << QStringList{u"2"_s}
                                    << u"Corporeal Discord of Limp ,Level:2 ,Cost:6"_s << u"36"_s;
+    // A name is stored as typed, even where it looks like the format's placeholders.
+    QTest::newRow("song named like placeholders")
+        << SheetList::Songs << u"%2 of %1"_s << 0 << QStringList{u"1"_s}
+        << u"Corporeal Song of %2 of %1 ,Level:1"_s << u"29"_s;
+    QTest::newRow("vessel named like placeholders")
+        << SheetList::Vessels << u"%1%5"_s << -1 << QStringList{u"2"_s, u"1"_s}
+        << u"%1%5 ,Body Hits:15 ,Charisma:1 Level:2 Cost:8"_s << u"22"_s;
     QTest::newRow("distinction is free")
         << SheetList::Distinctions << u"Knight"_s << -1 << QStringList() << u"Knight"_s << u"30"_s;
     QTest::newRow("choir attunement") << SheetList::ChoirBandAttunements << u"Seraph"_s << -1
@@ -62,8 +69,7 @@ void TestResourceKinds::addRuleTakesTheEntryInPageOrder()
     RuleFixture f(30);
     f.sheet.setNumber(SheetValue::Strength, 3);
     f.sheet.setNumber(SheetValue::Corporeal, 3);
-    const QStringList realms = {u"Corporeal"_s, u"Ethereal"_s, u"Celestial"_s};
-    const Resources::Choice choice{type, type >= 0 ? realms.at(type) : QString()};
+    const Resources::Choice choice{type};
     Resources::resourceKind(list).addRule(f.sheet, {name, choice, numbers}, f.prompter);
     QCOMPARE(f.prompter.shown, QStringList());
     QTEST(f.sheet.items(list).value(0), "item");

@@ -109,7 +109,7 @@ void TestResourceMechanics::namedDuplicate()
     const QStringList roles = {u"Bartender, Level:2, Status:3, Cost:3"_s,
                                u", Level:1, Status:1, Cost:1"_s};
     QFETCH(QString, name);
-    QTEST(Resources::namedItemStarts(roles, name, u", Level:"_s), "duplicate");
+    QTEST(Resources::namedItemStarts(roles, name, name + u", Level:"_s), "duplicate");
 }
 
 void TestResourceMechanics::halfProductRoundedUp_data()

@@ -22,8 +22,7 @@ const QString discordTwice = u"You already have that Discord."_s;
 
 Resources::Choice realm(int index)
 {
-    const QStringList names = {u"Corporeal"_s, u"Ethereal"_s, u"Celestial"_s};
-    return {index, index >= 0 ? names.at(index) : QString()};
+    return {index};
 }
 
 // Columns every Add table shares: how the sheet starts and what it holds afterwards.

@@ -18,8 +18,7 @@ const QString skillTwice = u"You already have that Skill."_s;
 
 Resources::Choice realm(int index)
 {
-    const QStringList names = {u"Corporeal"_s, u"Ethereal"_s, u"Celestial"_s};
-    return {index, index >= 0 ? names.at(index) : QString()};
+    return {index};
 }
 
 } // namespace

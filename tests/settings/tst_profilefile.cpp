@@ -360,8 +360,8 @@ void TestProfileFile::writeThatWouldPassTheReadLimitIsRefused()
         error = e.message();
     }
     QCOMPARE(error,
-             u"Unable to write to %1: the settings would take 1048601 bytes, more than the "
-             u"1048576 bytes a settings file may hold; the file was left as it was"_s.arg(path));
+             u"Unable to write to %1: the settings would take 1,048,601 bytes, more than the "
+             u"1,048,576 bytes a settings file may hold; the file was left as it was"_s.arg(path));
     QVERIFY(readAll(path) == comments);
 }
 

@@ -1,21 +1,11 @@
 #include "print/report/LayoutReportEngine.h"
 
 #include "common/QuillError.h"
+#include "print/report/Tr.h"
 #include "print/report/layout/LayoutReader.h"
 #include "print/report/output/ReportOutput.h"
-#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(LayoutReportEngine)
-};
-
-} // namespace
 
 void LayoutReportEngine::open()
 {
@@ -97,9 +87,10 @@ const LayoutReportEngine::Place &LayoutReportEngine::fieldPlace(ComponentHandle 
     const bool known = m_project && component.id >= 0 && component.id < m_places.size();
     const ComponentKind kind = known ? handle(component.id).kind : ComponentKind::None;
     if (kind != ComponentKind::Text && kind != ComponentKind::Memo)
-        throw QuillError(Text::tr("The report component asked for is not a text or memo field"));
+        throw QuillError(
+            ReportTr::tr("The report component asked for is not a text or memo field"));
     if (memo && kind != ComponentKind::Memo)
-        throw QuillError(Text::tr("The report component asked for is not a memo field"));
+        throw QuillError(ReportTr::tr("The report component asked for is not a memo field"));
     return m_places.at(component.id);
 }
 

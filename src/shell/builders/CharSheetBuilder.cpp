@@ -1,4 +1,5 @@
 #include "resources/ResourceKinds.h"
+#include "shell/Tr.h"
 #include "shell/builders/ControlKit.h"
 #include "shell/builders/PageBuilders.h"
 #include "shell/builders/ResourceWidgets.h"
@@ -7,7 +8,6 @@
 #include "sheet/SheetValues.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,15 +17,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(TMainForm)
-};
-
-} // namespace
 using namespace ControlKit;
 
 namespace {
@@ -159,14 +150,14 @@ void buildForce(QWidget *area, const ForceColumn &column)
     label->setFont(forceLabelFont());
     QLineEdit *box =
         makeLargeBox(area, SheetNames::controlName(column.force), {column.boxX, 142, 29, 38});
-    const QString forces = Text::tr("%1 Forces").arg(nameAfterLabel(label, box));
+    const QString forces = ShellTr::tr("%1 Forces").arg(nameAfterLabel(label, box));
     setSpokenName(box, forces);
     setSpokenName(
         makeArrowButton(area, column.forcesUp, u"arrow-up"_s, {column.buttonX, 142, 25, 20}),
-        Text::tr("Raise %1").arg(forces));
+        ShellTr::tr("Raise %1").arg(forces));
     setSpokenName(
         makeArrowButton(area, column.forcesDown, u"arrow-down"_s, {column.buttonX, 162, 25, 20}),
-        Text::tr("Lower %1").arg(forces));
+        ShellTr::tr("Lower %1").arg(forces));
 }
 
 void buildCharacteristics(QWidget *area, const ForceColumn &column)
@@ -180,7 +171,7 @@ void buildCharacteristics(QWidget *area, const ForceColumn &column)
     };
     const QString upper = line(column.upper, 183);
     const QString lower = line(column.lower, 203);
-    const QString move = Text::tr("Move a point from %1 to %2");
+    const QString move = ShellTr::tr("Move a point from %1 to %2");
     setSpokenName(makeArrowButton(area, column.up, u"arrow-up"_s, {column.buttonX, 183, 25, 20}),
                   move.arg(lower, upper));
     setSpokenName(

@@ -1,3 +1,4 @@
+#include "shell/Tr.h"
 #include "shell/builders/ControlKit.h"
 #include "shell/builders/PageBuilders.h"
 #include "shell/widgets/TUpDown.h"
@@ -6,22 +7,12 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(TMainForm)
-};
-
-} // namespace
 using namespace ControlKit;
 
 namespace {
@@ -69,9 +60,9 @@ void buildBonusGroup(QWidget *parent, const BonusGroup &bonus)
     setSpokenName(edit, bonus.title);
     makeUpDown(group, bonus.upDown, -bonus.limit, bonus.limit, 0, edit, {32, top, 15, 21})
         ->setSpokenName(bonus.title);
-    setSpokenName(makeCaptionButton(group, bonus.apply, Text::tr("Apply"), u"paper-pen"_s,
+    setSpokenName(makeCaptionButton(group, bonus.apply, ShellTr::tr("Apply"), u"paper-pen"_s,
                                     {56, top - 2, 75, 25}),
-                  Text::tr("Apply %1").arg(bonus.title));
+                  ShellTr::tr("Apply %1").arg(bonus.title));
 }
 
 // Each check box is named after its page's tab and shows the tab as the tab shows it.
@@ -91,14 +82,14 @@ void buildConfigPage(QWidget *page)
 {
     QFrame *bevel = makeBevel(page, {0, 0, 569, 406});
     addCheckBoxes(makeGroup(bevel, u"AvailableCharTypesGroupBox"_s,
-                            Text::tr("Available Character Types"), {6, 6, 139, 187}),
+                            ShellTr::tr("Available Character Types"), {6, 6, 139, 187}),
                   SheetNames::characterTypeNames(), SheetNames::characterTypeLabels());
     const auto [tabNames, tabCaptions] = resourceTabs();
     addCheckBoxes(makeGroup(bevel, u"AvailableResourceTypesGroupBox"_s,
-                            Text::tr("Available Resource Types"), {156, 6, 142, 187}),
+                            ShellTr::tr("Available Resource Types"), {156, 6, 142, 187}),
                   tabNames, tabCaptions);
     buildBonusGroup(bevel, {u"BonusGroupBox"_s,
-                            Text::tr("Character Point Bonus"),
+                            ShellTr::tr("Character Point Bonus"),
                             {6, 195, 140, 55},
                             u"BonusEdit"_s,
                             u"BonusUpDown"_s,
@@ -106,7 +97,7 @@ void buildConfigPage(QWidget *page)
                             false,
                             u"BonusBitBtn"_s});
     buildBonusGroup(bevel, {u"GroupBox1"_s,
-                            Text::tr("Total Forces Bonus"),
+                            ShellTr::tr("Total Forces Bonus"),
                             {6, 255, 141, 58},
                             u"ForcesBonusEdit"_s,
                             u"ForcesBonusUpDown"_s,

@@ -1,11 +1,11 @@
 #include "shell/builders/MainWindowBuilder.h"
 
+#include "shell/Tr.h"
 #include "shell/builders/ControlKit.h"
 #include "shell/builders/PageBuilders.h"
 #include "shell/widgets/Artwork.h"
 #include "shell/widgets/DeferredIcon.h"
 
-#include <QCoreApplication>
 #include <QMainWindow>
 
 #include <QFrame>
@@ -18,16 +18,6 @@
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(TMainForm)
-};
-
-} // namespace
 
 namespace {
 
@@ -56,8 +46,8 @@ QFrame *buildPageArea(QMainWindow *form, ResourceWidgets &resources)
     pages->tabBar()->setFocusPolicy(Qt::NoFocus);
     pages->tabBar()->setAttribute(Qt::WA_Hover);
     pages->setGeometry(1, 1, ClientArea.width() - 2, ClientArea.height() - StatusBarHeight - 2);
-    buildCharSheet(addPage(pages, u"CharSheet"_s, Text::tr("Character Generation")), resources);
-    buildConfigPage(addPage(pages, u"ConfigSheet"_s, Text::tr("Configuration")));
+    buildCharSheet(addPage(pages, u"CharSheet"_s, ShellTr::tr("Character Generation")), resources);
+    buildConfigPage(addPage(pages, u"ConfigSheet"_s, ShellTr::tr("Configuration")));
     return panel;
 }
 

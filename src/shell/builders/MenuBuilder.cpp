@@ -1,22 +1,13 @@
 #include "shell/builders/PageBuilders.h"
 
-#include <QCoreApplication>
+#include "shell/Tr.h"
+
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(TMainForm)
-};
-
-} // namespace
 
 namespace {
 
@@ -45,20 +36,20 @@ void buildMenuBar(QMainWindow *form)
     bar->setObjectName(u"MainMenu"_s);
     // Kept inside the window on every desktop, so the window's size is the same everywhere.
     bar->setNativeMenuBar(false);
-    bar->setAccessibleName(Text::tr("Menu bar"));
+    bar->setAccessibleName(ShellTr::tr("Menu bar"));
 
-    QMenu *file = addMenu(bar, u"File1"_s, Text::tr("&File"));
-    addItem(file, u"New1"_s, Text::tr("&New"));
-    addItem(file, u"Open1"_s, Text::tr("&Open"));
-    addItem(file, u"Save1"_s, Text::tr("&Save"));
-    addItem(file, u"Print1"_s, Text::tr("&Print"));
+    QMenu *file = addMenu(bar, u"File1"_s, ShellTr::tr("&File"));
+    addItem(file, u"New1"_s, ShellTr::tr("&New"));
+    addItem(file, u"Open1"_s, ShellTr::tr("&Open"));
+    addItem(file, u"Save1"_s, ShellTr::tr("&Save"));
+    addItem(file, u"Print1"_s, ShellTr::tr("&Print"));
     file->addSeparator();
-    addItem(file, u"Exit1"_s, Text::tr("E&xit"));
+    addItem(file, u"Exit1"_s, ShellTr::tr("E&xit"));
 
-    QMenu *help = addMenu(bar, u"Help1"_s, Text::tr("&Help"));
+    QMenu *help = addMenu(bar, u"Help1"_s, ShellTr::tr("&Help"));
     // F1 opens the help, as on every desktop; it works wherever the focus is in the window.
-    addItem(help, u"HelpTopics1"_s, Text::tr("Help &Topics"))
+    addItem(help, u"HelpTopics1"_s, ShellTr::tr("Help &Topics"))
         ->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
-    addItem(help, u"About1"_s, Text::tr("&About"));
+    addItem(help, u"About1"_s, ShellTr::tr("&About"));
 }

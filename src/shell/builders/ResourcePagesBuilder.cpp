@@ -1,4 +1,5 @@
 #include "resources/ResourceKinds.h"
+#include "shell/Tr.h"
 #include "shell/builders/ControlKit.h"
 #include "shell/builders/PageBuilders.h"
 #include "shell/builders/ResourceWidgets.h"
@@ -6,7 +7,6 @@
 #include "shell/widgets/TUpDown.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,15 +17,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(TMainForm)
-};
-
-} // namespace
 using namespace ControlKit;
 using Resources::ResourceKind;
 
@@ -70,7 +61,7 @@ QLabel *addSwitchedOffNote(QFrame *bevel, const ResourceKind &kind)
 {
     QWidget *page = bevel->parentWidget();
     auto *note = new QLabel(
-        Text::tr("This page is switched off. Check \"%1\" on the Configuration page to show it.")
+        ShellTr::tr("This page is switched off. Check \"%1\" on the Configuration page to show it.")
             .arg(SheetNames::tabCaption(kind.list)),
         page);
     note->setObjectName(kind.page.name + u"SwitchedOffLabel"_s);

@@ -4,24 +4,15 @@
 #include "common/OutsideWrite.h"
 #include "common/ProfileText.h"
 #include "common/QuillError.h"
+#include "common/Translations.h"
 #include "sheet/IntText.h"
+#include "shell/Tr.h"
 
-#include <QCoreApplication>
 #include <QSaveFile>
 #include <cerrno>
 #include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(ProfileFile)
-};
-
-} // namespace
 
 namespace ProfileFile {
 namespace {
@@ -39,20 +30,20 @@ void replaceContent(const QString &path, const QByteArray &content)
 {
     const OutsideFile::WriteResult written = OutsideFile::replace(path, content, settingsRule);
     if (!written.refusal.isEmpty())
-        throw QuillError(Text::tr("Unable to write to %1: %2").arg(path, written.refusal));
+        throw QuillError(ShellTr::tr("Unable to write to %1: %2").arg(path, written.refusal));
     if (written.error)
         unableToWrite(path);
 }
 
 } // namespace
 
-const OutsideFile::ReplaceRule settingsRule{QT_TRANSLATE_NOOP("OutsideFile", "a settings file"),
-                                            OutsideFile::settingsFile.maxBytes + 1,
-                                            OutsideFile::isSettingsFile};
+const OutsideFile::ReplaceRule settingsRule{
+    QT_TRANSLATE_NOOP("Quillmark::Common", "a settings file"),
+    OutsideFile::settingsFile.maxBytes + 1, OutsideFile::isSettingsFile};
 
 void unableToWrite(const QString &path)
 {
-    throw QuillError(Text::tr("Unable to write to %1").arg(path));
+    throw QuillError(ShellTr::tr("Unable to write to %1").arg(path));
 }
 
 Content load(const QString &path)
@@ -117,10 +108,10 @@ void writeStrings(const QString &path, const QList<Entry> &entries)
     // A file over the reader's limit would be refused at every later start.
     if (content.size() > OutsideFile::settingsFile.maxBytes)
         throw QuillError(
-            Text::tr("Unable to write to %1: the settings would take %2 bytes, more than the "
-                     "%3 bytes a settings file may hold; the file was left as it was")
-                .arg(path, QString::number(content.size()),
-                     QString::number(OutsideFile::settingsFile.maxBytes)));
+            ShellTr::tr("Unable to write to %1: the settings would take %2 bytes, more than the "
+                        "%3 bytes a settings file may hold; the file was left as it was")
+                .arg(path, Translations::number(content.size()),
+                     Translations::number(OutsideFile::settingsFile.maxBytes)));
     replaceContent(path, content);
 }
 

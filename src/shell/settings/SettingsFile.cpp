@@ -1,22 +1,12 @@
 #include "shell/settings/SettingsFile.h"
 
+#include "shell/Tr.h"
 #include "shell/settings/ProfileFile.h"
 #include "shell/settings/StartFolder.h"
 
-#include <QCoreApplication>
 #include <functional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
-};
-
-} // namespace
 
 namespace {
 
@@ -70,7 +60,7 @@ bool &flag(Configuration &c, std::size_t i)
 
 QString ignoredMessage(const QString &path, const QString &refusal)
 {
-    return Text::tr(
+    return ShellTr::tr(
                "The settings file %1 was ignored: %2. Every character type and resource kind is "
                "offered, and closing the window leaves that file as it is.")
         .arg(path, refusal);

@@ -2,22 +2,13 @@
 
 #include "common/OutsideFile.h"
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
+#include "print/report/Tr.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QImageReader>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(LayoutImages)
-};
-
-} // namespace
 
 namespace {
 
@@ -26,7 +17,7 @@ constexpr qsizetype maximumNameLength = 255;
 
 QString millions(qint64 pixels)
 {
-    return QString::number(double(pixels) / 1e6, 'f', pixels % 1'000'000 ? 1 : 0);
+    return Translations::decimal(double(pixels) / 1e6, pixels % 1'000'000 ? 1 : 0);
 }
 
 } // namespace
@@ -35,7 +26,7 @@ QImage LayoutImages::image(const QString &source, QString &error)
 {
     if (source.isEmpty() || source.contains(u'/') || source.contains(u'\\') ||
         source.startsWith(u'.') || source.size() > maximumNameLength) {
-        error = Text::tr("the image %1 must be a file name in the layout's own folder")
+        error = ReportTr::tr("the image %1 must be a file name in the layout's own folder")
                     .arg(QuotedValue::quote(source, u'"'));
         return {};
     }
@@ -58,8 +49,8 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
 {
     const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::imageFile);
     if (!file.ok()) {
-        error =
-            Text::tr("the image %1 cannot be read: %2").arg(u"\"%1\""_s.arg(path), file.reason());
+        error = ReportTr::tr("the image %1 cannot be read: %2")
+                    .arg(u"\"%1\""_s.arg(path), file.reason());
         return {};
     }
     QBuffer buffer;
@@ -73,19 +64,19 @@ QImage LayoutImages::decode(const QString &path, QString &error) const
     const QSize size = reader.size();
     const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
     if (pixels > maximumImagePixels) {
-        error = Text::tr("the image %1 is too large: %2 by %3 pixels, where an image may have at "
+        error =
+            ReportTr::tr("the image %1 is too large: %2 by %3 pixels, where an image may have at "
                          "most %4 million pixels")
-                    .arg(u"\"%1\""_s.arg(path))
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(maximumImagePixels / 1'000'000);
+                .arg(u"\"%1\""_s.arg(path), Translations::number(size.width()),
+                     Translations::number(size.height()),
+                     Translations::number(maximumImagePixels / 1'000'000));
         return {};
     }
     if (!withinTotal(path, pixels, error))
         return {};
     QImage image = file.ok() ? reader.read() : QImage();
     if (image.isNull())
-        error = Text::tr("the image %1 cannot be read").arg(u"\"%1\""_s.arg(path));
+        error = ReportTr::tr("the image %1 cannot be read").arg(u"\"%1\""_s.arg(path));
     else if (deep) // paper shows no more than 8 bits a channel; this halves what is kept
         image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return image;
@@ -95,8 +86,8 @@ bool LayoutImages::withinTotal(const QString &path, qint64 pixels, QString &erro
 {
     if (m_pixels + pixels <= maximumPixels)
         return true;
-    error = Text::tr("the image %1 is one too many: with it the layout's images would have %2 "
-                     "million pixels, where all of them together may have at most %3 million")
+    error = ReportTr::tr("the image %1 is one too many: with it the layout's images would have %2 "
+                         "million pixels, where all of them together may have at most %3 million")
                 .arg(u"\"%1\""_s.arg(path), millions(m_pixels + pixels), millions(maximumPixels));
     return false;
 }

@@ -3,10 +3,11 @@
 #include "common/OutsideFile.h"
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
+#include "common/Translations.h"
+#include "print/report/Tr.h"
 #include "print/report/layout/LayoutImages.h"
 #include "print/report/layout/LayoutValues.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -14,16 +15,6 @@
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(LayoutReader)
-};
-
-} // namespace
 
 namespace LayoutReader {
 
@@ -86,8 +77,8 @@ void Reader::fail(const QString &what) const
 {
     // Ends with a full stop also when the cause ends with a quoted name.
     const QString cause = what.endsWith(u'.') ? what : what + u'.';
-    throw QuillError(Text::tr("The reporting project \"%1\" is damaged in line %2: %3")
-                         .arg(m_path, QString::number(m_xml.lineNumber()), cause));
+    throw QuillError(ReportTr::tr("The reporting project \"%1\" is damaged in line %2: %3")
+                         .arg(m_path, Translations::number(m_xml.lineNumber()), cause));
 }
 
 // The next child element; false at the end of the current one. A syntax error fails.
@@ -103,7 +94,7 @@ void Reader::endEmptyElement()
 {
     const QString element = tag(m_xml.name());
     if (nextElement())
-        fail(Text::tr("%1 may not hold %2").arg(element, tag(m_xml.name())));
+        fail(ReportTr::tr("%1 may not hold %2").arg(element, tag(m_xml.name())));
 }
 
 void Reader::checkAttributes(const QStringList &allowed) const
@@ -111,7 +102,7 @@ void Reader::checkAttributes(const QStringList &allowed) const
     for (const QXmlStreamAttribute &attribute : m_xml.attributes()) {
         const QString name = attribute.name().toString();
         if (!allowed.contains(name) && !styleAttributes.contains(name))
-            fail(Text::tr("%1 has no attribute %2")
+            fail(ReportTr::tr("%1 has no attribute %2")
                      .arg(tag(m_xml.name()), QuotedValue::quote(name, u'"')));
     }
 }
@@ -119,7 +110,7 @@ void Reader::checkAttributes(const QStringList &allowed) const
 QString Reader::required(const QString &name) const
 {
     if (!m_xml.attributes().hasAttribute(name))
-        fail(Text::tr("%1 needs the attribute \"%2\"").arg(tag(m_xml.name()), name));
+        fail(ReportTr::tr("%1 needs the attribute \"%2\"").arg(tag(m_xml.name()), name));
     return m_xml.attributes().value(name).toString();
 }
 
@@ -127,9 +118,10 @@ QString Reader::uniqueName(QSet<QString> &seen, const QString &what)
 {
     const QString name = required(u"name"_s);
     if (name.isEmpty() || name.contains(u'.'))
-        fail(Text::tr("the %1 name %2 must not be empty or hold a \".\"").arg(what, quoted(name)));
+        fail(ReportTr::tr("the %1 name %2 must not be empty or hold a \".\"")
+                 .arg(what, quoted(name)));
     if (!LayoutValues::insertName(seen, name))
-        fail(Text::tr("there is a second %1 named %2").arg(what, quoted(name)));
+        fail(ReportTr::tr("there is a second %1 named %2").arg(what, quoted(name)));
     return name;
 }
 
@@ -168,8 +160,9 @@ double Reader::number(const QString &name, double fallback, double minimum, doub
     bool ok = false;
     const double value = text.toDouble(&ok);
     if (!ok || !(value >= minimum && value <= maximum)) // also refuses "nan"
-        fail(Text::tr("%1 is no valid value for \"%2\" (a number from %3 to %4)")
-                 .arg(quoted(text), name, QString::number(minimum), QString::number(maximum)));
+        fail(ReportTr::tr("%1 is no valid value for \"%2\" (a number from %3 to %4)")
+                 .arg(quoted(text), name, Translations::decimal(minimum),
+                      Translations::decimal(maximum)));
     return value;
 }
 
@@ -197,7 +190,7 @@ QRectF Reader::rect() const
 LayoutProject Reader::project()
 {
     if (!nextElement() || m_xml.name() != u"project"_s)
-        fail(Text::tr("a report layout starts with <project>"));
+        fail(ReportTr::tr("a report layout starts with <project>"));
     checkAttributes({u"version"_s});
     const LayoutFont font = style(LayoutFont());
     LayoutProject project;
@@ -205,7 +198,7 @@ LayoutProject Reader::project()
     QSet<QString> names;
     while (nextElement()) {
         if (m_xml.name() != u"report"_s)
-            fail(Text::tr("<project> may hold only <report>, not %1").arg(tag(m_xml.name())));
+            fail(ReportTr::tr("<project> may hold only <report>, not %1").arg(tag(m_xml.name())));
         const QString name = uniqueName(names, u"report"_s);
         project.reports.append(report(font));
         project.reports.last().name = name;
@@ -231,13 +224,13 @@ LayoutReport Reader::report(const LayoutFont &inherited)
     QSet<QString> names;
     while (nextElement()) {
         if (m_xml.name() != u"page"_s)
-            fail(Text::tr("<report> may hold only <page>, not %1").arg(tag(m_xml.name())));
+            fail(ReportTr::tr("<report> may hold only <page>, not %1").arg(tag(m_xml.name())));
         const QString name = uniqueName(names, u"page"_s);
         report.pages.append(page(font));
         report.pages.last().name = name;
     }
     if (report.pages.isEmpty())
-        fail(Text::tr("a report needs at least one page"));
+        fail(ReportTr::tr("a report needs at least one page"));
     return report;
 }
 
@@ -248,22 +241,23 @@ QSizeF Reader::paper() const
     if (attributes.hasAttribute(u"paper"_s)) {
         size = LayoutValues::paperSize(attributes.value(u"paper"_s).toString());
         if (size.isEmpty())
-            fail(Text::tr("unknown paper %1").arg(quoted(attributes.value(u"paper"_s))));
+            fail(ReportTr::tr("unknown paper %1").arg(quoted(attributes.value(u"paper"_s))));
     } else if (attributes.hasAttribute(u"width"_s) || attributes.hasAttribute(u"height"_s)) {
         size.setWidth(length(u"width"_s));
         size.setHeight(length(u"height"_s));
         if (size.isEmpty())
-            fail(Text::tr("a page needs a width and a height above 0"));
+            fail(ReportTr::tr("a page needs a width and a height above 0"));
     } else {
         size = LayoutValues::paperSize(u"A4"_s);
     }
     if (size.width() > maximumPaper || size.height() > maximumPaper)
-        fail(Text::tr("a page may be at most %1 mm wide and high").arg(maximumPaper));
+        fail(ReportTr::tr("a page may be at most %1 mm wide and high")
+                 .arg(Translations::decimal(maximumPaper)));
     const QString orientation = attributes.value(u"orientation"_s).toString();
     if (orientation == u"landscape"_s)
         size.transpose();
     else if (!orientation.isEmpty() && orientation != u"portrait"_s)
-        fail(Text::tr("orientation is \"portrait\" or \"landscape\", not %1")
+        fail(ReportTr::tr("orientation is \"portrait\" or \"landscape\", not %1")
                  .arg(quoted(orientation)));
     return size;
 }
@@ -273,7 +267,7 @@ LayoutPage Reader::page(const LayoutFont &inherited)
     checkAttributes({u"name"_s, u"paper"_s, u"orientation"_s, u"width"_s, u"height"_s, u"unit"_s});
     m_unit = LayoutValues::millimetresPer(m_xml.attributes().value(u"unit"_s).toString());
     if (m_unit <= 0)
-        fail(Text::tr("unknown unit %1").arg(quoted(m_xml.attributes().value(u"unit"_s))));
+        fail(ReportTr::tr("unknown unit %1").arg(quoted(m_xml.attributes().value(u"unit"_s))));
     LayoutPage page;
     page.paper = paper();
     const LayoutFont font = style(inherited);
@@ -281,7 +275,7 @@ LayoutPage Reader::page(const LayoutFont &inherited)
     while (nextElement()) {
         LayoutPart next = part(font);
         if (!next.name.isEmpty() && !LayoutValues::insertName(names, next.name))
-            fail(Text::tr("there is a second component named %1").arg(quoted(next.name)));
+            fail(ReportTr::tr("there is a second component named %1").arg(quoted(next.name)));
         page.parts.append(next);
     }
     return page;
@@ -291,7 +285,7 @@ LayoutPart Reader::part(const LayoutFont &inherited)
 {
     const std::optional<PartKind> kind = LayoutValues::partKind(m_xml.name().toString());
     if (!kind)
-        fail(Text::tr("unknown component %1").arg(tag(m_xml.name())));
+        fail(ReportTr::tr("unknown component %1").arg(tag(m_xml.name())));
     LayoutPart part;
     part.kind = *kind;
     LayoutFont font = inherited;
@@ -314,7 +308,7 @@ void Reader::readPartDetails(LayoutPart &part)
     case PartKind::Label:
         checkAttributes(boxAttributes + QStringList{u"text"_s, u"overflow"_s});
         if (part.kind != PartKind::Label && part.name.isEmpty())
-            fail(Text::tr("a text or memo field needs a name"));
+            fail(ReportTr::tr("a text or memo field needs a name"));
         part.rect = rect();
         part.text = attributes.value(u"text"_s).toString();
         part.overflow =
@@ -348,7 +342,7 @@ void Reader::readPartDetails(LayoutPart &part)
 
 QString missingProjectMessage(const QString &path)
 {
-    return Text::tr("The following reporting project does not exist:\r\"%1\"").arg(path);
+    return ReportTr::tr("The following reporting project does not exist:\r\"%1\"").arg(path);
 }
 
 LayoutProject read(const QString &path)
@@ -358,8 +352,8 @@ LayoutProject read(const QString &path)
         throw QuillError(missingProjectMessage(path));
     const OutsideFile::Result file = OutsideFile::read(path, OutsideFile::layoutFile);
     if (!file.ok())
-        throw QuillError(
-            Text::tr("The reporting project \"%1\" cannot be read: %2").arg(path, file.reason()));
+        throw QuillError(ReportTr::tr("The reporting project \"%1\" cannot be read: %2")
+                             .arg(path, file.reason()));
     Reader reader(file.bytes, path);
     LayoutProject project = reader.project();
     reader.endOfDocument();

@@ -1,21 +1,11 @@
 #include "print/report/layout/LayoutValues.h"
 
 #include "common/QuotedValue.h"
+#include "print/report/Tr.h"
 
-#include <QCoreApplication>
 #include <QPageSize>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(LayoutValues)
-};
-
-} // namespace
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -35,8 +25,8 @@ T choose(const QString &text, const QList<std::pair<QString, T>> &choices, QStri
             return value;
         names << u"\"%1\""_s.arg(name);
     }
-    error =
-        Text::tr("%1 is not one of %2").arg(QuotedValue::quote(text, u'"'), names.join(u", "_s));
+    error = ReportTr::tr("%1 is not one of %2")
+                .arg(QuotedValue::quote(text, u'"'), names.join(u", "_s));
     return choices.constFirst().second;
 }
 
@@ -107,7 +97,7 @@ QColor colour(const QString &text, QString &error)
 {
     const QColor colour = QColor::fromString(text);
     if (!colour.isValid()) {
-        error = Text::tr("%1 is not a colour (write #rrggbb or a colour name)")
+        error = ReportTr::tr("%1 is not a colour (write #rrggbb or a colour name)")
                     .arg(QuotedValue::quote(text, u'"'));
         return Qt::black;
     }

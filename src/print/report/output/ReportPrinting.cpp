@@ -2,11 +2,12 @@
 
 #include "common/OutsideWrite.h"
 #include "common/QuillError.h"
+#include "common/Translations.h"
+#include "print/report/Tr.h"
 #include "print/report/layout/ReportLayout.h"
 #include "print/report/pages/ReportPages.h"
 #include "print/report/pages/ReportRenderer.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -16,21 +17,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(ReportPrinting)
-};
-
-} // namespace
-
 namespace ReportPrinting {
 
 QString documentName(const LayoutReport &report)
 {
-    return report.documentName.isEmpty() ? Text::tr("Quillmark Report") : report.documentName;
+    return report.documentName.isEmpty() ? ReportTr::tr("Quillmark Report") : report.documentName;
 }
 
 namespace {
@@ -49,7 +40,8 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
                                             const StatusReport &status)
 {
     return ReportPages::layOut(report, &device, [&status](int page) {
-        return !status || status(Text::tr("Generating page %1").arg(page), page, 0);
+        return !status ||
+               status(ReportTr::tr("Generating page %1").arg(Translations::number(page)), page, 0);
     });
 }
 
@@ -67,7 +59,7 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
     device.setPageLayout(pageLayout(*flows->front().page));
     QPainter painter;
     if (!painter.begin(&device))
-        throw QuillError(Text::tr("The report cannot be written to %1").arg(what));
+        throw QuillError(ReportTr::tr("The report cannot be written to %1").arg(what));
     int number = 0;
     bool cancelled = false;
     for (const PageFlow &flow : *flows) {
@@ -80,7 +72,9 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
                 device.newPage();
             }
             ++number;
-            cancelled = status && !status(Text::tr("Printing page %1").arg(number), number, pages);
+            cancelled = status &&
+                        !status(ReportTr::tr("Printing page %1").arg(Translations::number(number)),
+                                number, pages);
             if (!cancelled)
                 ReportRenderer::renderPage(painter, flow, print, {number, pages});
         }
@@ -93,7 +87,7 @@ bool print(QPagedPaintDevice &device, const LayoutReport &report, const QString 
         return false;
     }
     if (!painter.end())
-        throw QuillError(Text::tr("The report could not be finished on %1").arg(what));
+        throw QuillError(ReportTr::tr("The report could not be finished on %1").arg(what));
     return true;
 }
 
@@ -101,7 +95,7 @@ namespace {
 
 [[noreturn]] void raiseUnwritten(const QString &what, const OutsideFile::WriteResult &written)
 {
-    throw QuillError(Text::tr("The report cannot be written to %1: %2; it was left as it is")
+    throw QuillError(ReportTr::tr("The report cannot be written to %1: %2; it was left as it is")
                          .arg(what, written.reason()));
 }
 
@@ -111,7 +105,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
 {
     if (report.pages.isEmpty())
         return true;
-    const QString what = Text::tr("the file \"%1\"").arg(fileName);
+    const QString what = ReportTr::tr("the file \"%1\"").arg(fileName);
     // Written beside the target and put in its place only when complete, so that a failed
     // write never leaves a broken file where a good one was; an older PDF is all it replaces.
     OutsideFile::PendingWrite pending(fileName, OutsideFile::earlierPdf);
@@ -120,7 +114,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
     QFile file;
     if (!file.open(pending.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         throw QuillError(
-            Text::tr("The report cannot be written to %1: %2").arg(what, file.errorString()));
+            ReportTr::tr("The report cannot be written to %1: %2").arg(what, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setTitle(documentName(report));
@@ -129,8 +123,8 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
             return false;
     }
     if (!file.flush() || file.error() != QFileDevice::NoError)
-        throw QuillError(
-            Text::tr("The report could not be finished on %1: %2").arg(what, file.errorString()));
+        throw QuillError(ReportTr::tr("The report could not be finished on %1: %2")
+                             .arg(what, file.errorString()));
     if (const OutsideFile::WriteResult written = pending.commit(); !written.ok())
         raiseUnwritten(what, written);
     return true;
@@ -139,7 +133,7 @@ bool writePdf(const LayoutReport &report, const QString &fileName, const StatusR
 bool printToFile(QPrinter &printer, const LayoutReport &report, const StatusReport &status)
 {
     const QString fileName = printer.outputFileName();
-    const QString what = Text::tr("the file \"%1\"").arg(fileName);
+    const QString what = ReportTr::tr("the file \"%1\"").arg(fileName);
     OutsideFile::PendingWrite pending(fileName, OutsideFile::earlierPdf);
     if (!pending.started().ok())
         raiseUnwritten(what, pending.started());

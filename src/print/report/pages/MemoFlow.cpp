@@ -2,26 +2,15 @@
 
 #include "common/QuillError.h"
 #include "print/report/pages/PartFont.h"
+#include "print/report/pages/ReportPages.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 #include <QTextLayout>
 #include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(MemoFlow)
-};
-
-} // namespace
 
 namespace {
 
@@ -159,10 +148,9 @@ bool MemoFlow::breakIntoShares(int maximumShares, const std::function<bool(int)>
     for (qsizetype i = 0; i < qsizetype(m_lines.size()) || measureNext(); ++i) {
         const double height = m_lines[i].advance;
         if (used > 0 && used + height > m_box.height() + 0.5) {
+            // The shares are the report's last pages: past them the report is too long.
             if (m_starts.size() >= maximumShares)
-                throw QuillError(
-                    Text::tr("The report would take more than %1 pages; nothing was printed")
-                        .arg(QLocale(QLocale::English).toString(maximumShares)));
+                throw QuillError(ReportPages::tooManyPages());
             m_starts.append(i);
             used = 0;
             if (found && !found(shares()))

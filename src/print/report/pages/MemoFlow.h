@@ -60,7 +60,8 @@ public:
 
     // Breaks a memo that continues into shares, in one pass over its lines. `found` hears the
     // number of shares as each new one begins and may answer false to stop the pass; this then
-    // returns false. Raises QuillError when the text would take more than `maximumShares` boxes.
+    // returns false. Raises QuillError when the text would take more than `maximumShares` boxes,
+    // the pages the report has left: it says the report is too long (ReportPages::tooManyPages()).
     bool breakIntoShares(int maximumShares, const std::function<bool(int shares)> &found = {});
 
     // Draws the share `share` (from 0) into the box; a share past the last draws nothing.

@@ -1,23 +1,13 @@
 #include "print/report/pages/ReportPages.h"
 
 #include "common/QuillError.h"
+#include "common/Translations.h"
+#include "print/report/Tr.h"
 #include "print/report/layout/ReportLayout.h"
 
-#include <QCoreApplication>
-#include <QLocale>
 #include <QPaintDevice>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(ReportPages)
-};
-
-} // namespace
 
 namespace ReportPages {
 
@@ -56,6 +46,12 @@ std::optional<PageFlow> flowOf(const LayoutPage &page, const QPaintDevice *devic
 
 } // namespace
 
+QString tooManyPages()
+{
+    return ReportTr::tr("The report would take more than %1 pages; nothing was printed")
+        .arg(Translations::number(maximumPages));
+}
+
 PageFlow layOut(const LayoutPage &page, const QPaintDevice *device, int maximumPrints)
 {
     return *flowOf(page, device, maximumPrints, {});
@@ -75,9 +71,7 @@ std::optional<std::vector<PageFlow>> layOut(const LayoutReport &report, const QP
         pages.push_back(std::move(*flow));
         count += pages.back().prints;
         if (count > maximumPages)
-            throw QuillError(
-                Text::tr("The report would take more than %1 pages; nothing was printed")
-                    .arg(QLocale(QLocale::English).toString(maximumPages)));
+            throw QuillError(tooManyPages());
     }
     return pages;
 }

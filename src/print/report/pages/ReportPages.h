@@ -34,6 +34,10 @@ inline constexpr int maximumPages = 10000;
 // to stop it.
 using Progress = std::function<bool(int page)>;
 
+// What is said of a report that would take more than maximumPages pages, whichever of its pages
+// went over.
+QString tooManyPages();
+
 // Raises QuillError when the report would take more than maximumPages pages.
 std::vector<PageFlow> layOut(const LayoutReport &report, const QPaintDevice *device);
 // The same, telling `progress` how far it has come; nothing when `progress` stopped it.

@@ -1,5 +1,6 @@
 #include "print/report/pages/ReportRenderer.h"
 
+#include "common/Translations.h"
 #include "print/report/layout/ReportLayout.h"
 #include "print/report/pages/FittedText.h"
 #include "print/report/pages/ReportPages.h"
@@ -38,8 +39,8 @@ QString shownText(const LayoutPart &part, PageNumber number)
     if (!numbersPages(part))
         return part.text;
     QString text = part.text;
-    text.replace(u"{pages}"_s, QString::number(number.pages));
-    text.replace(u"{page}"_s, QString::number(number.page));
+    text.replace(u"{pages}"_s, Translations::number(number.pages));
+    text.replace(u"{page}"_s, Translations::number(number.page));
     return text;
 }
 

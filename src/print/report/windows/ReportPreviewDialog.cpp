@@ -1,8 +1,8 @@
 #include "print/report/windows/ReportPreviewDialog.h"
 
+#include "common/Translations.h"
 #include "print/report/windows/ReportPageView.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,16 +12,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(ReportPreviewDialog)
-};
-
-} // namespace
 
 namespace {
 
@@ -37,13 +27,15 @@ QPushButton *button(const QString &text, const QString &name)
 // Previous and next page, and where the preview stands.
 QHBoxLayout *ReportPreviewDialog::pager(ReportPageView *view)
 {
-    auto *previous = button(Text::tr("P&revious page"), u"PreviousPageButton"_s);
-    auto *next = button(Text::tr("&Next page"), u"NextPageButton"_s);
+    auto *previous = button(tr("P&revious page"), u"PreviousPageButton"_s);
+    auto *next = button(tr("&Next page"), u"NextPageButton"_s);
     auto *where = new QLabel;
     where->setObjectName(u"PageLabel"_s);
     const auto update = [=] {
         const int page = view->currentPage();
-        where->setText(Text::tr("Page %1 of %2").arg(page).arg(view->pageCount()));
+        where->setText(
+            tr("Page %1 of %2")
+                .arg(Translations::number(page), Translations::number(view->pageCount())));
         previous->setEnabled(page > 1);
         next->setEnabled(page < view->pageCount());
     };
@@ -64,12 +56,12 @@ ReportPreviewDialog::ReportPreviewDialog(PreviewPages pages, QWidget *parent)
     : QDialog(parent), m_pages(std::move(pages))
 {
     setObjectName(u"ReportPreviewDialog"_s);
-    setWindowTitle(Text::tr("Report Preview"));
+    setWindowTitle(tr("Report Preview"));
     auto *view = new ReportPageView(m_pages, this);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(u"PreviewButtons"_s);
-    auto *print = buttons->addButton(Text::tr("&Print"), QDialogButtonBox::ActionRole);
+    auto *print = buttons->addButton(tr("&Print"), QDialogButtonBox::ActionRole);
     print->setObjectName(u"PreviewPrintButton"_s);
     connect(print, &QPushButton::clicked, this, [this] {
         m_printRequested = true;

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -12,16 +11,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(ReportSetupDialog)
-};
-
-} // namespace
 
 namespace {
 
@@ -38,7 +27,7 @@ ReportSetupDialog::ReportSetupDialog(PrinterSetup printerSetup, bool offersClipb
     : QDialog(parent), m_printerSetup(std::move(printerSetup))
 {
     setObjectName(u"ReportSetupDialog"_s);
-    setWindowTitle(Text::tr("Report Setup"));
+    setWindowTitle(tr("Report Setup"));
     auto *buttons = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
                           u"SetupButtons"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -72,21 +61,21 @@ QWidget *ReportSetupDialog::destinationGroup(bool offersClipboard)
 
 QWidget *ReportSetupDialog::printerGroup()
 {
-    auto *group = new QGroupBox(Text::tr("Printing"));
+    auto *group = new QGroupBox(tr("Printing"));
     m_copies = named(new QSpinBox, u"CopiesSpinBox"_s);
     m_copies->setRange(1, 999);
-    m_collate = named(new QCheckBox(Text::tr("&Collate")), u"CollateCheckBox"_s);
+    m_collate = named(new QCheckBox(tr("&Collate")), u"CollateCheckBox"_s);
     m_collate->setChecked(true);
     m_duplex = named(new QComboBox, u"DuplexComboBox"_s);
-    m_duplex->addItem(Text::tr("One-sided"), QPrinter::DuplexNone);
-    m_duplex->addItem(Text::tr("Two-sided, long edge"), QPrinter::DuplexLongSide);
-    m_duplex->addItem(Text::tr("Two-sided, short edge"), QPrinter::DuplexShortSide);
-    auto *setup = named(new QPushButton(Text::tr("Printer &setup...")), u"PrinterSetupButton"_s);
+    m_duplex->addItem(tr("One-sided"), QPrinter::DuplexNone);
+    m_duplex->addItem(tr("Two-sided, long edge"), QPrinter::DuplexLongSide);
+    m_duplex->addItem(tr("Two-sided, short edge"), QPrinter::DuplexShortSide);
+    auto *setup = named(new QPushButton(tr("Printer &setup...")), u"PrinterSetupButton"_s);
     connect(setup, &QPushButton::clicked, this, &ReportSetupDialog::runPrinterSetup);
     auto *layout = new QFormLayout(group);
-    layout->addRow(Text::tr("C&opies:"), m_copies);
+    layout->addRow(tr("C&opies:"), m_copies);
     layout->addRow(QString(), m_collate);
-    layout->addRow(Text::tr("&Duplex:"), m_duplex);
+    layout->addRow(tr("&Duplex:"), m_duplex);
     layout->addRow(QString(), setup);
     return group;
 }

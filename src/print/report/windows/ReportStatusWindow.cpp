@@ -8,16 +8,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(ReportStatusWindow)
-};
-
-} // namespace
-
-namespace {
-
 // The runs call showStatus() at least once a page, and a page takes a few milliseconds, so the
 // window shows well within half a second of the run's start.
 int showAfter = 400;
@@ -32,12 +22,12 @@ int ReportStatusWindow::setShowAfter(int milliseconds)
 ReportStatusWindow::ReportStatusWindow(QWidget *parent) : QProgressDialog(parent)
 {
     setObjectName(u"ReportStatusWindow"_s);
-    setWindowTitle(Text::tr("Report Status"));
+    setWindowTitle(tr("Report Status"));
     auto *label = new QLabel(this);
     label->setObjectName(u"StatusLabel"_s);
     label->setMinimumWidth(240);
     setLabel(label);
-    setCancelButtonText(Text::tr("Cancel"));
+    setCancelButtonText(tr("Cancel"));
     setWindowModality(Qt::ApplicationModal);
     setAutoReset(false);
     setAutoClose(false);

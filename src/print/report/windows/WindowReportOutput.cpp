@@ -3,27 +3,17 @@
 #include "common/Prompter.h"
 #include "common/QuillError.h"
 #include "common/ReportExports.h"
+#include "print/report/Tr.h"
 #include "print/report/layout/ReportLayout.h"
 #include "print/report/output/ReportPrinting.h"
 #include "print/report/windows/ReportPreviewDialog.h"
 #include "print/report/windows/ReportSetupDialog.h"
 #include "print/report/windows/ReportStatusWindow.h"
 
-#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The context of this file's texts in the translations.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(WindowReportOutput)
-};
-
-} // namespace
 
 WindowReportOutput::WindowReportOutput(QWidget *parent, Prompter &prompter, ReportExports *exports)
     : m_parent(parent), m_prompter(prompter), m_exports(exports)
@@ -83,8 +73,7 @@ bool WindowReportOutput::chooseDestination()
 bool WindowReportOutput::chooseFile()
 {
     const QList<Prompter::FileType> types =
-        QList<Prompter::FileType>{{u"pdf"_s, QCoreApplication::translate(
-                                                 "WindowReportOutput", "PDF documents (*.pdf)")}} +
+        QList<Prompter::FileType>{{u"pdf"_s, ReportTr::tr("PDF documents (*.pdf)")}} +
         (m_exports ? m_exports->fileTypes() : QList<Prompter::FileType>());
     const Prompter::ReportFile file = m_prompter.reportFile(types);
     if (file.name.isEmpty())
@@ -146,8 +135,8 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report,
 {
     if (printer().printerName().isEmpty() && printer().outputFileName().isEmpty())
         throw QuillError(
-            Text::tr("There is no printer to print on; choose one under \"Printer setup\" "
-                     "or send the report to a PDF file"));
+            ReportTr::tr("There is no printer to print on; choose one under \"Printer setup\" "
+                         "or send the report to a PDF file"));
     printer().setCopyCount(choice.copies);
     printer().setCollateCopies(choice.collate);
     printer().setDuplex(choice.duplex);
@@ -157,7 +146,7 @@ void WindowReportOutput::sendToPrinter(const LayoutReport &report,
             m_prompter.announceSaved(printer().outputFileName());
     } else
         ReportPrinting::print(printer(), report,
-                              Text::tr("the printer \"%1\"").arg(printer().printerName()),
+                              ReportTr::tr("the printer \"%1\"").arg(printer().printerName()),
                               statusIn(status), true);
 }
 
