@@ -155,11 +155,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>its PDF %1 would replace a character file; nothing was written.</source>
-        <translation>seine PDF %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
+        <translation>sein PDF %1 würde eine Charakterdatei ersetzen; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>its PDF %1 is also the PDF of an earlier file; nothing was written.</source>
-        <translation>seine PDF %1 ist auch die PDF einer früheren Datei; es wurde nichts geschrieben.</translation>
+        <translation>sein PDF %1 ist auch das PDF einer früheren Datei; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>quillmark: the platform %1 could not be started; unset QT_QPA_PLATFORM to print without a display
@@ -278,7 +278,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>it exists and is not %1</source>
-        <translation>sie existiert und ist nicht %1</translation>
+        <translation>die Datei existiert und ist nicht %1</translation>
     </message>
     <message>
         <source>it is a character file, which only Save replaces</source>
@@ -302,7 +302,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>a PDF</source>
-        <translation>eine PDF</translation>
+        <translation>ein PDF</translation>
     </message>
     <message>
         <source>a file an export may replace: it is a report layout or a settings file</source>
@@ -350,7 +350,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>The export cannot be written to &quot;%1&quot;: %2; it was left as it is</source>
-        <translation>Der Export kann nicht nach &quot;%1&quot; geschrieben werden: %2; die Datei blieb unverändert</translation>
+        <translation>Der Export kann nicht in &quot;%1&quot; geschrieben werden: %2; sie blieb unverändert</translation>
     </message>
     <message>
         <source>JSON</source>
@@ -622,7 +622,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The report cannot be written to %1</source>
-        <translation>Der Bericht kann nicht nach %1 geschrieben werden</translation>
+        <translation>Der Bericht kann nicht geschrieben werden (%1)</translation>
     </message>
     <message>
         <source>Printing page %1</source>
@@ -634,15 +634,15 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2; it was left as it is</source>
-        <translation>Der Bericht kann nicht nach %1 geschrieben werden: %2; die Datei blieb unverändert</translation>
+        <translation>Der Bericht kann nicht geschrieben werden (%1): %2; sie blieb unverändert</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot;</source>
-        <translation>die Datei &quot;%1&quot;</translation>
+        <translation>Datei &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The report cannot be written to %1: %2</source>
-        <translation>Der Bericht kann nicht nach %1 geschrieben werden: %2</translation>
+        <translation>Der Bericht kann nicht geschrieben werden (%1): %2</translation>
     </message>
     <message>
         <source>The report could not be finished on %1: %2</source>
@@ -662,7 +662,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>the printer &quot;%1&quot;</source>
-        <translation>den Drucker &quot;%1&quot;</translation>
+        <translation>Drucker &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
