@@ -3,9 +3,9 @@
 #include "cli/CommandLine.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/Tr.h"
+#include "common/FileIdentity.h"
 #include "common/QuillError.h"
 #include "common/QuotedValue.h"
-#include "common/SameFile.h"
 #include "common/Translations.h"
 
 #include <QDir>
@@ -62,7 +62,7 @@ QList<Job> plan(const CommandLine::Request &request)
     const bool intoFolder = exports ? request.exportIntoFolder : request.pdfIntoFolder;
     QSet<QString> kept;
     for (const QString &character : request.files)
-        kept.insert(SameFile::identity(character));
+        kept.insert(FileIdentity::canonicalName(character));
     QSet<QString> earlier;
     QList<Job> jobs;
     for (const QString &character : request.files) {
@@ -70,7 +70,7 @@ QList<Job> plan(const CommandLine::Request &request)
                 intoFolder ? QDir(out).filePath(outNameFor(character, kind.extension)) : out,
                 {}};
         if (job.out != u"-"_s) {
-            const QString identity = SameFile::identity(job.out);
+            const QString identity = FileIdentity::canonicalName(job.out);
             if (kept.contains(identity))
                 job.refusal = kind.replacesCharacter.arg(job.out);
             else if (earlier.contains(identity))

@@ -1,5 +1,6 @@
 #include "common/FileIdentity.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
@@ -10,6 +11,13 @@ FileIdentity FileIdentity::of(const QString &name)
     if (::stat(QFile::encodeName(name).constData(), &st) != 0)
         return {};
     return of(name, st);
+}
+
+QString FileIdentity::canonicalName(const QString &name)
+{
+    const QFileInfo info(name);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
 FileIdentity FileIdentity::of(const QString &name, const struct stat &st)

@@ -20,6 +20,9 @@ struct FileIdentity
 
     // The file `name` stands for now (links followed); null when there is none.
     static FileIdentity of(const QString &name);
+    // The name that every name of one file shares, through "..", "." and links: its canonical
+    // path, or the clean absolute path of a file that does not exist yet.
+    static QString canonicalName(const QString &name);
     // The file `name` stood for when it was opened, from that file's status.
     static FileIdentity of(const QString &name, const struct stat &st);
 };

@@ -1,9 +1,9 @@
 #include "export/ExportTarget.h"
 
+#include "common/FileIdentity.h"
 #include "common/OutsideFile.h"
 #include "common/OutsideWrite.h"
 #include "common/QuillError.h"
-#include "common/SameFile.h"
 #include "export/Tr.h"
 
 namespace ExportTarget {
@@ -25,9 +25,9 @@ const OutsideFile::ReplaceRule windowExport{
 
 QString keptRefusal(const QString &name, const QStringList &kept)
 {
-    const QString target = SameFile::identity(name);
+    const QString target = FileIdentity::canonicalName(name);
     for (const QString &file : kept)
-        if (!file.isEmpty() && SameFile::identity(file) == target)
+        if (!file.isEmpty() && FileIdentity::canonicalName(file) == target)
             return ExportTr::tr("\"%1\" is a file Quillmark reads; an export never replaces it.")
                 .arg(name);
     return {};
