@@ -1,9 +1,9 @@
 #include "shell/SheetBinding.h"
 
 #include "common/CharacterFileCheck.h"
-#include "resources/ItemFields.h"
 #include "sheet/CharacterSheet.h"
 #include "sheet/IntText.h"
+#include "shell/ShownList.h"
 #include "shell/builders/ResourceWidgets.h"
 #include "shell/cMain.h"
 #include "shell/widgets/TRadioGroup.h"
@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QListView>
 #include <cmath>
@@ -19,29 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A list as the player reads it: its items' display and tooltip are the shown items, in the
-// player's language. Every other role passes through, and the rules read the sheet's own list, so
-// refunds and duplicate checks work on the stored text; a row here is the same row there.
-class ShownList : public QIdentityProxyModel
-{
-public:
-    ShownList(SheetList list, QStringListModel *items, QObject *parent)
-        : QIdentityProxyModel(parent), m_shown(list)
-    {
-        setSourceModel(items);
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
-            return QIdentityProxyModel::data(index, role);
-        return m_shown(QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
-    }
-
-private:
-    Resources::ShownItems m_shown;
-};
 
 // A value longer than a character file may hold would be saved into a file that Open refuses.
 void limitLength(QLineEdit *edit)

@@ -6,7 +6,6 @@
 #include "support/TemporaryCurrentFolder.h"
 
 #include <QAbstractButton>
-#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -264,30 +263,31 @@ void TestResourcesWindow::rightPressDeletesTheSelection()
 void TestResourcesWindow::rightPressWithoutSelection_data()
 {
     QTest::addColumn<QString>("list");
+    QTest::addColumn<SheetList>("sheetList");
     QTest::addColumn<int>("items");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("empty songs") << u"SongsListBox"_s << 0
+    QTest::newRow("empty songs") << u"SongsListBox"_s << SheetList::Songs << 0
                                  << QStringList{askDelete, nothingSelected};
-    QTest::newRow("discords") << u"DiscordsListBox"_s << 2
+    QTest::newRow("discords") << u"DiscordsListBox"_s << SheetList::Discords << 2
                               << QStringList{askDelete, nothingSelected};
     QTest::newRow("choir attunements")
-        << u"ExtraChoir_BandAttunmentListBox"_s << 1 << QStringList{askDelete, nothingSelected};
+        << u"ExtraChoir_BandAttunmentListBox"_s << SheetList::ChoirBandAttunements << 1
+        << QStringList{askDelete, nothingSelected};
     QTest::newRow("distinctions, silent")
-        << u"DistinctionsListBox"_s << 2 << QStringList{askDelete};
+        << u"DistinctionsListBox"_s << SheetList::Distinctions << 2 << QStringList{askDelete};
 }
 
 void TestResourcesWindow::rightPressWithoutSelection()
 {
     QFETCH(QString, list);
+    QFETCH(SheetList, sheetList);
     QFETCH(int, items);
     startCharacter(20);
     QListView *view = showList(list);
     QVERIFY(view->isVisible());
-    auto *shown = qobject_cast<QAbstractProxyModel *>(view->model());
-    QVERIFY(shown);
-    auto *model = qobject_cast<QStringListModel *>(shown->sourceModel());
-    QVERIFY(model);
-    model->setStringList(QStringList(items, u"Item ,Cost:3"_s));
+    m_form->sheet().setItems(sheetList, QStringList(items, u"Item ,Cost:3"_s));
+    QCOMPARE(view->model()->rowCount(), items);
+    const QStringListModel *model = m_form->sheet().list(sheetList);
     ModalWatcher watcher;
     watcher.answer(QMessageBox::Yes);
     pressOnRow(view, items - 1, Qt::RightButton);

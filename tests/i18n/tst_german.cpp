@@ -14,6 +14,7 @@
 #include "support/TemporaryCurrentFolder.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -110,9 +111,14 @@ void TestGerman::listShowsItemsInGermanAndDeletesTheSelectedOne()
     TMainForm form;
     form.show();
     form.sheet().setNumber(SheetValue::CharacterPoints, 1);
-    const QStringList stored = {u"Klettern Level:hoch"_s, u"Swim Level:3"_s};
-    form.sheet().setItems(SheetList::Skills, stored);
     auto *list = form.control<QListView>(u"SkillsListBox"_s);
+    // The shown list follows every change of the sheet's list: reset, append, removal.
+    QAbstractItemModelTester tester(list->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QStringList stored = {u"Klettern Level:hoch"_s, u"Swim Level:3"_s};
+    form.sheet().setItems(SheetList::Skills, {stored.first()});
+    form.sheet().appendItem(SheetList::Skills, stored.last());
+    QCOMPARE(list->model()->rowCount(), 2);
     const QModelIndex second = list->model()->index(1, 0);
     QCOMPARE(list->model()->index(0, 0).data().toString(), u"Klettern Level:hoch"_s);
     QCOMPARE(second.data().toString(), u"Swim, Stufe 3"_s);
@@ -124,6 +130,7 @@ void TestGerman::listShowsItemsInGermanAndDeletesTheSelectedOne()
     QTest::mousePress(list->viewport(), Qt::RightButton, {}, list->visualRect(second).center());
     QCOMPARE(form.sheet().text(SheetValue::CharacterPoints), u"4"_s);
     QCOMPARE(form.sheet().items(SheetList::Skills), QStringList{stored.first()});
+    QCOMPARE(list->model()->rowCount(), 1);
 }
 
 void TestGerman::refusalAndQuestionAreGerman()
