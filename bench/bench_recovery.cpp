@@ -6,8 +6,8 @@
 #include "BenchSupport.h"
 #include "files/CharacterDocument.h"
 #include "files/FileCommands.h"
-#include "files/Recovery.h"
-#include "files/RecoveryCopy.h"
+#include "files/recovery/Recovery.h"
+#include "files/recovery/RecoveryCopy.h"
 #include "sheet/CharacterSheet.h"
 
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 
 #include "common/Prompter.h"
 #include "files/CharacterDocument.h"
-#include "files/Recovery.h"
-#include "files/RecoveryCopy.h"
-#include "files/RecoveryFolder.h"
+#include "files/recovery/Recovery.h"
+#include "files/recovery/RecoveryCopy.h"
+#include "files/recovery/RecoveryFolder.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>

@@ -3,11 +3,11 @@
 // what Restore, Delete the copy and Later do with the sheet and the files.
 #include "files/CharacterDocument.h"
 #include "files/FileCommands.h"
-#include "files/Recovery.h"
-#include "files/RecoveryCopy.h"
-#include "files/RecoveryFolder.h"
-#include "files/RecoveryNote.h"
 #include "files/SheetSamples.h"
+#include "files/recovery/Recovery.h"
+#include "files/recovery/RecoveryCopy.h"
+#include "files/recovery/RecoveryFolder.h"
+#include "files/recovery/RecoveryNote.h"
 #include "sheet/CharacterSheet.h"
 #include "support/RecordingPrompter.h"
 

@@ -1,4 +1,4 @@
-#include "files/RecoveryFolder.h"
+#include "files/recovery/RecoveryFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "files/RecoveryNote.h"
+#include "files/recovery/RecoveryNote.h"
 
 #include <QFile>
 #include <QList>

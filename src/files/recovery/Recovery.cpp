@@ -1,4 +1,4 @@
-#include "files/Recovery.h"
+#include "files/recovery/Recovery.h"
 
 #include "common/OutsideFile.h"
 #include "common/Prompter.h"
@@ -7,9 +7,9 @@
 #include "files/CharacterDocument.h"
 #include "files/CharacterFile.h"
 #include "files/FileCommands.h"
-#include "files/RecoveryCopy.h"
-#include "files/RecoveryNote.h"
 #include "files/Tr.h"
+#include "files/recovery/RecoveryCopy.h"
+#include "files/recovery/RecoveryNote.h"
 #include "sheet/CharacterSheet.h"
 
 #include <QFileInfo>

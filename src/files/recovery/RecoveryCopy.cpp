@@ -1,8 +1,8 @@
-#include "files/RecoveryCopy.h"
+#include "files/recovery/RecoveryCopy.h"
 
 #include "common/OutsideWrite.h"
-#include "files/RecoveryFolder.h"
-#include "files/RecoveryNote.h"
+#include "files/recovery/RecoveryFolder.h"
+#include "files/recovery/RecoveryNote.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
